@@ -1,0 +1,3 @@
+list(APPEND WIDGET_SOURCES
+    ui/MainWindow.cpp
+)
