@@ -1,0 +1,187 @@
+#include "protocol/NmeaSentence.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+const QString reservedCharacters = QStringLiteral("$*,!\\^~");
+
+// The value of one hexadecimal digit, or -1.
+int hexDigit(QChar c)
+{
+    const ushort code = c.unicode();
+    if (code >= '0' && code <= '9') {
+        return code - '0';
+    }
+    if (code >= 'A' && code <= 'F') {
+        return code - 'A' + 10;
+    }
+    if (code >= 'a' && code <= 'f') {
+        return code - 'a' + 10;
+    }
+    return -1;
+}
+
+QString hexByte(int value)
+{
+    return QString::number(value & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
+} // namespace
+
+NmeaSentence::NmeaSentence(const QString& line)
+{
+    parse(line);
+}
+
+bool NmeaSentence::parse(const QString& line)
+{
+    // Greedy, so the frame runs to the last checksum on the line; anything
+    // before the start character is noise from the link and is dropped.
+    static const QRegularExpression frameExpression(
+        QStringLiteral("[!$].+\\*[0-9A-F]{2}"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression separators(QStringLiteral("[*,]"));
+
+    m_valid = line.size() <= MaxLength;
+    m_talker.clear();
+    m_identifier.clear();
+
+    QString text = line;
+    const QRegularExpressionMatch match = frameExpression.match(line);
+    if (match.hasMatch()) {
+        text = line.mid(match.capturedStart());
+    } else {
+        m_valid = false;
+    }
+
+    m_fields = text.split(separators);
+    // A "*" inside the body splits a field too and is summed as a ",", so
+    // such a sentence fails its checksum.
+    const QString checksumField = m_fields.takeLast();
+    const QString body = m_fields.join(QLatin1Char(','));
+    if (checksumField.left(2) != checksum(body)) {
+        m_valid = false;
+    }
+    if (m_valid) {
+        splitAddress();
+    }
+    return m_valid;
+}
+
+void NmeaSentence::splitAddress()
+{
+    const QString address = m_fields.value(0);
+    if (address.mid(1, 1) == QLatin1String("P")) {
+        m_talker = QStringLiteral("P");
+        m_identifier = address.mid(2);
+    } else {
+        m_talker = address.mid(1, 2);
+        m_identifier = address.mid(3);
+    }
+}
+
+bool NmeaSentence::fieldText(int index, QString& out) const
+{
+    out.clear();
+    if (index < 0 || index >= m_fields.size()) {
+        return false;
+    }
+    out = m_fields.at(index);
+    return true;
+}
+
+bool NmeaSentence::nonEmptyField(int index, QString& text) const
+{
+    return fieldText(index, text) && !text.isEmpty();
+}
+
+bool NmeaSentence::fieldChar(int index, QChar& out) const
+{
+    out = QChar();
+    QString text;
+    if (!nonEmptyField(index, text)) {
+        return false;
+    }
+    out = text.at(0);
+    return true;
+}
+
+bool NmeaSentence::fieldNumber(int index, int base, int& out) const
+{
+    out = 0;
+    QString text;
+    if (!nonEmptyField(index, text)) {
+        return false;
+    }
+    out = text.toInt(nullptr, base);
+    return true;
+}
+
+bool NmeaSentence::fieldHex(int index, int& out) const
+{
+    return fieldNumber(index, 16, out);
+}
+
+bool NmeaSentence::fieldInt(int index, int& out) const
+{
+    return fieldNumber(index, 10, out);
+}
+
+bool NmeaSentence::fieldDouble(int index, double& out) const
+{
+    out = 0.0;
+    QString text;
+    if (!nonEmptyField(index, text)) {
+        return false;
+    }
+    out = QLocale::c().toDouble(text);
+    return true;
+}
+
+QString NmeaSentence::checksum(const QString& text)
+{
+    int sum = 0;
+    for (int i = 1; i < text.size(); ++i) {
+        sum ^= static_cast<unsigned char>(text.at(i).toLatin1());
+    }
+    return hexByte(sum);
+}
+
+QString NmeaSentence::frame(const QString& body)
+{
+    return body + QLatin1Char('*') + checksum(body) + QLatin1String("\r\n");
+}
+
+QString NmeaSentence::escape(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (reservedCharacters.contains(c)) {
+            escaped += QLatin1Char('^') + hexByte(c.unicode());
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString NmeaSentence::unescape(const QString& text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    int i = 0;
+    while (i < text.size()) {
+        if (text.at(i) != QLatin1Char('^') || i + 2 >= text.size()) {
+            plain += text.at(i);
+            ++i;
+            continue;
+        }
+        const int high = hexDigit(text.at(i + 1));
+        const int low = hexDigit(text.at(i + 2));
+        plain += (high < 0 || low < 0) ? QChar(QLatin1Char('.')) : QChar(high * 16 + low);
+        i += 3;
+    }
+    return plain;
+}
