@@ -1,3 +1,10 @@
 list(APPEND WIDGET_SOURCES
+    ui/AboutDialog.cpp
+    ui/AisValidator.cpp
+    ui/BasicConfirmDialog.cpp
+    ui/DisconnectDialog.cpp
     ui/MainWindow.cpp
+    ui/MMSIValidator.cpp
+    ui/Pictures.cpp
+    ui/TabBase.cpp
 )

@@ -1,0 +1,61 @@
+// Build tool: renders one of the program's SVG pictures to PNG at its normal
+// size and at twice that size, so that Qt picks the sharp "@2x" file on a
+// high-DPI screen.
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+namespace {
+
+bool render(QSvgRenderer& renderer, const QSize& size, const QString& path)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    painter.end();
+    return image.save(path, "PNG");
+}
+
+// The offscreen platform complains about the missing runtime folder of a
+// desktop session; that says nothing about the picture.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("QStandardPaths:")))
+        QTextStream(stderr) << (type == QtWarningMsg ? "warning: " : "") << message << '\n';
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Text in the pictures needs the font machinery of a GUI application,
+    // but the build never has a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietMessages);
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        err << "usage: svgtopng picture.svg output-base\n"
+               "writes output-base.png and output-base@2x.png\n";
+        return 2;
+    }
+    QSvgRenderer renderer(args.at(1));
+    if (!renderer.isValid()) {
+        err << args.at(1) << ": not a readable SVG picture\n";
+        return 1;
+    }
+    const QSize size = renderer.defaultSize();
+    const QString base = args.at(2);
+    if (!render(renderer, size, base + ".png") || !render(renderer, size * 2, base + "@2x.png")) {
+        err << base << ": cannot write the PNG files\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,34 @@
+#include "ui/BasicConfirmDialog.h"
+
+#include "ui/DeviceTypes.h"
+#include "ui/Pictures.h"
+#include "ui_BasicConfirmDialog.h"
+
+BasicConfirmDialog::BasicConfirmDialog(int deviceType, QString mmsi, QString vesselName, QString callSign,
+    int vesselType, int dimensionA, int dimensionB, int dimensionC, int dimensionD, bool powerInterface,
+    QWidget* parent)
+    : QDialog(parent, Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
+    , ui(new Ui::BasicConfirmDialog)
+{
+    ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
+    Pictures::Show(ui->labelWarning, QStringLiteral(":/velmora/Warning.png"));
+
+    ui->labelMMSI->setText(mmsi);
+    ui->labelShipName->setText(vesselName);
+    ui->labelCallSign->setText(callSign);
+    ui->labelVesselType->setText(QString::number(vesselType));
+    const QStringList dimensions { QString::number(dimensionA), QString::number(dimensionB),
+        QString::number(dimensionC), QString::number(dimensionD) };
+    ui->labelDimensions->setText(dimensions.join(QLatin1String(", ")));
+
+    const bool hasPowerInterface = DeviceTypes::HasPowerInterface(deviceType);
+    ui->label_PowerBox->setVisible(hasPowerInterface);
+    ui->label_PowerBoxEnabled->setVisible(hasPowerInterface);
+    ui->label_PowerBoxEnabled->setText(powerInterface ? tr("Enabled") : tr("Disabled"));
+}
+
+BasicConfirmDialog::~BasicConfirmDialog()
+{
+    delete ui;
+}

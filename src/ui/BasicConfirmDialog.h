@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui {
+class BasicConfirmDialog;
+}
+
+// The last look at the vessel data before a basic-mode send. exec() returns
+// Accepted for "Write Configuration".
+class BasicConfirmDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    BasicConfirmDialog(int deviceType, QString mmsi, QString vesselName, QString callSign, int vesselType,
+        int dimensionA, int dimensionB, int dimensionC, int dimensionD, bool powerInterface, QWidget* parent);
+    ~BasicConfirmDialog() override;
+
+private:
+    Ui::BasicConfirmDialog* ui;
+};
