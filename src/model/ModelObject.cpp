@@ -1,5 +1,8 @@
 #include "model/ModelObject.h"
 
+#include <cmath>
+#include <limits>
+
 ModelObject::ModelObject(QObject* parent)
     : QObject(parent)
 {
@@ -21,3 +24,13 @@ QVariant ModelObject::value(const QString&) const
 }
 
 void ModelObject::setValue(const QString&, const QVariant&) { }
+
+int ModelObject::truncatedToInt(double value)
+{
+    if (std::isnan(value)) {
+        return 0;
+    }
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    return static_cast<int>(std::trunc(std::fmin(std::fmax(value, lowest), highest)));
+}

@@ -17,6 +17,10 @@ public:
     virtual void setValue(const QString& name, const QVariant& value);
 
 protected:
+    // Truncates toward zero, saturating at the int range; NaN gives 0. Keeps
+    // unit conversions of any stored value free of undefined behaviour.
+    static int truncatedToInt(double value);
+
     // Sub-objects are copied by value between the two models; only the data
     // travels, never the QObject identity or parent.
     ModelObject(const ModelObject& other);

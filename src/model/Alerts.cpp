@@ -1,0 +1,6 @@
+#include "model/Alerts.h"
+
+void Alerts::reset()
+{
+    *this = Alerts();
+}

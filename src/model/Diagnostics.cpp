@@ -1,0 +1,6 @@
+#include "model/Diagnostics.h"
+
+void Diagnostics::reset()
+{
+    *this = Diagnostics();
+}

@@ -1,0 +1,3 @@
+#include "model/GeoBoundary.h"
+
+void GeoBoundary::reset() { }

@@ -1,0 +1,6 @@
+#include "model/GeoFence.h"
+
+void GeoFence::reset()
+{
+    m_corners.clear();
+}

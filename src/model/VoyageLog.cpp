@@ -1,0 +1,3 @@
+#include "model/VoyageLog.h"
+
+void VoyageLog::reset() { }
