@@ -1,5 +1,5 @@
+#include "ListedPorts.h"
 #include "PtyPeer.h"
-#include "link/PortEnumerator.h"
 #include "link/SerialController.h"
 
 #include <QElapsedTimer>
@@ -8,25 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-class ListedPorts : public PortEnumerator {
-public:
-    QList<PortRecord> ports;
-    QList<PortRecord> Ports() const override { return ports; }
-};
-
-PortRecord Record(const QString& name, const QString& description, const QString& manufacturer = QString(),
-    int vendor = -1, int product = -1)
-{
-    PortRecord record;
-    record.portName = name;
-    record.description = description;
-    record.manufacturer = manufacturer;
-    record.hasIds = vendor >= 0;
-    record.vendorId = vendor;
-    record.productId = product;
-    return record;
-}
 
 QString ReadAll(const QString& path)
 {
@@ -214,12 +195,12 @@ private slots:
     void listsPortsWithDisplayNames()
     {
         ListedPorts ports;
-        ports.ports = { Record(QStringLiteral("ttyS0"), QString()),
-            Record(QStringLiteral("LPT1"), QStringLiteral("Printer")),
-            Record(QStringLiteral("ttyACM0"), QStringLiteral("STM32 Virtual ComPort")),
-            Record(QStringLiteral("ttyACM1"), QString(), QStringLiteral("STMicroelectronics")),
-            Record(QStringLiteral("ttyUSB0"), QString(), QStringLiteral("FTDI")),
-            Record(QStringLiteral("ttyUSB1"), QStringLiteral("stm32 lower case")) };
+        ports.ports = { ListedPorts::Record(QStringLiteral("ttyS0"), QString()),
+            ListedPorts::Record(QStringLiteral("LPT1"), QStringLiteral("Printer")),
+            ListedPorts::Record(QStringLiteral("ttyACM0"), QStringLiteral("STM32 Virtual ComPort")),
+            ListedPorts::Record(QStringLiteral("ttyACM1"), QString(), QStringLiteral("STMicroelectronics")),
+            ListedPorts::Record(QStringLiteral("ttyUSB0"), QString(), QStringLiteral("FTDI")),
+            ListedPorts::Record(QStringLiteral("ttyUSB1"), QStringLiteral("stm32 lower case")) };
         SerialController::SetPortEnumerator(&ports);
         const QList<QPair<QString, QString>> expected { { "ttyS0", "ttyS0" },
             { "ttyACM0", "AIS Virtual COM Port" }, { "ttyACM1", "AIS Virtual COM Port" },
@@ -247,12 +228,12 @@ private slots:
         PtyPeer second;
         const QStringList paths { m_peer->portPath(), second.portPath() };
         ListedPorts ports;
-        ports.ports = { Record(QStringLiteral("ttyS0"), QString()),
-            Record(paths.at(0), QString(), QString(), SerialController::DefaultVendorId,
+        ports.ports = { ListedPorts::Record(QStringLiteral("ttyS0"), QString()),
+            ListedPorts::Record(paths.at(0), QString(), QString(), SerialController::DefaultVendorId,
                 SerialController::DefaultProductId),
-            Record(paths.at(1), QString(), QString(), SerialController::DefaultVendorId,
+            ListedPorts::Record(paths.at(1), QString(), QString(), SerialController::DefaultVendorId,
                 SerialController::DefaultProductId),
-            Record(QStringLiteral("ttyUSB9"), QString(), QString(), 1, 2) };
+            ListedPorts::Record(QStringLiteral("ttyUSB9"), QString(), QString(), 1, 2) };
         SerialController::SetPortEnumerator(&ports);
         QList<QSharedPointer<QSerialPort>> holders;
         for (int index : busy) {

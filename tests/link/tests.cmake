@@ -1,3 +1,8 @@
 velmora_add_test(test_serialcontroller CORE
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSerialController.cpp ${CMAKE_CURRENT_LIST_DIR}/PtyPeer.cpp
     LIBS util TIMEOUT 60)
+velmora_add_test(test_portwatcher CORE
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPortWatcher.cpp ${CMAKE_CURRENT_LIST_DIR}/PtyPeer.cpp
+    LIBS util TIMEOUT 30)
+velmora_add_test(test_connectionmanager
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestConnectionManager.cpp TIMEOUT 30)
