@@ -1,3 +1,5 @@
 velmora_add_test(test_nmeasentence CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestNmeaSentence.cpp)
 velmora_add_test(test_nmeashellcommand CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestNmeaShellCommand.cpp)
 velmora_add_test(test_aissentence CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAISSentence.cpp)
+velmora_add_test(test_securitydomainmanager CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSecurityDomainManager.cpp)
+velmora_add_test(test_chappasswordentry SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestChapPasswordEntry.cpp)
