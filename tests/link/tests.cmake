@@ -6,3 +6,4 @@ velmora_add_test(test_portwatcher CORE
     LIBS util TIMEOUT 30)
 velmora_add_test(test_connectionmanager
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestConnectionManager.cpp TIMEOUT 30)
+velmora_add_test(test_logfile CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestLogFile.cpp TIMEOUT 30)

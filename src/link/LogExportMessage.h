@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// Tells the user, in a modal box, how an export of the configuration log went.
+// Connect LogFile::ExportFinished to Show.
+class LogExportMessage {
+    Q_DECLARE_TR_FUNCTIONS(LogExportMessage)
+
+public:
+    static void Show(bool created, const QString& filename);
+};
