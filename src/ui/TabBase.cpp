@@ -12,3 +12,9 @@ void TabBase::MarkEdited()
     edited = true;
     emit Edited(this);
 }
+
+void TabBase::CommitEdit()
+{
+    MarkEdited();
+    UpdateModelFromTab(nullptr);
+}

@@ -27,6 +27,8 @@ protected:
     Model* TargetModel(Model* model) const { return model ? model : this->model; }
     // A user edit changed a value: remember it and tell the window.
     void MarkEdited();
+    // As MarkEdited, then writes the whole tab into the tab model.
+    void CommitEdit();
 
     // Keeps the loading flag set for one scope, so that the edit slots that
     // loading the controls triggers do nothing.
