@@ -1,6 +1,11 @@
 list(APPEND CORE_SOURCES
+    app/AdvancedPassword.cpp
+    app/AppSettings.cpp
     app/BaudType.cpp
+    app/CommandLine.cpp
     app/JobNames.cpp
+    app/PlatformInfo.cpp
+    app/UpdateImages.cpp
 )
 list(APPEND WIDGET_SOURCES
 )

@@ -1,1 +1,6 @@
 velmora_add_test(test_baudtype CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestBaudType.cpp)
+velmora_add_test(test_advancedpassword CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAdvancedPassword.cpp)
+velmora_add_test(test_appsettings CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAppSettings.cpp)
+velmora_add_test(test_updateimages CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateImages.cpp)
+velmora_add_test(test_commandline CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCommandLine.cpp)
+velmora_add_test(test_platforminfo CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPlatformInfo.cpp)

@@ -1,0 +1,60 @@
+#include "app/UpdateImages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+
+namespace {
+// In the order of UpdateImages::images.
+const QLatin1String Families[] = { QLatin1String("050200"), QLatin1String("160200") };
+} // namespace
+
+QString UpdateImages::DefaultFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/AISImage");
+}
+
+void UpdateImages::Scan(const QString& folder)
+{
+    for (Image& image : images) {
+        image = Image();
+    }
+    // Sorted by name so that of two images with the same version the same one
+    // wins on every platform.
+    const QFileInfoList files
+        = QDir(folder).entryInfoList({ QStringLiteral("*.img") }, QDir::Files, QDir::Name);
+    for (const QFileInfo& file : files) {
+        Consider(file);
+    }
+}
+
+const UpdateImages::Image& UpdateImages::Newest(bool family160200) const
+{
+    return images[family160200 ? 1 : 0];
+}
+
+// A name that carries a family prefix belongs to that family, even when its
+// version is malformed: such a file is skipped, not tried as the other family.
+void UpdateImages::Consider(const QFileInfo& file)
+{
+    const QString name = file.baseName();
+    for (int index = 0; index < 2; ++index) {
+        const QString prefix = Families[index] + QLatin1Char('_');
+        if (!name.contains(prefix)) {
+            continue;
+        }
+        const QRegularExpression pattern(prefix + QStringLiteral("[0-9]{2}_[0-9]{2}_[0-9]{2}"));
+        const QRegularExpressionMatch match = pattern.match(name);
+        if (!match.hasMatch()) {
+            return;
+        }
+        const QString version = name.mid(match.capturedStart()).replace(QLatin1Char('_'), QLatin1Char('.'));
+        Image& image = images[index];
+        image.present = true;
+        if (image.version < version) {
+            image.version = version;
+            image.path = file.absoluteFilePath();
+        }
+        return;
+    }
+}
