@@ -18,6 +18,9 @@ AISSentence::AISSentence(ModelObject* object, QObject* parent)
 
 QString AISSentence::readSentence() const
 {
+    if (!m_readCommand.isEmpty()) {
+        return shellReadSentence();
+    }
     return ownSentence(deviceTalker() + QLatin1Char('Q'), { m_formatter });
 }
 
@@ -64,6 +67,45 @@ bool AISSentence::acceptShellNumber(const NmeaSentence& sentence, int& value) co
     }
     value = payload.toInt();
     return true;
+}
+
+int AISSentence::storeShellNumber(
+    const NmeaSentence& sentence, Decoding decoding, const std::function<void(int)>& store) const
+{
+    int value = 0;
+    if (!acceptShellNumber(sentence, value)) {
+        return ResultNotMine;
+    }
+    switch (decoding) {
+    case Decoding::Flag:
+        value = value != 0 ? 1 : 0;
+        break;
+    case Decoding::StrictFlag: {
+        bool flag = false;
+        if (!strictFlag(value, flag)) {
+            return ResultNotMine;
+        }
+        break;
+    }
+    case Decoding::Behaviour:
+        value = behaviourCode(value);
+        break;
+    case Decoding::Number:
+        break;
+    }
+    store(value);
+    return ResultStored;
+}
+
+int AISSentence::storeShellText(
+    const NmeaSentence& sentence, const std::function<void(const QString&)>& store) const
+{
+    QString payload;
+    if (!acceptShellReply(sentence, payload)) {
+        return ResultNotMine;
+    }
+    store(payload);
+    return ResultStored;
 }
 
 bool AISSentence::isDeviceSentence(const NmeaSentence& sentence, const QString& identifier)

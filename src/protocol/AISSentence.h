@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class ModelObject;
 class NmeaSentence;
 
@@ -22,6 +24,21 @@ public:
         ResultNotMine = -1,
     };
 
+    // Security domains of the setting commands.
+    enum Domain {
+        OpenDomain = 0,
+        ConfigurationDomain = 2,
+        DiagnosticsDomain = 3,
+    };
+
+    // How the number in a shell reply becomes the stored value.
+    enum class Decoding {
+        Flag, // 0 is 0, any other number 1
+        StrictFlag, // only 0 and 1; any other number is refused
+        Behaviour, // 1 and 2 as they are, anything else 0
+        Number, // as it came
+    };
+
     // Talkers of the standard AIS sentences: the program's own and the device's.
     static QString ownTalker() { return QStringLiteral("UP"); }
     static QString deviceTalker() { return QStringLiteral("AI"); }
@@ -29,7 +46,8 @@ public:
     explicit AISSentence(ModelObject* object, QObject* parent = nullptr);
 
     virtual QString writeSentence() const = 0;
-    // The standard query "$UPAIQ,<formatter>"; shell codecs override it.
+    // The shell read command once setShellCommand named one, else the
+    // standard query "$UPAIQ,<formatter>".
     virtual QString readSentence() const;
     // 0 (ResultStored) when the sentence was this codec's reply and its value
     // is stored; negative when it is not, or cannot be used.
@@ -57,6 +75,16 @@ protected:
     // As acceptShellReply, with the payload read as a decimal number (0 when
     // it is not one).
     bool acceptShellNumber(const NmeaSentence& sentence, int& value) const;
+
+    // Accept the reply to the read command and hand its decoded number, or its
+    // text, to store. ResultNotMine, storing nothing, for any other sentence
+    // or for a number the decoding refuses.
+    int storeShellNumber(
+        const NmeaSentence& sentence, Decoding decoding, const std::function<void(int)>& store) const;
+    int storeShellText(const NmeaSentence& sentence, const std::function<void(const QString&)>& store) const;
+    // What read-only codecs give as their write sentence: a bare word the
+    // transport never sends, since only reading jobs hold them.
+    static QString readOnlyWriteSentence() { return QStringLiteral("DUMMY"); }
 
     // True when the sentence is valid and is the device's standard sentence
     // with the given identifier.
