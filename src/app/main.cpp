@@ -1,11 +1,10 @@
-#include "ui/MainWindow.h"
-
-#include <QApplication>
+#include "app/VelmoraApplication.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    MainWindow window;
-    window.show();
-    return app.exec();
+    // Both must be set before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_UseOpenGLES);
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    VelmoraApplication application(argc, argv);
+    return application.Run();
 }

@@ -8,4 +8,5 @@ list(APPEND CORE_SOURCES
     app/UpdateImages.cpp
 )
 list(APPEND WIDGET_SOURCES
+    app/VelmoraApplication.cpp
 )

@@ -1,0 +1,177 @@
+#include "app/VelmoraApplication.h"
+
+#include "ui/MainWindow.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QPalette>
+#include <QTextStream>
+#include <QTranslator>
+#include <cstdio>
+
+VelmoraApplication::VelmoraApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    SetIdentity();
+    SetLook();
+    request = commandLine.Parse(arguments());
+    QTextStream errors(stderr);
+    for (const QString& warning : commandLine.Warnings()) {
+        errors << applicationName() << ": " << warning << '\n';
+    }
+    settings.Load();
+    images.Scan(UpdateImages::DefaultFolder());
+    connect(this, &QCoreApplication::aboutToQuit, this, &VelmoraApplication::OnClosing);
+}
+
+VelmoraApplication* VelmoraApplication::Instance()
+{
+    auto* application = qobject_cast<VelmoraApplication*>(QCoreApplication::instance());
+    if (!application) {
+        qFatal("The velmora application object does not exist.");
+    }
+    return application;
+}
+
+int VelmoraApplication::Run()
+{
+    if (request != CommandLine::Request::Run) {
+        return AnswerCommandLine();
+    }
+    InstallTranslation();
+    MainWindow window;
+    window.show();
+    return exec();
+}
+
+QString VelmoraApplication::LogFilename() const
+{
+    return settings.LogFilename();
+}
+
+void VelmoraApplication::SetLogFilename(const QString& name)
+{
+    settings.SetLogFilename(name);
+}
+
+QString VelmoraApplication::PortName() const
+{
+    return settings.PortName();
+}
+
+void VelmoraApplication::SetPortName(const QString& name)
+{
+    settings.SetPortName(name);
+}
+
+bool VelmoraApplication::ShowTransmit() const
+{
+    return settings.ShowTransmit();
+}
+
+bool VelmoraApplication::HasPassword() const
+{
+    return settings.Password().IsSet();
+}
+
+bool VelmoraApplication::CheckPassword(const QString& text) const
+{
+    return settings.Password().Check(text);
+}
+
+bool VelmoraApplication::SetPassword(const QString& text)
+{
+    return settings.SetPassword(text);
+}
+
+bool VelmoraApplication::HasUpdateImage(bool family160200) const
+{
+    return images.Newest(family160200).present;
+}
+
+QString VelmoraApplication::UpdateImageVersion(bool family160200) const
+{
+    return images.Newest(family160200).version;
+}
+
+QString VelmoraApplication::UpdateImagePath(bool family160200) const
+{
+    return images.Newest(family160200).path;
+}
+
+int VelmoraApplication::VendorId() const
+{
+    return commandLine.VendorId();
+}
+
+int VelmoraApplication::ProductId() const
+{
+    return commandLine.ProductId();
+}
+
+QString VelmoraApplication::CommandLinePort() const
+{
+    return commandLine.PortPath();
+}
+
+void VelmoraApplication::OnClosing()
+{
+    if (!settings.SaveIfChanged()) {
+        QMessageBox::warning(nullptr, applicationName(),
+            tr("The settings could not be saved.\n\nCheck the access permissions of the settings store."));
+    }
+}
+
+// The settings store is found by the organisation and application names, so
+// they must be set before the settings are loaded.
+void VelmoraApplication::SetIdentity()
+{
+    setOrganizationName(QStringLiteral("Norwake"));
+    setOrganizationDomain(QStringLiteral("norwake.com"));
+    setApplicationName(QStringLiteral("velmora"));
+    // The two blanks before the parenthesis belong to the version text.
+    const QString buildDate = QStringLiteral(__DATE__).simplified();
+    setApplicationVersion(QStringLiteral("161000.02.02.03  ( ") + buildDate + QStringLiteral(" )"));
+}
+
+// Fusion looks the same on every platform; the selection is drawn as plain
+// white with black text.
+void VelmoraApplication::SetLook()
+{
+    setStyle(QStringLiteral("fusion"));
+    QPalette look = palette();
+    look.setBrush(QPalette::Highlight, QColor(Qt::white).lighter(150));
+    look.setBrush(QPalette::HighlightedText, QColor(Qt::black));
+    setPalette(look);
+}
+
+// "velmora_" plus the system's two-letter language, from the working folder
+// first and then beside the program. Without a file the built-in texts stay.
+void VelmoraApplication::InstallTranslation()
+{
+    const QString name = QStringLiteral("velmora_") + QLocale::system().name().left(2);
+    auto* translator = new QTranslator(this);
+    for (const QString& folder : { QStringLiteral("."), applicationDirPath() }) {
+        if (translator->load(name, folder, QString(), QStringLiteral(".qm"))) {
+            installTranslator(translator);
+            return;
+        }
+    }
+    delete translator;
+}
+
+int VelmoraApplication::AnswerCommandLine()
+{
+    switch (request) {
+    case CommandLine::Request::Help:
+        QTextStream(stdout) << commandLine.HelpText();
+        return 0;
+    case CommandLine::Request::Version:
+        QTextStream(stdout) << applicationName() << ' ' << applicationVersion() << '\n';
+        return 0;
+    default:
+        QTextStream(stderr) << applicationName() << ": " << commandLine.ErrorText() << '\n'
+                            << tr("Try \"%1 --help\".").arg(applicationName()) << '\n';
+        return 1;
+    }
+}

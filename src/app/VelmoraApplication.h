@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "app/CommandLine.h"
+#include "app/UpdateImages.h"
+
+#include <QApplication>
+
+// The root of the configuration program: it keeps the settings, knows the
+// shipped firmware images and the command line, and owns the long-lived
+// service objects. Other classes reach these through Instance().
+class VelmoraApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    VelmoraApplication(int& argc, char** argv);
+
+    // The running application; ends the program if there is none, since no
+    // part of it can work without one.
+    static VelmoraApplication* Instance();
+
+    // Answers --help and --version, or shows the main window and runs the
+    // event loop. Returns the program's exit code.
+    int Run();
+
+    QString LogFilename() const;
+    void SetLogFilename(const QString& name);
+    QString PortName() const;
+    void SetPortName(const QString& name);
+    bool ShowTransmit() const;
+
+    bool HasPassword() const;
+    bool CheckPassword(const QString& text) const;
+    // Stores the new password and saves the settings at once; false if the
+    // save failed (the password is then kept until the next save).
+    bool SetPassword(const QString& text);
+
+    // Family "160200" when true, "050200" when false.
+    bool HasUpdateImage(bool family160200) const;
+    QString UpdateImageVersion(bool family160200) const;
+    QString UpdateImagePath(bool family160200) const;
+
+    // From the command line: the USB ids to look for (-1 when not given) and
+    // the port to use regardless of its ids (empty when not given).
+    int VendorId() const;
+    int ProductId() const;
+    QString CommandLinePort() const;
+
+private slots:
+    void OnClosing();
+
+private:
+    void SetIdentity();
+    void SetLook();
+    void InstallTranslation();
+    int AnswerCommandLine();
+
+    AppSettings settings;
+    // The connection services (connection manager, serial controller, GNSS
+    // decoder, state machine and the per-connection transport) join here with
+    // the classes that implement them, and with them SetMainWindow(), which
+    // wires the main window to them.
+    UpdateImages images;
+    CommandLine commandLine;
+    CommandLine::Request request = CommandLine::Request::Run;
+};
