@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DeviceSettings.h"
-#include "VoyageLog.h"
+#include "SimVoyageLog.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@ struct DeviceState {
     QString firmwareVersion;
     QString serialNumber;
     DeviceSettings settings;
-    VoyageLog voyageLog;
+    SimVoyageLog voyageLog;
 
     bool isLaterGeneration() const { return firmwareVersion.startsWith(QLatin1String("16")); }
 };

@@ -1,7 +1,7 @@
 #include "SimConfig.h"
 
 #include "DeviceSettings.h"
-#include "VoyageLog.h"
+#include "SimVoyageLog.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -176,7 +176,7 @@ bool SimConfig::fromJson(const QJsonObject& json, SimConfig* config, QString* er
         return false;
     }
     DeviceSettings settings;
-    VoyageLog log;
+    SimVoyageLog log;
     return settings.apply(config->settings, error) && log.fromJson(config->voyageRecords, error);
 }
 

@@ -211,7 +211,7 @@ void SimulatedIdentifier::onAction(ShellOutcome::Action action)
         break;
     case A::StreamVoyage:
         for (const VoyageRecord& record : m_state.voyageLog.records())
-            queueLine(SimSentence::frame(VoyageLog::vdrBody(record)));
+            queueLine(SimSentence::frame(SimVoyageLog::vdrBody(record)));
         break;
     case A::Nothing:
         break;

@@ -1,4 +1,4 @@
-#include "VoyageLog.h"
+#include "SimVoyageLog.h"
 
 #include <QJsonObject>
 #include <QtMath>
@@ -27,7 +27,7 @@ bool inRange(int index, int from, int length)
 
 } // namespace
 
-void VoyageLog::generate(int count, double latitude, double longitude, int periodSeconds)
+void SimVoyageLog::generate(int count, double latitude, double longitude, int periodSeconds)
 {
     m_records.clear();
     const int period = periodSeconds > 0 ? periodSeconds : 3600;
@@ -58,7 +58,7 @@ void VoyageLog::generate(int count, double latitude, double longitude, int perio
     }
 }
 
-bool VoyageLog::fromJson(const QJsonArray& records, QString* error)
+bool SimVoyageLog::fromJson(const QJsonArray& records, QString* error)
 {
     QList<VoyageRecord> parsed;
     for (const QJsonValue& value : records) {
@@ -88,7 +88,7 @@ bool VoyageLog::fromJson(const QJsonArray& records, QString* error)
     return true;
 }
 
-QJsonArray VoyageLog::toJson() const
+QJsonArray SimVoyageLog::toJson() const
 {
     QJsonArray array;
     for (const VoyageRecord& record : m_records) {
@@ -112,7 +112,7 @@ QJsonArray VoyageLog::toJson() const
     return array;
 }
 
-QString VoyageLog::vdrBody(const VoyageRecord& record)
+QString SimVoyageLog::vdrBody(const VoyageRecord& record)
 {
     const bool fix = record.hasPosition;
     // The firmware prints the voltage right-aligned in five places.

@@ -23,7 +23,7 @@ struct VoyageRecord {
 };
 
 // The device's voyage data log and its VDR sentences.
-class VoyageLog
+class SimVoyageLog
 {
 public:
     const QList<VoyageRecord>& records() const { return m_records; }
