@@ -67,6 +67,24 @@ QString RawClient::waitForLine(const QString& prefix, int timeoutMs)
     return found;
 }
 
+QString RawClient::waitForSentence(const QString& start, int timeoutMs)
+{
+    const QByteArray needle = start.toLatin1();
+    QString found;
+    static_cast<void>(QTest::qWaitFor(
+        [&] {
+            const int from = m_buffer.indexOf(needle);
+            const int end = from < 0 ? -1 : m_buffer.indexOf("\r\n", from);
+            if (end < 0)
+                return false;
+            found = QString::fromLatin1(m_buffer.mid(from, end - from));
+            m_buffer.remove(0, end + 2);
+            return true;
+        },
+        timeoutMs));
+    return found;
+}
+
 QStringList RawClient::linesWithin(int ms)
 {
     QTest::qWait(ms);

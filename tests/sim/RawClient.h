@@ -29,6 +29,9 @@ public:
     // The first complete line beginning with prefix (earlier lines are
     // dropped), without its line end; empty after timeoutMs.
     QString waitForLine(const QString& prefix, int timeoutMs = 2000);
+    // Text from start, wherever it begins, up to its line end, without
+    // the line end; empty after timeoutMs.
+    QString waitForSentence(const QString& start, int timeoutMs = 2000);
     // Every complete line received within ms.
     QStringList linesWithin(int ms);
     // count bytes, or fewer after timeoutMs.

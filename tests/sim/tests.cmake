@@ -1,8 +1,10 @@
 # The simulated Identifier, driven through its terminal by a raw client.
-set(SIM_TEST_SUPPORT ${CMAKE_CURRENT_LIST_DIR}/RawClient.cpp)
-foreach(test Shell)
+foreach(test Shell Security Streams BootLoader Faults Program)
     velmora_add_test(test_sim_${test} CORE
-        SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSim${test}.cpp ${SIM_TEST_SUPPORT}
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSim${test}.cpp ${CMAKE_CURRENT_LIST_DIR}/RawClient.cpp
         LIBS identifier_sim
         TIMEOUT 60)
 endforeach()
+if(TARGET test_sim_Program)
+    add_dependencies(test_sim_Program identifier-sim)
+endif()

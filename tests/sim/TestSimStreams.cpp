@@ -1,0 +1,143 @@
+#include "RawClient.h"
+#include "SimTestSupport.h"
+#include "SimulatedIdentifier.h"
+
+#include <QtTest>
+
+// What the device streams: the GNSS cycle and the voyage log.
+class TestSimStreams : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void gnssCycleIsWellFormed();
+    void gnssStopsOnRequest();
+    void voyageLogIsStreamedAfterTheReply();
+    void configuredRecordsKeepTheirMissingFields();
+    void clearedLogStreamsNothing();
+
+private:
+    void start(const SimConfig& config);
+    QString ask(const QString& command, int domain);
+
+    SimulatedIdentifier* m_sim = nullptr;
+    RawClient* m_client = nullptr;
+};
+
+void TestSimStreams::cleanup()
+{
+    delete m_client;
+    delete m_sim;
+}
+
+void TestSimStreams::start(const SimConfig& config)
+{
+    m_sim = new SimulatedIdentifier(config);
+    QString error;
+    QVERIFY(m_sim->start(&error));
+    m_client = new RawClient;
+    QVERIFY(m_client->open(m_sim->portPath()));
+}
+
+QString TestSimStreams::ask(const QString& command, int domain)
+{
+    m_client->sendSentence(shellSentence(command, domain));
+    return m_client->waitForLine(replyTo(command));
+}
+
+void TestSimStreams::gnssCycleIsWellFormed()
+{
+    SimConfig config = quickConfig();
+    config.txtEveryCycles = 1;
+    start(config);
+    QVERIFY(!ask(QStringLiteral("gpsfilt 49"), 2).isEmpty());
+    // One whole cycle: from an RMC up to the next one.
+    QStringList cycle;
+    QString line = m_client->waitForLine(QStringLiteral("$GNRMC"), 2500);
+    while (!line.isEmpty() && (cycle.isEmpty() || !line.startsWith(QStringLiteral("$GNRMC")))) {
+        cycle << line;
+        line = m_client->waitForLine(QString(), 1500);
+    }
+    QSet<QString> kinds;
+    QSet<QString> untracked;
+    bool sbas = false;
+    for (const QString& line : cycle) {
+        QVERIFY2(RawClient::checksumHolds(line), qPrintable(line));
+        QVERIFY2(line.size() + 2 <= 82, qPrintable(line));
+        kinds.insert(line.left(6));
+        const QStringList fields = line.section(QLatin1Char('*'), 0, 0).split(QLatin1Char(','));
+        if (!line.contains(QStringLiteral("GSV,")))
+            continue;
+        for (int i = 4; i < fields.size(); i += 4) {
+            sbas = sbas || (fields.at(i).toInt() >= 33 && fields.at(i).toInt() <= 64);
+            if (i + 3 >= fields.size() || fields.at(i + 3).isEmpty())
+                untracked.insert(fields.at(i));
+        }
+    }
+    QCOMPARE(kinds, (QSet<QString> {"$GNRMC", "$GNGSA", "$GPGSV", "$GLGSV", "$GPTXT"}));
+    QVERIFY(sbas);
+    QVERIFY(!untracked.isEmpty());
+    QCOMPARE(cycle.filter(QStringLiteral("$GPTXT,03,")).size(), 3);
+}
+
+void TestSimStreams::gnssStopsOnRequest()
+{
+    start(quickConfig());
+    ask(QStringLiteral("gpsfilt 49"), 2);
+    QVERIFY(!m_client->waitForLine(QStringLiteral("$GNRMC"), 2500).isEmpty());
+    QVERIFY(!ask(QStringLiteral("gpsfilt 0"), 2).isEmpty());
+    QVERIFY(m_client->linesWithin(1300).filter(QStringLiteral("$GNRMC")).isEmpty());
+    QVERIFY(!m_sim->isStreamingGnss());
+}
+
+void TestSimStreams::voyageLogIsStreamedAfterTheReply()
+{
+    SimConfig config = quickConfig();
+    config.voyageGenerate = 150;
+    start(config);
+    QCOMPARE(ask(QStringLiteral("voyage"), 0).section(QLatin1Char('*'), 0, 0), QStringLiteral("$PKRX,255,voyage,0,150"));
+    QStringList records;
+    while (records.size() < 150) {
+        const QString line = m_client->waitForLine(QStringLiteral("$PKRX,VDR,"), 2000);
+        if (line.isEmpty())
+            break;
+        records << line;
+    }
+    QCOMPARE(records.size(), 150);
+    int withoutPosition = 0;
+    for (const QString& record : records) {
+        QVERIFY2(RawClient::checksumHolds(record) && record.size() + 2 <= 82, qPrintable(record));
+        const QStringList fields = record.section(QLatin1Char('*'), 0, 0).split(QLatin1Char(','));
+        QCOMPARE(fields.size(), 16);
+        withoutPosition += fields.at(3).isEmpty() ? 1 : 0;
+    }
+    QVERIFY(withoutPosition > 0);
+}
+
+void TestSimStreams::configuredRecordsKeepTheirMissingFields()
+{
+    SimConfig config = quickConfig();
+    QString error;
+    QVERIFY2(SimConfig::fromJson(QJsonDocument::fromJson(R"({"voyage": {"records": [
+        {"time": "2026-01-01T12:35:19Z", "latitude": 48.1173, "longitude": -11.5, "sog": 22.4, "cog": 84.4,
+         "volts": 3.61, "offBracket": true},
+        {"time": "2026-01-01T13:35:19Z", "volts": 12.5, "sos": true}]}})").object(), &config, &error), qPrintable(error));
+    start(config);
+    ask(QStringLiteral("voyage"), 0);
+    QCOMPARE(m_client->waitForLine(QStringLiteral("$PKRX,VDR,")).section(QLatin1Char('*'), 0, 0),
+        QStringLiteral("$PKRX,VDR,123519,4807.0380,N,01130.0000,W,22.4,84.4,010126, 3.61,A,V,V,V,V"));
+    QCOMPARE(m_client->waitForLine(QStringLiteral("$PKRX,VDR,")).section(QLatin1Char('*'), 0, 0),
+        QStringLiteral("$PKRX,VDR,133519,,,,,,,010126,12.50,V,A,V,V,V"));
+}
+
+void TestSimStreams::clearedLogStreamsNothing()
+{
+    start(quickConfig());
+    QVERIFY(!ask(QStringLiteral("clrlog"), 2).isEmpty());
+    QCOMPARE(ask(QStringLiteral("voyage"), 0).section(QLatin1Char('*'), 0, 0), QStringLiteral("$PKRX,255,voyage,0,0"));
+    QVERIFY(m_client->linesWithin(300).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSimStreams)
+#include "TestSimStreams.moc"
