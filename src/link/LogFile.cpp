@@ -1,23 +1,13 @@
 #include "link/LogFile.h"
 
+#include "app/PlatformInfo.h"
 #include "model/Model.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QProcessEnvironment>
 #include <QSaveFile>
 
 namespace {
-
-QString UserName()
-{
-    return QProcessEnvironment::systemEnvironment().value(QStringLiteral("USERNAME"));
-}
-
-QString ComputerName()
-{
-    return QProcessEnvironment::systemEnvironment().value(QStringLiteral("COMPUTERNAME"));
-}
 
 // A field holding the separator, a quote or a line end is quoted, so that a
 // vessel name such as "SEA, BREEZE" stays in its own column; every other
@@ -63,8 +53,8 @@ QString LogFile::Row(Model* model)
     Messages* messages = model->messages();
     const bool highRate = messages->highRateEnabled();
     const QStringList fields {
-        CsvField(UserName()),
-        CsvField(ComputerName()),
+        CsvField(PlatformInfo::UserName()),
+        CsvField(PlatformInfo::ComputerName()),
         CsvField(model->serialNumber()),
         CsvField(model->appVersion()),
         CsvField(model->mmsi()->text()),

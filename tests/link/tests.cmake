@@ -7,3 +7,6 @@ velmora_add_test(test_portwatcher CORE
 velmora_add_test(test_connectionmanager
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestConnectionManager.cpp TIMEOUT 30)
 velmora_add_test(test_logfile CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestLogFile.cpp TIMEOUT 30)
+velmora_add_test(test_transport CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTransport.cpp TIMEOUT 60)
+velmora_add_test(test_serialtransport CORE
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSerialTransport.cpp LIBS identifier_sim TIMEOUT 90)

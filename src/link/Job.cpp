@@ -1,0 +1,7 @@
+#include "link/Job.h"
+
+Job::Job(const QString& name, const QList<JobItem*>& items)
+    : m_name(name)
+    , m_items(items)
+{
+}
