@@ -3,3 +3,4 @@ velmora_add_test(test_nmeashellcommand CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/Te
 velmora_add_test(test_aissentence CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAISSentence.cpp)
 velmora_add_test(test_securitydomainmanager CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSecurityDomainManager.cpp)
 velmora_add_test(test_chappasswordentry SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestChapPasswordEntry.cpp)
+velmora_add_test(test_settingcodecs CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSettingCodecs.cpp)
