@@ -1,5 +1,8 @@
 #include "app/VelmoraApplication.h"
 
+#include "link/SerialController.h"
+#include "link/cConnectionManager.h"
+#include "model/Model.h"
 #include "ui/MainWindow.h"
 
 #include <QLocale>
@@ -11,6 +14,10 @@
 
 VelmoraApplication::VelmoraApplication(int& argc, char** argv)
     : QApplication(argc, argv)
+    , connectionManager(new cConnectionManager(this))
+    , tabModel(new Model(this))
+    , transportModel(new Model(this))
+    , serialController(new SerialController(this))
 {
     SetIdentity();
     SetLook();
@@ -19,6 +26,9 @@ VelmoraApplication::VelmoraApplication(int& argc, char** argv)
     for (const QString& warning : commandLine.Warnings()) {
         errors << applicationName() << ": " << warning << '\n';
     }
+    connectionManager->SetDeviceIds(commandLine.VendorId(), commandLine.ProductId());
+    connectionManager->SetPortPath(commandLine.PortPath());
+    connect(connectionManager, &cConnectionManager::portFound, this, &VelmoraApplication::SetPortName);
     settings.Load();
     images.Scan(UpdateImages::DefaultFolder());
     connect(this, &QCoreApplication::aboutToQuit, this, &VelmoraApplication::OnClosing);
@@ -41,7 +51,33 @@ int VelmoraApplication::Run()
     InstallTranslation();
     MainWindow window;
     window.show();
+    ShowConnectPrompt();
     return exec();
+}
+
+Model* VelmoraApplication::GetTabModel() const
+{
+    return tabModel;
+}
+
+Model* VelmoraApplication::GetTransportModel() const
+{
+    return transportModel;
+}
+
+SerialController* VelmoraApplication::GetSerialController() const
+{
+    return serialController;
+}
+
+cConnectionManager* VelmoraApplication::GetConnectionManager() const
+{
+    return connectionManager;
+}
+
+void VelmoraApplication::ShowConnectPrompt()
+{
+    connectionManager->ShowConnectPrompt();
 }
 
 QString VelmoraApplication::LogFilename() const

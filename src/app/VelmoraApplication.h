@@ -6,6 +6,10 @@
 
 #include <QApplication>
 
+class Model;
+class SerialController;
+class cConnectionManager;
+
 // The root of the configuration program: it keeps the settings, knows the
 // shipped firmware images and the command line, and owns the long-lived
 // service objects. Other classes reach these through Instance().
@@ -22,6 +26,14 @@ public:
     // Answers --help and --version, or shows the main window and runs the
     // event loop. Returns the program's exit code.
     int Run();
+
+    // The model the configuration tabs edit and the one the device fills.
+    Model* GetTabModel() const;
+    Model* GetTransportModel() const;
+    SerialController* GetSerialController() const;
+    cConnectionManager* GetConnectionManager() const;
+    // Asks the user to insert or connect an Identifier until one is found.
+    void ShowConnectPrompt();
 
     QString LogFilename() const;
     void SetLogFilename(const QString& name);
@@ -55,11 +67,14 @@ private:
     void InstallTranslation();
     int AnswerCommandLine();
 
+    cConnectionManager* connectionManager;
     AppSettings settings;
-    // The connection services (connection manager, serial controller, GNSS
-    // decoder, state machine and the per-connection transport) join here with
-    // the classes that implement them, and with them SetMainWindow(), which
-    // wires the main window to them.
+    Model* tabModel;
+    Model* transportModel;
+    SerialController* serialController;
+    // The GNSS decoder, the state machine and the per-connection transport
+    // join here with the classes that implement them, and with them
+    // SetMainWindow(), which wires the main window to the services.
     UpdateImages images;
     CommandLine commandLine;
     CommandLine::Request request = CommandLine::Request::Run;

@@ -1,0 +1,122 @@
+#include "app/VelmoraApplication.h"
+#include "link/cConnectionManager.h"
+#include "ui/MainWindow.h"
+
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+// The store the application reads at start-up; set up by main() before the
+// application exists, in a folder of its own.
+QTemporaryDir* configurationFolder = nullptr;
+
+QList<QWidget*> VisibleWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) {
+            windows << widget;
+        }
+    }
+    return windows;
+}
+} // namespace
+
+class TestVelmoraApplication : public QObject {
+    Q_OBJECT
+
+private slots:
+    void instanceIsTheApplication() { QCOMPARE(VelmoraApplication::Instance(), qApp); }
+
+    void identityLocatesTheSettings()
+    {
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Norwake"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("velmora"));
+        const QRegularExpression version(
+            QStringLiteral("^161000\\.02\\.02\\.03  \\( [A-Z][a-z]{2} \\d{1,2} \\d{4} \\)$"));
+        QVERIFY2(version.match(QCoreApplication::applicationVersion()).hasMatch(),
+            qPrintable(QCoreApplication::applicationVersion()));
+        QVERIFY(QSettings().fileName().startsWith(configurationFolder->path()));
+    }
+
+    void settingsAreLoadedAtStart()
+    {
+        VelmoraApplication* application = VelmoraApplication::Instance();
+        QCOMPARE(application->PortName(), QStringLiteral("/dev/ttyACM7"));
+        QVERIFY(application->ShowTransmit());
+        QVERIFY(application->HasPassword());
+        QVERIFY(application->CheckPassword(QStringLiteral("abc")));
+    }
+
+    void withoutIdsTheDefaultDeviceIsSought()
+    {
+        QCOMPARE(VelmoraApplication::Instance()->VendorId(), -1);
+        QCOMPARE(VelmoraApplication::Instance()->ProductId(), -1);
+        QCOMPARE(VelmoraApplication::Instance()->CommandLinePort(), QString());
+    }
+
+    void theModelsAreTwoObjects()
+    {
+        VelmoraApplication* application = VelmoraApplication::Instance();
+        QVERIFY(application->GetTabModel());
+        QVERIFY(application->GetTransportModel());
+        QVERIFY(application->GetTabModel() != application->GetTransportModel());
+    }
+
+    // The last test: the event loop runs once per application object.
+    void startsWithTheMainWindowAndSavesChangesWhenClosed()
+    {
+        VelmoraApplication* application = VelmoraApplication::Instance();
+        application->SetPortName(QStringLiteral("/dev/ttyUSB1"));
+        QStringList shown; // class names: the windows are gone once they are checked
+        QTimer::singleShot(0, application, [&shown] {
+            MainWindow* mainWindow = nullptr;
+            for (QWidget* window : VisibleWindows()) {
+                shown << QString::fromLatin1(window->metaObject()->className());
+                mainWindow = mainWindow ? mainWindow : qobject_cast<MainWindow*>(window);
+            }
+            if (mainWindow) {
+                mainWindow->close();
+            }
+        });
+        // Should the window not close, the test still ends, and fails below.
+        QTimer::singleShot(10000, application, [] { QCoreApplication::exit(2); });
+
+        QCOMPARE(application->Run(), 0);
+        shown.sort();
+        QCOMPARE(shown, (QStringList { QStringLiteral("MainWindow"), QStringLiteral("QMessageBox") }));
+        QVERIFY(VisibleWindows().isEmpty());
+        QCOMPARE(QSettings().value(QStringLiteral("PortName")).toString(), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(QSettings().value(QStringLiteral("PasswordDigest")).toULongLong(), quint64(941094));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir folder;
+    configurationFolder = &folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+    QStandardPaths::setTestModeEnabled(true);
+    {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Norwake"),
+            QStringLiteral("velmora"));
+        store.setValue(QStringLiteral("PortName"), QStringLiteral("/dev/ttyACM7"));
+        store.setValue(QStringLiteral("ShowTransmit"), true);
+        store.setValue(QStringLiteral("PasswordDigest"), QStringLiteral("941094"));
+    }
+
+    // The application gets a command line of its own; the test's options are
+    // for QtTest.
+    int applicationArgc = 1;
+    char name[] = "velmora";
+    char* applicationArgv[] = { name, nullptr };
+    VelmoraApplication application(applicationArgc, applicationArgv);
+    TestVelmoraApplication test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestVelmoraApplication.moc"
