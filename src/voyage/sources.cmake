@@ -1,0 +1,4 @@
+list(APPEND CORE_SOURCES
+    voyage/VoyageLogExport.cpp
+    voyage/VoyageRecord.cpp
+)

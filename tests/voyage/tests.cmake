@@ -1,0 +1,13 @@
+velmora_add_test(test_voyagerecord CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestVoyageRecord.cpp)
+
+# The exports are checked by independent readers: the OGC KML 2.2 schema
+# (xmllint), GDAL's ogrinfo and Python's csv module.
+velmora_add_test(test_voyagelogexport CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestVoyageLogExport.cpp)
+target_compile_definitions(test_voyagelogexport PRIVATE
+    VOYAGE_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}"
+    KML_SCHEMA_DIR="${PROJECT_SOURCE_DIR}/../shared/testdata/kml-schema")
+# The same checks once more in a process whose locale writes a decimal comma.
+add_test(NAME test_voyagelogexport_decimal_comma COMMAND test_voyagelogexport)
+set_tests_properties(test_voyagelogexport_decimal_comma PROPERTIES
+    TIMEOUT 120
+    ENVIRONMENT "LC_ALL=de_DE.UTF-8;LANG=de_DE.UTF-8;ASAN_OPTIONS=detect_leaks=0")
