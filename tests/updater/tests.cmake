@@ -1,0 +1,14 @@
+velmora_add_test(test_xmodem1ksend CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestXmodem1KSend.cpp LIBS flashwell_core)
+velmora_add_test(test_shellsentence CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestShellSentence.cpp LIBS flashwell_core)
+velmora_add_test(test_autoconfigrunner CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAutoconfigRunner.cpp
+    LIBS flashwell_core)
+velmora_add_test(test_xmodem_against_rx CORE
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestXmodemAgainstRx.cpp ${CMAKE_CURRENT_LIST_DIR}/RxReceiver.cpp
+    LIBS flashwell_core TIMEOUT 180)
+
+# The transfer-time comparison with lrzsz's sx, run by hand.
+if(NOT VELMORA_SANITIZE)
+    add_executable(bench_xmodem1ksend ${CMAKE_CURRENT_LIST_DIR}/BenchXmodem1KSend.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/RxReceiver.cpp)
+    target_link_libraries(bench_xmodem1ksend PRIVATE flashwell_core Qt5::Test)
+endif()

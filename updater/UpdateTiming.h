@@ -1,0 +1,26 @@
+#pragma once
+
+// The updater's waits, in milliseconds. The defaults are the program's; tests
+// shorten them so that retries and time-outs need not cost real seconds.
+struct cUpdateTiming {
+    // From setting up the port to the first connection attempt.
+    int configure = 100;
+    // At the start of each connection attempt, before the reset is sent.
+    int settle = 1000;
+    // For the boot loader to answer the reset at all.
+    int listen = 3000;
+    // Silence that ends the search for the boot loader's "C".
+    int byteGap = 500;
+    // Between a failed attempt and the next one.
+    int restart = 1000;
+    // Between two looks at a running transfer.
+    int poll = 10;
+    // Before and after the autoconfig commands.
+    int autoconfigPause = 1000;
+    // For a command's bytes to leave.
+    int commandSend = 1000;
+    // For a command's answer.
+    int commandAnswer = 2000;
+    // The share of ackTimeout, in percent, that the transfer really waits.
+    int ackPercent = 100;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "UpdateTiming.h"
+#include "cByteLink.h"
+#include "cStoppableThread.h"
+
+#include <QString>
+
+// Sends the commands of an "autoconfig" file, one per non-empty line, to the
+// freshly updated device. A missing file is no error: there is nothing to do.
+class cAutoconfigRunner : public cStoppableThread {
+public:
+    // Commands from the file run in this security domain.
+    static constexpr int Domain = 3;
+    // A longer answer line is read as two.
+    static constexpr int MaxLineLength = 79;
+
+    cAutoconfigRunner(const QString& filePath, cLinkFactory linkFactory, const cUpdateTiming& timing,
+        QObject* parent = nullptr);
+    ~cAutoconfigRunner() override;
+
+    // Runs one command on its own opening of the port: its answer read as a
+    // decimal number, 0 when there is none or the port cannot be opened.
+    static int runCommand(cByteLink& link, const QString& text, int domain, const cUpdateTiming& timing);
+
+protected:
+    void run() override;
+
+private:
+    static QString readAnswer(cByteLink& link, const cUpdateTiming& timing);
+
+    const QString filePath;
+    const cLinkFactory linkFactory;
+    const cUpdateTiming timing;
+};

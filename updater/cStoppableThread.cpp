@@ -1,0 +1,29 @@
+#include "cStoppableThread.h"
+
+#include <QDeadlineTimer>
+#include <QMutexLocker>
+
+void cStoppableThread::stopAndWait()
+{
+    requestInterruption();
+    {
+        QMutexLocker lock(&mutex);
+        wakeUp.wakeAll();
+    }
+    wait();
+}
+
+bool cStoppableThread::pause(int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    QMutexLocker lock(&mutex);
+    while (!stopping() && !deadline.hasExpired()) {
+        wakeUp.wait(&mutex, deadline);
+    }
+    return !stopping();
+}
+
+bool cStoppableThread::stopping() const
+{
+    return isInterruptionRequested();
+}
