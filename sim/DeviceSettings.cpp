@@ -1,5 +1,7 @@
 #include "DeviceSettings.h"
 
+#include "SimConfig.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -142,8 +144,8 @@ QString DeviceSettings::help()
         const QString range = rule.kind == Kind::Number
             ? QStringLiteral("%1..%2").arg(rule.min).arg(rule.max)
             : QStringLiteral("text, up to %1").arg(rule.max);
-        text += QStringLiteral("    %1 (%2; factory \"%3\"): %4\n")
-                    .arg(QLatin1String(rule.key), range, QLatin1String(rule.factoryValue), QLatin1String(rule.meaning));
+        text += QStringLiteral("  %1\n").arg(QLatin1String(rule.key))
+            + SimConfig::wrapped(QStringLiteral("%1 (%2; factory \"%3\")").arg(QLatin1String(rule.meaning), range, QLatin1String(rule.factoryValue)), 6);
     }
     return text;
 }

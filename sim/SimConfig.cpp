@@ -200,6 +200,21 @@ QString SimConfig::help()
 {
     QString text;
     for (const Key& key : keys())
-        text += QStringLiteral("  %1\n      %2\n").arg(key.name, key.help);
+        text += QStringLiteral("  %1\n").arg(key.name) + wrapped(key.help, 6);
     return text;
+}
+
+QString SimConfig::wrapped(const QString& text, int indent)
+{
+    const QString margin(indent, QLatin1Char(' '));
+    QString result;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && margin.size() + line.size() + 1 + word.size() > 78) {
+            result += margin + line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return result + margin + line + QLatin1Char('\n');
 }

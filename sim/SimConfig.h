@@ -60,4 +60,6 @@ struct SimConfig {
     static bool fromFile(const QString& path, SimConfig* config, QString* error);
     // Every configuration key with its meaning and default, for --help.
     static QString help();
+    // text broken into lines of at most 78 characters, each indented.
+    static QString wrapped(const QString& text, int indent);
 };
