@@ -4,3 +4,4 @@ velmora_add_test(test_aissentence CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAIS
 velmora_add_test(test_securitydomainmanager CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSecurityDomainManager.cpp)
 velmora_add_test(test_chappasswordentry SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestChapPasswordEntry.cpp)
 velmora_add_test(test_settingcodecs CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSettingCodecs.cpp)
+velmora_add_test(test_codecrobustness CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCodecRobustness.cpp TIMEOUT 300)
