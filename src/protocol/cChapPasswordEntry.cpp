@@ -13,6 +13,8 @@ cChapPasswordEntry::cChapPasswordEntry(QWidget* parent)
     m_ui->label_warning_triangle->setFixedSize(side, side);
     m_ui->label_warning_triangle->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    // With a larger font the introduction wraps; grow rather than clip it.
+    resize(width(), qMax(height(), heightForWidth(width())));
 }
 
 cChapPasswordEntry::~cChapPasswordEntry() = default;

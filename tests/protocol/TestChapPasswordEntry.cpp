@@ -39,6 +39,16 @@ private slots:
         QCOMPARE(dialog.password(), QString());
     }
 
+    void showsTheWholeIntroduction()
+    {
+        cChapPasswordEntry dialog;
+        dialog.show();
+        QCOMPARE(dialog.width(), 394);
+        QVERIFY(dialog.height() >= 86);
+        const auto* intro = dialog.findChild<QLabel*>(QStringLiteral("label_introduction"));
+        QVERIFY(intro->height() >= intro->heightForWidth(intro->width()));
+    }
+
     void enablesTheButtonOnlyWithText()
     {
         cChapPasswordEntry dialog;
