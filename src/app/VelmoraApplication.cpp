@@ -1,6 +1,7 @@
 #include "app/VelmoraApplication.h"
 
 #include "link/SerialController.h"
+#include "link/SerialTransport.h"
 #include "link/cConnectionManager.h"
 #include "model/Model.h"
 #include "ui/MainWindow.h"
@@ -73,6 +74,11 @@ SerialController* VelmoraApplication::GetSerialController() const
 cConnectionManager* VelmoraApplication::GetConnectionManager() const
 {
     return connectionManager;
+}
+
+SerialTransport* VelmoraApplication::GetTransport() const
+{
+    return transport;
 }
 
 void VelmoraApplication::ShowConnectPrompt()
@@ -148,6 +154,40 @@ int VelmoraApplication::ProductId() const
 QString VelmoraApplication::CommandLinePort() const
 {
     return commandLine.PortPath();
+}
+
+void VelmoraApplication::ConnectSerialTransport()
+{
+    if (transport) {
+        return;
+    }
+    transport = new SerialTransport(transportModel, serialController, PortName(), this);
+    connectionManager->SetTransportPresent(true);
+    transport->start(QThread::InheritPriority);
+    transport->ConnectAtBaud(true);
+}
+
+// The transport may be the sender of the signal that led here, so it is only
+// cut off at once and deleted once control is back in the event loop. It
+// leaves the member first, so a reentrant call finds nothing to end.
+void VelmoraApplication::Disconnect(bool error)
+{
+    SerialTransport* ending = transport;
+    if (!ending) {
+        return;
+    }
+    transport = nullptr;
+    emit Disconnecting(error);
+    ending->Disconnect(error);
+    if (error) {
+        emit ConnectError();
+    }
+    ending->disconnect();
+    serialController->disconnect(ending);
+    ending->quit();
+    ending->wait(1000);
+    ending->deleteLater();
+    connectionManager->SetTransportPresent(false);
 }
 
 void VelmoraApplication::OnClosing()

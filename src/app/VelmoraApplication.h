@@ -8,6 +8,7 @@
 
 class Model;
 class SerialController;
+class SerialTransport;
 class cConnectionManager;
 
 // The root of the configuration program: it keeps the settings, knows the
@@ -32,6 +33,8 @@ public:
     Model* GetTransportModel() const;
     SerialController* GetSerialController() const;
     cConnectionManager* GetConnectionManager() const;
+    // Null while not connected.
+    SerialTransport* GetTransport() const;
     // Asks the user to insert or connect an Identifier until one is found.
     void ShowConnectPrompt();
 
@@ -58,6 +61,18 @@ public:
     int ProductId() const;
     QString CommandLinePort() const;
 
+public slots:
+    // Makes a transport on the "PortName" port and starts its first
+    // connection attempt; does nothing while a transport exists.
+    void ConnectSerialTransport();
+    // Ends the link and deletes the transport; does nothing without one.
+    void Disconnect(bool error);
+
+signals:
+    void Disconnecting(bool error);
+    // Disconnect(true): the link ended on a communication failure.
+    void ConnectError();
+
 private slots:
     void OnClosing();
 
@@ -72,9 +87,10 @@ private:
     Model* tabModel;
     Model* transportModel;
     SerialController* serialController;
-    // The GNSS decoder, the state machine and the per-connection transport
-    // join here with the classes that implement them, and with them
-    // SetMainWindow(), which wires the main window to the services.
+    SerialTransport* transport = nullptr;
+    // The GNSS decoder and the state machine join here with the classes that
+    // implement them, and with them SetMainWindow(), which wires the main
+    // window to the services, and their part of the transport's connections.
     UpdateImages images;
     CommandLine commandLine;
     CommandLine::Request request = CommandLine::Request::Run;

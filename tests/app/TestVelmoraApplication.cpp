@@ -1,9 +1,11 @@
 #include "app/VelmoraApplication.h"
+#include "link/SerialTransport.h"
 #include "link/cConnectionManager.h"
 #include "ui/MainWindow.h"
 
 #include <QMessageBox>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -64,6 +66,40 @@ private slots:
         QVERIFY(application->GetTabModel());
         QVERIFY(application->GetTransportModel());
         QVERIFY(application->GetTabModel() != application->GetTransportModel());
+    }
+
+    void oneTransportPerConnection()
+    {
+        VelmoraApplication* application = VelmoraApplication::Instance();
+        QSignalSpy disconnecting(application, &VelmoraApplication::Disconnecting);
+        QSignalSpy connectErrors(application, &VelmoraApplication::ConnectError);
+        application->Disconnect(true);
+        QCOMPARE(disconnecting.count(), 0);
+
+        application->ConnectSerialTransport();
+        const QPointer<SerialTransport> transport = application->GetTransport();
+        QVERIFY(transport);
+        QVERIFY(transport->isRunning());
+        application->ConnectSerialTransport();
+        QCOMPARE(application->GetTransport(), transport.data());
+
+        // Whoever hears of the disconnect may ask for one again.
+        const QMetaObject::Connection again = connect(application, &VelmoraApplication::Disconnecting,
+            application, [application] { application->Disconnect(true); });
+        application->Disconnect(true);
+        disconnect(again);
+        QVERIFY(!application->GetTransport());
+        QCOMPARE(disconnecting.count(), 1);
+        QCOMPARE(disconnecting.first().first().toBool(), true);
+        QCOMPARE(connectErrors.count(), 1);
+        QVERIFY(transport->isFinished());
+        QTRY_VERIFY(!transport);
+
+        application->ConnectSerialTransport();
+        QVERIFY(application->GetTransport());
+        application->Disconnect(false);
+        QCOMPARE(disconnecting.count(), 2);
+        QCOMPARE(connectErrors.count(), 1);
     }
 
     // The last test: the event loop runs once per application object.
