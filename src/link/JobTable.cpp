@@ -3,12 +3,43 @@
 #include "app/JobNames.h"
 #include "link/Job.h"
 #include "link/JobItem.h"
+#include "model/Model.h"
 #include "protocol/AISSentence.h"
+#include "protocol/AISSentenceBattStatus.h"
+#include "protocol/AISSentenceBattVolt.h"
+#include "protocol/AISSentenceBracketErrorBehaviour.h"
+#include "protocol/AISSentenceEncryptionFenceEnabled.h"
+#include "protocol/AISSentenceFreq.h"
+#include "protocol/AISSentenceGBEnabled.h"
+#include "protocol/AISSentenceGBEnabledvX.h"
+#include "protocol/AISSentenceGBInOut.h"
+#include "protocol/AISSentenceGeofenceAudibleAlertEnable.h"
+#include "protocol/AISSentenceHalvexFenceEnabled.h"
+#include "protocol/AISSentenceInsideGeofenceBehaviour.h"
+#include "protocol/AISSentenceLedSetting.h"
+#include "protocol/AISSentenceMsgTI.h"
+#include "protocol/AISSentenceOffBracketBehaviour.h"
+#include "protocol/AISSentenceOperationalFenceEnabled.h"
+#include "protocol/AISSentenceOutsideGeofenceBehaviour.h"
+#include "protocol/AISSentencePowerBoxAlertEnable.h"
+#include "protocol/AISSentencePowerBoxEnable.h"
+#include "protocol/AISSentencePowerBoxSetting.h"
+#include "protocol/AISSentenceRSSI.h"
+#include "protocol/AISSentenceSMM.h"
+#include "protocol/AISSentenceSSD.h"
+#include "protocol/AISSentenceSbasEnable.h"
+#include "protocol/AISSentenceSosAlertEnable.h"
+#include "protocol/AISSentenceSosAudibleAlertEnable.h"
+#include "protocol/AISSentenceSosMessageText.h"
+#include "protocol/AISSentenceVSD.h"
+#include "protocol/AISSentenceVoyageLogDistance.h"
+#include "protocol/AISSentenceVoyageLogPeriod.h"
 #include "protocol/NmeaShellCommand.h"
 
-JobTable::JobTable(Model*)
+JobTable::JobTable(Model* model)
 {
     AddFixedJobs();
+    AddSettingJobs(model);
 }
 
 JobTable::~JobTable() = default;
@@ -17,6 +48,11 @@ Job* JobTable::Find(const QString& name) const
 {
     const auto found = m_jobs.find(name);
     return found == m_jobs.end() ? nullptr : found->second.get();
+}
+
+template <typename Setting, typename... Arguments> JobItem* JobTable::Codec(Arguments... arguments)
+{
+    return Keep(std::make_unique<JobItem>(std::make_unique<Setting>(arguments...), 1));
 }
 
 void JobTable::AddFixedJobs()
@@ -42,6 +78,48 @@ void JobTable::AddFixedJobs()
         { Shell(QStringLiteral("resetproduct"), 2, 0, 12, 1), Shell(QStringLiteral("resetunit"), 2, 0, 13, 1),
             reset });
     Add(JobName::ClearVoyageLog, { Shell(QStringLiteral("clrlog"), 2, 0, 14, 1) });
+}
+
+// Every list holds codec objects of its own, even where another list has the
+// same setting.
+void JobTable::AddSettingJobs(Model* model)
+{
+    Alerts* alerts = model->alerts();
+    GeoBoundary* boundary = model->geoBoundary();
+    Messages* messages = model->messages();
+    Diagnostics* diagnostics = model->diagnostics();
+    VoyageLog* voyageLog = model->voyageLog();
+    Add(JobName::Basic,
+        { Codec<AISSentenceSMM>(model->mmsi()), Codec<AISSentenceSSD>(model->staticData()),
+            Codec<AISSentenceVSD>(model->vesselData()), Codec<AISSentenceGBEnabled>(boundary) });
+    Add(JobName::BasicV4, { Codec<AISSentencePowerBoxEnable>(alerts) });
+    Add(JobName::Diagnostics,
+        { Codec<AISSentenceSMM>(model->mmsi()), Codec<AISSentenceBattVolt>(diagnostics),
+            Codec<AISSentenceBattStatus>(diagnostics), Codec<AISSentenceRSSI>(diagnostics),
+            Codec<AISSentenceLedSetting>(diagnostics), Codec<AISSentencePowerBoxSetting>(diagnostics) });
+    Add(JobName::Configuration,
+        { Codec<AISSentenceSMM>(model->mmsi()), Codec<AISSentenceSSD>(model->staticData()),
+            Codec<AISSentenceVSD>(model->vesselData()),
+            Codec<AISSentenceMsgTI>(messages, AISSentenceMsgTI::PositionInterval),
+            Codec<AISSentenceMsgTI>(messages, AISSentenceMsgTI::HighRateInterval),
+            Codec<AISSentenceMsgTI>(messages, AISSentenceMsgTI::HighRateSog),
+            Codec<AISSentenceMsgTI>(messages, AISSentenceMsgTI::StaticDataInterval),
+            Codec<AISSentenceFreq>(messages, true), Codec<AISSentenceFreq>(messages, false),
+            Codec<AISSentenceVoyageLogPeriod>(voyageLog), Codec<AISSentenceVoyageLogDistance>(voyageLog) });
+    Add(JobName::Control,
+        { Codec<AISSentenceBracketErrorBehaviour>(alerts), Codec<AISSentenceOffBracketBehaviour>(alerts),
+            Codec<AISSentenceSosAlertEnable>(alerts), Codec<AISSentenceSosAudibleAlertEnable>(alerts),
+            Codec<AISSentenceSosMessageText>(alerts), Codec<AISSentenceGeofenceAudibleAlertEnable>(alerts),
+            Codec<AISSentencePowerBoxAlertEnable>(alerts), Codec<AISSentenceSbasEnable>(model) });
+    Add(JobName::ForIdentifierV4,
+        { Codec<AISSentencePowerBoxEnable>(alerts), Codec<AISSentenceGBEnabled>(boundary),
+            Codec<AISSentenceGBInOut>(boundary), Codec<AISSentenceInsideGeofenceBehaviour>(alerts),
+            Codec<AISSentenceOutsideGeofenceBehaviour>(alerts) });
+    Add(JobName::ForIdentifierVx,
+        { Codec<AISSentenceGBEnabledvX>(boundary), Codec<AISSentenceOperationalFenceEnabled>(boundary),
+            Codec<AISSentenceHalvexFenceEnabled>(boundary), Codec<AISSentenceEncryptionFenceEnabled>(boundary) });
+    Add(JobName::VdrConfiguration,
+        { Codec<AISSentenceVoyageLogPeriod>(voyageLog), Codec<AISSentenceVoyageLogDistance>(voyageLog) });
 }
 
 JobItem* JobTable::Shell(const QString& text, int domain, int mode, int tag, int retries)

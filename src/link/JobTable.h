@@ -26,6 +26,8 @@ public:
 
 private:
     void AddFixedJobs();
+    void AddSettingJobs(Model* model);
+    template <typename Setting, typename... Arguments> JobItem* Codec(Arguments... arguments);
     JobItem* Shell(const QString& text, int domain, int mode, int tag, int retries);
     JobItem* Security(const QString& step);
     JobItem* Keep(std::unique_ptr<JobItem> item);

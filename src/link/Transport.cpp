@@ -38,6 +38,8 @@ Transport::Transport(Model* model, QObject* parent)
     , m_security(std::make_unique<cSecurityDomainManager>())
 {
     m_responseTimer.setSingleShot(true);
+    // A coarse timer may fire 5 % early, and writes must stay 200 ms apart.
+    m_responseTimer.setTimerType(Qt::PreciseTimer);
     m_responseTimer.setInterval(ReadTimeout());
     connect(&m_responseTimer, &QTimer::timeout, this, &Transport::OnResponseTimerTimeout);
 }

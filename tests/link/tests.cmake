@@ -10,3 +10,5 @@ velmora_add_test(test_logfile CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestLogFile
 velmora_add_test(test_transport CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTransport.cpp TIMEOUT 60)
 velmora_add_test(test_serialtransport CORE
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSerialTransport.cpp LIBS identifier_sim TIMEOUT 90)
+velmora_add_test(test_transportjobs CORE
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTransportJobs.cpp LIBS identifier_sim TIMEOUT 120)
