@@ -70,6 +70,8 @@ bool SerialTransport::ConnectTransport()
 
 bool SerialTransport::Disconnect(bool error)
 {
+    // The transport is ending: no time-out may act on the port after this.
+    StopResponseTimer();
     // An established link keeps its port: the next transport's first
     // connection attempt closes and reopens it.
     if (m_connected) {

@@ -12,3 +12,11 @@ velmora_add_test(test_serialtransport CORE
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSerialTransport.cpp LIBS identifier_sim TIMEOUT 90)
 velmora_add_test(test_transportjobs CORE
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTransportJobs.cpp LIBS identifier_sim TIMEOUT 120)
+
+# Not a test: run it by hand (see the README's performance section).
+if(NOT VELMORA_SANITIZE)
+    add_executable(bench_transport ${CMAKE_CURRENT_LIST_DIR}/BenchTransport.cpp)
+    target_link_libraries(bench_transport PRIVATE velmora_core)
+    target_compile_definitions(bench_transport PRIVATE BINARY_DIR="${PROJECT_BINARY_DIR}")
+    add_dependencies(bench_transport identifier-sim)
+endif()
