@@ -9,6 +9,15 @@
 
 #include <memory>
 
+// A device that answers at once, so tests need not wait out a real one.
+inline SimConfig QuickDevice()
+{
+    SimConfig config;
+    config.replyDelayMs = 5;
+    config.resetSilenceMs = 50;
+    return config;
+}
+
 // The program's side of a link to a simulated Identifier in the same
 // process: model, serial controller and a transport on the simulator's port.
 struct SimLink {

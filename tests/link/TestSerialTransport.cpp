@@ -6,14 +6,6 @@
 
 namespace {
 
-SimConfig QuickDevice()
-{
-    SimConfig config;
-    config.replyDelayMs = 5;
-    config.resetSilenceMs = 50;
-    return config;
-}
-
 QStringList Names(const QSignalSpy& spy)
 {
     QStringList names;

@@ -9,14 +9,6 @@
 
 namespace {
 
-SimConfig QuickDevice()
-{
-    SimConfig config;
-    config.replyDelayMs = 5;
-    config.resetSilenceMs = 50;
-    return config;
-}
-
 // When each sentence went out, by the clock of the test.
 struct SendLog {
     explicit SendLog(Transport* transport)
