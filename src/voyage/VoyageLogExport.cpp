@@ -14,8 +14,8 @@ const QString logDescription = QStringLiteral("AIS Identifier Voyage Data Log");
 // while a translated header with a comma or quote still reads back whole.
 QString csvField(const QString& text)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r'))) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) {
         return text;
     }
     QString quoted = text;
@@ -69,11 +69,13 @@ bool VoyageLogExport::writeCsv(const QString& fileName, const QStringList& heade
 
 QString VoyageLogExport::csvLine(const VoyageRecord& record)
 {
-    const QStringList values {record.date, record.time,
+    const QStringList values { record.date, record.time,
         record.hasLatitude() ? fixed(record.latitude, 6) : QString(),
-        record.hasLongitude() ? fixed(record.longitude, 6) : QString(), record.hasSog() ? fixed(record.sog, 1) : QString(),
-        record.hasCog() ? fixed(record.cog, 1) : QString(), fixed(record.batteryVolts, 2), yesNo(record.offBracket),
-        yesNo(record.sos), yesNo(record.geofence), yesNo(record.powerFail), yesNo(record.idError)};
+        record.hasLongitude() ? fixed(record.longitude, 6) : QString(),
+        record.hasSog() ? fixed(record.sog, 1) : QString(),
+        record.hasCog() ? fixed(record.cog, 1) : QString(), fixed(record.batteryVolts, 2),
+        yesNo(record.offBracket), yesNo(record.sos), yesNo(record.geofence), yesNo(record.powerFail),
+        yesNo(record.idError) };
     QString line;
     for (const QString& value : values) {
         line += csvField(value) + QLatin1Char(',');
@@ -160,7 +162,8 @@ QString VoyageLogExport::pointDescription(const VoyageRecord& record)
     return (record.hasSog() ? tr("SOG: %1<br/>").arg(general(record.sog)) : tr("SOG: --<br/>"))
         + (record.hasCog() ? tr("COG: %1<br/>").arg(general(record.cog)) : tr("COG: --<br/>"))
         + tr("VBatt: %1<br/>").arg(general(record.batteryVolts))
-        + tr("Off Bracket: %1<br/>").arg(yesNo(record.offBracket)) + tr("SOS Alert: %1<br/>").arg(yesNo(record.sos))
+        + tr("Off Bracket: %1<br/>").arg(yesNo(record.offBracket))
+        + tr("SOS Alert: %1<br/>").arg(yesNo(record.sos))
         + tr("GeoFence Alert: %1<br/>").arg(yesNo(record.geofence))
         + tr("Power Fail Alert: %1<br/>").arg(yesNo(record.powerFail))
         + tr("ID Error Alert: %1").arg(yesNo(record.idError));
@@ -168,7 +171,8 @@ QString VoyageLogExport::pointDescription(const VoyageRecord& record)
 
 QString VoyageLogExport::fileNameOnly(const QString& fileName)
 {
-    const int separator = std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
+    const int separator
+        = std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
     return fileName.mid(separator + 1);
 }
 

@@ -2,3 +2,6 @@ list(APPEND CORE_SOURCES
     voyage/VoyageLogExport.cpp
     voyage/VoyageRecord.cpp
 )
+list(APPEND WIDGET_SOURCES
+    voyage/VoyageLogTab.cpp
+)

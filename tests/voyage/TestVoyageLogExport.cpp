@@ -8,8 +8,8 @@
 
 namespace {
 
-const QStringList headers {"Date", "Time", "Latitude", "Longitude", "SOG", "COG", "Bat. volts", "Off bracket", "SOS",
-    "Geofence", "Power fail", "ID error"};
+const QStringList headers { "Date", "Time", "Latitude", "Longitude", "SOG", "COG", "Bat. volts",
+    "Off bracket", "SOS", "Geofence", "Power fail", "ID error" };
 
 VoyageLogExport::Records decoded(const QStringList& fieldLists)
 {
@@ -27,10 +27,10 @@ VoyageLogExport::Records decoded(const QStringList& fieldLists)
 // course, one without a longitude.
 VoyageLogExport::Records sampleRecords()
 {
-    return decoded({"123519,5130.1234,N,00012.3456,W,12.3,270.5,010126, 3.61,A,V,V,V,V",
+    return decoded({ "123519,5130.1234,N,00012.3456,W,12.3,270.5,010126, 3.61,A,V,V,V,V",
         "130000,,N,00012.0000,E,1.0,2.0,010126,3.60,V,V,V,V,V",
         "140000,3345.0000,S,07030.0000,E,,,020126,3.55,V,A,V,A,V",
-        "150000,5100.0000,N,,,0.0,0.0,020126,,V,V,V,V,V"});
+        "150000,5100.0000,N,,,0.0,0.0,020126,,V,V,V,V,V" });
 }
 
 QByteArray readAll(const QString& fileName)
@@ -84,12 +84,13 @@ private:
     void (*previousHandler)(int) = SIG_DFL;
 };
 
-const char* const expectedCsv = "Date,Time,Latitude,Longitude,SOG,COG,Bat. volts,Off bracket,SOS,Geofence,Power "
-                                "fail,ID error,\n"
-                                "2026-01-01,12:35:19,51.502057,-0.205760,12.3,270.5,3.61,Yes,No,No,No,No,\n"
-                                "2026-01-01,13:00:00,,0.200000,1.0,2.0,3.60,No,No,No,No,No,\n"
-                                "2026-01-02,14:00:00,-33.750000,70.500000,,,3.55,No,Yes,No,Yes,No,\n"
-                                "2026-01-02,15:00:00,51.000000,,0.0,0.0,0.00,No,No,No,No,No,\n";
+const char* const expectedCsv
+    = "Date,Time,Latitude,Longitude,SOG,COG,Bat. volts,Off bracket,SOS,Geofence,Power "
+      "fail,ID error,\n"
+      "2026-01-01,12:35:19,51.502057,-0.205760,12.3,270.5,3.61,Yes,No,No,No,No,\n"
+      "2026-01-01,13:00:00,,0.200000,1.0,2.0,3.60,No,No,No,No,No,\n"
+      "2026-01-02,14:00:00,-33.750000,70.500000,,,3.55,No,Yes,No,Yes,No,\n"
+      "2026-01-02,15:00:00,51.000000,,0.0,0.0,0.00,No,No,No,No,No,\n";
 
 // The expected KML of sampleRecords(), written as "voyage.kml".
 QString expectedKml()
@@ -130,12 +131,12 @@ private slots:
     void csvLoadsInStandardReader()
     {
         const QString fileName = path("reader.csv");
-        QVERIFY(VoyageLogExport::writeCsv(fileName, {"Date", "Bat, \"volts\""}, sampleRecords()));
+        QVERIFY(VoyageLogExport::writeCsv(fileName, { "Date", "Bat, \"volts\"" }, sampleRecords()));
         QByteArray json;
-        QVERIFY(run("python3", {QStringLiteral(VOYAGE_TEST_DIR "/read_csv.py"), fileName}, &json));
+        QVERIFY(run("python3", { QStringLiteral(VOYAGE_TEST_DIR "/read_csv.py"), fileName }, &json));
         const QJsonArray rows = QJsonDocument::fromJson(json).array();
         QCOMPARE(rows.size(), 5);
-        QCOMPARE(rows.at(0).toArray(), QJsonArray({"Date", "Bat, \"volts\"", ""}));
+        QCOMPARE(rows.at(0).toArray(), QJsonArray({ "Date", "Bat, \"volts\"", "" }));
         const QJsonArray second = rows.at(2).toArray();
         QCOMPARE(second.size(), 13);
         QCOMPARE(second.at(2).toString(), QString());
@@ -143,10 +144,7 @@ private slots:
         QCOMPARE(second.at(12).toString(), QString());
     }
 
-    void kmlHasTrackAndPointsOfLocatedRecords()
-    {
-        QCOMPARE(writtenKml(sampleRecords()), expectedKml());
-    }
+    void kmlHasTrackAndPointsOfLocatedRecords() { QCOMPARE(writtenKml(sampleRecords()), expectedKml()); }
 
     void kmlUsesDecimalPointsUnderDecimalCommaLocale()
     {
@@ -159,7 +157,7 @@ private slots:
 
     void kmlWithoutLocatedRecordsHasAnEmptyTrack()
     {
-        const QString kml = writtenKml(decoded({"130000,,,,,1.0,2.0,010126,3.60,V,V,V,V,V"}));
+        const QString kml = writtenKml(decoded({ "130000,,,,,1.0,2.0,010126,3.60,V,V,V,V,V" }));
         QVERIFY(kml.contains("<coordinates></coordinates>"));
         QVERIFY(!kml.contains("<Point>"));
     }
@@ -193,7 +191,8 @@ private slots:
     {
         const QString fileName = path("schema.kml");
         QVERIFY(VoyageLogExport::writeKml(fileName, sampleRecords()));
-        QVERIFY(run("xmllint", {"--nonet", "--noout", "--schema", KML_SCHEMA_DIR "/ogckml22.xsd", fileName}));
+        QVERIFY(
+            run("xmllint", { "--nonet", "--noout", "--schema", KML_SCHEMA_DIR "/ogckml22.xsd", fileName }));
     }
 
     void kmlReadsInIndependentReader()
@@ -201,15 +200,16 @@ private slots:
         const QString fileName = path("ogr.kml");
         QVERIFY(VoyageLogExport::writeKml(fileName, sampleRecords()));
         QByteArray listing;
-        QVERIFY(run("ogrinfo", {"-ro", "-al", fileName}, &listing));
-        const QRegularExpression geometry("^\\s*((?:LINESTRING|POINT)[^\\n]*)$", QRegularExpression::MultilineOption);
+        QVERIFY(run("ogrinfo", { "-ro", "-al", fileName }, &listing));
+        const QRegularExpression geometry(
+            "^\\s*((?:LINESTRING|POINT)[^\\n]*)$", QRegularExpression::MultilineOption);
         QStringList geometries;
         for (auto it = geometry.globalMatch(QString::fromUtf8(listing)); it.hasNext();) {
             geometries << it.next().captured(1).trimmed();
         }
         QCOMPARE(geometries,
-            QStringList({"LINESTRING Z (-0.20576 51.502057 0,70.5 -33.75 0)", "POINT Z (-0.20576 51.502057 0)",
-                "POINT Z (70.5 -33.75 0)"}));
+            QStringList({ "LINESTRING Z (-0.20576 51.502057 0,70.5 -33.75 0)",
+                "POINT Z (-0.20576 51.502057 0)", "POINT Z (70.5 -33.75 0)" }));
     }
 
     void failedExportKeepsPreviousFile_data()
@@ -226,7 +226,8 @@ private slots:
         const QString folder = path(QTest::currentDataTag());
         const QString fileName = folder + (kml ? "/kept.kml" : "/kept.csv");
         const VoyageLogExport::Records good = sampleRecords();
-        QVERIFY(kml ? VoyageLogExport::writeKml(fileName, good) : VoyageLogExport::writeCsv(fileName, headers, good));
+        QVERIFY(kml ? VoyageLogExport::writeKml(fileName, good)
+                    : VoyageLogExport::writeCsv(fileName, headers, good));
         const QByteArray before = readAll(fileName);
 
         VoyageLogExport::Records many;
@@ -236,11 +237,13 @@ private slots:
         bool written = true;
         {
             const FileSizeLimit limit(4096);
-            written = kml ? VoyageLogExport::writeKml(fileName, many) : VoyageLogExport::writeCsv(fileName, headers, many);
+            written = kml ? VoyageLogExport::writeKml(fileName, many)
+                          : VoyageLogExport::writeCsv(fileName, headers, many);
         }
         QVERIFY(!written);
         QCOMPARE(readAll(fileName), before);
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList(QFileInfo(fileName).fileName()));
+        QCOMPARE(
+            QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList(QFileInfo(fileName).fileName()));
     }
 
     void unopenableFileFails()

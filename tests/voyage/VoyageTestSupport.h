@@ -17,9 +17,10 @@ inline QString vdrLine(const QString& fields)
 inline QString describe(const VoyageRecord& r)
 {
     const auto flag = [](bool set) { return set ? QStringLiteral("A") : QStringLiteral("-"); };
-    return QStringList {r.date, r.time, QString::number(r.latitude, 'f', 7), QString::number(r.longitude, 'f', 7),
-        QString::number(r.sog, 'f', 3), QString::number(r.cog, 'f', 3), QString::number(r.batteryVolts, 'f', 3),
+    return QStringList { r.date, r.time, QString::number(r.latitude, 'f', 7),
+        QString::number(r.longitude, 'f', 7), QString::number(r.sog, 'f', 3), QString::number(r.cog, 'f', 3),
+        QString::number(r.batteryVolts, 'f', 3),
         r.batterySent ? QStringLiteral("sent") : QStringLiteral("unsent"),
-        flag(r.offBracket) + flag(r.sos) + flag(r.geofence) + flag(r.powerFail) + flag(r.idError)}
+        flag(r.offBracket) + flag(r.sos) + flag(r.geofence) + flag(r.powerFail) + flag(r.idError) }
         .join(QLatin1Char('|'));
 }

@@ -11,3 +11,5 @@ add_test(NAME test_voyagelogexport_decimal_comma COMMAND test_voyagelogexport)
 set_tests_properties(test_voyagelogexport_decimal_comma PROPERTIES
     TIMEOUT 120
     ENVIRONMENT "LC_ALL=de_DE.UTF-8;LANG=de_DE.UTF-8;ASAN_OPTIONS=detect_leaks=0")
+
+velmora_add_test(test_voyagelogtab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestVoyageLogTab.cpp)

@@ -1,0 +1,338 @@
+#include "voyage/VoyageLogTab.h"
+
+#include "app/VelmoraApplication.h"
+#include "link/cConnectionManager.h"
+#include "model/Model.h"
+#include "ui_VoyageLogTab.h"
+#include "voyage/VoyageLogExport.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+enum Column { DateColumn, TimeColumn, LatitudeColumn, LongitudeColumn, SogColumn, CogColumn, BatteryColumn };
+
+QTableWidgetItem* TextCell(const QString& text, Qt::Alignment horizontal)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(horizontal | Qt::AlignVCenter);
+    return item;
+}
+
+// In the user's locale; empty when the device did not send the value.
+QTableWidgetItem* NumberCell(bool known, double value, int decimals, Qt::Alignment horizontal)
+{
+    return TextCell(known ? QStringLiteral("%L1").arg(value, 0, 'f', decimals) : QString(), horizontal);
+}
+
+// Shows the alert state; the user can neither select nor change it.
+QTableWidgetItem* FlagCell(bool set)
+{
+    auto* item = TextCell(QString(), Qt::AlignHCenter);
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setCheckState(set ? Qt::Checked : Qt::Unchecked);
+    return item;
+}
+
+// Holds back the connection manager's boxes while a file dialog is open, so
+// that none pops up over it. Outside the program (no application object of
+// its own) there is nothing to hold back.
+class PromptSuppression {
+public:
+    PromptSuppression()
+    {
+        auto* application = qobject_cast<VelmoraApplication*>(QCoreApplication::instance());
+        manager = application ? application->GetConnectionManager() : nullptr;
+        if (manager) {
+            manager->SetPromptsSuppressed(true);
+        }
+    }
+    ~PromptSuppression()
+    {
+        if (manager) {
+            manager->SetPromptsSuppressed(false);
+        }
+    }
+    PromptSuppression(const PromptSuppression&) = delete;
+    PromptSuppression& operator=(const PromptSuppression&) = delete;
+
+private:
+    cConnectionManager* manager = nullptr;
+};
+
+} // namespace
+
+VoyageLogTab::VoyageLogTab(Model* model, QWidget* parent)
+    : TabBase(model, parent)
+    , ui(new Ui::VoyageLogTab)
+    , vdrTimer(new QTimer(this))
+{
+    ui->setupUi(this);
+    records.reserve(4096);
+    vdrTimer->setObjectName(QStringLiteral("vdrTimer"));
+    vdrTimer->setInterval(TransferEndMs);
+    connect(vdrTimer, &QTimer::timeout, this, &VoyageLogTab::OnVDRTimeout);
+    connect(ui->exportButton, &QPushButton::released, this, &VoyageLogTab::OnExportLog);
+    if (parent) {
+        connect(this, SIGNAL(ClearVoyageLog()), parent, SLOT(OnClearVoyageLog()));
+    }
+}
+
+VoyageLogTab::~VoyageLogTab()
+{
+    delete ui;
+}
+
+bool VoyageLogTab::UpdateTabFromModel(Model* source)
+{
+    if (source) {
+        *model->voyageLog() = *source->voyageLog();
+        *model->messages() = *source->messages();
+    }
+    {
+        LoadingScope scope(this);
+        const VoyageLog* log = model->voyageLog();
+        ui->groupBoxVoyageLog->setChecked(log->logEnabled());
+        ui->spinBoxLogPeriod->setValue(log->logPeriod());
+        ApplyStepRule(model->messages()->positionInterval());
+        ui->spinBoxLogDistance->setValue(log->logDistance());
+        EnableControls(true);
+    }
+    // The step rule and the spin box limits may have changed what the device
+    // said; the tab model holds what is shown, which is what a send writes.
+    return UpdateModelFromTab(nullptr);
+}
+
+bool VoyageLogTab::UpdateModelFromTab(Model* target)
+{
+    VoyageLog* log = TargetModel(target)->voyageLog();
+    log->setLogEnabled(ui->groupBoxVoyageLog->isChecked());
+    log->setLogPeriod(ui->spinBoxLogPeriod->value());
+    log->setLogDistance(ui->spinBoxLogDistance->value());
+    return true;
+}
+
+void VoyageLogTab::ClearEntries()
+{
+    ui->tableWidget->setRowCount(0);
+    records.clear();
+    clearOnNextRecord = false;
+}
+
+void VoyageLogTab::EnableControls(bool enable)
+{
+    ui->pushButtonGetLog->setEnabled(enable);
+    ui->exportButton->setEnabled(enable);
+    ui->pushButtonClearLog->setEnabled(enable);
+    ui->pushButtonSendLogConfiguration->setEnabled(enable);
+}
+
+void VoyageLogTab::OnReceived(QString received)
+{
+    VoyageRecord record;
+    if (!VoyageRecord::decode(received, record)) {
+        return;
+    }
+    if (clearOnNextRecord) {
+        ClearEntries();
+    }
+    AddRow(record);
+    vdrTimer->start(TransferEndMs);
+    records.append(record);
+}
+
+void VoyageLogTab::AddRow(const VoyageRecord& record)
+{
+    const int row = ui->tableWidget->rowCount();
+    ui->tableWidget->insertRow(row);
+    SetCell(row, DateColumn, TextCell(record.date, Qt::AlignHCenter));
+    SetCell(row, TimeColumn, TextCell(record.time, Qt::AlignHCenter));
+    SetCell(row, LatitudeColumn, NumberCell(record.hasLatitude(), record.latitude, 6, Qt::AlignLeft));
+    SetCell(row, LongitudeColumn, NumberCell(record.hasLongitude(), record.longitude, 6, Qt::AlignLeft));
+    SetCell(row, SogColumn, NumberCell(record.hasSog(), record.sog, 1, Qt::AlignHCenter));
+    SetCell(row, CogColumn, NumberCell(record.hasCog(), record.cog, 1, Qt::AlignHCenter));
+    SetCell(row, BatteryColumn, NumberCell(record.batterySent, record.batteryVolts, 2, Qt::AlignHCenter));
+    const bool flags[] = { record.offBracket, record.sos, record.geofence, record.powerFail, record.idError };
+    for (int i = 0; i < 5; ++i) {
+        SetCell(row, BatteryColumn + 1 + i, FlagCell(flags[i]));
+    }
+}
+
+void VoyageLogTab::SetCell(int row, int column, QTableWidgetItem* item)
+{
+    ui->tableWidget->setItem(row, column, item);
+}
+
+void VoyageLogTab::OnVDRTimeout()
+{
+    vdrTimer->stop();
+    clearOnNextRecord = true;
+    EnableControls(true);
+    emit VoyageSyncComplete();
+}
+
+void VoyageLogTab::on_pushButtonGetLog_released()
+{
+    EnableControls(false);
+    emit getVoyageDataLog(TabId);
+}
+
+void VoyageLogTab::OnLogRequested()
+{
+    vdrTimer->start(TransferEndMs);
+}
+
+void VoyageLogTab::OnExportLog()
+{
+    ExportLog();
+}
+
+bool VoyageLogTab::ExportLog()
+{
+    QString selectedFilter;
+    const QString fileName = AskExportFileName(&selectedFilter);
+    if (fileName.isEmpty()) {
+        return false;
+    }
+    // The chosen filter decides the format, whatever the typed name ends in.
+    const bool written = selectedFilter == KmlFilter()
+        ? VoyageLogExport::writeKml(fileName, records)
+        : VoyageLogExport::writeCsv(fileName, Headers(), records);
+    ShowExportResult(written, fileName);
+    return written;
+}
+
+QString VoyageLogTab::AskExportFileName(QString* selectedFilter)
+{
+    const PromptSuppression suppression;
+    return QFileDialog::getSaveFileName(this, tr("Export voyage log..."),
+        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+        KmlFilter() + QStringLiteral(";;") + tr("Comma Separated Values (*.csv)"), selectedFilter);
+}
+
+QString VoyageLogTab::KmlFilter()
+{
+    return tr("Keyhole Markup Language (*.kml)");
+}
+
+void VoyageLogTab::ShowExportResult(bool written, const QString& fileName)
+{
+    QMessageBox box(this);
+    box.setWindowTitle(tr("Export voyage log"));
+    if (written) {
+        box.setIcon(QMessageBox::Information);
+        box.setText(tr("Created ") + fileName + QLatin1Char('.'));
+    } else {
+        box.setIcon(QMessageBox::Warning);
+        box.setText(fileName + tr(" could not be created."));
+        box.setInformativeText(tr("Check access permissions."));
+    }
+    box.exec();
+}
+
+QStringList VoyageLogTab::Headers() const
+{
+    QStringList headers;
+    for (int column = 0; column < ui->tableWidget->columnCount(); ++column) {
+        headers << ui->tableWidget->horizontalHeaderItem(column)->text();
+    }
+    return headers;
+}
+
+void VoyageLogTab::on_pushButtonClearLog_released()
+{
+    switch (AskClear()) {
+    case ClearChoice::ExportAndClear:
+        // The device's log is the only copy until an export has succeeded.
+        if (!ExportLog()) {
+            return;
+        }
+        break;
+    case ClearChoice::ClearOnly:
+        break;
+    case ClearChoice::Cancel:
+        return;
+    }
+    emit ClearVoyageLog();
+    ClearEntries();
+}
+
+VoyageLogTab::ClearChoice VoyageLogTab::AskClear()
+{
+    QMessageBox box(QMessageBox::Question, tr("Clear Voyage Data Log"),
+        tr("This action will delete the Voyage Data Log from the connected Identifier.\nAny required data "
+           "should be "
+           "exported."),
+        QMessageBox::NoButton, this);
+    QPushButton* exportAndClear = box.addButton(tr("Export and clear log"), QMessageBox::ActionRole);
+    QPushButton* clearOnly = box.addButton(tr("Clear log only"), QMessageBox::ActionRole);
+    // One role for all three keeps them in this order on every platform.
+    QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::ActionRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == exportAndClear) {
+        return ClearChoice::ExportAndClear;
+    }
+    return box.clickedButton() == clearOnly ? ClearChoice::ClearOnly : ClearChoice::Cancel;
+}
+
+void VoyageLogTab::on_pushButtonSendLogConfiguration_released()
+{
+    EnableControls(false);
+    emit signalSendLogConfiguration(SettingsOnlyTabId);
+}
+
+void VoyageLogTab::ApplyStepRule(int interval)
+{
+    // A device that reports no interval gives no step to round to.
+    if (interval <= 0) {
+        return;
+    }
+    QSpinBox* period = ui->spinBoxLogPeriod;
+    period->setSingleStep(interval);
+    period->setValue(std::max(interval, period->value() / interval * interval));
+}
+
+void VoyageLogTab::on_groupBoxVoyageLog_toggled(bool active)
+{
+    if (!loading && active != model->voyageLog()->logEnabled()) {
+        CommitEdit();
+    }
+}
+
+void VoyageLogTab::on_spinBoxLogPeriod_valueChanged(int value)
+{
+    if (loading || value == model->voyageLog()->logPeriod()) {
+        return;
+    }
+    {
+        LoadingScope scope(this);
+        ApplyStepRule(model->messages()->positionInterval());
+    }
+    if (ui->spinBoxLogPeriod->value() != model->voyageLog()->logPeriod()) {
+        CommitEdit();
+    }
+}
+
+void VoyageLogTab::on_spinBoxLogDistance_valueChanged(int value)
+{
+    if (!loading && value != model->voyageLog()->logDistance()) {
+        CommitEdit();
+    }
+}
+
+void VoyageLogTab::OnFixLogInterval(int interval)
+{
+    {
+        LoadingScope scope(this);
+        ApplyStepRule(interval);
+    }
+    UpdateModelFromTab(nullptr);
+}

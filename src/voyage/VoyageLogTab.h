@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ui/TabBase.h"
+#include "voyage/VoyageRecord.h"
+
+#include <QVector>
+
+class QTableWidgetItem;
+class QTimer;
+
+namespace Ui {
+class VoyageLogTab;
+}
+
+// The "Voyage data" page: the device's log settings, the records the device
+// streams after "Get Log", their export as CSV or KML, and clearing the log.
+// The transfer itself is run by the state machine; this page only asks for
+// it and notices its end by two seconds without a record.
+class VoyageLogTab : public TabBase {
+    Q_OBJECT
+
+public:
+    static constexpr int TabId = 7;
+    static constexpr int SettingsOnlyTabId = 8;
+    static constexpr int TransferEndMs = 2000;
+
+    VoyageLogTab(Model* model, QWidget* parent);
+    ~VoyageLogTab() override;
+
+    bool UpdateTabFromModel(Model* source) override;
+    bool UpdateModelFromTab(Model* target) override;
+
+    // Forgets the records shown; the next transfer appends to an empty list.
+    void ClearEntries();
+    void EnableControls(bool enable);
+
+signals:
+    void getVoyageDataLog(int tab);
+    void VoyageSyncComplete();
+    void ClearVoyageLog();
+    void signalSendLogConfiguration(int tab);
+
+public slots:
+    void OnReceived(QString received);
+    void OnVDRTimeout();
+    void OnExportLog();
+    void on_pushButtonClearLog_released();
+    void on_pushButtonGetLog_released();
+    void OnLogRequested();
+    void on_groupBoxVoyageLog_toggled(bool active);
+    void on_spinBoxLogPeriod_valueChanged(int value);
+    void on_spinBoxLogDistance_valueChanged(int value);
+    void on_pushButtonSendLogConfiguration_released();
+    void OnFixLogInterval(int interval);
+
+private:
+    enum class ClearChoice { ExportAndClear, ClearOnly, Cancel };
+
+    // True only when a file was written.
+    bool ExportLog();
+    QString AskExportFileName(QString* selectedFilter);
+    static QString KmlFilter();
+    void ShowExportResult(bool written, const QString& fileName);
+    ClearChoice AskClear();
+    QStringList Headers() const;
+    void AddRow(const VoyageRecord& record);
+    void SetCell(int row, int column, QTableWidgetItem* item);
+    // The period becomes a multiple of the position report interval.
+    void ApplyStepRule(int interval);
+
+    Ui::VoyageLogTab* ui;
+    QVector<VoyageRecord> records;
+    QTimer* vdrTimer;
+    bool clearOnNextRecord = true;
+};

@@ -1,0 +1,413 @@
+#include "ModalDriver.h"
+#include "VoyageTestSupport.h"
+#include "model/Model.h"
+#include "voyage/VoyageLogTab.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+const QString located = vdrLine("123519,5130.1234,N,00012.3456,W,12.3,270.5,010126, 3.61,A,V,V,V,V");
+const QString unlocated = vdrLine("130000,,N,,E,,,010126,,V,A,V,A,V");
+const QString kmlFilter = QStringLiteral("Keyhole Markup Language (*.kml)");
+const QString csvFilter = QStringLiteral("Comma Separated Values (*.csv)");
+
+QString readText(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                          : QStringLiteral("<unreadable>");
+}
+
+} // namespace
+
+// Stands in for the main window, which the tab asks to clear the device's log.
+class Window : public QWidget {
+    Q_OBJECT
+
+public:
+    int clearRequests = 0;
+
+public slots:
+    void OnClearVoyageLog() { ++clearRequests; }
+};
+
+class TestVoyageLogTab : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    Model model;
+    Window* window = nullptr;
+    VoyageLogTab* tab = nullptr;
+
+    QTableWidget* Table() const { return tab->findChild<QTableWidget*>("tableWidget"); }
+    QSpinBox* Period() const { return tab->findChild<QSpinBox*>("spinBoxLogPeriod"); }
+    QTimer* VdrTimer() const { return tab->findChild<QTimer*>("vdrTimer"); }
+    QString Cell(int row, int column) const { return Table()->item(row, column)->text(); }
+
+    // Whether each of the four buttons can be pressed.
+    QString Buttons() const
+    {
+        QString state;
+        for (const char* name :
+            { "pushButtonGetLog", "exportButton", "pushButtonClearLog", "pushButtonSendLogConfiguration" }) {
+            state += tab->findChild<QPushButton*>(name)->isEnabled() ? '1' : '0';
+        }
+        return state;
+    }
+
+    void Receive(const QStringList& lines)
+    {
+        for (const QString& line : lines) {
+            tab->OnReceived(line);
+        }
+    }
+
+private slots:
+    // The export dialog opens on the desktop folder: one of the test's own.
+    void initTestCase()
+    {
+        qputenv("HOME", QFile::encodeName(dir.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        QVERIFY(QDir(dir.path()).mkpath("Desktop"));
+        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), dir.filePath("Desktop"));
+    }
+
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        *model.voyageLog() = VoyageLog();
+        *model.messages() = Messages();
+        window = new Window;
+        tab = new VoyageLogTab(&model, window);
+    }
+
+    void cleanup()
+    {
+        delete window;
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void tableHasTwelveReadOnlyColumns()
+    {
+        QStringList headers;
+        for (int column = 0; column < Table()->columnCount(); ++column) {
+            headers << Table()->horizontalHeaderItem(column)->text();
+        }
+        QCOMPARE(headers,
+            QStringList({ "Date", "Time", "Latitude", "Longitude", "SOG", "COG", "Bat. volts", "Off bracket",
+                "SOS", "Geofence", "Power fail", "ID error" }));
+        QCOMPARE(Table()->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(!VdrTimer()->isActive());
+    }
+
+    void recordFillsRow_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("located") << "en_GB" << located
+                                 << QStringList({ "2026-01-01", "12:35:19", "51.502057", "-0.205760", "12.3",
+                                        "270.5", "3.61" });
+        QTest::newRow("missing fields stay empty")
+            << "en_GB" << unlocated << QStringList({ "2026-01-01", "13:00:00", "", "", "", "", "" });
+        QTest::newRow("decimal comma locale")
+            << "de_DE" << located
+            << QStringList({ "2026-01-01", "12:35:19", "51,502057", "-0,205760", "12,3", "270,5", "3,61" });
+    }
+
+    void recordFillsRow()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, line);
+        QFETCH(QStringList, cells);
+        QLocale::setDefault(QLocale(locale));
+        // The year comes from today's century.
+        const QString thisCentury = QString::number(QDate::currentDate().year() / 100);
+        cells[0].replace(0, 2, thisCentury);
+        tab->OnReceived(line);
+        QCOMPARE(Table()->rowCount(), 1);
+        QStringList shown;
+        for (int column = 0; column < cells.size(); ++column) {
+            shown << Cell(0, column);
+        }
+        QCOMPARE(shown, cells);
+        QCOMPARE(Table()->item(0, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+        QCOMPARE(Table()->item(0, 4)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
+    }
+
+    void flagsShowAsFixedCheckMarks()
+    {
+        tab->OnReceived(unlocated);
+        QList<Qt::CheckState> states;
+        for (int column = 7; column < 12; ++column) {
+            states << Table()->item(0, column)->checkState();
+            QCOMPARE(Table()->item(0, column)->flags(), Qt::ItemIsEnabled);
+        }
+        QCOMPARE(states,
+            QList<Qt::CheckState>({ Qt::Unchecked, Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked }));
+    }
+
+    void otherLinesAreIgnored()
+    {
+        Receive({ NmeaSentence::frame("$PKRX,255,appver,1"), NmeaSentence::frame("$GPRMC,,V,,,,,,,,,,N"),
+            "$PKRX,VDR" });
+        QCOMPARE(Table()->rowCount(), 0);
+        QVERIFY(!VdrTimer()->isActive());
+    }
+
+    void transferRunsUntilTheDeviceFallsSilent()
+    {
+        QSignalSpy requests(tab, &VoyageLogTab::getVoyageDataLog);
+        QSignalSpy complete(tab, &VoyageLogTab::VoyageSyncComplete);
+        QTest::mouseClick(tab->findChild<QPushButton*>("pushButtonGetLog"), Qt::LeftButton);
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests.at(0).at(0).toInt(), 7);
+        QCOMPARE(Buttons(), QStringLiteral("0000"));
+
+        tab->OnLogRequested();
+        QVERIFY(VdrTimer()->isActive());
+        QCOMPARE(VdrTimer()->interval(), 2000);
+        Receive({ located, unlocated, located });
+        QVERIFY(VdrTimer()->isActive());
+        QCOMPARE(Table()->rowCount(), 3);
+
+        tab->OnVDRTimeout();
+        QVERIFY(!VdrTimer()->isActive());
+        QCOMPARE(complete.size(), 1);
+        QCOMPARE(Buttons(), QStringLiteral("1111"));
+        QCOMPARE(Table()->rowCount(), 3);
+
+        // The next transfer starts a fresh table with its first record.
+        tab->OnLogRequested();
+        QCOMPARE(Table()->rowCount(), 3);
+        Receive({ unlocated });
+        QCOMPARE(Table()->rowCount(), 1);
+        QCOMPARE(Cell(0, 1), QStringLiteral("13:00:00"));
+    }
+
+    void transferWithoutRecordsEndsAfterTwoSeconds()
+    {
+        QSignalSpy complete(tab, &VoyageLogTab::VoyageSyncComplete);
+        tab->EnableControls(false);
+        QElapsedTimer clock;
+        clock.start();
+        tab->OnLogRequested();
+        QVERIFY(complete.wait(5000));
+        QVERIFY2(clock.elapsed() >= 1900, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(Buttons(), QStringLiteral("1111"));
+        QVERIFY(!VdrTimer()->isActive());
+    }
+
+    void connectEmptiesTheTableAndKeepsTheNextRecords()
+    {
+        Receive({ located, located });
+        tab->OnVDRTimeout();
+        tab->ClearEntries();
+        QCOMPARE(Table()->rowCount(), 0);
+        Receive({ located, unlocated });
+        QCOMPARE(Table()->rowCount(), 2);
+    }
+
+    void sendingSettingsWaitsForTheDevice()
+    {
+        QSignalSpy sends(tab, &VoyageLogTab::signalSendLogConfiguration);
+        QTest::mouseClick(tab->findChild<QPushButton*>("pushButtonSendLogConfiguration"), Qt::LeftButton);
+        QCOMPARE(sends.size(), 1);
+        QCOMPARE(sends.at(0).at(0).toInt(), 8);
+        QCOMPARE(Buttons(), QStringLiteral("0000"));
+        tab->EnableControls(true);
+        QCOMPARE(Buttons(), QStringLiteral("1111"));
+    }
+
+    void loadingAppliesTheStepRule_data()
+    {
+        QTest::addColumn<int>("period");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("step");
+        QTest::newRow("rounded down") << 3700 << 300 << 3600 << 300;
+        QTest::newRow("raised to the interval") << 200 << 300 << 300 << 300;
+        QTest::newRow("already a multiple") << 1800 << 60 << 1800 << 60;
+        QTest::newRow("no interval leaves the period") << 3700 << 0 << 3700 << 1;
+    }
+
+    void loadingAppliesTheStepRule()
+    {
+        QFETCH(int, period);
+        QFETCH(int, interval);
+        QFETCH(int, shown);
+        QFETCH(int, step);
+        Model device;
+        device.voyageLog()->setLogEnabled(false);
+        device.voyageLog()->setLogPeriod(period);
+        device.voyageLog()->setLogDistance(700);
+        device.messages()->setPositionInterval(interval);
+        QSignalSpy edits(tab, &TabBase::Edited);
+        tab->EnableControls(false);
+
+        QVERIFY(tab->UpdateTabFromModel(&device));
+        QCOMPARE(Period()->value(), shown);
+        QCOMPARE(Period()->singleStep(), step);
+        QVERIFY(!tab->findChild<QGroupBox*>("groupBoxVoyageLog")->isChecked());
+        QCOMPARE(tab->findChild<QSpinBox*>("spinBoxLogDistance")->value(), 700);
+        QCOMPARE(Buttons(), QStringLiteral("1111"));
+        QCOMPARE(model.messages()->positionInterval(), interval);
+        // What a send writes is what the page shows.
+        QCOMPARE(model.voyageLog()->logPeriod(), shown);
+        QCOMPARE(model.voyageLog()->logDistance(), 700);
+        QVERIFY(!model.voyageLog()->logEnabled());
+        QCOMPARE(edits.size(), 0);
+        QVERIFY(!tab->IsEdited());
+    }
+
+    void userEditsReachTheModel()
+    {
+        QSignalSpy edits(tab, &TabBase::Edited);
+        tab->findChild<QGroupBox*>("groupBoxVoyageLog")->setChecked(false);
+        QCOMPARE(edits.size(), 1);
+        QVERIFY(tab->IsEdited());
+        QVERIFY(!model.voyageLog()->logEnabled());
+
+        tab->findChild<QSpinBox*>("spinBoxLogDistance")->setValue(800);
+        QCOMPARE(model.voyageLog()->logDistance(), 800);
+        QCOMPARE(edits.size(), 2);
+
+        Period()->setValue(3700);
+        QCOMPARE(Period()->value(), 3600);
+        QCOMPARE(model.voyageLog()->logPeriod(), 3600);
+        QCOMPARE(edits.size(), 2);
+
+        Period()->setValue(4000);
+        QCOMPARE(Period()->value(), 3900);
+        QCOMPARE(model.voyageLog()->logPeriod(), 3900);
+        QCOMPARE(edits.size(), 3);
+    }
+
+    void newReportIntervalMovesThePeriod()
+    {
+        QSignalSpy edits(tab, &TabBase::Edited);
+        tab->OnFixLogInterval(1800);
+        QCOMPARE(Period()->value(), 3600);
+        tab->OnFixLogInterval(1200);
+        QCOMPARE(Period()->value(), 3600);
+        QCOMPARE(Period()->singleStep(), 1200);
+        tab->OnFixLogInterval(600);
+        Period()->setValue(2500);
+        tab->OnFixLogInterval(1800);
+        QCOMPARE(Period()->value(), 1800);
+        QCOMPARE(model.voyageLog()->logPeriod(), 1800);
+        QCOMPARE(edits.size(), 1);
+    }
+
+    void exportFormatFollowsTheChosenFilter_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("csv filter, kml name")
+            << "typed.kml" << csvFilter
+            << "Date,Time,Latitude,Longitude,SOG,COG,Bat. volts,Off bracket,SOS,"
+               "Geofence,Power fail,ID error,\n";
+        QTest::newRow("kml filter, csv name") << "typed.csv" << kmlFilter << "<?xml version=\"1.0\"";
+    }
+
+    void exportFormatFollowsTheChosenFilter()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, filter);
+        QFETCH(QString, start);
+        const QString fileName = dir.filePath(QTest::currentDataTag() + QStringLiteral("-") + name);
+        Receive({ located, unlocated });
+        ModalDriver driver;
+        driver.Plan({ driver.SaveAs(fileName, filter), driver.Note() });
+        tab->OnExportLog();
+        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        QVERIFY(readText(fileName).startsWith(start));
+        QCOMPARE(driver.messages, QStringList("1|Created " + fileName + ".|"));
+    }
+
+    void cancelledExportWritesNothing()
+    {
+        Receive({ located });
+        ModalDriver driver;
+        driver.Plan({ driver.Cancel() });
+        tab->OnExportLog();
+        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        QVERIFY(driver.messages.isEmpty());
+    }
+
+    void clearLog_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("exportTo");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<QString>("message");
+        const QString good = dir.filePath("cleared.kml");
+        // A folder where no file can be made, even by the superuser.
+        const QString bad = QStringLiteral("/proc/voyage-export-test.kml");
+        QTest::newRow("cancel") << "Cancel" << QString() << false << QString();
+        QTest::newRow("clear only") << "Clear log only" << QString() << true << QString();
+        QTest::newRow("export cancelled") << "Export and clear log" << QString() << false << QString();
+        QTest::newRow("export failed") << "Export and clear log" << bad << false
+                                       << bad + " could not be created.|Check access permissions.";
+        QTest::newRow("exported") << "Export and clear log" << good << true << "Created " + good + ".|";
+    }
+
+    void clearLog()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QString, exportTo);
+        QFETCH(bool, cleared);
+        QFETCH(QString, message);
+        Receive({ located, unlocated });
+        QSignalSpy clears(tab, &VoyageLogTab::ClearVoyageLog);
+        ModalDriver driver;
+        QList<ModalDriver::Step> steps { driver.Click(choice) };
+        if (choice == "Export and clear log") {
+            steps << (exportTo.isEmpty() ? driver.Cancel() : driver.SaveAs(exportTo, kmlFilter));
+        }
+        if (!message.isEmpty()) {
+            steps << driver.Note();
+        }
+        driver.Plan(steps);
+
+        tab->findChild<QPushButton*>("pushButtonClearLog")->click();
+        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        QCOMPARE(clears.size(), cleared ? 1 : 0);
+        QCOMPARE(window->clearRequests, cleared ? 1 : 0);
+        QCOMPARE(Table()->rowCount(), cleared ? 0 : 2);
+        QCOMPARE(driver.messages.join(QString()).section('|', 1), message);
+        if (!exportTo.isEmpty() && cleared) {
+            QVERIFY(readText(exportTo).contains("<Point>"));
+        }
+    }
+
+    void clearQuestionDefaultsToCancel()
+    {
+        ModalDriver driver;
+        QString defaultButton;
+        driver.Plan({ [&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            QStringList buttons;
+            for (QAbstractButton* button : box->buttons()) {
+                buttons << button->text();
+            }
+            defaultButton = box->defaultButton()->text() + "/" + box->escapeButton()->text() + "/"
+                + buttons.join(",") + "/" + box->windowTitle();
+            box->reject();
+        } });
+        tab->findChild<QPushButton*>("pushButtonClearLog")->click();
+        QVERIFY(driver.Done());
+        QCOMPARE(defaultButton,
+            QStringLiteral("Cancel/Cancel/Export and clear log,Clear log only,Cancel/Clear Voyage Data Log"));
+    }
+};
+
+QTEST_MAIN(TestVoyageLogTab)
+#include "TestVoyageLogTab.moc"
