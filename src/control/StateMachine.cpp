@@ -1,0 +1,507 @@
+#include "control/StateMachine.h"
+
+#include "app/BaudType.h"
+#include "app/JobNames.h"
+#include "app/UpdateImages.h"
+#include "control/UpdaterLauncher.h"
+#include "link/LogFile.h"
+#include "link/Transport.h"
+#include "model/Model.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const int TabCount = 8;
+
+bool IsSecurityJob(const QString& name)
+{
+    return name == JobName::PollSecurityEnabled || name == JobName::SecurityAccessRequest
+        || name == JobName::SecurityAccessChallengeResponse;
+}
+
+} // namespace
+
+StateMachine::StateMachine(Model* tabModel, Model* transportModel, const UpdateImages* images,
+    QObject* parent)
+    : QObject(parent)
+    , m_tabModel(tabModel)
+    , m_transportModel(transportModel)
+    , m_images(images)
+    , m_log(new LogFile(this))
+    , m_updater(new UpdaterLauncher(this))
+    , m_tabStates(TabCount, StateNotConnected)
+{
+    m_pollTimer.setSingleShot(true);
+    m_pollTimer.setInterval(PollInterval);
+    connect(&m_pollTimer, &QTimer::timeout, this, &StateMachine::on_pollDevice);
+    connect(m_updater, &UpdaterLauncher::Finished, this, &StateMachine::OnUpdaterFinished);
+    connect(this, &StateMachine::exportConfigurationLog, m_log, &LogFile::on_ExportConfigurationLog);
+
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    SetConfigurationLogPath(folder + QStringLiteral("/velmoraProgrammed.csv"));
+}
+
+StateMachine::~StateMachine() = default;
+
+void StateMachine::Attach(Transport* transport)
+{
+    m_transport = transport;
+    connect(transport, &Transport::transportConnected, this, &StateMachine::onConnectedSM);
+    connect(transport, &Transport::ConnectErrorMsg, this, &StateMachine::ConnectErrorMsg);
+    connect(transport, &Transport::CommandError, this, &StateMachine::CommandError);
+    connect(transport, &Transport::JobComplete, this, &StateMachine::JobComplete);
+    connect(transport, &Transport::AllJobsComplete, this, &StateMachine::AllJobsComplete);
+    connect(transport, &Transport::Disconnected, this, &StateMachine::Disconnected);
+    connect(transport, &Transport::testConnection, this, &StateMachine::testConnection);
+    connect(transport, &Transport::JobTimeout, this, &StateMachine::onJobTimeout);
+    connect(transport, &Transport::portForSwUpdateResponse, this, &StateMachine::on_PortForSwUpdateResponse);
+    connect(this, &StateMachine::QueueJob, transport, qOverload<const QString&, bool>(&Transport::QueueJob));
+    connect(this, &StateMachine::readyForConnection, transport, &Transport::ConnectTransport);
+    connect(this, &StateMachine::usePortForSwUpdate, transport, &Transport::on_UsePortForSwUpdate);
+    connect(this, &StateMachine::triggerSecurityAccess, transport, &Transport::onTriggerSecurityAccess);
+}
+
+bool StateMachine::SetConfigurationLogPath(const QString& path)
+{
+    return m_log->Open(path);
+}
+
+int StateMachine::State(int tab) const
+{
+    return tab >= 0 && tab < TabCount ? m_tabStates.at(tab) : StateNotConnected;
+}
+
+int StateMachine::DeviceTypeFor(const QString& version)
+{
+    if (version.startsWith(QLatin1String("050200"))) {
+        const QStringList parts = version.split(QLatin1Char('.'));
+        bool numeric = false;
+        const int second = parts.size() == 4 ? parts.at(1).toInt(&numeric) : 0;
+        return numeric && second > 2 ? 2 : 1;
+    }
+    return version.startsWith(QLatin1String("160200")) ? 4 : 0;
+}
+
+void StateMachine::RequestJob(const QString& name, bool send)
+{
+    m_pollTimer.stop();
+    emit QueueJob(name, send);
+    m_idle = false;
+}
+
+void StateMachine::SetState(int tab, int state)
+{
+    if (tab < 0 || tab >= TabCount || m_tabStates.at(tab) == state) {
+        return;
+    }
+    m_tabStates[tab] = state;
+    emit UpdateTabIcon(tab, state);
+    emit EnableTab(tab, state != StateBusy);
+}
+
+void StateMachine::MarkBusy(int tab)
+{
+    SetState(tab, StateBusy);
+}
+
+void StateMachine::SetConnectedTabs(int state)
+{
+    for (int tab : { TabConfiguration, TabControl, TabDiagnostics, TabVoyage }) {
+        SetState(tab, state);
+    }
+}
+
+QString StateMachine::Reply(const QString& job, int item) const
+{
+    return m_transport ? m_transport->Response(job, item) : QString();
+}
+
+// Connection sequence -------------------------------------------------------
+
+void StateMachine::testConnection(int baud_type)
+{
+    m_baudType = baud_type;
+    RequestJob(JobName::ConnectionTest, false);
+}
+
+void StateMachine::OnConnectionTestComplete()
+{
+    m_transportModel->setAppVersion(Reply(JobName::ConnectionTest, 0));
+    emit ClearDisplayError();
+    m_deviceVersion = m_transportModel->appVersion();
+    const UpdateImages::Image& image = m_images->Newest(m_deviceVersion.startsWith(QLatin1String("16")));
+    if (image.present) {
+        m_imageVersion = image.version;
+        m_imagePath = image.path;
+        if (m_deviceVersion < m_imageVersion) {
+            emit usePortForSwUpdate(true);
+            return;
+        }
+    }
+    emit readyForConnection();
+}
+
+void StateMachine::onConnectedSM()
+{
+    emit sm_connected();
+    m_connected = true;
+    SetConnectedTabs(StateNotSynchronised);
+}
+
+void StateMachine::on_StartDataRetrieval()
+{
+    m_tabModel->reset();
+    m_transportModel->reset();
+    RequestJob(JobName::Version, false);
+}
+
+void StateMachine::OnVersionComplete()
+{
+    const QString version = Reply(JobName::Version, 0);
+    m_serialNumber = Reply(JobName::Version, 1);
+    m_transportModel->setAppVersion(version);
+    m_transportModel->setSerialNumber(m_serialNumber);
+    m_deviceType = DeviceTypeFor(version);
+    emit AISType(m_deviceType);
+}
+
+void StateMachine::OnPollComplete()
+{
+    if (Reply(JobName::PollDevice, 0) != m_serialNumber) {
+        emit changeOfDevice(false);
+    }
+}
+
+// Completed jobs --------------------------------------------------------------
+
+void StateMachine::JobComplete(const QString& name, bool send)
+{
+    if (name == JobName::ConnectionTest) {
+        OnConnectionTestComplete();
+    } else if (IsSecurityJob(name)) {
+        emit ClearDisplayError();
+        emit triggerSecurityAccess();
+    } else if (name == JobName::Version) {
+        OnVersionComplete();
+    } else if (name == JobName::PollDevice) {
+        OnPollComplete();
+    } else {
+        OnSettingJobComplete(name, send);
+    }
+    emit JobCompleted(name, send);
+}
+
+void StateMachine::OnSettingJobComplete(const QString& name, bool send)
+{
+    if (name == JobName::Basic) {
+        if (send) {
+            AppendConfigurationLog();
+        } else {
+            emit UpdateTabFromTransportModel(TabBasic);
+        }
+        SetState(TabBasic, StateSynchronised);
+    } else if (name == JobName::Configuration) {
+        if (send) {
+            AppendConfigurationLog();
+        } else {
+            emit UpdateTabFromTransportModel(TabConfiguration);
+            emit UpdateTabFromTransportModel(TabBasic);
+        }
+        SetState(TabConfiguration, StateSynchronised);
+    } else if (name == JobName::Control) {
+        if (!send) {
+            emit UpdateTabFromTransportModel(TabControl);
+        }
+        SetState(TabControl, StateSynchronised);
+    } else if (name == JobName::Diagnostics) {
+        if (!send) {
+            emit UpdateTabFromTransportModel(TabDiagnostics);
+        }
+        SetState(TabDiagnostics, StateSynchronised);
+    } else if (name == JobName::VdrConfiguration) {
+        if (!send) {
+            emit UpdateTabFromTransportModel(TabVoyage);
+        }
+        SetState(TabVoyage, StateSynchronised);
+    }
+}
+
+void StateMachine::AppendConfigurationLog()
+{
+    // The device holds the configuration either way; a log that cannot be
+    // written must still not pass unnoticed.
+    if (!m_log->AppendRow(m_transportModel)) {
+        emit DisplayError(tr("The configuration was written, but the configuration log could not be updated."),
+            m_log->ErrorString());
+    }
+}
+
+// Reading and writing tabs ------------------------------------------------------
+
+void StateMachine::RequestControlJobs(bool send)
+{
+    if (IsFirstGeneration()) {
+        RequestJob(JobName::ForIdentifierV4, send);
+    } else if (m_deviceType == 4) {
+        RequestJob(JobName::ForIdentifierVx, send);
+    }
+    RequestJob(JobName::Control, send);
+    MarkBusy(TabControl);
+}
+
+void StateMachine::GetTab(int tab)
+{
+    if (!m_connected) {
+        return;
+    }
+    switch (tab) {
+    case TabBasic:
+        if (IsFirstGeneration()) {
+            RequestJob(JobName::BasicV4, false);
+        }
+        RequestJob(JobName::Basic, false);
+        MarkBusy(TabBasic);
+        break;
+    case TabConfiguration:
+        RequestJob(JobName::Configuration, false);
+        MarkBusy(TabConfiguration);
+        break;
+    case TabControl:
+        RequestControlJobs(false);
+        break;
+    case TabDiagnostics:
+        RequestJob(JobName::Diagnostics, false);
+        MarkBusy(TabDiagnostics);
+        break;
+    case TabVoyage:
+        if (!m_voyageRetrieval) {
+            RequestJob(JobName::VoyageDataGet, false);
+            m_voyageRetrieval = true;
+            MarkBusy(TabVoyage);
+        }
+        break;
+    case TabVoyageSettings:
+        RequestJob(JobName::VdrConfiguration, false);
+        MarkBusy(TabVoyage);
+        break;
+    default:
+        break;
+    }
+}
+
+void StateMachine::SendTab(int tab)
+{
+    if (!m_connected) {
+        return;
+    }
+    switch (tab) {
+    case TabBasic:
+        *m_transportModel->mmsi() = *m_tabModel->mmsi();
+        *m_transportModel->staticData() = *m_tabModel->staticData();
+        *m_transportModel->vesselData() = *m_tabModel->vesselData();
+        *m_transportModel->alerts() = *m_tabModel->alerts();
+        *m_transportModel->geoBoundary() = *m_tabModel->geoBoundary();
+        if (IsFirstGeneration()) {
+            RequestJob(JobName::BasicV4, true);
+        }
+        RequestJob(JobName::Basic, true);
+        MarkBusy(TabBasic);
+        break;
+    case TabConfiguration:
+        RequestJob(JobName::DeleteMmsi, false);
+        *m_transportModel->mmsi() = *m_tabModel->mmsi();
+        *m_transportModel->staticData() = *m_tabModel->staticData();
+        *m_transportModel->vesselData() = *m_tabModel->vesselData();
+        *m_transportModel->messages() = *m_tabModel->messages();
+        *m_transportModel->voyageLog() = *m_tabModel->voyageLog();
+        m_transportModel->setSbasEnabled(m_tabModel->sbasEnabled());
+        RequestJob(JobName::Configuration, true);
+        MarkBusy(TabConfiguration);
+        break;
+    case TabControl:
+        *m_transportModel->alerts() = *m_tabModel->alerts();
+        *m_transportModel->geoBoundary() = *m_tabModel->geoBoundary();
+        RequestControlJobs(true);
+        break;
+    case TabVoyageSettings:
+        *m_transportModel->voyageLog() = *m_tabModel->voyageLog();
+        RequestJob(JobName::VdrConfiguration, true);
+        MarkBusy(TabVoyage);
+        break;
+    default:
+        break;
+    }
+}
+
+void StateMachine::SendAllTabs()
+{
+    SendTab(TabConfiguration);
+    SendTab(TabVoyageSettings);
+    SendTab(TabControl);
+}
+
+void StateMachine::GetAllTabs()
+{
+    if (m_connected) {
+        RequestJob(JobName::Configuration, false);
+        MarkBusy(TabConfiguration);
+        RequestControlJobs(false);
+    }
+    GetTab(TabDiagnostics);
+    GetTab(TabVoyageSettings);
+}
+
+void StateMachine::Edited(int tab)
+{
+    if (m_connected && State(tab) == StateSynchronised) {
+        SetState(tab, StateEdited);
+    }
+}
+
+// Device actions ----------------------------------------------------------------
+
+void StateMachine::OnClearId()
+{
+    RequestJob(JobName::ClearHolder, false);
+}
+
+void StateMachine::OnDeepSleep()
+{
+    RequestJob(JobName::DeepSleep, false);
+}
+
+void StateMachine::OnResetVessel()
+{
+    RequestJob(JobName::ResetVessel, false);
+}
+
+void StateMachine::OnResetConfig()
+{
+    RequestJob(JobName::ResetConfig, false);
+}
+
+void StateMachine::OnClearVoyageLog()
+{
+    RequestJob(JobName::ClearVoyageLog, false);
+}
+
+void StateMachine::on_gnssMessageControl(bool on)
+{
+    RequestJob(on ? JobName::GpsOn : JobName::GpsOff, false);
+}
+
+// Idle work -----------------------------------------------------------------------
+
+void StateMachine::Idle()
+{
+    emit UpdateUiControls(false);
+    m_pollTimer.start();
+}
+
+void StateMachine::AllJobsComplete()
+{
+    m_idle = true;
+    if (m_voyageRetrieval) {
+        emit VoyageLogRequested();
+    } else {
+        Idle();
+    }
+}
+
+void StateMachine::on_pollDevice()
+{
+    if (m_pollCount > 9) {
+        emit triggerSecurityAccess();
+        m_pollCount = 1;
+    } else {
+        RequestJob(JobName::PollDevice, false);
+        ++m_pollCount;
+    }
+}
+
+void StateMachine::OnVoyageSyncComplete()
+{
+    if (!m_voyageRetrieval) {
+        return;
+    }
+    m_voyageRetrieval = false;
+    SetState(TabVoyage, StateSynchronised);
+    // An idle device is still polled after a download, so that a lost link
+    // or a swapped device is noticed.
+    if (m_idle) {
+        Idle();
+    }
+}
+
+// Failures ----------------------------------------------------------------------
+
+void StateMachine::ConnectErrorMsg(const QString& error)
+{
+    emit DisplayError(tr("Error connecting to the Identifier.\n\nApplication is attempting to reconnect."), error);
+    emit Disconnect(true);
+}
+
+void StateMachine::CommandError(const QString& command)
+{
+    emit DisplayError(
+        tr("Error sending a command to the Identifier.\n\nApplication is attempting to reconnect."), command);
+    emit Disconnect(true);
+}
+
+void StateMachine::onJobTimeout(bool polling_timeout)
+{
+    m_idle = true;
+    if (polling_timeout) {
+        emit UpdateUiControls(true);
+        RequestJob(JobName::ConnectionTest, false);
+        return;
+    }
+    emit UpdateUiControls(false);
+    emit DisplayError(tr("Connection Error"),
+        tr("Communication Timeout.\nPlease check the connections to the Identifier.\n\n"
+           "Application is attempting to reconnect."));
+    emit Disconnect(true);
+}
+
+void StateMachine::Disconnected(bool)
+{
+    m_connected = false;
+    m_pollTimer.stop();
+    SetConnectedTabs(StateNotConnected);
+}
+
+void StateMachine::Disconnecting(bool)
+{
+}
+
+// Firmware update ---------------------------------------------------------------
+
+void StateMachine::on_PortForSwUpdateResponse(bool result)
+{
+    if (!result) {
+        return;
+    }
+    StartUpdater();
+}
+
+void StateMachine::StartUpdater()
+{
+    const bool knownBaud = m_baudType == BaudTypes::toNumber(BaudType::Baud115200)
+        || m_baudType == BaudTypes::toNumber(BaudType::Baud38400);
+    if (knownBaud && QFileInfo::exists(m_imagePath)
+        && m_updater->Start(m_imagePath, m_portName, m_baudType)) {
+        emit updaterRunning(true);
+        return;
+    }
+    emit usePortForSwUpdate(false);
+}
+
+void StateMachine::OnUpdaterFinished()
+{
+    emit updaterRunning(false);
+    emit usePortForSwUpdate(false);
+}

@@ -1,0 +1,155 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QVector>
+
+class LogFile;
+class Model;
+class Transport;
+class UpdateImages;
+class UpdaterLauncher;
+
+// Decides what is said to the Identifier and when: it tests and identifies
+// the device, hands an outdated one to the updater, reads and writes the
+// configuration tab by tab, keeps a synchronisation state per tab, polls the
+// device while idle and turns every failure into a message and a disconnect.
+class StateMachine : public QObject {
+    Q_OBJECT
+
+public:
+    // Tab ids shared with the main window.
+    enum Tab {
+        TabBasic = 0,
+        TabConfiguration = 2,
+        TabControl = 3,
+        TabDeviceActions = 4,
+        TabDiagnostics = 5,
+        TabGnss = 6,
+        TabVoyage = 7,
+        TabVoyageSettings = 8,
+        TabConsole = 10,
+    };
+    // Tab states, also the values of the tab icons.
+    enum TabState {
+        StateNotConnected = 0,
+        StateEdited = 1,
+        StateNotSynchronised = 2,
+        StateBusy = 3,
+        StateSynchronised = 4,
+    };
+    static constexpr int PollInterval = 1000;
+
+    StateMachine(Model* tabModel, Model* transportModel, const UpdateImages* images,
+        QObject* parent = nullptr);
+    ~StateMachine() override;
+
+    // Connects the transport of a new connection both ways; the state
+    // machine reads its replies until it is deleted.
+    void Attach(Transport* transport);
+    // The port the updater is to use.
+    void SetPortName(const QString& name) { m_portName = name; }
+    // Opens the configuration log at the path instead of the per-user one.
+    bool SetConfigurationLogPath(const QString& path);
+
+    UpdaterLauncher* Updater() const { return m_updater; }
+    LogFile* ConfigurationLog() const { return m_log; }
+    bool IsConnected() const { return m_connected; }
+    bool IsIdle() const { return m_idle; }
+    bool IsVoyageRetrieval() const { return m_voyageRetrieval; }
+    int DeviceType() const { return m_deviceType; }
+    int State(int tab) const;
+    QString SerialNumber() const { return m_serialNumber; }
+
+    // The device type that a version text stands for: 0, 1, 2 or 4.
+    static int DeviceTypeFor(const QString& version);
+
+signals:
+    void usePortForSwUpdate(bool close);
+    void sm_connected();
+    void QueueJob(const QString& name, bool send);
+    void UpdateUiControls(bool lost_conneciton);
+    void UpdateTabFromTransportModel(int tab);
+    void UpdateTransportModelFromTab(int tab);
+    void UpdateTabIcon(int tab, int icon);
+    void EnableTab(int tab, bool enable);
+    void DisplayError(const QString& text, const QString& informativeText);
+    void AISType(int type);
+    void JobCompleted(const QString& name, bool send);
+    void Disconnect(bool error);
+    void VoyageLogRequested();
+    void readyForConnection();
+    void changeOfDevice(bool removed);
+    void exportConfigurationLog(const QString& filename);
+    void ClearDisplayError();
+    void triggerSecurityAccess();
+    // The updater runs: no device work and no user input until it ends.
+    void updaterRunning(bool running);
+
+public slots:
+    void ConnectErrorMsg(const QString& error);
+    void CommandError(const QString& command);
+    void JobComplete(const QString& name, bool send);
+    void AllJobsComplete();
+    void onJobTimeout(bool polling_timeout);
+    void Disconnected(bool error);
+    void onConnectedSM();
+    void testConnection(int baud_type);
+    void on_PortForSwUpdateResponse(bool result);
+    void Disconnecting(bool error);
+    void OnVoyageSyncComplete();
+    void Edited(int tab);
+    void SendTab(int tab);
+    void SendAllTabs();
+    void GetTab(int tab);
+    void GetAllTabs();
+    void OnDeepSleep();
+    void OnClearId();
+    void OnResetVessel();
+    void OnResetConfig();
+    void OnClearVoyageLog();
+    void on_StartDataRetrieval();
+    void on_gnssMessageControl(bool on);
+    void on_pollDevice();
+
+private slots:
+    void OnUpdaterFinished();
+
+private:
+    void RequestJob(const QString& name, bool send);
+    void SetState(int tab, int state);
+    void MarkBusy(int tab);
+    void SetConnectedTabs(int state);
+    void RequestControlJobs(bool send);
+    bool IsFirstGeneration() const { return m_deviceType == 1 || m_deviceType == 2; }
+    QString Reply(const QString& job, int item) const;
+    void OnConnectionTestComplete();
+    void OnVersionComplete();
+    void OnPollComplete();
+    void OnSettingJobComplete(const QString& name, bool send);
+    void AppendConfigurationLog();
+    void StartUpdater();
+    void Idle();
+
+    Model* m_tabModel;
+    Model* m_transportModel;
+    const UpdateImages* m_images;
+    QPointer<Transport> m_transport;
+    LogFile* m_log;
+    UpdaterLauncher* m_updater;
+    QTimer m_pollTimer;
+    QVector<int> m_tabStates;
+    QString m_portName;
+    QString m_deviceVersion;
+    QString m_imageVersion;
+    QString m_imagePath;
+    QString m_serialNumber;
+    bool m_connected = false;
+    bool m_idle = true;
+    bool m_voyageRetrieval = false;
+    int m_deviceType = 0;
+    int m_baudType = 0;
+    int m_pollCount = 0;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+// Starts the firmware updater as a separate program and reports when it has
+// ended. The configuration program does not read the updater's result: a
+// successful update shows only as a newer version at the next connection.
+class UpdaterLauncher : public QObject {
+    Q_OBJECT
+
+public:
+    explicit UpdaterLauncher(QObject* parent = nullptr);
+
+    // The updater beside the program: "AISImage/Flashwell" with the
+    // platform's executable suffix.
+    static QString DefaultProgram();
+
+    void SetProgram(const QString& program) { m_program = program; }
+    QString Program() const { return m_program; }
+    bool IsRunning() const;
+
+    // Starts the updater with the image path, the port name and the baud type
+    // as its three arguments. False when it could not be started; Finished()
+    // then never comes.
+    bool Start(const QString& imagePath, const QString& portName, int baudType);
+
+signals:
+    void Finished();
+
+private slots:
+    void OnFinished();
+
+private:
+    QString m_program;
+    QProcess m_process;
+};

@@ -1,0 +1,4 @@
+list(APPEND CORE_SOURCES
+    control/StateMachine.cpp
+    control/UpdaterLauncher.cpp
+)
