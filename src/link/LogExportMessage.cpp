@@ -4,10 +4,16 @@
 
 void LogExportMessage::Show(bool created, const QString& filename)
 {
-    QMessageBox box;
+    ShowResult(created, filename, tr("File created "), nullptr);
+}
+
+void LogExportMessage::ShowResult(
+    bool created, const QString& filename, const QString& createdText, QWidget* parent)
+{
+    QMessageBox box(parent);
     if (created) {
         box.setIcon(QMessageBox::Information);
-        box.setText(tr("File created ") + filename + QLatin1Char('.'));
+        box.setText(createdText + filename + QLatin1Char('.'));
     } else {
         box.setIcon(QMessageBox::Warning);
         box.setText(filename + tr(" could not be created."));

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QWidget;
+
 // Tells the user, in a modal box, how an export of the configuration log went.
 // Connect LogFile::ExportFinished to Show.
 class LogExportMessage {
@@ -10,4 +12,7 @@ class LogExportMessage {
 
 public:
     static void Show(bool created, const QString& filename);
+    // The same for any export: createdText goes before the file name.
+    static void ShowResult(
+        bool created, const QString& filename, const QString& createdText, QWidget* parent);
 };

@@ -1,6 +1,7 @@
 #include "voyage/VoyageLogTab.h"
 
 #include "app/VelmoraApplication.h"
+#include "link/LogExportMessage.h"
 #include "link/cConnectionManager.h"
 #include "model/Model.h"
 #include "ui_VoyageLogTab.h"
@@ -204,7 +205,7 @@ bool VoyageLogTab::ExportLog()
     const bool written = selectedFilter == KmlFilter()
         ? VoyageLogExport::writeKml(fileName, records)
         : VoyageLogExport::writeCsv(fileName, Headers(), records);
-    ShowExportResult(written, fileName);
+    LogExportMessage::ShowResult(written, fileName, tr("Created "), this);
     return written;
 }
 
@@ -219,21 +220,6 @@ QString VoyageLogTab::AskExportFileName(QString* selectedFilter)
 QString VoyageLogTab::KmlFilter()
 {
     return tr("Keyhole Markup Language (*.kml)");
-}
-
-void VoyageLogTab::ShowExportResult(bool written, const QString& fileName)
-{
-    QMessageBox box(this);
-    box.setWindowTitle(tr("Export voyage log"));
-    if (written) {
-        box.setIcon(QMessageBox::Information);
-        box.setText(tr("Created ") + fileName + QLatin1Char('.'));
-    } else {
-        box.setIcon(QMessageBox::Warning);
-        box.setText(fileName + tr(" could not be created."));
-        box.setInformativeText(tr("Check access permissions."));
-    }
-    box.exec();
 }
 
 QStringList VoyageLogTab::Headers() const

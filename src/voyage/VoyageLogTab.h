@@ -60,7 +60,6 @@ private:
     bool ExportLog();
     QString AskExportFileName(QString* selectedFilter);
     static QString KmlFilter();
-    void ShowExportResult(bool written, const QString& fileName);
     ClearChoice AskClear();
     QStringList Headers() const;
     void AddRow(const VoyageRecord& record);
