@@ -18,120 +18,109 @@ struct Key {
     std::function<bool(SimConfig&, const QJsonValue&)> apply;
 };
 
-template <typename Field>
-Key intKey(const char* name, const char* help, Field field)
+// One reader per kind of value; false when the value is of another kind.
+bool read(const QJsonValue& value, int* out)
 {
-    return {QLatin1String(name), QLatin1String(help), [field](SimConfig& c, const QJsonValue& v) {
-                if (!v.isDouble())
-                    return false;
-                field(c) = v.toInt();
-                return true;
-            }};
+    *out = value.toInt();
+    return value.isDouble();
 }
 
-template <typename Field>
-Key doubleKey(const char* name, const char* help, Field field)
+bool read(const QJsonValue& value, double* out)
 {
-    return {QLatin1String(name), QLatin1String(help), [field](SimConfig& c, const QJsonValue& v) {
-                if (!v.isDouble())
-                    return false;
-                field(c) = v.toDouble();
-                return true;
-            }};
+    *out = value.toDouble();
+    return value.isDouble();
 }
 
-template <typename Field>
-Key boolKey(const char* name, const char* help, Field field)
+bool read(const QJsonValue& value, bool* out)
 {
-    return {QLatin1String(name), QLatin1String(help), [field](SimConfig& c, const QJsonValue& v) {
-                if (!v.isBool())
-                    return false;
-                field(c) = v.toBool();
-                return true;
-            }};
+    *out = value.toBool();
+    return value.isBool();
 }
 
-template <typename Field>
-Key textKey(const char* name, const char* help, Field field)
+bool read(const QJsonValue& value, QString* out)
 {
-    return {QLatin1String(name), QLatin1String(help), [field](SimConfig& c, const QJsonValue& v) {
-                if (!v.isString())
-                    return false;
-                field(c) = v.toString();
-                return true;
-            }};
+    *out = value.toString();
+    return value.isString();
 }
 
-template <typename Field>
-Key textListKey(const char* name, const char* help, Field field)
+bool read(const QJsonValue& value, QJsonObject* out)
 {
-    return {QLatin1String(name), QLatin1String(help), [field](SimConfig& c, const QJsonValue& v) {
-                if (!v.isArray())
-                    return false;
-                QStringList list;
-                for (const QJsonValue& item : v.toArray()) {
-                    if (!item.isString())
-                        return false;
-                    list << item.toString();
-                }
-                field(c) = list;
-                return true;
-            }};
+    *out = value.toObject();
+    return value.isObject();
+}
+
+bool read(const QJsonValue& value, QJsonArray* out)
+{
+    *out = value.toArray();
+    return value.isArray();
+}
+
+template <typename Item, typename List>
+bool readList(const QJsonValue& value, List* out)
+{
+    out->clear();
+    for (const QJsonValue& item : value.toArray()) {
+        Item one {};
+        if (!read(item, &one))
+            return false;
+        out->append(one);
+    }
+    return value.isArray();
+}
+
+bool read(const QJsonValue& value, QStringList* out)
+{
+    return readList<QString>(value, out);
+}
+
+bool read(const QJsonValue& value, QList<int>* out)
+{
+    return readList<int>(value, out);
+}
+
+// field: a function from the configuration to the member the key sets.
+template <typename Field>
+Key key(const char* name, const char* help, Field field)
+{
+    return {QLatin1String(name), QLatin1String(help), [field](SimConfig& c, const QJsonValue& v) { return read(v, &field(c)); }};
 }
 
 const std::vector<Key>& keys()
 {
     static const std::vector<Key> table = {
-        textKey("version", "firmware version answered to \"appver\"; 050200.* is the first generation, 160200.* the later one (050200.02.01.00)", [](SimConfig& c) -> QString& { return c.version; }),
-        textKey("serialNumber", "answered to \"getserno\" (205170031442)", [](SimConfig& c) -> QString& { return c.serialNumber; }),
-        intKey("baud", "the device's normal rate, 115200 or 38400 (115200)", [](SimConfig& c) -> int& { return c.baud; }),
-        intKey("replyDelayMs", "time from a command to its reply (30)", [](SimConfig& c) -> int& { return c.replyDelayMs; }),
-        textKey("password", "security access password; empty: the device is open (\"\")", [](SimConfig& c) -> QString& { return c.password; }),
-        intKey("relockAfterMs", "lock again after this long without a sentence; 0: never (0)", [](SimConfig& c) -> int& { return c.relockAfterMs; }),
-        {QStringLiteral("settings"), QStringLiteral("object of initial device settings, keys below"), [](SimConfig& c, const QJsonValue& v) {
-             if (!v.isObject())
-                 return false;
-             c.settings = v.toObject();
-             return true;
-         }},
-        intKey("diagnostics.batteryMillivolts", "answered to \"battvolts\", give or take a few (4012)", [](SimConfig& c) -> int& { return c.batteryMillivolts; }),
-        intKey("diagnostics.batteryStatus", "charging state number answered to \"batt\" (2)", [](SimConfig& c) -> int& { return c.batteryStatus; }),
-        intKey("diagnostics.ledStatus", "LED indicator number answered to \"get_leds\"; -1: from the device's state (-1)", [](SimConfig& c) -> int& { return c.ledStatus; }),
-        intKey("diagnostics.rssi", "dBm answered to \"rssi\" (-87)", [](SimConfig& c) -> int& { return c.rssi; }),
-        boolKey("diagnostics.adcLines", "print an \"ADC =\" reading before the \"rssi\" reply (true)", [](SimConfig& c) -> bool& { return c.adcLines; }),
-        doubleKey("gnss.latitude", "start of the simulated track, degrees north (50.355)", [](SimConfig& c) -> double& { return c.latitude; }),
-        doubleKey("gnss.longitude", "start of the simulated track, degrees east (-4.139)", [](SimConfig& c) -> double& { return c.longitude; }),
-        doubleKey("gnss.speedKnots", "speed along the track (5.5)", [](SimConfig& c) -> double& { return c.speedKnots; }),
-        intKey("gnss.txtEveryCycles", "send a multi-sentence TXT message every this many cycles; 0: never (20)", [](SimConfig& c) -> int& { return c.txtEveryCycles; }),
-        boolKey("gnss.txtLeadingField", "TXT with an extra first field, so count, number, id and text are fields 2 to 5 (false)", [](SimConfig& c) -> bool& { return c.txtLeadingField; }),
-        intKey("voyage.generate", "number of generated voyage records when voyage.records is absent (200)", [](SimConfig& c) -> int& { return c.voyageGenerate; }),
-        {QStringLiteral("voyage.records"), QStringLiteral("array of records {\"time\": ISO 8601 UTC, \"latitude\", \"longitude\", \"sog\", \"cog\", \"volts\" (numbers; a missing one is sent empty), \"offBracket\", \"sos\", \"geofence\", \"powerFail\", \"idError\" (booleans)}"), [](SimConfig& c, const QJsonValue& v) {
-             if (!v.isArray())
-                 return false;
-             c.voyageRecords = v.toArray();
-             return true;
-         }},
-        intKey("boot.resetSilenceMs", "silence after a reset before the boot loader speaks (300)", [](SimConfig& c) -> int& { return c.resetSilenceMs; }),
-        intKey("boot.cIntervalMs", "the boot loader sends \"C\" this often (1000)", [](SimConfig& c) -> int& { return c.bootCIntervalMs; }),
-        intKey("boot.windowMs", "how long the boot loader waits for a transfer (3000)", [](SimConfig& c) -> int& { return c.bootWindowMs; }),
-        intKey("boot.idleTimeoutMs", "a started transfer silent this long is abandoned (10000)", [](SimConfig& c) -> int& { return c.bootIdleTimeoutMs; }),
-        intKey("deepSleepMs", "how long \"deepsleep\" lasts before the device wakes as after a reset (5000)", [](SimConfig& c) -> int& { return c.deepSleepMs; }),
-        textListKey("faults.dropReplies", "replies never sent, as WORD or WORD#N ([])", [](SimConfig& c) -> QStringList& { return c.faults.dropReplies; }),
-        textListKey("faults.corruptReplies", "replies sent with a wrong checksum ([])", [](SimConfig& c) -> QStringList& { return c.faults.corruptReplies; }),
-        textListKey("faults.wrongCommandReplies", "replies that echo another command ([])", [](SimConfig& c) -> QStringList& { return c.faults.wrongCommandReplies; }),
-        intKey("faults.silentAfterMs", "fall silent for good this long after start, as if unplugged; -1: never (-1)", [](SimConfig& c) -> int& { return c.faults.silentAfterMs; }),
-        intKey("faults.noiseEveryMs", "send a burst of random bytes this often; 0: never (0)", [](SimConfig& c) -> int& { return c.faults.noiseEveryMs; }),
-        intKey("faults.noiseBytes", "bytes in each noise burst (12)", [](SimConfig& c) -> int& { return c.faults.noiseBytes; }),
-        {QStringLiteral("faults.nakBlocks"), QStringLiteral("XMODEM blocks (counted from 1 in each transfer) answered NAK the first time they arrive ([])"), [](SimConfig& c, const QJsonValue& v) {
-             if (!v.isArray())
-                 return false;
-             c.faults.nakBlocks.clear();
-             for (const QJsonValue& item : v.toArray())
-                 c.faults.nakBlocks << item.toInt();
-             return true;
-         }},
-        intKey("faults.ignoreFirstBlock", "transfers whose first block is never answered; -1: all (0)", [](SimConfig& c) -> int& { return c.faults.ignoreFirstBlock; }),
-        boolKey("faults.nakFirstEot", "answer the first EOT of a transfer with NAK (false)", [](SimConfig& c) -> bool& { return c.faults.nakFirstEot; }),
+        key("version", "firmware version answered to \"appver\"; 050200.* is the first generation, 160200.* the later one (050200.02.01.00)", [](SimConfig& c) -> QString& { return c.version; }),
+        key("serialNumber", "answered to \"getserno\" (205170031442)", [](SimConfig& c) -> QString& { return c.serialNumber; }),
+        key("baud", "the device's normal rate, 115200 or 38400 (115200)", [](SimConfig& c) -> int& { return c.baud; }),
+        key("replyDelayMs", "time from a command to its reply (30)", [](SimConfig& c) -> int& { return c.replyDelayMs; }),
+        key("password", "security access password; empty: the device is open (\"\")", [](SimConfig& c) -> QString& { return c.password; }),
+        key("relockAfterMs", "lock again after this long without a sentence; 0: never (0)", [](SimConfig& c) -> int& { return c.relockAfterMs; }),
+        key("settings", "object of initial device settings, keys below", [](SimConfig& c) -> QJsonObject& { return c.settings; }),
+        key("diagnostics.batteryMillivolts", "answered to \"battvolts\", give or take a few (4012)", [](SimConfig& c) -> int& { return c.batteryMillivolts; }),
+        key("diagnostics.batteryStatus", "charging state number answered to \"batt\" (2)", [](SimConfig& c) -> int& { return c.batteryStatus; }),
+        key("diagnostics.ledStatus", "LED indicator number answered to \"get_leds\"; -1: from the device's state (-1)", [](SimConfig& c) -> int& { return c.ledStatus; }),
+        key("diagnostics.rssi", "dBm answered to \"rssi\" (-87)", [](SimConfig& c) -> int& { return c.rssi; }),
+        key("diagnostics.adcLines", "print an \"ADC =\" reading before the \"rssi\" reply (true)", [](SimConfig& c) -> bool& { return c.adcLines; }),
+        key("gnss.latitude", "start of the simulated track, degrees north (50.355)", [](SimConfig& c) -> double& { return c.latitude; }),
+        key("gnss.longitude", "start of the simulated track, degrees east (-4.139)", [](SimConfig& c) -> double& { return c.longitude; }),
+        key("gnss.speedKnots", "speed along the track (5.5)", [](SimConfig& c) -> double& { return c.speedKnots; }),
+        key("gnss.txtEveryCycles", "send a multi-sentence TXT message every this many cycles; 0: never (20)", [](SimConfig& c) -> int& { return c.txtEveryCycles; }),
+        key("gnss.txtLeadingField", "TXT with an extra first field, so count, number, id and text are fields 2 to 5 (false)", [](SimConfig& c) -> bool& { return c.txtLeadingField; }),
+        key("voyage.generate", "number of generated voyage records when voyage.records is absent (200)", [](SimConfig& c) -> int& { return c.voyageGenerate; }),
+        key("voyage.records", "array of records {\"time\": ISO 8601 UTC, \"latitude\", \"longitude\", \"sog\", \"cog\", \"volts\" (numbers; a missing one is sent empty), \"offBracket\", \"sos\", \"geofence\", \"powerFail\", \"idError\" (booleans)}", [](SimConfig& c) -> QJsonArray& { return c.voyageRecords; }),
+        key("boot.resetSilenceMs", "silence after a reset before the boot loader speaks (300)", [](SimConfig& c) -> int& { return c.resetSilenceMs; }),
+        key("boot.cIntervalMs", "the boot loader sends \"C\" this often (1000)", [](SimConfig& c) -> int& { return c.bootCIntervalMs; }),
+        key("boot.windowMs", "how long the boot loader waits for a transfer (3000)", [](SimConfig& c) -> int& { return c.bootWindowMs; }),
+        key("boot.idleTimeoutMs", "a started transfer silent this long is abandoned (10000)", [](SimConfig& c) -> int& { return c.bootIdleTimeoutMs; }),
+        key("deepSleepMs", "how long \"deepsleep\" lasts before the device wakes as after a reset (5000)", [](SimConfig& c) -> int& { return c.deepSleepMs; }),
+        key("faults.dropReplies", "replies never sent, as WORD or WORD#N ([])", [](SimConfig& c) -> QStringList& { return c.faults.dropReplies; }),
+        key("faults.corruptReplies", "replies sent with a wrong checksum ([])", [](SimConfig& c) -> QStringList& { return c.faults.corruptReplies; }),
+        key("faults.wrongCommandReplies", "replies that echo another command ([])", [](SimConfig& c) -> QStringList& { return c.faults.wrongCommandReplies; }),
+        key("faults.silentAfterMs", "fall silent for good this long after start, as if unplugged; -1: never (-1)", [](SimConfig& c) -> int& { return c.faults.silentAfterMs; }),
+        key("faults.noiseEveryMs", "send a burst of random bytes this often; 0: never (0)", [](SimConfig& c) -> int& { return c.faults.noiseEveryMs; }),
+        key("faults.noiseBytes", "bytes in each noise burst (12)", [](SimConfig& c) -> int& { return c.faults.noiseBytes; }),
+        key("faults.nakBlocks", "XMODEM blocks (counted from 1 in each transfer) answered NAK the first time they arrive ([])", [](SimConfig& c) -> QList<int>& { return c.faults.nakBlocks; }),
+        key("faults.ignoreFirstBlock", "transfers whose first block is never answered; -1: all (0)", [](SimConfig& c) -> int& { return c.faults.ignoreFirstBlock; }),
+        key("faults.nakFirstEot", "answer the first EOT of a transfer with NAK (false)", [](SimConfig& c) -> bool& { return c.faults.nakFirstEot; }),
     };
     return table;
 }

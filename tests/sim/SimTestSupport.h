@@ -1,8 +1,13 @@
 #pragma once
 
+#include "RawClient.h"
 #include "SimConfig.h"
+#include "SimulatedIdentifier.h"
 
+#include <QObject>
 #include <QString>
+
+#include <memory>
 
 // Quick timings, so that the tests need not wait out a real device.
 inline SimConfig quickConfig()
@@ -27,3 +32,23 @@ inline QString replyTo(const QString& echo)
 {
     return QStringLiteral("$PKRX,255,%1,").arg(echo);
 }
+
+// Base of the simulator's tests: one simulated device and the test's client
+// on its port, replaced by every start.
+class SimFixture : public QObject
+{
+protected:
+    bool startDevice(const SimConfig& config = quickConfig(), speed_t rate = B115200)
+    {
+        m_client.reset();
+        m_sim.reset(new SimulatedIdentifier(config));
+        QString error;
+        if (!m_sim->start(&error))
+            return false;
+        m_client.reset(new RawClient);
+        return m_client->open(m_sim->portPath(), rate);
+    }
+
+    std::unique_ptr<SimulatedIdentifier> m_sim;
+    std::unique_ptr<RawClient> m_client;
+};

@@ -42,12 +42,11 @@ QByteArray image(const QString& version, int size)
 } // namespace
 
 // Firmware updates through the boot loader, with a sender written here.
-class TestSimBootLoader : public QObject
+class TestSimBootLoader : public SimFixture
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
     void transferInstallsTheAnnouncedVersion();
     void damagedBlockIsRefusedThenAccepted();
     void plannedTransferFaults_data();
@@ -57,7 +56,6 @@ private slots:
     void deepSleepIsSilentUntilItWakes();
 
 private:
-    void start(const SimConfig& config = quickConfig());
     void resetIntoBootLoader();
     // The device's answer to what was just sent: ACK, NAK, CAN or nothing.
     char answer(int timeoutMs = 1000);
@@ -67,24 +65,7 @@ private:
     QByteArray transfer(const QByteArray& firmware);
     QString appVersion();
 
-    SimulatedIdentifier* m_sim = nullptr;
-    RawClient* m_client = nullptr;
 };
-
-void TestSimBootLoader::cleanup()
-{
-    delete m_client;
-    delete m_sim;
-}
-
-void TestSimBootLoader::start(const SimConfig& config)
-{
-    m_sim = new SimulatedIdentifier(config);
-    QString error;
-    QVERIFY(m_sim->start(&error));
-    m_client = new RawClient;
-    QVERIFY(m_client->open(m_sim->portPath()));
-}
 
 void TestSimBootLoader::resetIntoBootLoader()
 {
@@ -109,7 +90,7 @@ QByteArray TestSimBootLoader::transfer(const QByteArray& firmware)
         char reply = 0;
         for (int tries = 0; tries < 2 && reply != ACK; ++tries) {
             m_client->write(block(n, firmware.mid((n - 1) * 1024, 1024)));
-            answers += reply = answer(600);
+            answers += reply = answer();
         }
         if (reply != ACK) {
             m_client->write(QByteArray(8, CAN));
@@ -118,7 +99,7 @@ QByteArray TestSimBootLoader::transfer(const QByteArray& firmware)
     }
     for (int tries = 0; tries < 2; ++tries) {
         m_client->write(QByteArray(1, EOT));
-        answers += answer(600);
+        answers += answer();
         if (answers.endsWith(ACK))
             break;
     }
@@ -134,8 +115,8 @@ QString TestSimBootLoader::appVersion()
 
 void TestSimBootLoader::transferInstallsTheAnnouncedVersion()
 {
-    start();
-    QSignalSpy updated(m_sim, &SimulatedIdentifier::firmwareUpdated);
+    QVERIFY(startDevice());
+    QSignalSpy updated(m_sim.get(), &SimulatedIdentifier::firmwareUpdated);
     resetIntoBootLoader();
     // Past 255 blocks, so that the block number wraps to 0.
     const QByteArray firmware = image(QStringLiteral("050200.03.00.01"), 257 * 1024 + 100);
@@ -147,7 +128,7 @@ void TestSimBootLoader::transferInstallsTheAnnouncedVersion()
 
 void TestSimBootLoader::damagedBlockIsRefusedThenAccepted()
 {
-    start();
+    QVERIFY(startDevice());
     resetIntoBootLoader();
     QByteArray damaged = block(1, image(QStringLiteral("050200.03.00.01"), 1024));
     damaged[500] = char(damaged.at(500) ^ 0x40);
@@ -180,7 +161,7 @@ void TestSimBootLoader::plannedTransferFaults()
     QVERIFY2(SimConfig::fromJson(QJsonObject {{QStringLiteral("faults"), QJsonDocument::fromJson(fault.toLatin1()).object()}},
                  &config, &error),
         qPrintable(error));
-    start(config);
+    QVERIFY(startDevice(config));
     resetIntoBootLoader();
     QCOMPARE(transfer(image(version, 2000)), answers);
     QTRY_COMPARE(m_sim->mode(), SimulatedIdentifier::Mode::Running);
@@ -189,7 +170,7 @@ void TestSimBootLoader::plannedTransferFaults()
 
 void TestSimBootLoader::noTransferBootsTheOldFirmwareWithSettingsKept()
 {
-    start();
+    QVERIFY(startDevice());
     m_client->sendSentence(shellSentence(QStringLiteral("setposti 60")));
     QVERIFY(!m_client->waitForLine(replyTo(QStringLiteral("setposti 60"))).isEmpty());
     m_client->sendSentence(shellSentence(QStringLiteral("reset"), 0, 0, 9));
@@ -204,7 +185,7 @@ void TestSimBootLoader::noTransferBootsTheOldFirmwareWithSettingsKept()
 
 void TestSimBootLoader::imageOfAnotherFamilyIsNotInstalled()
 {
-    start();
+    QVERIFY(startDevice());
     resetIntoBootLoader();
     m_client->write(block(1, image(QStringLiteral("160200.01.00.00"), 1024)));
     QCOMPARE(answer(), ACK);
@@ -215,7 +196,7 @@ void TestSimBootLoader::imageOfAnotherFamilyIsNotInstalled()
 
 void TestSimBootLoader::deepSleepIsSilentUntilItWakes()
 {
-    start();
+    QVERIFY(startDevice());
     m_client->sendSentence(shellSentence(QStringLiteral("deepsleep"), 2, 0, 10));
     QVERIFY(!m_client->waitForLine(replyTo(QStringLiteral("deepsleep"))).isEmpty());
     QTRY_COMPARE(m_sim->mode(), SimulatedIdentifier::Mode::Sleeping);

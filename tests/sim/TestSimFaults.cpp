@@ -5,12 +5,11 @@
 #include <QtTest>
 
 // Planned faults and the transcript that records them.
-class TestSimFaults : public QObject
+class TestSimFaults : public SimFixture
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
     void replyFaults_data();
     void replyFaults();
     void queryFaultsHitTheNamedSentence();
@@ -19,28 +18,16 @@ private slots:
     void transcriptRecordsBothDirectionsWithTheRate();
 
 private:
-    void start(const FaultPlan& faults);
+    static SimConfig withFaults(const FaultPlan& faults);
     QString askSerial();
 
-    SimulatedIdentifier* m_sim = nullptr;
-    RawClient* m_client = nullptr;
 };
 
-void TestSimFaults::cleanup()
-{
-    delete m_client;
-    delete m_sim;
-}
-
-void TestSimFaults::start(const FaultPlan& faults)
+SimConfig TestSimFaults::withFaults(const FaultPlan& faults)
 {
     SimConfig config = quickConfig();
     config.faults = faults;
-    m_sim = new SimulatedIdentifier(config);
-    QString error;
-    QVERIFY(m_sim->start(&error));
-    m_client = new RawClient;
-    QVERIFY(m_client->open(m_sim->portPath()));
+    return config;
 }
 
 // The reply line to "getserno" as received, or "none".
@@ -83,7 +70,7 @@ void TestSimFaults::replyFaults()
     faults.dropReplies = drop;
     faults.corruptReplies = corrupt;
     faults.wrongCommandReplies = wrong;
-    start(faults);
+    QVERIFY(startDevice(withFaults(faults)));
     QStringList got;
     for (int i = 0; i < seen.size(); ++i)
         got << askSerial();
@@ -94,7 +81,7 @@ void TestSimFaults::queryFaultsHitTheNamedSentence()
 {
     FaultPlan faults;
     faults.wrongCommandReplies = QStringList {QStringLiteral("SSD")};
-    start(faults);
+    QVERIFY(startDevice(withFaults(faults)));
     m_client->sendSentence(QStringLiteral("$UPAIQ,SSD"));
     const QString line = m_client->waitForLine(QStringLiteral("$AI"));
     QVERIFY2(line.startsWith(QStringLiteral("$AIVSD,")), qPrintable(line));
@@ -104,7 +91,7 @@ void TestSimFaults::silentAfterATimeAsIfUnplugged()
 {
     FaultPlan faults;
     faults.silentAfterMs = 400;
-    start(faults);
+    QVERIFY(startDevice(withFaults(faults)));
     QCOMPARE(askSerial(), QStringLiteral("getserno"));
     QTRY_COMPARE(m_sim->mode(), SimulatedIdentifier::Mode::Unplugged);
     QCOMPARE(askSerial(), QStringLiteral("none"));
@@ -115,7 +102,7 @@ void TestSimFaults::noiseBurstsComeBetweenSentences()
     FaultPlan faults;
     faults.noiseEveryMs = 50;
     faults.noiseBytes = 20;
-    start(faults);
+    QVERIFY(startDevice(withFaults(faults)));
     QCOMPARE(m_client->waitForBytes(100, 2000).size(), 100);
     m_client->sendSentence(shellSentence(QStringLiteral("appver"), 0, 2, 0));
     // The reply comes whole, with noise around it but not inside it.
@@ -124,7 +111,7 @@ void TestSimFaults::noiseBurstsComeBetweenSentences()
 
 void TestSimFaults::transcriptRecordsBothDirectionsWithTheRate()
 {
-    start(FaultPlan());
+    QVERIFY(startDevice(withFaults(FaultPlan())));
     const QString path = QDir::temp().filePath(QStringLiteral("sim-transcript-%1.txt").arg(QCoreApplication::applicationPid()));
     QFile::remove(path);
     QString error;

@@ -5,13 +5,12 @@
 #include <QtTest>
 
 // The password lock, seen from the program's side of the line.
-class TestSimSecurity : public QObject
+class TestSimSecurity : public SimFixture
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
     void lockedDeviceIsSilentToCommands();
     void rightResponseOpensTheDevice();
     void wrongResponseKeepsItLockedWithANewChallenge();
@@ -20,39 +19,24 @@ private slots:
     void passwordHashMatchesKnownValues();
 
 private:
-    void startWith(int relockAfterMs);
+    bool startWith(int relockAfterMs);
     // Sends the SAC query; returns the reply's fields.
     QStringList query();
     static quint32 hash(const QByteArray& latin1);
 
-    SimulatedIdentifier* m_sim = nullptr;
-    RawClient* m_client = nullptr;
 };
 
 void TestSimSecurity::init()
 {
-    startWith(0);
+    QVERIFY(startWith(0));
 }
 
-void TestSimSecurity::cleanup()
+bool TestSimSecurity::startWith(int relockAfterMs)
 {
-    delete m_client;
-    delete m_sim;
-    m_client = nullptr;
-    m_sim = nullptr;
-}
-
-void TestSimSecurity::startWith(int relockAfterMs)
-{
-    cleanup();
     SimConfig config = quickConfig();
     config.password = QStringLiteral("s3cret");
     config.relockAfterMs = relockAfterMs;
-    m_sim = new SimulatedIdentifier(config);
-    QString error;
-    QVERIFY(m_sim->start(&error));
-    m_client = new RawClient;
-    QVERIFY(m_client->open(m_sim->portPath()));
+    return startDevice(config);
 }
 
 QStringList TestSimSecurity::query()
@@ -115,7 +99,7 @@ void TestSimSecurity::wrongResponseKeepsItLockedWithANewChallenge()
 
 void TestSimSecurity::relockAnswersTheNextCommandWithSac()
 {
-    startWith(200);
+    QVERIFY(startWith(200));
     const quint32 challenge = query().value(5).toUInt(nullptr, 16);
     m_client->sendSentence(QStringLiteral("$PKRX,SAC,C,,80,%1").arg(challenge ^ hash("s3cret") ^ 0x6A3F0C59u, 0, 16).toUpper());
     QVERIFY(!m_client->waitForLine(QStringLiteral("$PKRX,SAC,R,A")).isEmpty());

@@ -5,13 +5,12 @@
 #include <QtTest>
 
 // Shell commands and AIS configuration sentences, through the terminal.
-class TestSimShell : public QObject
+class TestSimShell : public SimFixture
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
     void readsAnswerWithExactEcho_data();
     void readsAnswerWithExactEcho();
     void writesAreStoredAndReadBack_data();
@@ -29,25 +28,13 @@ private slots:
 private:
     QString ask(const QString& command, int domain = 2);
 
-    SimulatedIdentifier* m_sim = nullptr;
-    RawClient* m_client = nullptr;
 };
 
 void TestSimShell::init()
 {
     SimConfig config = quickConfig();
     config.settings.insert(QStringLiteral("sosMessage"), QStringLiteral("HELP, NOW"));
-    m_sim = new SimulatedIdentifier(config);
-    QString error;
-    QVERIFY2(m_sim->start(&error), qPrintable(error));
-    m_client = new RawClient;
-    QVERIFY(m_client->open(m_sim->portPath()));
-}
-
-void TestSimShell::cleanup()
-{
-    delete m_client;
-    delete m_sim;
+    QVERIFY(startDevice(config));
 }
 
 QString TestSimShell::ask(const QString& command, int domain)
@@ -198,15 +185,9 @@ void TestSimShell::answersAreSilentAtAnotherRate()
 
 void TestSimShell::deviceAt38400IgnoresTheUsualRate()
 {
-    delete m_client;
-    delete m_sim;
     SimConfig config = quickConfig();
     config.baud = 38400;
-    m_sim = new SimulatedIdentifier(config);
-    QString error;
-    QVERIFY(m_sim->start(&error));
-    m_client = new RawClient;
-    QVERIFY(m_client->open(m_sim->portPath(), B115200));
+    QVERIFY(startDevice(config, B115200));
     m_client->sendSentence(shellSentence(QStringLiteral("appver"), 0));
     QVERIFY(m_client->linesWithin(300).isEmpty());
     m_client->setRate(B38400);

@@ -5,12 +5,11 @@
 #include <QtTest>
 
 // What the device streams: the GNSS cycle and the voyage log.
-class TestSimStreams : public QObject
+class TestSimStreams : public SimFixture
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
     void gnssCycleIsWellFormed();
     void gnssStopsOnRequest();
     void voyageLogIsStreamedAfterTheReply();
@@ -18,27 +17,9 @@ private slots:
     void clearedLogStreamsNothing();
 
 private:
-    void start(const SimConfig& config);
     QString ask(const QString& command, int domain);
 
-    SimulatedIdentifier* m_sim = nullptr;
-    RawClient* m_client = nullptr;
 };
-
-void TestSimStreams::cleanup()
-{
-    delete m_client;
-    delete m_sim;
-}
-
-void TestSimStreams::start(const SimConfig& config)
-{
-    m_sim = new SimulatedIdentifier(config);
-    QString error;
-    QVERIFY(m_sim->start(&error));
-    m_client = new RawClient;
-    QVERIFY(m_client->open(m_sim->portPath()));
-}
 
 QString TestSimStreams::ask(const QString& command, int domain)
 {
@@ -50,7 +31,7 @@ void TestSimStreams::gnssCycleIsWellFormed()
 {
     SimConfig config = quickConfig();
     config.txtEveryCycles = 1;
-    start(config);
+    QVERIFY(startDevice(config));
     QVERIFY(!ask(QStringLiteral("gpsfilt 49"), 2).isEmpty());
     // One whole cycle: from an RMC up to the next one.
     QStringList cycle;
@@ -83,7 +64,7 @@ void TestSimStreams::gnssCycleIsWellFormed()
 
 void TestSimStreams::gnssStopsOnRequest()
 {
-    start(quickConfig());
+    QVERIFY(startDevice());
     ask(QStringLiteral("gpsfilt 49"), 2);
     QVERIFY(!m_client->waitForLine(QStringLiteral("$GNRMC"), 2500).isEmpty());
     QVERIFY(!ask(QStringLiteral("gpsfilt 0"), 2).isEmpty());
@@ -95,7 +76,7 @@ void TestSimStreams::voyageLogIsStreamedAfterTheReply()
 {
     SimConfig config = quickConfig();
     config.voyageGenerate = 150;
-    start(config);
+    QVERIFY(startDevice(config));
     QCOMPARE(ask(QStringLiteral("voyage"), 0).section(QLatin1Char('*'), 0, 0), QStringLiteral("$PKRX,255,voyage,0,150"));
     QStringList records;
     while (records.size() < 150) {
@@ -123,7 +104,7 @@ void TestSimStreams::configuredRecordsKeepTheirMissingFields()
         {"time": "2026-01-01T12:35:19Z", "latitude": 48.1173, "longitude": -11.5, "sog": 22.4, "cog": 84.4,
          "volts": 3.61, "offBracket": true},
         {"time": "2026-01-01T13:35:19Z", "volts": 12.5, "sos": true}]}})").object(), &config, &error), qPrintable(error));
-    start(config);
+    QVERIFY(startDevice(config));
     ask(QStringLiteral("voyage"), 0);
     QCOMPARE(m_client->waitForLine(QStringLiteral("$PKRX,VDR,")).section(QLatin1Char('*'), 0, 0),
         QStringLiteral("$PKRX,VDR,123519,4807.0380,N,01130.0000,W,22.4,84.4,010126, 3.61,A,V,V,V,V"));
@@ -133,7 +114,7 @@ void TestSimStreams::configuredRecordsKeepTheirMissingFields()
 
 void TestSimStreams::clearedLogStreamsNothing()
 {
-    start(quickConfig());
+    QVERIFY(startDevice());
     QVERIFY(!ask(QStringLiteral("clrlog"), 2).isEmpty());
     QCOMPARE(ask(QStringLiteral("voyage"), 0).section(QLatin1Char('*'), 0, 0), QStringLiteral("$PKRX,255,voyage,0,0"));
     QVERIFY(m_client->linesWithin(300).isEmpty());
