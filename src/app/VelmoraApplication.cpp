@@ -22,13 +22,7 @@ VelmoraApplication::VelmoraApplication(int& argc, char** argv)
 {
     SetIdentity();
     SetLook();
-    request = commandLine.Parse(arguments());
-    QTextStream errors(stderr);
-    for (const QString& warning : commandLine.Warnings()) {
-        errors << applicationName() << ": " << warning << '\n';
-    }
-    connectionManager->SetDeviceIds(commandLine.VendorId(), commandLine.ProductId());
-    connectionManager->SetPortPath(commandLine.PortPath());
+    ReadCommandLine();
     connect(connectionManager, &cConnectionManager::portFound, this, &VelmoraApplication::SetPortName);
     settings.Load();
     images.Scan(UpdateImages::DefaultFolder());
@@ -234,6 +228,17 @@ void VelmoraApplication::InstallTranslation()
         }
     }
     delete translator;
+}
+
+void VelmoraApplication::ReadCommandLine()
+{
+    request = commandLine.Parse(arguments());
+    QTextStream errors(stderr);
+    for (const QString& warning : commandLine.Warnings()) {
+        errors << applicationName() << ": " << warning << '\n';
+    }
+    connectionManager->SetDeviceIds(commandLine.VendorId(), commandLine.ProductId());
+    connectionManager->SetPortPath(commandLine.PortPath());
 }
 
 int VelmoraApplication::AnswerCommandLine()

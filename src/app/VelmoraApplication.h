@@ -80,6 +80,7 @@ private:
     void SetIdentity();
     void SetLook();
     void InstallTranslation();
+    void ReadCommandLine();
     int AnswerCommandLine();
 
     cConnectionManager* connectionManager;
