@@ -3,8 +3,6 @@
 #include "protocol/NmeaSentence.h"
 #include "protocol/NmeaShellCommand.h"
 
-namespace ShellSentence {
-
 namespace {
 
 // "$PKRX,0,<domain>,<token>,1,<text>,0"
@@ -22,6 +20,8 @@ bool isStart(char c)
 }
 
 } // namespace
+
+namespace ShellSentence {
 
 QByteArray command(const QString& text, int domain)
 {

@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// The updater's own small sentence code: the shell command as the boot-loader
-// era firmware expects it from the updater (mode 1, the security token in
-// decimal, only "," escaped) and a scanner for the device's answers.
+// The updater's own small sentence code: the shell command in the form the
+// updater sends it (mode 1, the security token in decimal, only "," escaped)
+// and a scanner for the device's answers.
 namespace ShellSentence {
 
 // Answers longer than this, from start character to checksum, are not taken.

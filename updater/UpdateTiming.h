@@ -7,6 +7,9 @@ struct cUpdateTiming {
     int configure = 100;
     // At the start of each connection attempt, before the reset is sent.
     int settle = 1000;
+    // The port stays open this long after the reset: closing it may drop
+    // bytes that have not reached the device yet.
+    int afterReset = 100;
     // For the boot loader to answer the reset at all.
     int listen = 3000;
     // Silence that ends the search for the boot loader's "C".

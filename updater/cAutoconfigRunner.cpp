@@ -52,7 +52,8 @@ void cAutoconfigRunner::run()
     pause(timing.autoconfigPause);
 }
 
-int cAutoconfigRunner::runCommand(cByteLink& link, const QString& text, int domain, const cUpdateTiming& timing)
+int cAutoconfigRunner::runCommand(
+    cByteLink& link, const QString& text, int domain, const cUpdateTiming& timing)
 {
     if (!link.open(cXmodem1KSend::BaudRate, QIODevice::ReadWrite)) {
         return 0;

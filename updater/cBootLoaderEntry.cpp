@@ -40,6 +40,7 @@ void cBootLoaderEntry::run()
     // waiting in its boot loader.
     if (link->open(normalBaudRate, QIODevice::ReadWrite)) {
         sendReset(*link);
+        pause(timing.afterReset);
         link->close();
     }
     if (link->open(cXmodem1KSend::BaudRate, QIODevice::ReadOnly)) {

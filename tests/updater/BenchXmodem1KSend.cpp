@@ -92,7 +92,8 @@ int main(int argc, char* argv[])
     for (int run = 0; run < Runs; ++run) {
         ours << timeOurs(image);
         theirs << timeSx(image);
-        out << "run " << run + 1 << ": cXmodem1KSend " << ours.last() << " ms, sx -k " << theirs.last() << " ms\n";
+        out << "run " << run + 1 << ": cXmodem1KSend " << ours.last() << " ms, sx -k " << theirs.last()
+            << " ms\n";
         out.flush();
     }
     if (ours.contains(-1) || theirs.contains(-1)) {
@@ -101,7 +102,7 @@ int main(int argc, char* argv[])
     }
     const qint64 a = median(ours);
     const qint64 b = median(theirs);
-    out << "median: cXmodem1KSend " << a << " ms, sx -k " << b << " ms, ratio " << QString::number(double(a) / b, 'f', 2)
-        << "\n";
+    out << "median: cXmodem1KSend " << a << " ms, sx -k " << b << " ms, ratio "
+        << QString::number(double(a) / b, 'f', 2) << "\n";
     return 0;
 }

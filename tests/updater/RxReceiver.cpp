@@ -33,7 +33,8 @@ bool RxReceiver::start()
     socat.start(QStringLiteral("socat"),
         { QStringLiteral("PTY,link=%1,raw,echo=0").arg(portPath()),
             QStringLiteral("EXEC:rx -c -b %1,pty,raw,echo=0").arg(ReceivedName) });
-    return socat.waitForStarted(5000) && QTest::qWaitFor([this] { return QFileInfo::exists(portPath()); }, 5000);
+    return socat.waitForStarted(5000)
+        && QTest::qWaitFor([this] { return QFileInfo::exists(portPath()); }, 5000);
 }
 
 QString RxReceiver::portPath() const

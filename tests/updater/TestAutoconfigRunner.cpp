@@ -110,8 +110,8 @@ private slots:
         file.close();
 
         CannedDevice device;
-        cAutoconfigRunner runner(file.fileName(), [&device] { return std::make_unique<CannedLink>(&device); },
-            noWaits());
+        cAutoconfigRunner runner(
+            file.fileName(), [&device] { return std::make_unique<CannedLink>(&device); }, noWaits());
         runner.start();
         QVERIFY(runner.wait(10000));
 
@@ -124,7 +124,8 @@ private slots:
     void doesNothingWithoutAFile()
     {
         CannedDevice device;
-        cAutoconfigRunner runner(QStringLiteral("/nonexistent/autoconfig"),
+        cAutoconfigRunner runner(
+            QStringLiteral("/nonexistent/autoconfig"),
             [&device] { return std::make_unique<CannedLink>(&device); }, cUpdateTiming());
         QElapsedTimer clock;
         clock.start();

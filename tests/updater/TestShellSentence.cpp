@@ -64,7 +64,8 @@ private slots:
         for (const char c : body.mid(1)) {
             checksum = static_cast<char>(checksum ^ c);
         }
-        const QByteArray sentence = body + '*' + QByteArray::number(static_cast<unsigned char>(checksum), 16).toUpper().rightJustified(2, '0');
+        const QByteArray sentence = body + '*'
+            + QByteArray::number(static_cast<unsigned char>(checksum), 16).toUpper().rightJustified(2, '0');
         QCOMPARE(sentence.size(), padding + 17);
         QCOMPARE(!ShellSentence::fields(sentence).isEmpty(), valid);
     }

@@ -55,8 +55,7 @@ public:
             return false;
         }
         incoming += bytes;
-        while (!incoming.isEmpty() && take()) {
-        }
+        while (!incoming.isEmpty() && take()) { }
         return true;
     }
     int readByte(QDeadlineTimer) override
@@ -101,8 +100,8 @@ private:
     {
         const int number = static_cast<unsigned char>(frame.at(1));
         const QByteArray data = frame.mid(3, 1024);
-        const quint16 crc = static_cast<quint16>((static_cast<unsigned char>(frame.at(1027)) << 8)
-            | static_cast<unsigned char>(frame.at(1028)));
+        const quint16 crc = static_cast<quint16>(
+            (static_cast<unsigned char>(frame.at(1027)) << 8) | static_cast<unsigned char>(frame.at(1028)));
         if (number + static_cast<unsigned char>(frame.at(2)) != 255 || crc != cXmodem1KSend::crc16(data)) {
             script->faults << QStringLiteral("bad frame %1").arg(number);
         }
@@ -198,8 +197,8 @@ private slots:
 
         const QList<QByteArray> none;
         const int complete = cXmodem1KSend::Complete;
-        QTest::newRow("1000 bytes: one padded block") << 1000 << none << none << complete << QList<int> { 1 } << 100
-                                                      << 1;
+        QTest::newRow("1000 bytes: one padded block")
+            << 1000 << none << none << complete << QList<int> { 1 } << 100 << 1;
         QTest::newRow("2048 bytes: two blocks, 50 % after the first")
             << 2048 << none << none << complete << QList<int> { 1, 2 } << 50 << 1;
         QTest::newRow("300 blocks: numbers wrap from 255 to 0, progress at least 1")
@@ -248,7 +247,8 @@ private slots:
 
         QTest::newRow("two silent replies to block 1: never started")
             << QList<QByteArray> { Silence, Silence } << QList<int> { 1, 1 } << 0;
-        QTest::newRow("only late Cs: still no answer") << QList<QByteArray> { "CC", "C" } << QList<int> { 1, 1 } << 0;
+        QTest::newRow("only late Cs: still no answer")
+            << QList<QByteArray> { "CC", "C" } << QList<int> { 1, 1 } << 0;
         QTest::newRow("NAK twice to block 1") << QList<QByteArray> { NAK, NAK } << QList<int> { 1, 1 } << 0;
         QTest::newRow("silence after the first block: a time-out, not a failure to start")
             << QList<QByteArray> { ACK, Silence, Silence } << QList<int> { 1, 2, 2 } << 34;
@@ -302,7 +302,8 @@ private slots:
         QFETCH(int, result);
         QFETCH(int, opened);
 
-        const QString path = fileExists ? writeImage(imageOfSize(size)) : dir.filePath(QStringLiteral("none.img"));
+        const QString path
+            = fileExists ? writeImage(imageOfSize(size)) : dir.filePath(QStringLiteral("none.img"));
         ReceiverScript script;
         script.opens = portOpens;
         cXmodem1KSend sender(path, factoryFor(&script));

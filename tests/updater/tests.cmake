@@ -1,5 +1,6 @@
 velmora_add_test(test_xmodem1ksend CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestXmodem1KSend.cpp LIBS flashwell_core)
 velmora_add_test(test_shellsentence CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestShellSentence.cpp LIBS flashwell_core)
+velmora_add_test(test_updaterequest CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateRequest.cpp LIBS flashwell_core)
 velmora_add_test(test_autoconfigrunner CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAutoconfigRunner.cpp
     LIBS flashwell_core)
 velmora_add_test(test_xmodem_against_rx CORE
@@ -11,4 +12,10 @@ if(NOT VELMORA_SANITIZE)
     add_executable(bench_xmodem1ksend ${CMAKE_CURRENT_LIST_DIR}/BenchXmodem1KSend.cpp
         ${CMAKE_CURRENT_LIST_DIR}/RxReceiver.cpp)
     target_link_libraries(bench_xmodem1ksend PRIVATE flashwell_core Qt5::Test)
+endif()
+
+velmora_add_test(test_flashwell SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFlashwell.cpp
+    LIBS flashwell_widgets identifier_sim TIMEOUT 240)
+if(TARGET test_flashwell)
+    add_dependencies(test_flashwell Flashwell)
 endif()

@@ -1,0 +1,367 @@
+#include "Flashwell.h"
+#include "SimulatedIdentifier.h"
+#include "cBusyFilter.h"
+
+#include <QClipboard>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+const QString NewVersion = QStringLiteral("050200.03.00.00");
+
+cUpdateTiming quickTiming()
+{
+    cUpdateTiming timing;
+    timing.configure = 10;
+    timing.settle = 50;
+    timing.listen = 1500;
+    timing.byteGap = 300;
+    timing.restart = 50;
+    timing.autoconfigPause = 100;
+    timing.commandAnswer = 1000;
+    return timing;
+}
+
+SimConfig quickDevice()
+{
+    SimConfig config;
+    config.replyDelayMs = 5;
+    config.resetSilenceMs = 50;
+    config.bootCIntervalMs = 150;
+    config.bootWindowMs = 1500;
+    return config;
+}
+
+// The log's messages without their time stamps.
+QStringList messages(const QString& logText)
+{
+    QStringList result;
+    for (const QString& line : logText.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        result << line.section(QStringLiteral(" : "), 1);
+    }
+    return result;
+}
+
+// Measures the longest time the GUI thread's event loop went without
+// serving a timer, to show that no wait runs on it.
+class EventLoopWatch : public QObject {
+public:
+    EventLoopWatch()
+    {
+        clock.start();
+        connect(&timer, &QTimer::timeout, this, [this] { longestGap = qMax(longestGap, clock.restart()); });
+        timer.start(10);
+    }
+    qint64 longestGap = 0;
+
+private:
+    QTimer timer;
+    QElapsedTimer clock;
+};
+
+} // namespace
+
+class TestFlashwell : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+
+    QString writeImage(const QString& name, int blocks)
+    {
+        QByteArray image = "FIRMWARE " + NewVersion.toLatin1() + '\n';
+        while (image.size() < blocks * 1024 - 100) {
+            image += QByteArray::number(image.size(), 16);
+        }
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(image) == image.size() ? path : QString();
+    }
+
+    static cUpdateRequest request(const QString& image, const SimulatedIdentifier& device, BaudType code)
+    {
+        return { image, device.portPath(), code };
+    }
+
+    static QPushButton* button(const Flashwell& wizard, const char* name)
+    {
+        return wizard.findChild<QPushButton*>(QLatin1String(name));
+    }
+
+    static QString info(const Flashwell& wizard)
+    {
+        return wizard.findChild<QTextEdit*>(QStringLiteral("InfoText"))->toPlainText();
+    }
+
+    // Waits until the wizard shows a page with buttons.
+    static bool waitForButtons(const Flashwell& wizard, int ms)
+    {
+        return QTest::qWaitFor([&wizard] { return button(wizard, "NextStepButton")->isVisible(); }, ms);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        // The update log goes to the system's temporary folder.
+        qputenv("TMPDIR", dir.path().toLocal8Bit());
+    }
+
+    void updatesADeviceThatAnswersAtOnce_data()
+    {
+        QTest::addColumn<int>("deviceRate");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("autoconfig");
+        QTest::newRow("115200 baud, with autoconfig") << 115200 << 19 << true;
+        QTest::newRow("38400 baud") << 38400 << 15 << false;
+    }
+
+    void updatesADeviceThatAnswersAtOnce()
+    {
+        QFETCH(int, deviceRate);
+        QFETCH(int, code);
+        QFETCH(bool, autoconfig);
+
+        SimConfig config = quickDevice();
+        config.baud = deviceRate;
+        SimulatedIdentifier device(config);
+        QString error;
+        QVERIFY2(device.start(&error), qPrintable(error));
+        const QString autoconfigPath = dir.filePath(QStringLiteral("autoconfig"));
+        QFile file(autoconfigPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("setsosbuz 2,100,200\n\nsetposti 30");
+        file.close();
+
+        cUpdateTiming timing = quickTiming();
+        timing.settle = 1000;
+        EventLoopWatch watch;
+        Flashwell wizard(
+            request(writeImage(QStringLiteral("image.img"), 40), device, static_cast<BaudType>(code)),
+            timing);
+        wizard.setAutoconfigPath(autoconfig ? autoconfigPath : dir.filePath(QStringLiteral("none")));
+        wizard.show();
+
+        QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Updating; }, 10000));
+        QVERIFY(!(wizard.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(waitForButtons(wizard, 60000));
+        QVERIFY(info(wizard).startsWith(QStringLiteral("Update complete")));
+        QCOMPARE(button(wizard, "NextStepButton")->text(), QStringLiteral("Close"));
+        QVERIFY(!button(wizard, "RetryButton")->isVisible());
+        QVERIFY(wizard.windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(device.state().firmwareVersion, NewVersion);
+        if (autoconfig) {
+            QCOMPARE(device.state().settings.value(QStringLiteral("sosBuzzerMode")), QStringLiteral("2"));
+            QCOMPARE(device.state().settings.value(QStringLiteral("positionInterval")), QStringLiteral("30"));
+            QVERIFY(device.transcript()
+                        .join(QLatin1Char('\n'))
+                        .contains(QStringLiteral("setsosbuz 2^2C100^2C200")));
+        }
+
+        button(wizard, "NextStepButton")->click();
+        QCOMPARE(wizard.result(), 0);
+        QCOMPARE(messages(wizard.logText()),
+            QStringList({ "Process Starting", "Start", "Connecting", "Connecting - connected", "Updating",
+                "Updating - complete", "Complete" }));
+        QVERIFY2(watch.longestGap < 900, qPrintable(QString::number(watch.longestGap)));
+    }
+
+    void stampsEveryLogLineAndKeepsTheFile()
+    {
+        SimulatedIdentifier device(quickDevice());
+        QString error;
+        QVERIFY2(device.start(&error), qPrintable(error));
+        Flashwell wizard(request(dir.filePath(QStringLiteral("missing.img")), device, BaudType::Baud115200),
+            quickTiming());
+        wizard.show();
+        QVERIFY(waitForButtons(wizard, 30000));
+
+        const QRegularExpression stamped(
+            QStringLiteral("^\\d\\d [A-Z][a-z]{2} \\d{4} - \\d\\d:\\d\\d:\\d\\d\\.\\d{3} : \\S.*$"));
+        const QStringList lines = wizard.logText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(lines.size() >= 6);
+        for (const QString& line : lines) {
+            QVERIFY2(stamped.match(line).hasMatch(), qPrintable(line));
+        }
+        QFile file(dir.filePath(QStringLiteral("flashwelllog.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().endsWith(wizard.logText().toUtf8()));
+
+        QPushButton* copy = button(wizard, "CopyLogButton");
+        QVERIFY(copy->isVisible());
+        copy->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), wizard.logText());
+    }
+
+    void startsAgainAfterAFileError()
+    {
+        SimulatedIdentifier device(quickDevice());
+        QString error;
+        QVERIFY2(device.start(&error), qPrintable(error));
+        Flashwell wizard(request(dir.filePath(QStringLiteral("missing.img")), device, BaudType::Baud115200),
+            quickTiming());
+        wizard.show();
+        QVERIFY(waitForButtons(wizard, 30000));
+        QCOMPARE(info(wizard).section(QLatin1Char('\n'), 0, 2).simplified(),
+            QStringLiteral("Update incomplete Unable to access update file."));
+        QVERIFY(messages(wizard.logText()).contains(QStringLiteral("Updating - xmodem file error")));
+
+        button(wizard, "RetryButton")->click();
+        QCOMPARE(messages(wizard.logText()).mid(messages(wizard.logText()).indexOf("User retry/repeat")),
+            QStringList({ "User retry/repeat", "Start" }));
+        QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Connecting; }, 10000));
+    }
+
+    void triesSixTimesThenOffersAFreshSix()
+    {
+        // The device talks at another rate, so it never hears the reset.
+        SimConfig config = quickDevice();
+        config.baud = 38400;
+        SimulatedIdentifier device(config);
+        QString error;
+        QVERIFY2(device.start(&error), qPrintable(error));
+        cUpdateTiming timing = quickTiming();
+        timing.listen = 400;
+        Flashwell wizard(
+            request(writeImage(QStringLiteral("image.img"), 4), device, BaudType::Baud115200), timing);
+        wizard.show();
+
+        QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Connecting; }, 10000));
+        QTest::keyClick(&wizard, Qt::Key_Escape);
+        QVERIFY(wizard.isVisible());
+
+        QVERIFY(waitForButtons(wizard, 30000));
+        QVERIFY(info(wizard).startsWith(QStringLiteral("Failed to connect for update")));
+        QCOMPARE(button(wizard, "NextStepButton")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(button(wizard, "RetryButton")->text(), QStringLiteral("Retry"));
+        QStringList log = messages(wizard.logText());
+        QCOMPARE(log.count(QStringLiteral("Connecting")), 6);
+        QCOMPARE(log.count(QStringLiteral("Connecting - retry")), 5);
+        QCOMPARE(log.count(QStringLiteral("Connecting - failed")), 1);
+
+        button(wizard, "RetryButton")->click();
+        QVERIFY(!button(wizard, "NextStepButton")->isVisible());
+        QVERIFY(waitForButtons(wizard, 30000));
+        log = messages(wizard.logText());
+        QCOMPARE(log.count(QStringLiteral("Connecting")), 12);
+        QCOMPARE(log.count(QStringLiteral("Connecting - retry")), 10);
+        QCOMPARE(log.count(QStringLiteral("Connecting - failed")), 2);
+
+        button(wizard, "NextStepButton")->click();
+        QCOMPARE(wizard.result(), 0);
+        QCOMPARE(messages(wizard.logText()).last(), QStringLiteral("Complete"));
+    }
+
+    void raisesTheAckTimeoutForTransfersThatNeverStart()
+    {
+        SimConfig config = quickDevice();
+        config.faults.ignoreFirstBlock = -1;
+        SimulatedIdentifier device(config);
+        QString error;
+        QVERIFY2(device.start(&error), qPrintable(error));
+        cUpdateTiming timing = quickTiming();
+        timing.ackPercent = 10;
+        Flashwell wizard(
+            request(writeImage(QStringLiteral("image.img"), 4), device, BaudType::Baud115200), timing);
+        QList<int> timeouts { wizard.ackTimeout() };
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, this, [&] {
+            if (timeouts.last() != wizard.ackTimeout()) {
+                timeouts << wizard.ackTimeout();
+            }
+        });
+        sampler.start(5);
+        wizard.show();
+
+        QVERIFY(waitForButtons(wizard, 60000));
+        QCOMPARE(timeouts, QList<int>({ 3000, 3500, 4000, 4500, 5000, 1000 }));
+        QVERIFY(info(wizard).startsWith(QStringLiteral("Update not initiated")));
+        QVERIFY(button(wizard, "CopyLogButton")->isVisible());
+        const QStringList log = messages(wizard.logText());
+        QCOMPARE(log.count(QStringLiteral("Connecting - connected")), 6);
+        QCOMPARE(log.count(QStringLiteral("Updating - retry")), 5);
+        QCOMPARE(log.last(), QStringLiteral("Updating - failed; update not started"));
+        QCOMPARE(device.state().firmwareVersion, quickDevice().version);
+    }
+
+    void reportsATimeOutAfterSomeBlocks()
+    {
+        SimulatedIdentifier device(quickDevice());
+        QString error;
+        QVERIFY2(device.start(&error), qPrintable(error));
+        // The cable is pulled once a few blocks are in.
+        connect(&device, &SimulatedIdentifier::transcriptEntry, this, [&device](const QString& entry) {
+            if (entry.contains(QStringLiteral("block 3 (number"))) {
+                QTimer::singleShot(0, &device, [&device] { device.unplug(); });
+            }
+        });
+        cUpdateTiming timing = quickTiming();
+        timing.ackPercent = 10;
+        Flashwell wizard(
+            request(writeImage(QStringLiteral("image.img"), 40), device, BaudType::Baud115200), timing);
+        wizard.show();
+
+        QVERIFY(waitForButtons(wizard, 60000));
+        QVERIFY(info(wizard).startsWith(QStringLiteral("Update failed")));
+        QVERIFY(wizard.findChild<QProgressBar*>(QStringLiteral("ProgressBar"))->isHidden());
+        QCOMPARE(messages(wizard.logText()).last(), QStringLiteral("Updating - timeout"));
+        QVERIFY(wizard.windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(button(wizard, "NextStepButton")->text(), QStringLiteral("Close"));
+
+        button(wizard, "NextStepButton")->click();
+        QCOMPARE(wizard.result(), 10);
+        QCOMPARE(messages(wizard.logText()).last(), QStringLiteral("Firmware update failed"));
+    }
+
+    void busyFilterSwallowsClicksAndKeysOnly_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("swallowed");
+        QTest::newRow("press") << int(QEvent::MouseButtonPress) << true;
+        QTest::newRow("release") << int(QEvent::MouseButtonRelease) << true;
+        QTest::newRow("double-click") << int(QEvent::MouseButtonDblClick) << true;
+        QTest::newRow("key press") << int(QEvent::KeyPress) << true;
+        QTest::newRow("key release") << int(QEvent::KeyRelease) << true;
+        QTest::newRow("mouse move") << int(QEvent::MouseMove) << false;
+        QTest::newRow("paint") << int(QEvent::Paint) << false;
+    }
+
+    void busyFilterSwallowsClicksAndKeysOnly()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, swallowed);
+        cBusyFilter filter;
+        QObject target;
+        QEvent event(static_cast<QEvent::Type>(type));
+        QCOMPARE(filter.eventFilter(&target, &event), swallowed);
+    }
+
+    void endsAtOnceOnAWrongCall_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("baud code 12") << QStringList { "image.img", "/dev/null", "12" };
+        QTest::newRow("two arguments") << QStringList { "image.img", "/dev/null" };
+    }
+
+    void endsAtOnceOnAWrongCall()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess updater;
+        // Without a display, showing anything would fail.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none"));
+        updater.setProcessEnvironment(environment);
+        updater.start(QStringLiteral(BINARY_DIR "/Flashwell"), arguments);
+        QVERIFY(updater.waitForFinished(10000));
+        QCOMPARE(updater.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(updater.exitCode(), 0);
+        QVERIFY(updater.readAllStandardError().startsWith("usage: Flashwell"));
+    }
+};
+
+QTEST_MAIN(TestFlashwell)
+#include "TestFlashwell.moc"
