@@ -25,7 +25,7 @@ bool IsSecurityJob(const QString& name)
 } // namespace
 
 StateMachine::StateMachine(Model* tabModel, Model* transportModel, const UpdateImages* images,
-    QObject* parent)
+    const QString& logPath, QObject* parent)
     : QObject(parent)
     , m_tabModel(tabModel)
     , m_transportModel(transportModel)
@@ -39,10 +39,7 @@ StateMachine::StateMachine(Model* tabModel, Model* transportModel, const UpdateI
     connect(&m_pollTimer, &QTimer::timeout, this, &StateMachine::on_pollDevice);
     connect(m_updater, &UpdaterLauncher::Finished, this, &StateMachine::OnUpdaterFinished);
     connect(this, &StateMachine::exportConfigurationLog, m_log, &LogFile::on_ExportConfigurationLog);
-
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(folder);
-    SetConfigurationLogPath(folder + QStringLiteral("/velmoraProgrammed.csv"));
+    m_log->Open(logPath);
 }
 
 StateMachine::~StateMachine() = default;
@@ -65,9 +62,11 @@ void StateMachine::Attach(Transport* transport)
     connect(this, &StateMachine::triggerSecurityAccess, transport, &Transport::onTriggerSecurityAccess);
 }
 
-bool StateMachine::SetConfigurationLogPath(const QString& path)
+QString StateMachine::DefaultConfigurationLogPath()
 {
-    return m_log->Open(path);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return folder + QStringLiteral("/velmoraProgrammed.csv");
 }
 
 int StateMachine::State(int tab) const

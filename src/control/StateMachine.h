@@ -42,8 +42,10 @@ public:
     };
     static constexpr int PollInterval = 1000;
 
+    // The configuration log goes to logPath, by default the per-user
+    // "velmoraProgrammed.csv".
     StateMachine(Model* tabModel, Model* transportModel, const UpdateImages* images,
-        QObject* parent = nullptr);
+        const QString& logPath = DefaultConfigurationLogPath(), QObject* parent = nullptr);
     ~StateMachine() override;
 
     // Connects the transport of a new connection both ways; the state
@@ -51,8 +53,8 @@ public:
     void Attach(Transport* transport);
     // The port the updater is to use.
     void SetPortName(const QString& name) { m_portName = name; }
-    // Opens the configuration log at the path instead of the per-user one.
-    bool SetConfigurationLogPath(const QString& path);
+    // Makes the per-user data folder if it is missing.
+    static QString DefaultConfigurationLogPath();
 
     UpdaterLauncher* Updater() const { return m_updater; }
     LogFile* ConfigurationLog() const { return m_log; }

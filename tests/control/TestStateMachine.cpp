@@ -12,11 +12,10 @@ class TestStateMachine : public QObject {
 
     struct Rig {
         Rig()
-            : machine(&tabModel, &transportModel, &images)
+            : machine(&tabModel, &transportModel, &images, folder.filePath(QStringLiteral("log.csv")))
             , jobs(&machine, &StateMachine::QueueJob)
             , icons(&machine, &StateMachine::UpdateTabIcon)
         {
-            machine.SetConfigurationLogPath(folder.filePath(QStringLiteral("log.csv")));
         }
         QStringList JobNames() const
         {
@@ -129,6 +128,19 @@ private slots:
         rig.machine.Edited(StateMachine::TabConfiguration);
         QCOMPARE(rig.machine.State(StateMachine::TabConfiguration), int(StateMachine::StateEdited));
         QCOMPARE(rig.icons.last(), QList<QVariant>({ 2, 1 }));
+    }
+
+    void aConfigurationLogThatCannotBeWrittenIsReported()
+    {
+        Model tabModel;
+        Model transportModel;
+        UpdateImages images;
+        StateMachine machine(&tabModel, &transportModel, &images, QStringLiteral("/proc/no-such/log.csv"));
+        QSignalSpy errors(&machine, &StateMachine::DisplayError);
+        QSignalSpy disconnects(&machine, &StateMachine::Disconnect);
+        machine.JobComplete(JobName::Basic, true);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(disconnects.count(), 0);
     }
 
     void oneVoyageDownloadAtATime()

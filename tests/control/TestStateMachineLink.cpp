@@ -1,0 +1,218 @@
+#include "SimulatedIdentifier.h"
+#include "app/JobNames.h"
+#include "app/UpdateImages.h"
+#include "control/StateMachine.h"
+#include "control/UpdaterLauncher.h"
+#include "link/SerialController.h"
+#include "link/SerialTransport.h"
+#include "model/Model.h"
+#include "protocol/cSecurityDomainManager.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+SimConfig QuickDevice(const QString& version = QStringLiteral("050200.02.01.00"))
+{
+    SimConfig config;
+    config.version = version;
+    config.replyDelayMs = 5;
+    config.resetSilenceMs = 50;
+    return config;
+}
+
+// The program's connection side against a simulated Identifier in this
+// process, wired as the application wires it, with the main window's one
+// reaction to a new link (asking for the device to be identified).
+struct Bench {
+    explicit Bench(const SimConfig& config, const QString& imageFolder = QString())
+        : device(config)
+    {
+        images.Scan(imageFolder);
+        machine = std::make_unique<StateMachine>(
+            &tabModel, &transportModel, &images, folder.filePath(QStringLiteral("velmoraProgrammed.csv")));
+        QObject::connect(machine.get(), &StateMachine::sm_connected, machine.get(),
+            &StateMachine::on_StartDataRetrieval);
+        QString error;
+        started = device.start(&error);
+        machine->SetPortName(device.portPath());
+        transport = std::make_unique<SerialTransport>(&transportModel, &controller, device.portPath());
+        machine->Attach(transport.get());
+    }
+
+    bool Identify()
+    {
+        QSignalSpy type(machine.get(), &StateMachine::AISType);
+        return transport->ConnectAtBaud(true) && type.wait(5000) && WaitIdle();
+    }
+
+    bool WaitIdle()
+    {
+        QSignalSpy done(transport.get(), &Transport::AllJobsComplete);
+        return machine->IsIdle() || done.wait(15000);
+    }
+
+    QTemporaryDir folder;
+    SimulatedIdentifier device;
+    bool started = false;
+    Model tabModel;
+    Model transportModel;
+    UpdateImages images;
+    SerialController controller;
+    std::unique_ptr<StateMachine> machine;
+    std::unique_ptr<SerialTransport> transport;
+};
+
+QStringList QueuedNames(const QSignalSpy& spy)
+{
+    QStringList names;
+    for (const QList<QVariant>& call : spy) {
+        names << call.at(0).toString();
+    }
+    return names;
+}
+
+int LineCount(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
+}
+
+} // namespace
+
+class TestStateMachineLink : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void identifiesTheDevice_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<int>("type");
+        QTest::newRow("first generation") << "050200.02.01.00" << 1;
+        QTest::newRow("first generation, later release") << "050200.03.00.01" << 2;
+        QTest::newRow("later generation") << "160200.01.00.00" << 4;
+    }
+    void identifiesTheDevice()
+    {
+        QFETCH(QString, version);
+        QFETCH(int, type);
+        Bench bench(QuickDevice(version));
+        QVERIFY(bench.started);
+        QSignalSpy jobs(bench.machine.get(), &StateMachine::QueueJob);
+        QSignalSpy ready(bench.machine.get(), &StateMachine::readyForConnection);
+        QVERIFY(bench.Identify());
+        QCOMPARE(QueuedNames(jobs).mid(0, 2), QStringList({ JobName::ConnectionTest, JobName::Version }));
+        QCOMPARE(ready.count(), 1);
+        QCOMPARE(bench.machine->DeviceType(), type);
+        QCOMPARE(bench.transportModel.appVersion(), version);
+        QCOMPARE(bench.machine->SerialNumber(), bench.device.config().serialNumber);
+        QCOMPARE(bench.machine->State(StateMachine::TabConfiguration), int(StateMachine::StateNotSynchronised));
+    }
+
+    void writesAllTabsAndReadsThemBack()
+    {
+        Bench bench(QuickDevice());
+        QVERIFY(bench.Identify());
+        bench.machine->GetAllTabs();
+        QVERIFY(bench.WaitIdle());
+        QCOMPARE(bench.machine->State(StateMachine::TabConfiguration), int(StateMachine::StateSynchronised));
+        QCOMPARE(bench.machine->State(StateMachine::TabControl), int(StateMachine::StateSynchronised));
+
+        bench.tabModel.staticData()->setVesselName(QStringLiteral("KITTIWAKE"));
+        bench.tabModel.messages()->setPositionInterval(60);
+        const QString log = bench.folder.filePath(QStringLiteral("velmoraProgrammed.csv"));
+        const int rowsBefore = LineCount(log);
+        bench.machine->SendAllTabs();
+        QVERIFY(bench.WaitIdle());
+        QCOMPARE(bench.device.state().settings.value(QStringLiteral("vesselName")), QStringLiteral("KITTIWAKE"));
+        QCOMPARE(bench.device.state().settings.number(QStringLiteral("positionInterval")), 60);
+        QCOMPARE(LineCount(log), rowsBefore + 1);
+
+        bench.transportModel.reset();
+        bench.machine->GetAllTabs();
+        QVERIFY(bench.WaitIdle());
+        QCOMPARE(bench.transportModel.staticData()->vesselName(), QStringLiteral("KITTIWAKE"));
+        QCOMPARE(bench.transportModel.messages()->positionInterval(), 60);
+    }
+
+    void pollsWhileIdle()
+    {
+        Bench bench(QuickDevice());
+        QVERIFY(bench.Identify());
+        QSignalSpy jobs(bench.machine.get(), &StateMachine::QueueJob);
+        QSignalSpy changed(bench.machine.get(), &StateMachine::changeOfDevice);
+        QTRY_VERIFY_WITH_TIMEOUT(QueuedNames(jobs).count(JobName::PollDevice) >= 2, 5000);
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void opensALockedDeviceWithItsPassword()
+    {
+        SimConfig config = QuickDevice();
+        config.password = QStringLiteral("harbour");
+        int prompts = 0;
+        cSecurityDomainManager::setDefaultPasswordSource([&prompts] {
+            ++prompts;
+            return QStringLiteral("harbour");
+        });
+        Bench bench(config);
+        QVERIFY(bench.Identify());
+        QVERIFY(!bench.device.isLocked());
+        QCOMPARE(prompts, 1);
+        cSecurityDomainManager::setDefaultPasswordSource(nullptr);
+    }
+
+    void silenceMidReadReportsAndDisconnects()
+    {
+        Bench bench(QuickDevice());
+        QVERIFY(bench.Identify());
+        QSignalSpy errors(bench.machine.get(), &StateMachine::DisplayError);
+        QSignalSpy disconnects(bench.machine.get(), &StateMachine::Disconnect);
+        bench.device.unplug();
+        bench.machine->GetTab(StateMachine::TabConfiguration);
+        QVERIFY(disconnects.wait(10000));
+        QCOMPARE(disconnects.at(0).at(0).toBool(), true);
+        QVERIFY(!errors.isEmpty());
+    }
+
+    void outdatedDeviceIsHandedToTheUpdater()
+    {
+        QTemporaryDir images;
+        const QString image = images.filePath(QStringLiteral("050200_02_05_00.img"));
+        QFile(image).open(QIODevice::WriteOnly);
+        Bench bench(QuickDevice(), images.path());
+        const QString record = bench.folder.filePath(QStringLiteral("arguments.txt"));
+        bench.machine->Updater()->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
+        qputenv("RECORD_ARGUMENTS_TO", record.toUtf8());
+        QSignalSpy release(bench.machine.get(), &StateMachine::usePortForSwUpdate);
+        QSignalSpy tests(bench.transport.get(), &Transport::testConnection);
+        QVERIFY(bench.transport->ConnectAtBaud(true));
+        QTRY_VERIFY_WITH_TIMEOUT(release.count() >= 2, 10000);
+        QCOMPARE(release.at(0).at(0).toBool(), true);
+        QCOMPARE(release.at(1).at(0).toBool(), false);
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList arguments = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        QCOMPARE(arguments.mid(0, 3), QStringList({ image, bench.device.portPath(), QStringLiteral("19") }));
+        // The port is taken back and tested again.
+        QTRY_VERIFY_WITH_TIMEOUT(tests.count() >= 2, 5000);
+        qunsetenv("RECORD_ARGUMENTS_TO");
+    }
+
+    void equalVersionStartsNoUpdater()
+    {
+        QTemporaryDir images;
+        QFile(images.filePath(QStringLiteral("050200_02_01_00.img"))).open(QIODevice::WriteOnly);
+        QFile(images.filePath(QStringLiteral("160200_09_00_00.img"))).open(QIODevice::WriteOnly);
+        Bench bench(QuickDevice(), images.path());
+        QSignalSpy release(bench.machine.get(), &StateMachine::usePortForSwUpdate);
+        QVERIFY(bench.Identify());
+        QCOMPARE(release.count(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStateMachineLink)
+#include "TestStateMachineLink.moc"
