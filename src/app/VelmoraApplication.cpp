@@ -1,5 +1,6 @@
 #include "app/VelmoraApplication.h"
 
+#include "control/StateMachine.h"
 #include "link/SerialController.h"
 #include "link/SerialTransport.h"
 #include "link/cConnectionManager.h"
@@ -19,10 +20,12 @@ VelmoraApplication::VelmoraApplication(int& argc, char** argv)
     , tabModel(new Model(this))
     , transportModel(new Model(this))
     , serialController(new SerialController(this))
+    , stateMachine(new StateMachine(tabModel, transportModel, &images, this))
 {
     SetIdentity();
     SetLook();
     ReadCommandLine();
+    ConnectStateMachine();
     connect(connectionManager, &cConnectionManager::portFound, this, &VelmoraApplication::SetPortName);
     settings.Load();
     images.Scan(UpdateImages::DefaultFolder());
@@ -157,6 +160,8 @@ void VelmoraApplication::ConnectSerialTransport()
     }
     transport = new SerialTransport(transportModel, serialController, PortName(), this);
     connectionManager->SetTransportPresent(true);
+    stateMachine->SetPortName(PortName());
+    stateMachine->Attach(transport);
     transport->start(QThread::InheritPriority);
     transport->ConnectAtBaud(true);
 }
@@ -178,10 +183,24 @@ void VelmoraApplication::Disconnect(bool error)
     }
     ending->disconnect();
     serialController->disconnect(ending);
+    stateMachine->disconnect(ending);
     ending->quit();
     ending->wait(1000);
     ending->deleteLater();
     connectionManager->SetTransportPresent(false);
+}
+
+// The state machine's links to the application and the connection manager;
+// those to the window are the window's business.
+void VelmoraApplication::ConnectStateMachine()
+{
+    connect(stateMachine, &StateMachine::Disconnect, this, &VelmoraApplication::Disconnect);
+    connect(this, &VelmoraApplication::Disconnecting, stateMachine, &StateMachine::Disconnecting);
+    connect(this, &VelmoraApplication::VoyageSyncComplete, stateMachine, &StateMachine::OnVoyageSyncComplete);
+    connect(
+        stateMachine, &StateMachine::DisplayError, connectionManager, &cConnectionManager::OnDisplayError);
+    connect(stateMachine, &StateMachine::ClearDisplayError, connectionManager,
+        &cConnectionManager::OnClearDisplayError);
 }
 
 void VelmoraApplication::OnClosing()

@@ -9,6 +9,7 @@
 class Model;
 class SerialController;
 class SerialTransport;
+class StateMachine;
 class cConnectionManager;
 
 // The root of the configuration program: it keeps the settings, knows the
@@ -69,6 +70,8 @@ public slots:
     void Disconnect(bool error);
 
 signals:
+    // Relayed to the state machine: the voyage log has been fetched.
+    void VoyageSyncComplete();
     void Disconnecting(bool error);
     // Disconnect(true): the link ended on a communication failure.
     void ConnectError();
@@ -83,16 +86,18 @@ private:
     void ReadCommandLine();
     int AnswerCommandLine();
 
-    cConnectionManager* connectionManager;
+    void ConnectStateMachine();
+
     AppSettings settings;
-    Model* tabModel;
-    Model* transportModel;
-    SerialController* serialController;
-    SerialTransport* transport = nullptr;
-    // The GNSS decoder and the state machine join here with the classes that
-    // implement them, and with them SetMainWindow(), which wires the main
-    // window to the services, and their part of the transport's connections.
     UpdateImages images;
     CommandLine commandLine;
     CommandLine::Request request = CommandLine::Request::Run;
+    cConnectionManager* connectionManager;
+    Model* tabModel;
+    Model* transportModel;
+    SerialController* serialController;
+    // The GNSS decoder joins here with the class that implements it, and
+    // SetMainWindow() with the main window's signals and slots.
+    StateMachine* stateMachine;
+    SerialTransport* transport = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "app/VelmoraApplication.h"
+#include "link/PtyPeer.h"
 #include "link/SerialTransport.h"
 #include "link/cConnectionManager.h"
 #include "ui/MainWindow.h"
@@ -68,38 +69,63 @@ private slots:
         QVERIFY(application->GetTabModel() != application->GetTransportModel());
     }
 
-    void oneTransportPerConnection()
+    // The road of a failure: the transport cannot open the port, the state
+    // machine reports it through the connection manager and asks for the
+    // disconnect, and the transport goes.
+    void failedOpenEndsTheConnectionWithAnError()
     {
         VelmoraApplication* application = VelmoraApplication::Instance();
         QSignalSpy disconnecting(application, &VelmoraApplication::Disconnecting);
         QSignalSpy connectErrors(application, &VelmoraApplication::ConnectError);
+        application->SetPortName(configurationFolder->filePath(QStringLiteral("no-such-port")));
+
+        application->ConnectSerialTransport();
+        QVERIFY(!application->GetTransport());
+        QCOMPARE(disconnecting.count(), 1);
+        QCOMPARE(disconnecting.first().first().toBool(), true);
+        QCOMPARE(connectErrors.count(), 1);
+        const QList<QWidget*> windows = VisibleWindows();
+        QVERIFY(std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+            const auto* box = qobject_cast<QMessageBox*>(window);
+            return box && box->text().startsWith(QStringLiteral("Error connecting to the Identifier."));
+        }));
+        QTRY_VERIFY(application->findChildren<SerialTransport*>().isEmpty());
+
+        application->GetConnectionManager()->OnClearDisplayError();
         application->Disconnect(true);
-        QCOMPARE(disconnecting.count(), 0);
+        QCOMPARE(disconnecting.count(), 1);
+    }
+
+    void oneTransportPerConnection()
+    {
+        VelmoraApplication* application = VelmoraApplication::Instance();
+        PtyPeer device;
+        QVERIFY(device.isOpen());
+        application->SetPortName(device.portPath());
+        QSignalSpy disconnecting(application, &VelmoraApplication::Disconnecting);
+        QSignalSpy connectErrors(application, &VelmoraApplication::ConnectError);
 
         application->ConnectSerialTransport();
         const QPointer<SerialTransport> transport = application->GetTransport();
         QVERIFY(transport);
         QVERIFY(transport->isRunning());
+        // The state machine answers the transport's first attempt with the
+        // connection test, which reaches the device.
+        QVERIFY(device.waitForText("appver", 5000));
         application->ConnectSerialTransport();
         QCOMPARE(application->GetTransport(), transport.data());
+        QCOMPARE(application->findChildren<SerialTransport*>().size(), 1);
 
         // Whoever hears of the disconnect may ask for one again.
         const QMetaObject::Connection again = connect(application, &VelmoraApplication::Disconnecting,
-            application, [application] { application->Disconnect(true); });
-        application->Disconnect(true);
+            application, [application] { application->Disconnect(false); });
+        application->Disconnect(false);
         disconnect(again);
         QVERIFY(!application->GetTransport());
         QCOMPARE(disconnecting.count(), 1);
-        QCOMPARE(disconnecting.first().first().toBool(), true);
-        QCOMPARE(connectErrors.count(), 1);
+        QCOMPARE(connectErrors.count(), 0);
         QVERIFY(transport->isFinished());
         QTRY_VERIFY(!transport);
-
-        application->ConnectSerialTransport();
-        QVERIFY(application->GetTransport());
-        application->Disconnect(false);
-        QCOMPARE(disconnecting.count(), 2);
-        QCOMPARE(connectErrors.count(), 1);
     }
 
     // The last test: the event loop runs once per application object.
