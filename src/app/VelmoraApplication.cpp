@@ -17,16 +17,12 @@
 VelmoraApplication::VelmoraApplication(int& argc, char** argv)
     : QApplication(argc, argv)
     , connectionManager(new cConnectionManager(this))
-    , tabModel(new Model(this))
-    , transportModel(new Model(this))
-    , serialController(new SerialController(this))
-    , stateMachine(new StateMachine(tabModel, transportModel, &images, this))
 {
     SetIdentity();
     SetLook();
     ReadCommandLine();
-    ConnectStateMachine();
     connect(connectionManager, &cConnectionManager::portFound, this, &VelmoraApplication::SetPortName);
+    CreateServices();
     settings.Load();
     images.Scan(UpdateImages::DefaultFolder());
     connect(this, &QCoreApplication::aboutToQuit, this, &VelmoraApplication::OnClosing);
@@ -190,10 +186,16 @@ void VelmoraApplication::Disconnect(bool error)
     connectionManager->SetTransportPresent(false);
 }
 
-// The state machine's links to the application and the connection manager;
-// those to the window are the window's business.
-void VelmoraApplication::ConnectStateMachine()
+// After SetIdentity(): the state machine's configuration log lies in the
+// application's data folder, which is named after the application. The
+// state machine's links to the window are the window's business.
+void VelmoraApplication::CreateServices()
 {
+    tabModel = new Model(this);
+    transportModel = new Model(this);
+    serialController = new SerialController(this);
+    stateMachine = new StateMachine(
+        tabModel, transportModel, &images, StateMachine::DefaultConfigurationLogPath(), this);
     connect(stateMachine, &StateMachine::Disconnect, this, &VelmoraApplication::Disconnect);
     connect(this, &VelmoraApplication::Disconnecting, stateMachine, &StateMachine::Disconnecting);
     connect(this, &VelmoraApplication::VoyageSyncComplete, stateMachine, &StateMachine::OnVoyageSyncComplete);

@@ -86,18 +86,18 @@ private:
     void ReadCommandLine();
     int AnswerCommandLine();
 
-    void ConnectStateMachine();
+    void CreateServices();
 
     AppSettings settings;
     UpdateImages images;
     CommandLine commandLine;
     CommandLine::Request request = CommandLine::Request::Run;
     cConnectionManager* connectionManager;
-    Model* tabModel;
-    Model* transportModel;
-    SerialController* serialController;
+    Model* tabModel = nullptr;
+    Model* transportModel = nullptr;
+    SerialController* serialController = nullptr;
     // The GNSS decoder joins here with the class that implements it, and
     // SetMainWindow() with the main window's signals and slots.
-    StateMachine* stateMachine;
+    StateMachine* stateMachine = nullptr;
     SerialTransport* transport = nullptr;
 };

@@ -43,6 +43,9 @@ private slots:
         QVERIFY2(version.match(QCoreApplication::applicationVersion()).hasMatch(),
             qPrintable(QCoreApplication::applicationVersion()));
         QVERIFY(QSettings().fileName().startsWith(configurationFolder->path()));
+        const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(dataFolder.endsWith(QStringLiteral("/Norwake/velmora")));
+        QVERIFY(QFile::exists(dataFolder + QStringLiteral("/velmoraProgrammed.csv")));
     }
 
     void settingsAreLoadedAtStart()
@@ -163,6 +166,9 @@ int main(int argc, char* argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
     QStandardPaths::setTestModeEnabled(true);
+    // Written again at start-up, where the application's names place it.
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/Norwake/velmora/velmoraProgrammed.csv"));
     {
         QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Norwake"),
             QStringLiteral("velmora"));
