@@ -314,8 +314,11 @@ void SimulatedIdentifier::saveState()
         {QStringLiteral("settings"), m_state.settings.toJson()},
         {QStringLiteral("voyage"), m_state.voyageLog.toJson()}};
     QSaveFile file(m_statePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(json).toJson()) < 0 || !file.commit())
-        m_transcript.event(QStringLiteral("cannot save the state to %1: %2").arg(m_statePath, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(json).toJson()) < 0 || !file.commit()) {
+        const QString problem = QStringLiteral("cannot save the state to %1: %2").arg(m_statePath, file.errorString());
+        m_transcript.event(problem);
+        qWarning("identifier-sim: %s", qPrintable(problem));
+    }
 }
 
 bool SimulatedIdentifier::loadState(const QString& path, QString* error)
@@ -325,7 +328,12 @@ bool SimulatedIdentifier::loadState(const QString& path, QString* error)
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
-    const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    if (!document.isObject()) {
+        *error = QStringLiteral("%1 is not a state file (a JSON object)").arg(path);
+        return false;
+    }
+    const QJsonObject json = document.object();
     DeviceState loaded = m_state;
     loaded.firmwareVersion = json.value(QStringLiteral("firmwareVersion")).toString(m_state.firmwareVersion);
     const bool hasLog = json.contains(QStringLiteral("voyage"));

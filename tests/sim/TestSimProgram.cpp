@@ -16,6 +16,7 @@ private slots:
     void helpNamesEveryOptionAndKey();
     void badConfigurationIsReported_data();
     void badConfigurationIsReported();
+    void damagedStateFileIsLeftAlone();
     void linkAndStateOutliveARun();
 
 private:
@@ -91,6 +92,21 @@ void TestSimProgram::badConfigurationIsReported()
     QCOMPARE(m_process->exitCode(), 1);
     const QString error = QString::fromUtf8(m_process->readAllStandardError());
     QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+void TestSimProgram::damagedStateFileIsLeftAlone()
+{
+    QFile state(m_dir.filePath(QStringLiteral("damaged-state.json")));
+    QVERIFY(state.open(QIODevice::WriteOnly));
+    state.write("{\"settings\": ");
+    state.close();
+    m_process->setArguments({QStringLiteral("--state"), state.fileName()});
+    m_process->start();
+    QVERIFY(m_process->waitForFinished(3000));
+    QCOMPARE(m_process->exitCode(), 1);
+    QVERIFY(QString::fromUtf8(m_process->readAllStandardError()).contains(QStringLiteral("not a state file")));
+    QVERIFY(state.open(QIODevice::ReadOnly));
+    QCOMPARE(state.readAll(), QByteArray("{\"settings\": "));
 }
 
 void TestSimProgram::linkAndStateOutliveARun()
