@@ -34,7 +34,7 @@ void SimVoyageLog::generate(int count, double latitude, double longitude, int pe
     const QDateTime end = QDateTime::currentDateTimeUtc();
     double volts = 4.15;
     for (int i = 0; i < count; ++i) {
-        VoyageRecord record;
+        SimVoyageRecord record;
         record.time = end.addSecs(-static_cast<qint64>(count - 1 - i) * period);
         const double heading = qDegreesToRadians(40.0 + 50.0 * qSin(i / 25.0));
         latitude += 0.012 * qCos(heading);
@@ -60,10 +60,10 @@ void SimVoyageLog::generate(int count, double latitude, double longitude, int pe
 
 bool SimVoyageLog::fromJson(const QJsonArray& records, QString* error)
 {
-    QList<VoyageRecord> parsed;
+    QList<SimVoyageRecord> parsed;
     for (const QJsonValue& value : records) {
         const QJsonObject json = value.toObject();
-        VoyageRecord record;
+        SimVoyageRecord record;
         record.time = QDateTime::fromString(json.value(QStringLiteral("time")).toString(), Qt::ISODate).toUTC();
         if (!value.isObject() || !record.time.isValid()) {
             *error = QStringLiteral("voyage record %1 needs an ISO 8601 \"time\"").arg(parsed.size() + 1);
@@ -91,7 +91,7 @@ bool SimVoyageLog::fromJson(const QJsonArray& records, QString* error)
 QJsonArray SimVoyageLog::toJson() const
 {
     QJsonArray array;
-    for (const VoyageRecord& record : m_records) {
+    for (const SimVoyageRecord& record : m_records) {
         QJsonObject json {{QStringLiteral("time"), record.time.toString(Qt::ISODate)},
             {QStringLiteral("volts"), record.volts},
             {QStringLiteral("offBracket"), record.offBracket},
@@ -112,7 +112,7 @@ QJsonArray SimVoyageLog::toJson() const
     return array;
 }
 
-QString SimVoyageLog::vdrBody(const VoyageRecord& record)
+QString SimVoyageLog::vdrBody(const SimVoyageRecord& record)
 {
     const bool fix = record.hasPosition;
     // The firmware prints the voltage right-aligned in five places.

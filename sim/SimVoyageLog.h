@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-struct VoyageRecord {
+struct SimVoyageRecord {
     QDateTime time;
     bool hasPosition = true;
     double latitude = 0;
@@ -26,7 +26,7 @@ struct VoyageRecord {
 class SimVoyageLog
 {
 public:
-    const QList<VoyageRecord>& records() const { return m_records; }
+    const QList<SimVoyageRecord>& records() const { return m_records; }
     int size() const { return m_records.size(); }
     void clear() { m_records.clear(); }
 
@@ -37,8 +37,8 @@ public:
     QJsonArray toJson() const;
 
     // "$PKRX,VDR,..." without checksum.
-    static QString vdrBody(const VoyageRecord& record);
+    static QString vdrBody(const SimVoyageRecord& record);
 
 private:
-    QList<VoyageRecord> m_records;
+    QList<SimVoyageRecord> m_records;
 };

@@ -210,7 +210,7 @@ void SimulatedIdentifier::onAction(ShellOutcome::Action action)
         m_gnssTimer.stop();
         break;
     case A::StreamVoyage:
-        for (const VoyageRecord& record : m_state.voyageLog.records())
+        for (const SimVoyageRecord& record : m_state.voyageLog.records())
             queueLine(SimSentence::frame(SimVoyageLog::vdrBody(record)));
         break;
     case A::Nothing:
