@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTimer>
 
-const int SerialController::DefaultVendorId = 4292;
-const int SerialController::DefaultProductId = 60000;
+const int SerialController::DefaultVendorId = 1155;
+const int SerialController::DefaultProductId = 22336;
 const int SerialController::MaxPieceLength = 255;
 const int SerialController::MaxPiecesPerRead = 100;
 const int SerialController::ReplayInterval = 10;
