@@ -15,6 +15,10 @@ public:
     GnssReceiver(double latitude, double longitude, double speedKnots);
 
     void setTextMessages(int everyCycles, bool leadingField);
+    double latitude() const { return m_latitude; }
+    double longitude() const { return m_longitude; }
+    double speedKnots() const { return m_speedKnots; }
+    double course() const { return m_course; }
     // The sentence bodies (without checksum) of the cycle at utc, and moves
     // the vessel on by one second.
     QStringList cycle(const QDateTime& utc);

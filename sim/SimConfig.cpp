@@ -100,6 +100,7 @@ const std::vector<Key>& keys()
         key("diagnostics.ledStatus", "LED indicator number answered to \"get_leds\"; -1: from the device's state (-1)", [](SimConfig& c) -> int& { return c.ledStatus; }),
         key("diagnostics.rssi", "dBm answered to \"rssi\" (-87)", [](SimConfig& c) -> int& { return c.rssi; }),
         key("diagnostics.adcLines", "print an \"ADC =\" reading before the \"rssi\" reply (true)", [](SimConfig& c) -> bool& { return c.adcLines; }),
+        key("diagnostics.scheduledMessages", "once the MMSI is set, print \"Position Message\" and \"Static Data Message\" lines with their !AIVDO sentences at the position and static data intervals (true)", [](SimConfig& c) -> bool& { return c.scheduledMessages; }),
         key("gnss.latitude", "start of the simulated track, degrees north (50.355)", [](SimConfig& c) -> double& { return c.latitude; }),
         key("gnss.longitude", "start of the simulated track, degrees east (-4.139)", [](SimConfig& c) -> double& { return c.longitude; }),
         key("gnss.speedKnots", "speed along the track (5.5)", [](SimConfig& c) -> double& { return c.speedKnots; }),

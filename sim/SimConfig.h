@@ -36,6 +36,7 @@ struct SimConfig {
     int ledStatus = -1;
     int rssi = -87;
     bool adcLines = true;
+    bool scheduledMessages = true;
 
     double latitude = 50.3550;
     double longitude = -4.1390;

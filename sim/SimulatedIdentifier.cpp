@@ -1,5 +1,6 @@
 #include "SimulatedIdentifier.h"
 
+#include "AisReports.h"
 #include "SimSentence.h"
 
 #include <QDateTime>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int MaxLineBytes = 512;
 constexpr int GnssCycleMs = 1000;
+constexpr int ScheduleTickMs = 1000;
 // Time for the last reply to leave before the device goes to sleep.
 constexpr int SleepAfterReplyMs = 100;
 
@@ -66,6 +68,8 @@ SimulatedIdentifier::SimulatedIdentifier(const SimConfig& config, QObject* paren
     m_gnssTimer.setInterval(GnssCycleMs);
     connect(&m_gnssTimer, &QTimer::timeout, this, &SimulatedIdentifier::sendGnssCycle);
     connect(&m_noiseTimer, &QTimer::timeout, this, &SimulatedIdentifier::sendNoise);
+    m_scheduleTimer.setInterval(ScheduleTickMs);
+    connect(&m_scheduleTimer, &QTimer::timeout, this, &SimulatedIdentifier::sendScheduledMessages);
     m_silenceTimer.setSingleShot(true);
     connect(&m_silenceTimer, &QTimer::timeout, this, &SimulatedIdentifier::unplug);
     m_modeTimer.setSingleShot(true);
@@ -252,6 +256,25 @@ void SimulatedIdentifier::sendNoise()
     m_line.send(noise, m_config.baud);
 }
 
+void SimulatedIdentifier::sendScheduledMessages()
+{
+    const DeviceSettings& settings = m_state.settings;
+    if (m_mode != Mode::Running || !settings.isMmsiSet())
+        return;
+    ++m_secondsRunning;
+    const QString mmsi = settings.value(QStringLiteral("mmsi"));
+    QStringList lines;
+    const int positionInterval = settings.number(QStringLiteral("positionInterval"));
+    if (positionInterval > 0 && m_secondsRunning % positionInterval == 0)
+        lines << AisReports::position(mmsi, m_gnss.latitude(), m_gnss.longitude(), m_gnss.speedKnots(), m_gnss.course(),
+            QDateTime::currentDateTimeUtc().time().second());
+    const int staticInterval = settings.number(QStringLiteral("staticDataInterval"));
+    if (staticInterval > 0 && m_secondsRunning % staticInterval == 0)
+        lines << AisReports::staticData(mmsi, settings.value(QStringLiteral("vesselName")));
+    for (const QString& line : lines)
+        m_line.send(line.startsWith(QLatin1Char('!')) ? SimSentence::frame(line) : line.toLatin1() + "\r\n", m_config.baud);
+}
+
 void SimulatedIdentifier::setMode(Mode mode)
 {
     if (mode == m_mode)
@@ -286,6 +309,9 @@ void SimulatedIdentifier::bootApplication()
     m_security.powerOn();
     m_gnssOn = false;
     m_lineBuffer.clear();
+    m_secondsRunning = 0;
+    if (m_config.scheduledMessages)
+        m_scheduleTimer.start();
     setMode(Mode::Running);
 }
 
@@ -300,6 +326,7 @@ void SimulatedIdentifier::quieten()
     m_modeTimer.stop();
     m_replyTimer.stop();
     m_gnssTimer.stop();
+    m_scheduleTimer.stop();
     m_gnssOn = false;
     m_pending.clear();
     m_line.clearOutput();

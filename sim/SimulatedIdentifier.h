@@ -77,6 +77,7 @@ private:
     void onBootLoaderFinished(bool complete, const QByteArray& image);
     void sendGnssCycle();
     void sendNoise();
+    void sendScheduledMessages();
     void setMode(Mode mode);
     void powerCycle();
     void enterBootLoader();
@@ -103,6 +104,8 @@ private:
     QTimer m_replyTimer;
     QTimer m_gnssTimer;
     QTimer m_noiseTimer;
+    QTimer m_scheduleTimer;
+    int m_secondsRunning = 0;
     QTimer m_silenceTimer;
     QTimer m_modeTimer;
     std::function<void()> m_modeNext;

@@ -1,5 +1,6 @@
 #include "RawClient.h"
 
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QTest>
 
@@ -112,7 +113,7 @@ QString RawClient::checksum(const QString& body)
 
 bool RawClient::checksumHolds(const QString& line)
 {
-    const int start = line.indexOf(QLatin1Char('$'));
+    const int start = line.indexOf(QRegularExpression(QStringLiteral("[$!]")));
     const int star = line.lastIndexOf(QLatin1Char('*'));
     return start >= 0 && star > start && line.mid(star + 1) == checksum(line.mid(start, star - start));
 }

@@ -15,6 +15,7 @@ private slots:
     void voyageLogIsStreamedAfterTheReply();
     void configuredRecordsKeepTheirMissingFields();
     void clearedLogStreamsNothing();
+    void scheduledMessagesOnceTheMmsiIsSet();
 
 private:
     QString ask(const QString& command, int domain);
@@ -118,6 +119,43 @@ void TestSimStreams::clearedLogStreamsNothing()
     QVERIFY(!ask(QStringLiteral("clrlog"), 2).isEmpty());
     QCOMPARE(ask(QStringLiteral("voyage"), 0).section(QLatin1Char('*'), 0, 0), QStringLiteral("$PKRX,255,voyage,0,0"));
     QVERIFY(m_client->linesWithin(300).isEmpty());
+}
+
+namespace {
+
+// Reads an unsigned field of an armoured AIS payload.
+qint64 aisField(const QString& payload, int start, int width)
+{
+    QString bits;
+    for (const QChar c : payload) {
+        int value = c.unicode() - 48;
+        if (value > 40)
+            value -= 8;
+        bits += QStringLiteral("%1").arg(value, 6, 2, QLatin1Char('0'));
+    }
+    return bits.mid(start, width).toLongLong(nullptr, 2);
+}
+
+} // namespace
+
+void TestSimStreams::scheduledMessagesOnceTheMmsiIsSet()
+{
+    SimConfig config = quickConfig();
+    config.settings = QJsonObject {{QStringLiteral("positionInterval"), 1}, {QStringLiteral("staticDataInterval"), 2},
+        {QStringLiteral("vesselName"), QStringLiteral("SEA SPRAY")}};
+    QVERIFY(startDevice(config));
+    QVERIFY(m_client->linesWithin(1500).isEmpty());
+    m_client->sendSentence(QStringLiteral("$UPSMM,C,,235000123,"));
+    QVERIFY(!m_client->waitForLine(QStringLiteral("Position Message"), 2500).isEmpty());
+    const QString position = m_client->waitForLine(QStringLiteral("!AIVDO,"));
+    QVERIFY2(RawClient::checksumHolds(position), qPrintable(position));
+    const QString payload = position.section(QLatin1Char(','), 5, 5);
+    QCOMPARE(aisField(payload, 0, 6), 18);
+    QCOMPARE(aisField(payload, 8, 30), 235000123);
+    QVERIFY(!m_client->waitForLine(QStringLiteral("Static Data Message"), 2500).isEmpty());
+    const QString name = m_client->waitForLine(QStringLiteral("!AIVDO,")).section(QLatin1Char(','), 5, 5);
+    QCOMPARE(aisField(name, 0, 6), 24);
+    QCOMPARE(aisField(name, 40, 6), 'S' - 64);
 }
 
 QTEST_GUILESS_MAIN(TestSimStreams)
