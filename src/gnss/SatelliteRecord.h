@@ -1,0 +1,21 @@
+#pragma once
+
+// One satellite heard in GSV during the current cycle.
+struct SatelliteRecord {
+    // Which talker reported the satellite. Other (GN) doubles as the mark of
+    // a free slot, so GN satellites never keep a slot of their own.
+    enum Constellation { ConstellationOther = 0, ConstellationGps = 1, ConstellationGlonass = 2 };
+
+    int prn = 0;
+    int elevation = 0;
+    int azimuth = 0;
+    // C/N0 in dB-Hz; 0 when the receiver sent none.
+    int snr = 0;
+    int constellation = ConstellationOther;
+    bool isSbas = false;
+    bool isGlonass = false;
+    // The receiver sent an SNR value, i.e. it is tracking the satellite.
+    bool tracked = false;
+    // The PRN was listed by GSA when the record was published.
+    bool used = false;
+};

@@ -1,0 +1,68 @@
+// Decoder throughput on the real receiver captures, on one core, against
+// what a 115200-baud line can deliver at most.
+#include "gnss/GPSDecoder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+const int lineBitsPerSecond = 115200;
+// One start bit, eight data bits, one stop bit.
+const int bitsPerCharacter = 10;
+const qint64 minimumRunMs = 1000;
+
+} // namespace
+
+class BenchGpsDecoder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const QDir folder(QStringLiteral(TESTDATA_DIR "/nmea"));
+        for (const QString& name : folder.entryList({ QStringLiteral("*.log") })) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            while (!file.atEnd()) {
+                const QByteArray bytes = file.readLine();
+                m_lines.append(QString::fromLatin1(bytes));
+                if (bytes.startsWith('$')) {
+                    ++m_sentences;
+                    m_sentenceBytes += bytes.size();
+                }
+            }
+        }
+        QVERIFY(m_sentences > 4000);
+    }
+
+    void sentencesPerSecond()
+    {
+        GPSDecoder decoder;
+        QElapsedTimer clock;
+        qint64 fed = 0;
+        clock.start();
+        while (clock.elapsed() < minimumRunMs) {
+            for (const QString& line : qAsConst(m_lines)) {
+                decoder.OnReceived(line);
+            }
+            fed += m_sentences;
+        }
+        const double rate = fed * 1000.0 / clock.elapsed();
+        const double averageBytes = double(m_sentenceBytes) / m_sentences;
+        const double lineRate = lineBitsPerSecond / bitsPerCharacter / averageBytes;
+        qInfo("%.0f sentences/s decoded; a 115200-baud line carries at most %.0f sentences/s of %.1f bytes",
+            rate, lineRate, averageBytes);
+        QVERIFY(rate > 20 * lineRate);
+    }
+
+private:
+    QStringList m_lines;
+    qint64 m_sentences = 0;
+    qint64 m_sentenceBytes = 0;
+};
+
+QTEST_GUILESS_MAIN(BenchGpsDecoder)
+#include "BenchGpsDecoder.moc"
