@@ -2,11 +2,14 @@ list(APPEND WIDGET_SOURCES
     ui/AboutDialog.cpp
     ui/AisValidator.cpp
     ui/BasicConfirmDialog.cpp
+    ui/BasicTab.cpp
     ui/ConfigurationTab.cpp
     ui/DisconnectDialog.cpp
+    ui/LoginDialog.cpp
     ui/MainWindow.cpp
     ui/MMSIValidator.cpp
     ui/Pictures.cpp
+    ui/SetPasswordDialog.cpp
     ui/TabBase.cpp
     ui/VesselDetailsBox.cpp
     ui/VesselDimensionsBox.cpp

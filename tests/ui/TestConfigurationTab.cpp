@@ -1,3 +1,5 @@
+#include "UiTestSupport.h"
+
 #include "model/Model.h"
 #include "ui/ConfigurationTab.h"
 #include "ui/MainWindow.h"
@@ -9,7 +11,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QtTest>
 
 class TestConfigurationTab : public QObject {
     Q_OBJECT
@@ -295,5 +296,5 @@ void TestConfigurationTab::loadCopiesTransportModel()
     QCOMPARE(child<QDoubleSpinBox>("doubleSpinBoxTxFreqB")->value(), 161.5);
 }
 
-QTEST_MAIN(TestConfigurationTab)
+VELMORA_UI_TEST_MAIN(TestConfigurationTab)
 #include "TestConfigurationTab.moc"
