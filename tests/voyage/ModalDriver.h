@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -127,3 +129,14 @@ private:
     QPointer<QWidget> current;
     QElapsedTimer shown;
 };
+
+// The save dialog opens on the desktop folder: make it one of the test's
+// own, so that no test looks into the user's files. True when it took.
+inline bool UseOwnDesktop(const QTemporaryDir& home)
+{
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    return QDir(home.path()).mkpath(QStringLiteral("Desktop"))
+        && QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
+        == home.filePath(QStringLiteral("Desktop"));
+}

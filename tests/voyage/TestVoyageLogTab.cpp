@@ -69,14 +69,7 @@ private:
     }
 
 private slots:
-    // The export dialog opens on the desktop folder: one of the test's own.
-    void initTestCase()
-    {
-        qputenv("HOME", QFile::encodeName(dir.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
-        QVERIFY(QDir(dir.path()).mkpath("Desktop"));
-        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), dir.filePath("Desktop"));
-    }
+    void initTestCase() { QVERIFY(UseOwnDesktop(dir)); }
 
     void init()
     {

@@ -13,3 +13,8 @@ set_tests_properties(test_voyagelogexport_decimal_comma PROPERTIES
     ENVIRONMENT "LC_ALL=de_DE.UTF-8;LANG=de_DE.UTF-8;ASAN_OPTIONS=detect_leaks=0")
 
 velmora_add_test(test_voyagelogtab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestVoyageLogTab.cpp)
+
+# The page against the simulated Identifier, through the real state machine
+# and transport.
+velmora_add_test(test_voyageloglink SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestVoyageLogLink.cpp
+    LIBS identifier_sim TIMEOUT 240)

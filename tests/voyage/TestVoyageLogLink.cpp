@@ -1,0 +1,254 @@
+#include "ModalDriver.h"
+#include "SimulatedIdentifier.h"
+#include "app/JobNames.h"
+#include "app/UpdateImages.h"
+#include "control/StateMachine.h"
+#include "link/SerialController.h"
+#include "link/SerialTransport.h"
+#include "model/Model.h"
+#include "voyage/VoyageLogTab.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int LogSize = 300;
+const QString kmlFilter = QStringLiteral("Keyhole Markup Language (*.kml)");
+const QString csvFilter = QStringLiteral("Comma Separated Values (*.csv)");
+
+SimConfig Device()
+{
+    SimConfig config;
+    config.replyDelayMs = 5;
+    config.resetSilenceMs = 50;
+    config.voyageGenerate = LogSize;
+    config.settings.insert(QStringLiteral("logPeriod"), 3700);
+    return config;
+}
+
+QString ReadText(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+// Stands in for the main window: passes the page's request to clear the
+// device's log on to the state machine.
+class Window : public QWidget {
+    Q_OBJECT
+
+public:
+    StateMachine* machine = nullptr;
+
+public slots:
+    void OnClearVoyageLog() { machine->OnClearVoyageLog(); }
+};
+
+// The voyage page on a live link to a simulated Identifier in this process:
+// state machine, transport and page wired as the application and the main
+// window wire them.
+struct Rig {
+    Rig()
+        : device(Device())
+        , machine(
+              &tabModel, &transportModel, &images, folder.filePath(QStringLiteral("velmoraProgrammed.csv")))
+    {
+        QString error;
+        started = device.start(&error);
+        machine.SetPortName(device.portPath());
+        transport = std::make_unique<SerialTransport>(&transportModel, &controller, device.portPath());
+        machine.Attach(transport.get());
+        window.machine = &machine;
+        tab = new VoyageLogTab(&tabModel, &window);
+        Wire();
+    }
+
+    void Wire()
+    {
+        QObject::connect(
+            &machine, &StateMachine::sm_connected, &machine, &StateMachine::on_StartDataRetrieval);
+        QObject::connect(transport.get(), &Transport::Received, tab, &VoyageLogTab::OnReceived);
+        QObject::connect(&machine, &StateMachine::VoyageLogRequested, tab, &VoyageLogTab::OnLogRequested);
+        QObject::connect(tab, &VoyageLogTab::getVoyageDataLog, &machine, &StateMachine::GetTab);
+        QObject::connect(tab, &VoyageLogTab::signalSendLogConfiguration, &machine, &StateMachine::SendTab);
+        QObject::connect(
+            tab, &VoyageLogTab::VoyageSyncComplete, &machine, &StateMachine::OnVoyageSyncComplete);
+        QObject::connect(&machine, &StateMachine::UpdateTabFromTransportModel, tab, [this](int page) {
+            if (page == VoyageLogTab::TabId) {
+                tab->UpdateTabFromModel(&transportModel);
+            }
+        });
+        QObject::connect(&machine, &StateMachine::JobCompleted, tab, [this](const QString& name, bool send) {
+            if (name == JobName::VdrConfiguration && send) {
+                tab->EnableControls(true);
+            }
+        });
+    }
+
+    // Connects, identifies the device and reads the log settings.
+    bool Connect()
+    {
+        QSignalSpy type(&machine, &StateMachine::AISType);
+        if (!started || !transport->ConnectAtBaud(true) || !type.wait(5000) || !WaitIdle()) {
+            return false;
+        }
+        tab->ClearEntries();
+        machine.GetTab(StateMachine::TabVoyageSettings);
+        return WaitIdle();
+    }
+
+    bool WaitIdle()
+    {
+        QSignalSpy done(transport.get(), &Transport::AllJobsComplete);
+        return machine.IsIdle() || done.wait(15000);
+    }
+
+    // Presses "Get Log" and waits for the page to call the transfer ended.
+    bool GetLog()
+    {
+        QSignalSpy complete(tab, &VoyageLogTab::VoyageSyncComplete);
+        Button("pushButtonGetLog")->click();
+        return complete.wait(20000);
+    }
+
+    QPushButton* Button(const char* name) const { return tab->findChild<QPushButton*>(name); }
+    int Rows() const { return tab->findChild<QTableWidget*>("tableWidget")->rowCount(); }
+    int DeviceLogSize() const { return device.state().voyageLog.size(); }
+
+    QTemporaryDir folder;
+    SimulatedIdentifier device;
+    bool started = false;
+    Model tabModel;
+    Model transportModel;
+    UpdateImages images;
+    SerialController controller;
+    StateMachine machine;
+    std::unique_ptr<SerialTransport> transport;
+    Window window;
+    VoyageLogTab* tab = nullptr;
+};
+
+class TestVoyageLogLink : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir home;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(UseOwnDesktop(home));
+    }
+
+    void logArrivesAndTheTransferEndsByItself()
+    {
+        Rig rig;
+        QVERIFY(rig.Connect());
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastRecord = 0;
+        QObject::connect(rig.transport.get(), &Transport::Received, rig.tab, [&](const QString& line) {
+            if (line.contains(QLatin1String("$PKRX,VDR,"))) {
+                lastRecord = clock.elapsed();
+            }
+        });
+        QSignalSpy icons(&rig.machine, &StateMachine::UpdateTabIcon);
+        QSignalSpy jobs(&rig.machine, &StateMachine::QueueJob);
+
+        QVERIFY(rig.GetLog());
+        const qint64 quiet = clock.elapsed() - lastRecord;
+        QVERIFY2(quiet >= 1900 && quiet < 5000, qPrintable(QString::number(quiet)));
+        QCOMPARE(rig.Rows(), LogSize);
+        QVERIFY(rig.Button("pushButtonGetLog")->isEnabled() && rig.Button("exportButton")->isEnabled());
+        QCOMPARE(icons.last(), QVariantList({ StateMachine::TabVoyage, StateMachine::StateSynchronised }));
+        QCOMPARE(rig.machine.State(StateMachine::TabVoyage), int(StateMachine::StateSynchronised));
+        // The idle device is polled again after the download.
+        QTRY_VERIFY_WITH_TIMEOUT(jobs.contains({ JobName::PollDevice, false }), 5000);
+
+        // A second transfer replaces the first.
+        QVERIFY(rig.GetLog());
+        QCOMPARE(rig.Rows(), LogSize);
+    }
+
+    void logExportsBothWays()
+    {
+        Rig rig;
+        QVERIFY(rig.Connect());
+        QVERIFY(rig.GetLog());
+        int located = 0;
+        for (const SimVoyageRecord& record : rig.device.state().voyageLog.records()) {
+            located += record.hasPosition ? 1 : 0;
+        }
+        const QString kml = home.filePath("voyage.kml");
+        const QString csv = home.filePath("voyage.csv");
+        ModalDriver driver;
+        driver.Plan(
+            { driver.SaveAs(kml, kmlFilter), driver.Note(), driver.SaveAs(csv, csvFilter), driver.Note() });
+        rig.Button("exportButton")->click();
+        rig.Button("exportButton")->click();
+        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        QCOMPARE(ReadText(kml).count("<Point>"), located);
+        QCOMPARE(ReadText(csv).count('\n'), LogSize + 1);
+        QCOMPARE(rig.DeviceLogSize(), LogSize);
+    }
+
+    void exportAndClearNeedsAGoodExport()
+    {
+        Rig rig;
+        QVERIFY(rig.Connect());
+        QVERIFY(rig.GetLog());
+        QSignalSpy jobs(&rig.machine, &StateMachine::QueueJob);
+        ModalDriver driver;
+        driver.Plan({ driver.Click("Export and clear log"), driver.Cancel() });
+        rig.Button("pushButtonClearLog")->click();
+        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        QVERIFY(!jobs.contains({ JobName::ClearVoyageLog, false }));
+        QCOMPARE(rig.Rows(), LogSize);
+
+        const QString csv = home.filePath("before-clearing.csv");
+        driver.Plan({ driver.Click("Export and clear log"), driver.SaveAs(csv, csvFilter), driver.Note() });
+        rig.Button("pushButtonClearLog")->click();
+        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        QCOMPARE(ReadText(csv).count('\n'), LogSize + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.DeviceLogSize(), 0, 5000);
+        QCOMPARE(rig.Rows(), 0);
+    }
+
+    void settingsAreSentAndReadBackOnTheStep()
+    {
+        Rig rig;
+        QVERIFY(rig.Connect());
+        auto* period = rig.tab->findChild<QSpinBox*>("spinBoxLogPeriod");
+        // The device's 3700 s, read with its 300 s report interval.
+        QCOMPARE(period->value(), 3600);
+
+        period->setValue(4000);
+        rig.tab->findChild<QSpinBox*>("spinBoxLogDistance")->setValue(800);
+        QSignalSpy completed(&rig.machine, &StateMachine::JobCompleted);
+        rig.Button("pushButtonSendLogConfiguration")->click();
+        QVERIFY(!rig.Button("pushButtonGetLog")->isEnabled());
+        QVERIFY(completed.wait(5000));
+        QVERIFY(rig.WaitIdle());
+        QVERIFY(rig.Button("pushButtonGetLog")->isEnabled());
+        QCOMPARE(rig.device.state().settings.number("logPeriod"), 3900);
+        QCOMPARE(rig.device.state().settings.number("logDistance"), 800);
+
+        rig.tabModel.voyageLog()->setLogPeriod(60);
+        rig.machine.GetTab(StateMachine::TabVoyageSettings);
+        QVERIFY(rig.WaitIdle());
+        QCOMPARE(period->value(), 3900);
+        QCOMPARE(rig.tabModel.voyageLog()->logPeriod(), 3900);
+    }
+};
+
+QTEST_MAIN(TestVoyageLogLink)
+#include "TestVoyageLogLink.moc"
