@@ -15,3 +15,11 @@ list(APPEND WIDGET_SOURCES
     ui/VesselDimensionsBox.cpp
     ui/VesselTab.cpp
 )
+list(APPEND WIDGET_SOURCES
+    ui/BoundedTextView.cpp
+    ui/cControlTab.cpp
+    ui/cDeviceActionsTab.cpp
+    ui/DiagnosticsTab.cpp
+    ui/DiagnosticsTexts.cpp
+    ui/SerialTab.cpp
+)

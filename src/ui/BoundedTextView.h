@@ -1,0 +1,20 @@
+#pragma once
+
+class QString;
+class QTextEdit;
+
+// Appends text to a read-only text view that runs for the program's life,
+// and keeps it bounded: while it holds more than MaxLength characters its
+// oldest TrimLength characters go. Trimming in large steps keeps it rare.
+class BoundedTextView {
+public:
+    static constexpr int MaxLength = 1000000;
+    static constexpr int TrimLength = 100000;
+
+    // Turns off the view's undo history, which would otherwise keep every
+    // appended and trimmed text.
+    static void Prepare(QTextEdit* view);
+    // Adds the text at the end, trims, and leaves the cursor at the end.
+    static void Append(QTextEdit* view, const QString& text);
+    static int Length(const QTextEdit* view);
+};

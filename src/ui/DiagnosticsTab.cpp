@@ -1,0 +1,81 @@
+#include "ui/DiagnosticsTab.h"
+
+#include "app/VelmoraApplication.h"
+#include "link/cConnectionManager.h"
+#include "model/Model.h"
+#include "ui/BoundedTextView.h"
+#include "ui/DiagnosticsTexts.h"
+#include "ui/MainWindow.h"
+#include "ui_DiagnosticsTab.h"
+
+#include <QFileDialog>
+#include <QStandardPaths>
+
+DiagnosticsTab::DiagnosticsTab(Model* model, MainWindow* parent)
+    : TabBase(model, parent)
+    , ui(new Ui::DiagnosticsTab)
+{
+    ui->setupUi(this);
+    BoundedTextView::Prepare(ui->textEdit_messageIndicators);
+    connect(ui->pushButtonExportConfigurationLog, &QPushButton::released, this,
+        &DiagnosticsTab::OnPushButtonExportConfigurationLog);
+    UpdateTabFromModel(nullptr);
+}
+
+DiagnosticsTab::~DiagnosticsTab()
+{
+    delete ui;
+}
+
+// The identity goes into the tab model like any tab's values; the readings
+// are only shown.
+bool DiagnosticsTab::UpdateTabFromModel(Model* source)
+{
+    if (source) {
+        *model->mmsi() = *source->mmsi();
+        model->setSerialNumber(source->serialNumber());
+        model->setAppVersion(source->appVersion());
+    }
+    LoadingScope scope(this);
+    ui->lineMMSI->setText(model->mmsi()->text());
+    ui->lineSerialNumber->setText(model->serialNumber());
+    ui->lineSwVersion->setText(model->appVersion());
+    ShowStatus(TargetModel(source));
+    return true;
+}
+
+void DiagnosticsTab::ShowStatus(Model* source)
+{
+    const Diagnostics* diagnostics = source->diagnostics();
+    const bool later = DiagnosticsTexts::IsLaterGeneration(model->appVersion());
+    ui->lineBattaryVolts->setText(DiagnosticsTexts::BatteryVoltage(diagnostics->batteryVoltage()));
+    ui->lineEdit_BattStatus->setText(DiagnosticsTexts::ChargingState(diagnostics->batteryStatus(), later));
+    ui->lineRSSI->setText(diagnostics->adcReading());
+    ui->lineEdit_LED->setText(DiagnosticsTexts::LedIndicator(diagnostics->ledStatus(), later));
+    ui->lineEdit_PowerBox->setText(DiagnosticsTexts::PowerBox(diagnostics->powerBoxStatus()));
+}
+
+bool DiagnosticsTab::UpdateModelFromTab(Model*)
+{
+    return true;
+}
+
+void DiagnosticsTab::OnSchedulingMessageReceived(QString input)
+{
+    BoundedTextView::Append(ui->textEdit_messageIndicators, input);
+}
+
+void DiagnosticsTab::OnPushButtonExportConfigurationLog()
+{
+    const QString filter = tr("Configuration (*.log)") + QStringLiteral(";;") + tr("Any (*.*)");
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    cConnectionManager* connectionManager = VelmoraApplication::Instance()->GetConnectionManager();
+    emit refreshTimerControl(false);
+    connectionManager->SetPromptsSuppressed(true);
+    const QString name
+        = QFileDialog::getSaveFileName(this, tr("Export configuration log..."), desktop, filter);
+    connectionManager->SetPromptsSuppressed(false);
+    if (!name.isEmpty())
+        emit exportConfiguratonLog(name);
+    emit refreshTimerControl(true);
+}

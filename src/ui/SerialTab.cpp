@@ -1,0 +1,178 @@
+#include "ui/SerialTab.h"
+
+#include "app/VelmoraApplication.h"
+#include "protocol/NmeaSentence.h"
+#include "ui/BoundedTextView.h"
+#include "ui/MainWindow.h"
+#include "ui_SerialTab.h"
+
+namespace {
+
+const int consoleFontPixels = 12;
+const QString rawModeLine = QStringLiteral("+++");
+const QString sentPrefix = QStringLiteral("OUT > ");
+
+// Replies to the program's own background queries, which would flood the
+// display once a second.
+bool IsBackgroundReply(const QString& line)
+{
+    return line.contains(QLatin1String("255,appver")) || line.contains(QLatin1String("255,getserno"))
+        || line.contains(QLatin1String("PKRX,SAC"));
+}
+
+// A sentence typed without its checksum gets one. One typed with a wrong
+// checksum stays invalid, since the added checksum follows the wrong one.
+bool CompleteSentence(QString& text)
+{
+    if (NmeaSentence(text).isValid())
+        return true;
+    text += QLatin1Char('*') + NmeaSentence::checksum(text);
+    return NmeaSentence(text).isValid();
+}
+
+} // namespace
+
+SerialTab::SerialTab(MainWindow* parent)
+    : QWidget(parent)
+    , ui(new Ui::SerialTab)
+    , showTransmit(VelmoraApplication::Instance()->ShowTransmit())
+{
+    ui->setupUi(this);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(consoleFontPixels);
+    ui->textEditReceived->setFont(font);
+    ui->lineSend->setFont(QFont(QStringLiteral("Courier New")));
+    ui->labelSendError->hide();
+    BoundedTextView::Prepare(ui->textEditReceived);
+    connect(ui->lineSend, &QLineEdit::textEdited, this, &SerialTab::OnSendEdited);
+    connect(ui->lineSend, &QLineEdit::editingFinished, this, &SerialTab::OnSendEditFinished);
+    connect(ui->toolButtonPause, &QToolButton::clicked, this, &SerialTab::OnPause);
+    connect(ui->toolButtonSaveToLog, &QToolButton::clicked, this, &SerialTab::OnSaveToLog);
+    connect(ui->toolButtonSend, &QToolButton::clicked, this, &SerialTab::OnSend);
+}
+
+// Hiding the widgets as the page goes takes the focus from the line edit,
+// which would then try to send through the form being deleted.
+SerialTab::~SerialTab()
+{
+    disconnect(ui->lineSend, nullptr, this, nullptr);
+    delete ui;
+}
+
+void SerialTab::SetLogging(bool logging)
+{
+    ui->toolButtonSaveToLog->setText(logging ? tr("Stop Log") : tr("Log To File"));
+    ui->toolButtonSaveToLog->setChecked(logging);
+}
+
+void SerialTab::RefreshButtons()
+{
+    ui->toolButtonSend->setEnabled(connected && !ui->lineSend->text().isEmpty());
+    ui->lineSend->setEnabled(connected);
+    ui->toolButtonPause->setEnabled(connected);
+    ui->toolButtonSaveToLog->setEnabled(connected);
+}
+
+void SerialTab::OnSendEdited(QString)
+{
+    ui->labelSendError->hide();
+    RefreshButtons();
+}
+
+void SerialTab::OnSendEditFinished()
+{
+    OnSend();
+}
+
+// Without a link the line would go nowhere: it stays in the line edit. This
+// also covers the focus leaving the line edit as it is disabled at the end
+// of a link.
+void SerialTab::OnSend()
+{
+    QString text = ui->lineSend->text();
+    if (text.isEmpty() || !connected) {
+        RefreshButtons();
+        return;
+    }
+    if (text == rawModeLine)
+        rawMode = true;
+    if (!rawMode && !CompleteSentence(text)) {
+        ShowSendError();
+        return;
+    }
+    emit Send(text + QStringLiteral("\r\n"));
+    ui->lineSend->clear();
+    RefreshButtons();
+}
+
+void SerialTab::ShowSendError()
+{
+    ui->labelSendError->setText(tr("The NMEA Sentence is invalid. It has not been sent."));
+    ui->labelSendError->show();
+    ui->lineSend->setFocus();
+    RefreshButtons();
+}
+
+void SerialTab::OnReceived(QString received)
+{
+    if (IsPaused() || IsBackgroundReply(received))
+        Hold(received);
+    else
+        Display(received);
+}
+
+void SerialTab::OnSent(QString sent)
+{
+    if (!showTransmit)
+        return;
+    if (IsPaused())
+        Hold(sent);
+    else
+        Display(sentPrefix + sent);
+}
+
+void SerialTab::OnPause()
+{
+    if (IsPaused() || pauseBuffer.isEmpty())
+        return;
+    Display(pauseBuffer);
+    pauseBuffer.clear();
+}
+
+// The button shows whether a log runs, and only the main window knows: it
+// sets the button when a log starts, fails or stops. A click alone, such as
+// one whose file dialog is then cancelled, changes nothing.
+void SerialTab::OnSaveToLog()
+{
+    const bool logging = !ui->toolButtonSaveToLog->isChecked();
+    ui->toolButtonSaveToLog->setChecked(logging);
+    emit Save(logging);
+}
+
+void SerialTab::OnOpened()
+{
+    connected = true;
+    RefreshButtons();
+}
+
+void SerialTab::OnClosed()
+{
+    connected = false;
+    RefreshButtons();
+}
+
+bool SerialTab::IsPaused() const
+{
+    return ui->toolButtonPause->isChecked();
+}
+
+void SerialTab::Display(const QString& text)
+{
+    BoundedTextView::Append(ui->textEditReceived, text);
+}
+
+void SerialTab::Hold(const QString& text)
+{
+    if (pauseBuffer.size() < PauseBufferLimit)
+        pauseBuffer += text;
+}

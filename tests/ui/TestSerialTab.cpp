@@ -1,0 +1,359 @@
+#include "app/VelmoraApplication.h"
+#include "protocol/NmeaSentence.h"
+#include "ui/BoundedTextView.h"
+#include "ui/SerialTab.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+const QString invalidText = QStringLiteral("The NMEA Sentence is invalid. It has not been sent.");
+
+QString Framed(const QString& body)
+{
+    return body + QLatin1Char('*') + NmeaSentence::checksum(body);
+}
+
+} // namespace
+
+// Runs once with the "ShowTransmit" setting off and once, for the tests of
+// sent lines, with it on (see main below).
+class TestSerialTab : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestSerialTab(bool showTransmit)
+        : showTransmit(showTransmit)
+    {
+    }
+
+private slots:
+    void init();
+    void cleanup();
+    void controlsFollowTheLink();
+    void checksumCompleted_data();
+    void checksumCompleted();
+    void invalidSentenceRefused_data();
+    void invalidSentenceRefused();
+    void returnAndFocusLossSend();
+    void nothingSentWithoutLink();
+    void closingWithTypedLineSendsNothing();
+    void rawModeAfterPlusPlusPlus();
+    void receivedLinesShownUnchanged();
+    void backgroundRepliesHeldUntilResume_data();
+    void backgroundRepliesHeldUntilResume();
+    void pauseHoldsLinesInOrder();
+    void pauseBufferBounded();
+    void displayTrimmed();
+    void sentLines();
+    void logButtonFollowsTheMainWindow();
+
+private:
+    template <typename T> T* child(const char* name) const
+    {
+        T* widget = tab->findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no child %s", name);
+        return widget;
+    }
+    QString displayed() const { return child<QTextEdit>("textEditReceived")->toPlainText(); }
+    QStringList TypeAndSend(const QString& text);
+    void ClickPause() { QTest::mouseClick(child<QToolButton>("toolButtonPause"), Qt::LeftButton); }
+
+    const bool showTransmit;
+    SerialTab* tab = nullptr;
+};
+
+void TestSerialTab::init()
+{
+    tab = new SerialTab(nullptr);
+    tab->show();
+    tab->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(tab));
+    tab->OnOpened();
+}
+
+void TestSerialTab::cleanup()
+{
+    delete tab;
+}
+
+// Types into the line and presses the send button; returns what was sent.
+QStringList TestSerialTab::TypeAndSend(const QString& text)
+{
+    QSignalSpy sends(tab, &SerialTab::Send);
+    auto* line = child<QLineEdit>("lineSend");
+    line->clear();
+    QTest::keyClicks(line, text);
+    QTest::mouseClick(child<QToolButton>("toolButtonSend"), Qt::LeftButton);
+    QStringList sent;
+    for (const QList<QVariant>& arguments : sends)
+        sent << arguments.at(0).toString();
+    return sent;
+}
+
+void TestSerialTab::controlsFollowTheLink()
+{
+    auto* line = child<QLineEdit>("lineSend");
+    auto* send = child<QToolButton>("toolButtonSend");
+    QVERIFY(line->isEnabled());
+    QVERIFY(child<QToolButton>("toolButtonPause")->isEnabled());
+    QVERIFY(child<QToolButton>("toolButtonSaveToLog")->isEnabled());
+    QVERIFY(!send->isEnabled());
+    QTest::keyClicks(line, QStringLiteral("$"));
+    QVERIFY(send->isEnabled());
+
+    tab->OnClosed();
+    for (const char* name : { "lineSend", "toolButtonSend", "toolButtonPause", "toolButtonSaveToLog" })
+        QVERIFY2(!child<QWidget>(name)->isEnabled(), name);
+    QVERIFY(child<QWidget>("textEditReceived")->isEnabled());
+}
+
+void TestSerialTab::checksumCompleted_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("sent");
+    const QString shell = QStringLiteral("$PKRX,0,0,0x00000000,2,appver,0");
+    QTest::newRow("shell command without checksum") << shell << Framed(shell) + "\r\n";
+    QTest::newRow("with its checksum") << Framed(shell) << Framed(shell) + "\r\n";
+    QTest::newRow("AIS query") << "$ECAIQ,SSD" << Framed("$ECAIQ,SSD") + "\r\n";
+    QTest::newRow("encapsulated start") << "!AIVDM,1" << Framed("!AIVDM,1") + "\r\n";
+}
+
+void TestSerialTab::checksumCompleted()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, sent);
+
+    QCOMPARE(TypeAndSend(typed), QStringList { sent });
+    QVERIFY(child<QLineEdit>("lineSend")->text().isEmpty());
+    QVERIFY(!child<QToolButton>("toolButtonSend")->isEnabled());
+    QVERIFY(child<QLabel>("labelSendError")->isHidden());
+}
+
+void TestSerialTab::invalidSentenceRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    const QString body = QStringLiteral("$PKRX,0,0,0x00000000,2,appver,0");
+    const QString right = NmeaSentence::checksum(body);
+    const QString wrong = NmeaSentence::checksum(body + QLatin1Char('1'));
+    QTest::newRow("wrong checksum") << body + '*' + wrong;
+    QTest::newRow("lower-case checksum") << body + '*' + right.toLower();
+    QTest::newRow("no start character") << "hello";
+    QTest::newRow("longer than a sentence") << "$GPTXT," + QString(80, QLatin1Char('A'));
+}
+
+void TestSerialTab::invalidSentenceRefused()
+{
+    QFETCH(QString, typed);
+
+    auto* error = child<QLabel>("labelSendError");
+    auto* line = child<QLineEdit>("lineSend");
+    QVERIFY(TypeAndSend(typed).isEmpty());
+    QVERIFY(!error->isHidden());
+    QCOMPARE(error->text(), invalidText);
+    QCOMPARE(line->text(), typed);
+    QVERIFY(line->hasFocus());
+
+    QTest::keyClick(line, Qt::Key_Backspace);
+    QVERIFY(error->isHidden());
+}
+
+void TestSerialTab::returnAndFocusLossSend()
+{
+    QSignalSpy sends(tab, &SerialTab::Send);
+    auto* line = child<QLineEdit>("lineSend");
+    line->setFocus();
+    QTest::keyClicks(line, QStringLiteral("$ECAIQ,VSD"));
+    QTest::keyClick(line, Qt::Key_Return);
+    QCOMPARE(sends.count(), 1);
+    QCOMPARE(sends.at(0).at(0).toString(), Framed("$ECAIQ,VSD") + "\r\n");
+
+    QTest::keyClicks(line, QStringLiteral("$ECAIQ,SMM"));
+    child<QTextEdit>("textEditReceived")->setFocus();
+    QCOMPARE(sends.count(), 2);
+    QCOMPARE(sends.at(1).at(0).toString(), Framed("$ECAIQ,SMM") + "\r\n");
+}
+
+// The link ends while a line is typed: disabling the line edit takes its
+// focus, and the line must stay rather than vanish into nothing.
+void TestSerialTab::nothingSentWithoutLink()
+{
+    QSignalSpy sends(tab, &SerialTab::Send);
+    auto* line = child<QLineEdit>("lineSend");
+    line->setFocus();
+    QTest::keyClicks(line, QStringLiteral("$ECAIQ,SSD"));
+    tab->OnClosed();
+    tab->OnSend();
+    QCOMPARE(sends.count(), 0);
+    QCOMPARE(line->text(), QStringLiteral("$ECAIQ,SSD"));
+}
+
+// As the page goes, the focus leaves the line edit: nothing may be sent, and
+// the half-deleted page must not be touched.
+void TestSerialTab::closingWithTypedLineSendsNothing()
+{
+    QSignalSpy sends(tab, &SerialTab::Send);
+    auto* line = child<QLineEdit>("lineSend");
+    line->setFocus();
+    QTest::keyClicks(line, QStringLiteral("$ECAIQ,SSD"));
+    delete tab;
+    tab = nullptr;
+    QCOMPARE(sends.count(), 0);
+}
+
+void TestSerialTab::rawModeAfterPlusPlusPlus()
+{
+    QCOMPARE(TypeAndSend(QStringLiteral("hello")), QStringList());
+    QCOMPARE(TypeAndSend(QStringLiteral("+++")), QStringList { "+++\r\n" });
+    QCOMPARE(TypeAndSend(QStringLiteral("hello")), QStringList { "hello\r\n" });
+    QCOMPARE(TypeAndSend(QStringLiteral("$ECAIQ,SSD*00")), QStringList { "$ECAIQ,SSD*00\r\n" });
+    QCOMPARE(TypeAndSend(QStringLiteral("$ECAIQ,SSD")), QStringList { "$ECAIQ,SSD\r\n" });
+}
+
+void TestSerialTab::receivedLinesShownUnchanged()
+{
+    tab->OnReceived(QStringLiteral("$GNRMC,1*00\n"));
+    tab->OnReceived(QStringLiteral("ADC = 12 "));
+    tab->OnReceived(QStringLiteral("$PKRX,255,batt,0,2*00\n"));
+    QCOMPARE(displayed(), QStringLiteral("$GNRMC,1*00\nADC = 12 $PKRX,255,batt,0,2*00\n"));
+}
+
+void TestSerialTab::backgroundRepliesHeldUntilResume_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::newRow("version") << "$PKRX,255,appver,0,050200.02.01.00*39\n";
+    QTest::newRow("serial number") << "$PKRX,255,getserno,0,AB12*00\n";
+    QTest::newRow("security") << "$PKRX,SAC,R,A,1,0*00\n";
+}
+
+void TestSerialTab::backgroundRepliesHeldUntilResume()
+{
+    QFETCH(QString, reply);
+
+    tab->OnReceived(QStringLiteral("before\n"));
+    tab->OnReceived(reply);
+    tab->OnReceived(QStringLiteral("after\n"));
+    QCOMPARE(displayed(), QStringLiteral("before\nafter\n"));
+
+    ClickPause();
+    ClickPause();
+    QCOMPARE(displayed(), QStringLiteral("before\nafter\n") + reply);
+}
+
+void TestSerialTab::pauseHoldsLinesInOrder()
+{
+    tab->OnReceived(QStringLiteral("1\n"));
+    ClickPause();
+    tab->OnReceived(QStringLiteral("2\n"));
+    tab->OnReceived(QStringLiteral("3\n"));
+    QCOMPARE(displayed(), QStringLiteral("1\n"));
+    ClickPause();
+    QCOMPARE(displayed(), QStringLiteral("1\n2\n3\n"));
+    tab->OnReceived(QStringLiteral("4\n"));
+    QCOMPARE(displayed(), QStringLiteral("1\n2\n3\n4\n"));
+}
+
+void TestSerialTab::pauseBufferBounded()
+{
+    ClickPause();
+    const QString line = QString(81, QLatin1Char('p')) + QLatin1Char('\n');
+    int held = 0;
+    while (held < SerialTab::PauseBufferLimit) {
+        tab->OnReceived(line);
+        held += line.size();
+    }
+    tab->OnReceived(QStringLiteral("lost\n"));
+    QVERIFY(displayed().isEmpty());
+    ClickPause();
+    const QString shown = displayed();
+    QCOMPARE(shown.size(), held);
+    QVERIFY(!shown.contains(QLatin1String("lost")));
+}
+
+void TestSerialTab::displayTrimmed()
+{
+    const QString line = QString(99, QLatin1Char('r')) + QLatin1Char('\n');
+    for (int i = 0; i < BoundedTextView::MaxLength / line.size(); ++i)
+        tab->OnReceived(line);
+    auto* view = child<QTextEdit>("textEditReceived");
+    QCOMPARE(BoundedTextView::Length(view), BoundedTextView::MaxLength);
+    tab->OnReceived(QStringLiteral("last\n"));
+    QCOMPARE(BoundedTextView::Length(view), BoundedTextView::MaxLength - BoundedTextView::TrimLength + 5);
+    QVERIFY(displayed().endsWith(QLatin1String("r\nlast\n")));
+}
+
+void TestSerialTab::sentLines()
+{
+    const QString sentence = QStringLiteral("$PKRX,0,0,0x00000000,2,getserno,0*47\r\n");
+    tab->OnReceived(QStringLiteral("in\n"));
+    tab->OnSent(sentence);
+    ClickPause();
+    tab->OnSent(sentence);
+    QCOMPARE(displayed(), showTransmit ? "in\nOUT > " + sentence.trimmed() + '\n' : QStringLiteral("in\n"));
+    ClickPause();
+    // Held sent lines come back without the prefix.
+    const QString resumed = showTransmit ? sentence.trimmed() + '\n' : QString();
+    QVERIFY(displayed().endsWith(resumed));
+    QCOMPARE(displayed().count(QLatin1String("getserno")), showTransmit ? 2 : 0);
+}
+
+// The main window alone knows whether a log runs: a click asks, and the
+// button changes only when told.
+void TestSerialTab::logButtonFollowsTheMainWindow()
+{
+    auto* button = child<QToolButton>("toolButtonSaveToLog");
+    QSignalSpy saves(tab, &SerialTab::Save);
+    QCOMPARE(button->text(), QStringLiteral("Log to file"));
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(saves.count(), 1);
+    QCOMPARE(saves.at(0).at(0).toBool(), false);
+    QVERIFY(!button->isChecked());
+
+    tab->SetLogging(true);
+    QVERIFY(button->isChecked());
+    QCOMPARE(button->text(), QStringLiteral("Stop Log"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(saves.at(1).at(0).toBool(), true);
+    QVERIFY(button->isChecked());
+
+    tab->SetLogging(false);
+    QVERIFY(!button->isChecked());
+    QCOMPARE(button->text(), QStringLiteral("Log To File"));
+}
+
+// The console reads "ShowTransmit" once, when it is made, from the
+// application's settings: each pass gets an application of its own over the
+// same throw-away settings folder.
+int main(int argc, char** argv)
+{
+    QTemporaryDir settingsFolder;
+    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
+    int failures = 0;
+    for (const bool showTransmit : { false, true }) {
+        {
+            QSettings settings(QStringLiteral("Norwake"), QStringLiteral("velmora"));
+            settings.setValue(QStringLiteral("ShowTransmit"), showTransmit);
+        }
+        VelmoraApplication application(argc, argv);
+        if (application.ShowTransmit() != showTransmit) {
+            qCritical("the ShowTransmit setting did not reach the application");
+            return 1;
+        }
+        TestSerialTab test(showTransmit);
+        QStringList arguments = application.arguments();
+        if (showTransmit)
+            arguments << QStringLiteral("sentLines") << QStringLiteral("pauseHoldsLinesInOrder");
+        failures += QTest::qExec(&test, arguments);
+    }
+    return failures;
+}
+
+#include "TestSerialTab.moc"
