@@ -1,3 +1,4 @@
+#include "QueuedLink.h"
 #include "cAutoconfigRunner.h"
 
 #include <QTemporaryDir>
@@ -13,7 +14,7 @@ struct CannedDevice {
     QList<QByteArray> sessions;
 };
 
-class CannedLink : public cByteLink {
+class CannedLink : public QueuedLink {
 public:
     explicit CannedLink(CannedDevice* device)
         : device(device)
@@ -29,26 +30,14 @@ public:
         pending = device->answers.isEmpty() ? QByteArray() : device->answers.takeFirst();
         return true;
     }
-    void close() override { }
     bool send(const QByteArray& bytes, QDeadlineTimer) override
     {
         device->sessions.last() += bytes;
         return true;
     }
-    int readByte(QDeadlineTimer) override
-    {
-        if (pending.isEmpty()) {
-            return -1;
-        }
-        const int byte = static_cast<unsigned char>(pending.at(0));
-        pending.remove(0, 1);
-        return byte;
-    }
-    void discardInput() override { pending.clear(); }
 
 private:
     CannedDevice* device;
-    QByteArray pending;
 };
 
 cUpdateTiming noWaits()

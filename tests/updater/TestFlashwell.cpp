@@ -63,6 +63,25 @@ private:
     QElapsedTimer clock;
 };
 
+// A simulated Identifier and a wizard started on its port.
+struct Session {
+    Session(const SimConfig& config, const QString& image, const cUpdateTiming& timing,
+        BaudType code = BaudType::Baud115200)
+        : device(config)
+    {
+        QString error;
+        started = device.start(&error);
+        if (started) {
+            wizard = std::make_unique<Flashwell>(cUpdateRequest { image, device.portPath(), code }, timing);
+            wizard->show();
+        }
+    }
+
+    SimulatedIdentifier device;
+    std::unique_ptr<Flashwell> wizard;
+    bool started = false;
+};
+
 } // namespace
 
 class TestFlashwell : public QObject {
@@ -80,11 +99,6 @@ private:
         const QString path = dir.filePath(name);
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write(image) == image.size() ? path : QString();
-    }
-
-    static cUpdateRequest request(const QString& image, const SimulatedIdentifier& device, BaudType code)
-    {
-        return { image, device.portPath(), code };
     }
 
     static QPushButton* button(const Flashwell& wizard, const char* name)
@@ -128,9 +142,6 @@ private slots:
 
         SimConfig config = quickDevice();
         config.baud = deviceRate;
-        SimulatedIdentifier device(config);
-        QString error;
-        QVERIFY2(device.start(&error), qPrintable(error));
         const QString autoconfigPath = dir.filePath(QStringLiteral("autoconfig"));
         QFile file(autoconfigPath);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -140,11 +151,12 @@ private slots:
         cUpdateTiming timing = quickTiming();
         timing.settle = 1000;
         EventLoopWatch watch;
-        Flashwell wizard(
-            request(writeImage(QStringLiteral("image.img"), 40), device, static_cast<BaudType>(code)),
-            timing);
+        Session session(
+            config, writeImage(QStringLiteral("image.img"), 40), timing, static_cast<BaudType>(code));
+        QVERIFY(session.started);
+        Flashwell& wizard = *session.wizard;
+        SimulatedIdentifier& device = session.device;
         wizard.setAutoconfigPath(autoconfig ? autoconfigPath : dir.filePath(QStringLiteral("none")));
-        wizard.show();
 
         QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Updating; }, 10000));
         QVERIFY(!(wizard.windowFlags() & Qt::WindowCloseButtonHint));
@@ -172,12 +184,9 @@ private slots:
 
     void stampsEveryLogLineAndKeepsTheFile()
     {
-        SimulatedIdentifier device(quickDevice());
-        QString error;
-        QVERIFY2(device.start(&error), qPrintable(error));
-        Flashwell wizard(request(dir.filePath(QStringLiteral("missing.img")), device, BaudType::Baud115200),
-            quickTiming());
-        wizard.show();
+        Session session(quickDevice(), dir.filePath(QStringLiteral("missing.img")), quickTiming());
+        QVERIFY(session.started);
+        Flashwell& wizard = *session.wizard;
         QVERIFY(waitForButtons(wizard, 30000));
 
         const QRegularExpression stamped(
@@ -199,12 +208,9 @@ private slots:
 
     void startsAgainAfterAFileError()
     {
-        SimulatedIdentifier device(quickDevice());
-        QString error;
-        QVERIFY2(device.start(&error), qPrintable(error));
-        Flashwell wizard(request(dir.filePath(QStringLiteral("missing.img")), device, BaudType::Baud115200),
-            quickTiming());
-        wizard.show();
+        Session session(quickDevice(), dir.filePath(QStringLiteral("missing.img")), quickTiming());
+        QVERIFY(session.started);
+        Flashwell& wizard = *session.wizard;
         QVERIFY(waitForButtons(wizard, 30000));
         QCOMPARE(info(wizard).section(QLatin1Char('\n'), 0, 2).simplified(),
             QStringLiteral("Update incomplete Unable to access update file."));
@@ -221,14 +227,11 @@ private slots:
         // The device talks at another rate, so it never hears the reset.
         SimConfig config = quickDevice();
         config.baud = 38400;
-        SimulatedIdentifier device(config);
-        QString error;
-        QVERIFY2(device.start(&error), qPrintable(error));
         cUpdateTiming timing = quickTiming();
         timing.listen = 400;
-        Flashwell wizard(
-            request(writeImage(QStringLiteral("image.img"), 4), device, BaudType::Baud115200), timing);
-        wizard.show();
+        Session session(config, writeImage(QStringLiteral("image.img"), 4), timing);
+        QVERIFY(session.started);
+        Flashwell& wizard = *session.wizard;
 
         QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Connecting; }, 10000));
         QTest::keyClick(&wizard, Qt::Key_Escape);
@@ -260,13 +263,12 @@ private slots:
     {
         SimConfig config = quickDevice();
         config.faults.ignoreFirstBlock = -1;
-        SimulatedIdentifier device(config);
-        QString error;
-        QVERIFY2(device.start(&error), qPrintable(error));
         cUpdateTiming timing = quickTiming();
         timing.ackPercent = 10;
-        Flashwell wizard(
-            request(writeImage(QStringLiteral("image.img"), 4), device, BaudType::Baud115200), timing);
+        Session session(config, writeImage(QStringLiteral("image.img"), 4), timing);
+        QVERIFY(session.started);
+        Flashwell& wizard = *session.wizard;
+        SimulatedIdentifier& device = session.device;
         QList<int> timeouts { wizard.ackTimeout() };
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, this, [&] {
@@ -275,7 +277,6 @@ private slots:
             }
         });
         sampler.start(5);
-        wizard.show();
 
         QVERIFY(waitForButtons(wizard, 60000));
         QCOMPARE(timeouts, QList<int>({ 3000, 3500, 4000, 4500, 5000, 1000 }));
@@ -290,20 +291,18 @@ private slots:
 
     void reportsATimeOutAfterSomeBlocks()
     {
-        SimulatedIdentifier device(quickDevice());
-        QString error;
-        QVERIFY2(device.start(&error), qPrintable(error));
+        cUpdateTiming timing = quickTiming();
+        timing.ackPercent = 10;
+        Session session(quickDevice(), writeImage(QStringLiteral("image.img"), 40), timing);
+        QVERIFY(session.started);
+        Flashwell& wizard = *session.wizard;
+        SimulatedIdentifier& device = session.device;
         // The cable is pulled once a few blocks are in.
         connect(&device, &SimulatedIdentifier::transcriptEntry, this, [&device](const QString& entry) {
             if (entry.contains(QStringLiteral("block 3 (number"))) {
                 QTimer::singleShot(0, &device, [&device] { device.unplug(); });
             }
         });
-        cUpdateTiming timing = quickTiming();
-        timing.ackPercent = 10;
-        Flashwell wizard(
-            request(writeImage(QStringLiteral("image.img"), 40), device, BaudType::Baud115200), timing);
-        wizard.show();
 
         QVERIFY(waitForButtons(wizard, 60000));
         QVERIFY(info(wizard).startsWith(QStringLiteral("Update failed")));

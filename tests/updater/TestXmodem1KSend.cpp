@@ -1,3 +1,4 @@
+#include "QueuedLink.h"
 #include "cXmodem1KSend.h"
 
 #include <QTemporaryDir>
@@ -33,8 +34,8 @@ struct ReceiverScript {
 
 // An XMODEM-1K receiver written for these tests. It checks every frame and
 // keeps the data of each new block it acknowledges, as a receiver would write
-// it to its file. Time is virtual: a read with nothing scripted is silence.
-class ScriptedReceiver : public cByteLink {
+// it to its file.
+class ScriptedReceiver : public QueuedLink {
 public:
     explicit ScriptedReceiver(ReceiverScript* script)
         : script(script)
@@ -58,16 +59,6 @@ public:
         while (!incoming.isEmpty() && take()) { }
         return true;
     }
-    int readByte(QDeadlineTimer) override
-    {
-        if (pending.isEmpty()) {
-            return -1;
-        }
-        const int byte = static_cast<unsigned char>(pending.at(0));
-        pending.remove(0, 1);
-        return byte;
-    }
-    void discardInput() override { pending.clear(); }
 
 private:
     // Consumes one unit from the head of the input; false while a frame is
@@ -119,7 +110,6 @@ private:
 
     ReceiverScript* script;
     QByteArray incoming;
-    QByteArray pending;
     int expected = 1;
     bool isOpen = false;
 };
