@@ -4,3 +4,8 @@ list(APPEND CORE_SOURCES
     gnss/GPSDecoder.cpp
     gnss/SatelliteData.cpp
 )
+list(APPEND WIDGET_SOURCES
+    gnss/cGpsScaleDraw.cpp
+    gnss/cGpsStatusTab.cpp
+    gnss/cHistogramItem.cpp
+)

@@ -1,11 +1,15 @@
 // Decoder throughput on the real receiver captures, on one core, against
-// what a 115200-baud line can deliver at most.
+// what a 115200-baud line can deliver at most. The rate is per second of
+// processor time, so that a busy machine does not skew it; the wall-clock
+// rate is shown beside it.
 #include "gnss/GPSDecoder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QtTest>
+
+#include <ctime>
 
 namespace {
 
@@ -43,6 +47,7 @@ private slots:
         GPSDecoder decoder;
         QElapsedTimer clock;
         qint64 fed = 0;
+        const std::clock_t processorStart = std::clock();
         clock.start();
         while (clock.elapsed() < minimumRunMs) {
             for (const QString& line : qAsConst(m_lines)) {
@@ -50,11 +55,15 @@ private slots:
             }
             fed += m_sentences;
         }
-        const double rate = fed * 1000.0 / clock.elapsed();
+        const double processorSeconds = double(std::clock() - processorStart) / CLOCKS_PER_SEC;
+        const double rate = fed / processorSeconds;
+        const double wallRate = fed * 1000.0 / clock.elapsed();
         const double averageBytes = double(m_sentenceBytes) / m_sentences;
         const double lineRate = lineBitsPerSecond / bitsPerCharacter / averageBytes;
-        qInfo("%.0f sentences/s decoded; a 115200-baud line carries at most %.0f sentences/s of %.1f bytes",
-            rate, lineRate, averageBytes);
+        qInfo(
+            "%.0f sentences per second of processor time (%.0f per second of wall time); a 115200-baud line "
+            "carries at most %.0f sentences/s of %.1f bytes",
+            rate, wallRate, lineRate, averageBytes);
         QVERIFY(rate > 20 * lineRate);
     }
 

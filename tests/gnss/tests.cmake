@@ -3,3 +3,4 @@ velmora_add_test(test_gpsdecoder CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestGpsD
 velmora_add_test(test_gpsdecoder_captures CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestGpsDecoderCaptures.cpp)
 # Timing figures mean something only in the optimised build.
 velmora_add_test(bench_gpsdecoder SOURCES ${CMAKE_CURRENT_LIST_DIR}/BenchGpsDecoder.cpp)
+velmora_add_test(test_gpsstatustab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestGpsStatusTab.cpp)

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "gnss/SatelliteData.h"
+
+#include <QWidget>
+
+#include <array>
+
+class GpsData;
+class QGridLayout;
+class QLabel;
+class QPlainTextEdit;
+class QwtPlot;
+class cGpsScaleDraw;
+class cHistogramItem;
+
+// The "GNSS status" page: the latest fix as text and the satellites of the
+// last RMC cycle as a bar chart of their signal levels. It keeps no data of
+// its own: every update redraws from the record it is given, which belongs to
+// the decoder and is read at once.
+class cGpsStatusTab : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit cGpsStatusTab(QWidget* parent = nullptr);
+
+public slots:
+    void OnGpsDataReceived(GpsData* gpsData);
+    void OnGPSTextMessageReceived(QString text);
+    void OnSatelliteDataReceived(SatelliteData* satelliteData);
+
+private:
+    QWidget* createFixPanel();
+    QLabel* addRow(
+        QGridLayout* grid, const QString& name, const QString& caption, const QString& toolTip = {});
+    void addLegend(QGridLayout* grid, const QString& colour, const QString& name, const QString& text);
+    void createPlot();
+    void deleteBars();
+    void createBars(const SatelliteData* satelliteData);
+    void redrawPlot(const SatelliteData* satelliteData);
+
+    QLabel* m_labelStatus = nullptr;
+    QLabel* m_labelUtc = nullptr;
+    QLabel* m_labelLatitude = nullptr;
+    QLabel* m_labelLongitude = nullptr;
+    QLabel* m_labelSog = nullptr;
+    QLabel* m_labelCog = nullptr;
+    QLabel* m_labelSatellitesInView = nullptr;
+    QLabel* m_labelSatellitesInUse = nullptr;
+    QLabel* m_labelSatellitesTracked = nullptr;
+    QPlainTextEdit* m_textGps = nullptr;
+    QwtPlot* m_plot = nullptr;
+    cGpsScaleDraw* m_scaleDraw = nullptr;
+    std::array<cHistogramItem*, SatelliteData::SlotCount> m_bars {};
+};
