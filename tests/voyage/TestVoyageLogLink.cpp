@@ -1,11 +1,6 @@
 #include "ModalDriver.h"
-#include "SimulatedIdentifier.h"
 #include "app/JobNames.h"
-#include "app/UpdateImages.h"
-#include "control/StateMachine.h"
-#include "link/SerialController.h"
-#include "link/SerialTransport.h"
-#include "model/Model.h"
+#include "control/StateMachineBench.h"
 #include "voyage/VoyageLogTab.h"
 
 #include <QGroupBox>
@@ -13,8 +8,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -24,9 +17,7 @@ const QString csvFilter = QStringLiteral("Comma Separated Values (*.csv)");
 
 SimConfig Device()
 {
-    SimConfig config;
-    config.replyDelayMs = 5;
-    config.resetSilenceMs = 50;
+    SimConfig config = QuickDevice();
     config.voyageGenerate = LogSize;
     config.settings.insert(QStringLiteral("logPeriod"), 3700);
     return config;
@@ -53,29 +44,22 @@ public slots:
 };
 
 // The voyage page on a live link to a simulated Identifier in this process:
-// state machine, transport and page wired as the application and the main
-// window wire them.
+// the state machine's bench, with the page wired as the application and the
+// main window wire it.
 struct Rig {
     Rig()
-        : device(Device())
-        , machine(
-              &tabModel, &transportModel, &images, folder.filePath(QStringLiteral("velmoraProgrammed.csv")))
+        : bench(Device())
+        , machine(*bench.machine)
+        , device(bench.device)
     {
-        QString error;
-        started = device.start(&error);
-        machine.SetPortName(device.portPath());
-        transport = std::make_unique<SerialTransport>(&transportModel, &controller, device.portPath());
-        machine.Attach(transport.get());
         window.machine = &machine;
-        tab = new VoyageLogTab(&tabModel, &window);
+        tab = new VoyageLogTab(&bench.tabModel, &window);
         Wire();
     }
 
     void Wire()
     {
-        QObject::connect(
-            &machine, &StateMachine::sm_connected, &machine, &StateMachine::on_StartDataRetrieval);
-        QObject::connect(transport.get(), &Transport::Received, tab, &VoyageLogTab::OnReceived);
+        QObject::connect(bench.transport.get(), &Transport::Received, tab, &VoyageLogTab::OnReceived);
         QObject::connect(&machine, &StateMachine::VoyageLogRequested, tab, &VoyageLogTab::OnLogRequested);
         QObject::connect(tab, &VoyageLogTab::getVoyageDataLog, &machine, &StateMachine::GetTab);
         QObject::connect(tab, &VoyageLogTab::signalSendLogConfiguration, &machine, &StateMachine::SendTab);
@@ -83,7 +67,7 @@ struct Rig {
             tab, &VoyageLogTab::VoyageSyncComplete, &machine, &StateMachine::OnVoyageSyncComplete);
         QObject::connect(&machine, &StateMachine::UpdateTabFromTransportModel, tab, [this](int page) {
             if (page == VoyageLogTab::TabId) {
-                tab->UpdateTabFromModel(&transportModel);
+                tab->UpdateTabFromModel(&bench.transportModel);
             }
         });
         QObject::connect(&machine, &StateMachine::JobCompleted, tab, [this](const QString& name, bool send) {
@@ -96,19 +80,12 @@ struct Rig {
     // Connects, identifies the device and reads the log settings.
     bool Connect()
     {
-        QSignalSpy type(&machine, &StateMachine::AISType);
-        if (!started || !transport->ConnectAtBaud(true) || !type.wait(5000) || !WaitIdle()) {
+        if (!bench.started || !bench.Identify()) {
             return false;
         }
         tab->ClearEntries();
         machine.GetTab(StateMachine::TabVoyageSettings);
-        return WaitIdle();
-    }
-
-    bool WaitIdle()
-    {
-        QSignalSpy done(transport.get(), &Transport::AllJobsComplete);
-        return machine.IsIdle() || done.wait(15000);
+        return bench.WaitIdle();
     }
 
     // Presses "Get Log" and waits for the page to call the transfer ended.
@@ -123,15 +100,9 @@ struct Rig {
     int Rows() const { return tab->findChild<QTableWidget*>("tableWidget")->rowCount(); }
     int DeviceLogSize() const { return device.state().voyageLog.size(); }
 
-    QTemporaryDir folder;
-    SimulatedIdentifier device;
-    bool started = false;
-    Model tabModel;
-    Model transportModel;
-    UpdateImages images;
-    SerialController controller;
-    StateMachine machine;
-    std::unique_ptr<SerialTransport> transport;
+    Bench bench;
+    StateMachine& machine;
+    SimulatedIdentifier& device;
     Window window;
     VoyageLogTab* tab = nullptr;
 };
@@ -156,7 +127,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         qint64 lastRecord = 0;
-        QObject::connect(rig.transport.get(), &Transport::Received, rig.tab, [&](const QString& line) {
+        QObject::connect(rig.bench.transport.get(), &Transport::Received, rig.tab, [&](const QString& line) {
             if (line.contains(QLatin1String("$PKRX,VDR,"))) {
                 lastRecord = clock.elapsed();
             }
@@ -237,16 +208,16 @@ private slots:
         rig.Button("pushButtonSendLogConfiguration")->click();
         QVERIFY(!rig.Button("pushButtonGetLog")->isEnabled());
         QVERIFY(completed.wait(5000));
-        QVERIFY(rig.WaitIdle());
+        QVERIFY(rig.bench.WaitIdle());
         QVERIFY(rig.Button("pushButtonGetLog")->isEnabled());
         QCOMPARE(rig.device.state().settings.number("logPeriod"), 3900);
         QCOMPARE(rig.device.state().settings.number("logDistance"), 800);
 
-        rig.tabModel.voyageLog()->setLogPeriod(60);
+        rig.bench.tabModel.voyageLog()->setLogPeriod(60);
         rig.machine.GetTab(StateMachine::TabVoyageSettings);
-        QVERIFY(rig.WaitIdle());
+        QVERIFY(rig.bench.WaitIdle());
         QCOMPARE(period->value(), 3900);
-        QCOMPARE(rig.tabModel.voyageLog()->logPeriod(), 3900);
+        QCOMPARE(rig.bench.tabModel.voyageLog()->logPeriod(), 3900);
     }
 };
 
