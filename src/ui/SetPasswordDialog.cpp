@@ -46,6 +46,7 @@ void SetPasswordDialog::on_okButton_clicked()
 void SetPasswordDialog::UpdateOkButton()
 {
     const QString password = ui->lineEditPassword->text();
-    ui->okButton->setEnabled(VelmoraApplication::Instance()->CheckPassword(ui->lineEditCurrentPassword->text())
+    ui->okButton->setEnabled(
+        VelmoraApplication::Instance()->CheckPassword(ui->lineEditCurrentPassword->text())
         && !password.isEmpty() && password == ui->lineEditPasswordReenter->text());
 }

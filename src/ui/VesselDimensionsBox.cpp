@@ -11,7 +11,8 @@ VesselDimensionsBox::VesselDimensionsBox(QWidget* parent)
     Pictures::Show(ui->labelVesselPicture, QStringLiteral(":/velmora/Vessel dimensions.png"));
     // The legend's dot has the colour of the Identifier's mark in the picture.
     ui->labelIdentifier->setText(
-        QStringLiteral("<span style=\"color:#e07a1f; font-size:large\">&#9679;</span> ") + tr("Identifier").toHtmlEscaped());
+        QStringLiteral("<span style=\"color:#e07a1f; font-size:large\">&#9679;</span> ")
+        + tr("Identifier").toHtmlEscaped());
 }
 
 VesselDimensionsBox::~VesselDimensionsBox()

@@ -35,8 +35,8 @@ bool IsLength(StaticData::Dimension which)
     return which == StaticData::DimensionA || which == StaticData::DimensionB;
 }
 
-const StaticData::Dimension allDimensions[] = { StaticData::DimensionA, StaticData::DimensionB,
-    StaticData::DimensionC, StaticData::DimensionD };
+const StaticData::Dimension allDimensions[]
+    = { StaticData::DimensionA, StaticData::DimensionB, StaticData::DimensionC, StaticData::DimensionD };
 
 } // namespace
 
@@ -45,7 +45,8 @@ VesselTab::VesselTab(Model* model, QWidget* parent)
 {
 }
 
-void VesselTab::AttachVesselForms(const Ui::VesselDetailsBox& detailsForm, const Ui::VesselDimensionsBox& dimensionsForm)
+void VesselTab::AttachVesselForms(
+    const Ui::VesselDetailsBox& detailsForm, const Ui::VesselDimensionsBox& dimensionsForm)
 {
     details = &detailsForm;
     dimensions = &dimensionsForm;
@@ -64,7 +65,8 @@ void VesselTab::on_toolButtonMMSIInfo_clicked()
 {
     QMessageBox::information(this, tr("Maritime Mobile Service Identity (MMSI)"),
         tr("MMSI - A unique nine digit number that identifies a particular ship or shore station.\n\n")
-            + tr("The MMSI can be programmed only once. Please contact your dealer if you are unsure of your MMSI "
+            + tr("The MMSI can be programmed only once. Please contact your dealer if you are unsure of your "
+                 "MMSI "
                  "number."));
 }
 
@@ -100,7 +102,8 @@ void VesselTab::on_comboVesselType_currentIndexChanged(int index)
 {
     if (loading)
         return;
-    const int code = index < 0 ? VesselData::TypeNotSpecified : details->comboVesselType->itemData(index).toInt();
+    const int code
+        = index < 0 ? VesselData::TypeNotSpecified : details->comboVesselType->itemData(index).toInt();
     if (code != model->vesselData()->vesselType())
         CommitEdit();
 }
@@ -207,6 +210,7 @@ void VesselTab::SetDimensionMaxima(bool metres)
 void VesselTab::SetUnitLabels(bool metres)
 {
     const QString unit = metres ? tr("m") : tr("ft");
-    for (QLabel* label : { dimensions->labelUnitA, dimensions->labelUnitB, dimensions->labelUnitC, dimensions->labelUnitD })
+    for (QLabel* label :
+        { dimensions->labelUnitA, dimensions->labelUnitB, dimensions->labelUnitC, dimensions->labelUnitD })
         label->setText(unit);
 }

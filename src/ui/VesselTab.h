@@ -33,12 +33,13 @@ public slots:
 
 protected:
     // The derived tab calls this once its form, which holds the two boxes, is built.
-    void AttachVesselForms(const Ui::VesselDetailsBox& detailsForm, const Ui::VesselDimensionsBox& dimensionsForm);
+    void AttachVesselForms(
+        const Ui::VesselDetailsBox& detailsForm, const Ui::VesselDimensionsBox& dimensionsForm);
     // Loads the vessel controls from the tab model.
     void LoadVessel();
     void StoreVessel(Model* target) const;
     // Runs after every edit of a text field or dimension, changed or not.
-    virtual void AfterVesselEdit() {}
+    virtual void AfterVesselEdit() { }
 
     const Ui::VesselDetailsBox* details = nullptr;
     const Ui::VesselDimensionsBox* dimensions = nullptr;

@@ -32,13 +32,7 @@ private slots:
     void deviceActionsAskNoConfirmation();
 
 private:
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = tab->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no child %s", name);
-        return widget;
-    }
+    template <typename T> T* child(const char* name) const { return UiTest::Child<T>(tab, name); }
     void Connect(int deviceType);
     void LoadFromDevice(const QString& mmsi, const QString& name = QStringLiteral("SEA SPRITE"));
 

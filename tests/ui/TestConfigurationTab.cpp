@@ -35,13 +35,7 @@ private slots:
     void loadCopiesTransportModel();
 
 private:
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = tab->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no child %s", name);
-        return widget;
-    }
+    template <typename T> T* child(const char* name) const { return UiTest::Child<T>(tab, name); }
 
     MainWindow* window = nullptr;
     Model* model = nullptr;
@@ -118,7 +112,8 @@ void TestConfigurationTab::refusedCharacters_data()
     QTest::newRow("brace") << "lineCallSign"
                            << "A{B"
                            << "AB";
-    QTest::newRow("21st character") << "lineVesselName" << QString(21, QLatin1Char('x')) << QString(20, QLatin1Char('X'));
+    QTest::newRow("21st character") << "lineVesselName" << QString(21, QLatin1Char('x'))
+                                    << QString(20, QLatin1Char('X'));
     QTest::newRow("8th call sign character") << "lineCallSign"
                                              << "ABCDEFGH"
                                              << "ABCDEFG";

@@ -48,7 +48,10 @@ private:
     void EnterAdvanced(int type);
     QToolButton* ModeButton(const QString& text) const;
     QStringList PageTitles() const;
-    QAbstractButton* SendButton() const { return window->findChild<QToolButton*>(QStringLiteral("sendButton")); }
+    QAbstractButton* SendButton() const
+    {
+        return window->findChild<QToolButton*>(QStringLiteral("sendButton"));
+    }
     QTimer* Timer(const char* name) const { return window->findChild<QTimer*>(QLatin1String(name)); }
     void SelectPage(int tab) { tabs->setCurrentWidget(window->Page(tab)); }
 
@@ -177,7 +180,8 @@ void TestMainWindow::modePages()
     QCOMPARE(tabs->count(), 0);
     QCOMPARE(retrieval.count(), 2);
     // The pages were kept, not rebuilt.
-    QCOMPARE(window->Page(MainWindow::TabConfiguration), static_cast<QWidget*>(window->GetConfigurationTab()));
+    QCOMPARE(
+        window->Page(MainWindow::TabConfiguration), static_cast<QWidget*>(window->GetConfigurationTab()));
 }
 
 void TestMainWindow::sameModeButtonDoesNothing()
@@ -228,7 +232,8 @@ void TestMainWindow::deviceTypeRebuildsModeAndAsksForData()
     else if (button != QLatin1String("Basic mode"))
         ModeButton(button)->click();
     QStringList asked;
-    connect(window, &MainWindow::GetTab, this, [&asked](int tab) { asked << QStringLiteral("GetTab %1").arg(tab); });
+    connect(window, &MainWindow::GetTab, this,
+        [&asked](int tab) { asked << QStringLiteral("GetTab %1").arg(tab); });
     connect(window, &MainWindow::GetAllTabs, this, [&asked] { asked << QStringLiteral("GetAllTabs"); });
     window->OnAISType(1);
     QCOMPARE(asked.join(QLatin1Char(',')), requests);
@@ -391,8 +396,9 @@ void TestMainWindow::mmsiRangeAtSend()
         QVERIFY(!SendButton()->isEnabled());
         QCOMPARE(lock.last().first().toBool(), true);
     } else {
-        QCOMPARE(warning, QStringLiteral("MMSI Invalid|A valid MMSI in the range 100000000 to 999999999 must be "
-                                         "entered. Identifier not updated."));
+        QCOMPARE(warning,
+            QStringLiteral("MMSI Invalid|A valid MMSI in the range 100000000 to 999999999 must be "
+                           "entered. Identifier not updated."));
         QVERIFY(SendButton()->isEnabled());
     }
 }

@@ -43,7 +43,8 @@ void TestPasswordDialogs::logInWithoutPassword()
     QVERIFY(!OkEnabled(login, "pushOK"));
     UiTest::TypeInto(&login, "lineEditPassword", password);
     QCOMPARE(OkEnabled(login, "pushOK"), accepted);
-    QCOMPARE(login.findChild<QLineEdit*>(QStringLiteral("lineEditPassword"))->echoMode(), QLineEdit::Password);
+    QCOMPARE(
+        login.findChild<QLineEdit*>(QStringLiteral("lineEditPassword"))->echoMode(), QLineEdit::Password);
 }
 
 void TestPasswordDialogs::firstPasswordCannotBeCancelled()

@@ -27,8 +27,8 @@ void TestValidators::aisValidate_data()
 
     QTest::newRow("empty") << 20 << "" << QValidator::Acceptable;
     QTest::newRow("upper case and digits") << 20 << "SEA SPRITE 2" << QValidator::Acceptable;
-    QTest::newRow("whole six-bit range") << 64 << "@ABCXYZ[\\]^_ !\"#$%&'()*+,-./0123456789:;<=>?"
-                                        << QValidator::Acceptable;
+    QTest::newRow("whole six-bit range")
+        << 64 << "@ABCXYZ[\\]^_ !\"#$%&'()*+,-./0123456789:;<=>?" << QValidator::Acceptable;
     QTest::newRow("lower case tolerated") << 20 << "Sea Sprite" << QValidator::Intermediate;
     QTest::newRow("full length") << 7 << "ABCDEFG" << QValidator::Acceptable;
     QTest::newRow("one too long") << 7 << "ABCDEFGH" << QValidator::Invalid;
@@ -56,9 +56,12 @@ void TestValidators::aisFixup_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("fixed");
 
-    QTest::newRow("upper case") << 20 << "sea sprite" << "SEA SPRITE";
-    QTest::newRow("cut to length") << 7 << "gbxy1234" << "GBXY123";
-    QTest::newRow("already fine") << 7 << "GBXY" << "GBXY";
+    QTest::newRow("upper case") << 20 << "sea sprite"
+                                << "SEA SPRITE";
+    QTest::newRow("cut to length") << 7 << "gbxy1234"
+                                   << "GBXY123";
+    QTest::newRow("already fine") << 7 << "GBXY"
+                                  << "GBXY";
 }
 
 void TestValidators::aisFixup()
@@ -101,12 +104,18 @@ void TestValidators::mmsiFixup_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("fixed");
 
-    QTest::newRow("padded") << "123" << "000000123";
-    QTest::newRow("cut") << "2351234567" << "235123456";
-    QTest::newRow("empty") << "" << "000000000";
-    QTest::newRow("zero") << "0" << "000000000";
-    QTest::newRow("not a number") << "12x" << "000000000";
-    QTest::newRow("complete") << "235123456" << "235123456";
+    QTest::newRow("padded") << "123"
+                            << "000000123";
+    QTest::newRow("cut") << "2351234567"
+                         << "235123456";
+    QTest::newRow("empty") << ""
+                           << "000000000";
+    QTest::newRow("zero") << "0"
+                          << "000000000";
+    QTest::newRow("not a number") << "12x"
+                                  << "000000000";
+    QTest::newRow("complete") << "235123456"
+                              << "235123456";
 }
 
 void TestValidators::mmsiFixup()

@@ -38,6 +38,15 @@ inline void AnswerNextModal(std::function<void(QWidget*)> answer, int patience =
     poll->start();
 }
 
+// A control of a form by its object name; the test cannot go on without it.
+template <typename T> T* Child(const QObject* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QLatin1String(name));
+    if (!child)
+        qFatal("no %s in %s", name, qPrintable(parent->objectName()));
+    return child;
+}
+
 // Settings and data files go to a throw-away folder, never the user's own.
 inline void UseUserFolder(const QString& folder)
 {
@@ -62,12 +71,12 @@ inline void TypeInto(QWidget* dialog, const char* name, const QString& text)
 
 } // namespace UiTest
 
-#define VELMORA_UI_TEST_MAIN(TestClass)                                                                           \
-    int main(int argc, char** argv)                                                                               \
-    {                                                                                                             \
-        QTemporaryDir userFolder;                                                                                 \
-        UiTest::UseUserFolder(userFolder.path());                                                                 \
-        VelmoraApplication application(argc, argv);                                                               \
-        TestClass test;                                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                                   \
+#define VELMORA_UI_TEST_MAIN(TestClass)                                                                      \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        QTemporaryDir userFolder;                                                                            \
+        UiTest::UseUserFolder(userFolder.path());                                                            \
+        VelmoraApplication application(argc, argv);                                                          \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }
