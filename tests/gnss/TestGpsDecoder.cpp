@@ -37,6 +37,19 @@ private:
         return *recorder.skies.first();
     }
 
+    // The satellites published at the RMC after the given sentences, in a
+    // cycle that an RMC has opened.
+    PublishedSky cycleOf(const QStringList& bodies)
+    {
+        GPSDecoder decoder;
+        GnssRecorder recorder(decoder);
+        startCycle(decoder);
+        for (const QString& body : bodies) {
+            decoder.OnReceived(line(body));
+        }
+        return publishedSky(decoder, recorder);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -180,11 +193,8 @@ private slots:
     void gsaFixStatus()
     {
         QFETCH(QString, fixType);
-        GPSDecoder decoder;
-        GnssRecorder recorder(decoder);
-        startCycle(decoder);
-        decoder.OnReceived(line(QStringLiteral("$GPGSA,A,%1,01,,,,,,,,,,,,1.5,0.9,1.2").arg(fixType)));
-        QTEST(publishedSky(decoder, recorder).fixStatus, "status");
+        QTEST(cycleOf({ QStringLiteral("$GPGSA,A,%1,01,,,,,,,,,,,,1.5,0.9,1.2").arg(fixType) }).fixStatus,
+            "status");
     }
 
     void usedPrnsAddUpOverOneCycle()
@@ -261,11 +271,7 @@ private slots:
         QFETCH(QList<int>, prns);
         QFETCH(QList<int>, snrs);
         QFETCH(QList<bool>, tracked);
-        GPSDecoder decoder;
-        GnssRecorder recorder(decoder);
-        startCycle(decoder);
-        decoder.OnReceived(line(body));
-        const PublishedSky sky = publishedSky(decoder, recorder);
+        const PublishedSky sky = cycleOf({ body });
         const QVector<SatelliteRecord> heard = sky.heard();
         QCOMPARE(heard.size(), prns.size());
         for (int i = 0; i < heard.size(); ++i) {
@@ -279,17 +285,12 @@ private slots:
 
     void gsvTalkers()
     {
-        GPSDecoder decoder;
-        GnssRecorder recorder(decoder);
-        startCycle(decoder);
-        decoder.OnReceived(line(QStringLiteral("$GPGSV,1,1,02,01,53,280,36,40,29,301,24")));
-        decoder.OnReceived(line(QStringLiteral("$GLGSV,1,1,02,67,62,349,26,01,10,100,20")));
-        // Talker GN: the second satellite takes the slot of the first.
-        decoder.OnReceived(line(QStringLiteral("$GNGSV,1,1,05,02,10,100,20")));
-        decoder.OnReceived(line(QStringLiteral("$GNGSV,1,1,05,03,11,101,21")));
-        // The same satellite again: its slot is updated, not repeated.
-        decoder.OnReceived(line(QStringLiteral("$GPGSV,1,1,02,01,54,281,37")));
-        const PublishedSky sky = publishedSky(decoder, recorder);
+        const PublishedSky sky
+            = cycleOf({ "$GPGSV,1,1,02,01,53,280,36,40,29,301,24", "$GLGSV,1,1,02,67,62,349,26,01,10,100,20",
+                // Talker GN: the second satellite takes the slot of the first.
+                "$GNGSV,1,1,05,02,10,100,20", "$GNGSV,1,1,05,03,11,101,21",
+                // The same satellite again: its slot is updated, not repeated.
+                "$GPGSV,1,1,02,01,54,281,37" });
         const QVector<SatelliteRecord> heard = sky.heard();
         QCOMPARE(heard.size(), 5);
         QCOMPARE(heard[0].elevation, 54);
@@ -324,14 +325,11 @@ private slots:
 
     void thirtyThirdSatelliteIsDropped()
     {
-        GPSDecoder decoder;
-        GnssRecorder recorder(decoder);
-        startCycle(decoder);
+        QStringList bodies;
         for (int prn = 1; prn <= 33; ++prn) {
-            decoder.OnReceived(
-                line(QStringLiteral("$GPGSV,9,1,33,%1,10,100,30").arg(prn, 2, 10, QChar('0'))));
+            bodies.append(QStringLiteral("$GPGSV,9,1,33,%1,10,100,30").arg(prn, 2, 10, QChar('0')));
         }
-        const QVector<SatelliteRecord> heard = publishedSky(decoder, recorder).heard();
+        const QVector<SatelliteRecord> heard = cycleOf(bodies).heard();
         QCOMPARE(heard.size(), SatelliteData::SlotCount);
         QCOMPARE(heard.last().prn, 32);
     }
