@@ -10,9 +10,13 @@
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
 #include "ui/DeviceTypes.h"
+#include "ui/DiagnosticsTab.h"
 #include "ui/DisconnectDialog.h"
 #include "ui/LoginDialog.h"
+#include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
+#include "ui/cControlTab.h"
+#include "ui/cDeviceActionsTab.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
@@ -114,16 +118,27 @@ void MainWindow::CreatePages()
     setCentralWidget(basicTab);
     pages.insert(TabBasic, basicTab);
 
-    AddPage(TabDeviceActions, new QWidget(this), "tabDeviceActions");
-    AddPage(TabDiagnostics, new QWidget(this), "tabDiagnostics");
+    deviceActionsTab = new cDeviceActionsTab(tabModel, this);
+    AddPage(TabDeviceActions, deviceActionsTab, "tabDeviceActions");
+    diagnosticsTab = new DiagnosticsTab(tabModel, this);
+    connect(
+        diagnosticsTab, &DiagnosticsTab::exportConfiguratonLog, this, &MainWindow::exportConfigurationLog);
+    connect(diagnosticsTab, &DiagnosticsTab::refreshTimerControl, this,
+        &MainWindow::OnDiagnosticsRefreshTimerControl);
+    AddPage(TabDiagnostics, diagnosticsTab, "tabDiagnostics");
     AddPage(TabGnssStatus, new QWidget(this), "tabGnssStatus");
     configurationTab = new ConfigurationTab(tabModel, this);
     connect(configurationTab, &TabBase::Edited, this, &MainWindow::OnEdited);
     AddPage(TabConfiguration, configurationTab, "tabConfiguration");
-    AddPage(TabControl, new QWidget(this), "tabControl");
-    Page(TabControl)->setEnabled(false);
+    controlTab = new cControlTab(tabModel, this);
+    connect(controlTab, &TabBase::Edited, this, &MainWindow::OnEdited);
+    connect(this, &MainWindow::lockPowerBoxControl, controlTab, &cControlTab::onlockCheckBoxPowerBoxEnable);
+    AddPage(TabControl, controlTab, "tabControl");
+    controlTab->setEnabled(false);
     AddPage(TabVoyageData, new QWidget(this), "tabVoyageData");
-    AddPage(TabSerialData, new QWidget(this), "tabSerialData");
+    serialTab = new SerialTab(this);
+    connect(serialTab, &SerialTab::Save, this, &MainWindow::OnSerialTabSaveLogFile);
+    AddPage(TabSerialData, serialTab, "tabSerialData");
 }
 
 void MainWindow::AddPage(int tab, QWidget* page, const char* objectName)
@@ -323,10 +338,13 @@ void MainWindow::EnterAdvancedMode(int type)
     const bool identified = DeviceTypes::IsKnown(type);
     Page(TabConfiguration)->setEnabled(identified);
     Page(TabControl)->setEnabled(identified);
-    if (identified)
+    if (identified) {
+        controlTab->SetDeviceType(type);
         sendButton->defaultAction()->setEnabled(!busy);
-    else
+    } else {
         StartDataRetrieval();
+    }
+    deviceActionsTab->EnableDeviceActions(true);
     switchingMode = false;
 }
 
@@ -570,8 +588,10 @@ void MainWindow::OnJobCompleted(QString name, bool send)
             basicTab->EnableDeviceActions();
     }
     if (mode == Mode::Advanced
-        && (deviceAction || name == JobName::ResetVessel || name == JobName::ResetConfig))
+        && (deviceAction || name == JobName::ResetVessel || name == JobName::ResetConfig)) {
+        deviceActionsTab->EnableDeviceActions(true);
         SetPageIcon(TabDeviceActions, TabIcon::Synced);
+    }
 }
 
 // ---- link
@@ -585,8 +605,16 @@ void MainWindow::onAutoConnect()
 void MainWindow::OnConnected()
 {
     connected = true;
+    if (SerialTransport* transport = app->GetTransport()) {
+        linkConnections << connect(serialTab, &SerialTab::Send, transport, &Transport::Send)
+                        << connect(transport, &Transport::Sent, serialTab, &SerialTab::OnSent)
+                        << connect(transport, &Transport::Received, serialTab, &SerialTab::OnReceived)
+                        << connect(transport, &Transport::MessageToDiagnostics, diagnosticsTab,
+                               &DiagnosticsTab::OnSchedulingMessageReceived);
+    }
     linkConnections << connect(
         app->GetSerialController(), &SerialController::SaveError, this, &MainWindow::OnSaveError);
+    serialTab->OnOpened();
     basicTab->OnOpened();
     if (const SerialTransport* transport = app->GetTransport())
         statusBar()->showMessage(transport->ConnectionDescription());
@@ -597,6 +625,7 @@ void MainWindow::OnConnected()
 void MainWindow::OnDisconnected(bool error)
 {
     if (connected) {
+        serialTab->OnClosed();
         basicTab->OnClosed();
         for (const QMetaObject::Connection& connection : qAsConst(linkConnections))
             disconnect(connection);
@@ -642,10 +671,12 @@ void MainWindow::OnDiagnosticsRefreshTimerControl(bool on)
 
 void MainWindow::OnSerialTabSaveLogFile(bool save)
 {
-    if (save)
+    if (save) {
         app->GetSerialController()->StopLog();
-    else
+        serialTab->SetLogging(false);
+    } else {
         StartSerialLog();
+    }
     RefreshControls();
 }
 
@@ -661,7 +692,9 @@ void MainWindow::StartSerialLog()
         return;
     app->SetLogFilename(name);
     SerialController* serialController = app->GetSerialController();
-    if (!serialController->StartLog(name))
+    const bool started = serialController->StartLog(name);
+    serialTab->SetLogging(started);
+    if (!started)
         QMessageBox::critical(this, tr("Error creating Log File"), serialController->LogErrorString(), QMessageBox::Ok);
 }
 
@@ -717,6 +750,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         RefreshControls();
     }
     app->GetSerialController()->StopLog();
+    serialTab->SetLogging(false);
     // The connection prompt is a window of its own; left open, it would keep
     // the program running.
     app->GetConnectionManager()->StopPrompting();

@@ -6,6 +6,10 @@
 
 class BasicTab;
 class ConfigurationTab;
+class DiagnosticsTab;
+class SerialTab;
+class cControlTab;
+class cDeviceActionsTab;
 class Model;
 class QTabWidget;
 class QTimer;
@@ -56,6 +60,10 @@ public:
     QWidget* Page(int tab) const;
     BasicTab* GetBasicTab() const { return basicTab; }
     ConfigurationTab* GetConfigurationTab() const { return configurationTab; }
+    cControlTab* GetControlTab() const { return controlTab; }
+    cDeviceActionsTab* GetDeviceActionsTab() const { return deviceActionsTab; }
+    DiagnosticsTab* GetDiagnosticsTab() const { return diagnosticsTab; }
+    SerialTab* GetSerialTab() const { return serialTab; }
 
 signals:
     void Edited(int tab);
@@ -149,6 +157,10 @@ private:
     QMap<int, QWidget*> pages;
     BasicTab* basicTab;
     ConfigurationTab* configurationTab;
+    cControlTab* controlTab;
+    cDeviceActionsTab* deviceActionsTab;
+    DiagnosticsTab* diagnosticsTab;
+    SerialTab* serialTab;
     QToolButton* sendButton = nullptr;
     QToolBar* modeToolBar = nullptr;
     QList<QToolButton*> modeButtons;
