@@ -1,13 +1,14 @@
 #pragma once
 
+#include "gnss/GpsData.h"
+#include "gnss/SatelliteData.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class GpsData;
 class NmeaSentence;
 class QTimer;
-class SatelliteData;
 
 // Picks the RMC, GSA, GSV and TXT sentences of the GNSS receiver out of the
 // received lines and publishes one position and one satellite record per RMC

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "gnss/GpsData.h"
 #include "gnss/SatelliteData.h"
 
 #include <QWidget>
 
 #include <array>
 
-class GpsData;
 class QGridLayout;
 class QLabel;
 class QPlainTextEdit;

@@ -2,6 +2,8 @@
 
 #include "app/JobNames.h"
 #include "app/VelmoraApplication.h"
+#include "gnss/GPSDecoder.h"
+#include "gnss/cGpsStatusTab.h"
 #include "link/SerialController.h"
 #include "link/SerialTransport.h"
 #include "link/cConnectionManager.h"
@@ -126,7 +128,11 @@ void MainWindow::CreatePages()
     connect(diagnosticsTab, &DiagnosticsTab::refreshTimerControl, this,
         &MainWindow::OnDiagnosticsRefreshTimerControl);
     AddPage(TabDiagnostics, diagnosticsTab, "tabDiagnostics");
-    AddPage(TabGnssStatus, new QWidget(this), "tabGnssStatus");
+    auto* gnssTab = new cGpsStatusTab(this);
+    connect(app->GetGpsDecoder(), &GPSDecoder::GpsDataReceived, gnssTab, &cGpsStatusTab::OnGpsDataReceived);
+    connect(app->GetGpsDecoder(), &GPSDecoder::SatelliteDataReceived, gnssTab,
+        &cGpsStatusTab::OnSatelliteDataReceived);
+    AddPage(TabGnssStatus, gnssTab, "tabGnssStatus");
     configurationTab = new ConfigurationTab(tabModel, this);
     connect(configurationTab, &TabBase::Edited, this, &MainWindow::OnEdited);
     AddPage(TabConfiguration, configurationTab, "tabConfiguration");
