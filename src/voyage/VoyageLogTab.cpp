@@ -83,6 +83,7 @@ VoyageLogTab::VoyageLogTab(Model* model, QWidget* parent)
     if (parent) {
         connect(this, SIGNAL(ClearVoyageLog()), parent, SLOT(OnClearVoyageLog()));
     }
+    UpdateTabFromModel(nullptr);
 }
 
 VoyageLogTab::~VoyageLogTab()

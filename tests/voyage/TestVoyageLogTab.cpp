@@ -227,7 +227,7 @@ private slots:
         QTest::newRow("rounded down") << 3700 << 300 << 3600 << 300;
         QTest::newRow("raised to the interval") << 200 << 300 << 300 << 300;
         QTest::newRow("already a multiple") << 1800 << 60 << 1800 << 60;
-        QTest::newRow("no interval leaves the period") << 3700 << 0 << 3700 << 1;
+        QTest::newRow("no interval leaves period and step") << 3700 << 0 << 3700 << 300;
     }
 
     void loadingAppliesTheStepRule()
