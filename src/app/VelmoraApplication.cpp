@@ -1,10 +1,13 @@
 #include "app/VelmoraApplication.h"
 
 #include "control/StateMachine.h"
+#include "gnss/GPSDecoder.h"
 #include "link/SerialController.h"
 #include "link/SerialTransport.h"
 #include "link/cConnectionManager.h"
 #include "model/Model.h"
+#include "protocol/cChapPasswordEntry.h"
+#include "protocol/cSecurityDomainManager.h"
 #include "ui/MainWindow.h"
 
 #include <QLocale>
@@ -44,6 +47,7 @@ int VelmoraApplication::Run()
     }
     InstallTranslation();
     MainWindow window;
+    SetMainWindow(&window);
     window.show();
     ShowConnectPrompt();
     return exec();
@@ -158,6 +162,9 @@ void VelmoraApplication::ConnectSerialTransport()
     connectionManager->SetTransportPresent(true);
     stateMachine->SetPortName(PortName());
     stateMachine->Attach(transport);
+    ConnectTransportToWindow();
+    gpsDecoder->reset();
+    connect(transport, &Transport::Received, gpsDecoder, &GPSDecoder::OnReceived);
     transport->start(QThread::InheritPriority);
     transport->ConnectAtBaud(true);
 }
@@ -180,6 +187,7 @@ void VelmoraApplication::Disconnect(bool error)
     ending->disconnect();
     serialController->disconnect(ending);
     stateMachine->disconnect(ending);
+    gpsDecoder->reset();
     ending->quit();
     ending->wait(1000);
     ending->deleteLater();
@@ -194,6 +202,10 @@ void VelmoraApplication::CreateServices()
     tabModel = new Model(this);
     transportModel = new Model(this);
     serialController = new SerialController(this);
+    gpsDecoder = new GPSDecoder(this);
+    // The core library cannot name a dialog: the password prompt is handed
+    // to the security manager here.
+    cSecurityDomainManager::setDefaultPasswordSource(&cChapPasswordEntry::askPassword);
     stateMachine = new StateMachine(
         tabModel, transportModel, &images, StateMachine::DefaultConfigurationLogPath(), this);
     connect(stateMachine, &StateMachine::Disconnect, this, &VelmoraApplication::Disconnect);
@@ -276,4 +288,50 @@ int VelmoraApplication::AnswerCommandLine()
                             << tr("Try \"%1 --help\".").arg(applicationName()) << '\n';
         return 1;
     }
+}
+
+void VelmoraApplication::SetMainWindow(MainWindow* window)
+{
+    mainWindow = window;
+    StateMachine* sm = stateMachine;
+    connect(window, &MainWindow::Edited, sm, &StateMachine::Edited);
+    connect(window, &MainWindow::SendTab, sm, &StateMachine::SendTab);
+    connect(window, &MainWindow::SendAllTabs, sm, &StateMachine::SendAllTabs);
+    connect(window, &MainWindow::GetTab, sm, &StateMachine::GetTab);
+    connect(window, &MainWindow::GetAllTabs, sm, &StateMachine::GetAllTabs);
+    connect(window, &MainWindow::ClearId, sm, &StateMachine::OnClearId);
+    connect(window, &MainWindow::DeepSleep, sm, &StateMachine::OnDeepSleep);
+    connect(window, &MainWindow::ResetVessel, sm, &StateMachine::OnResetVessel);
+    connect(window, &MainWindow::ResetConfig, sm, &StateMachine::OnResetConfig);
+    connect(window, &MainWindow::ClearVoyageLog, sm, &StateMachine::OnClearVoyageLog);
+    connect(window, &MainWindow::startDataRetrieval, sm, &StateMachine::on_StartDataRetrieval);
+    connect(window, &MainWindow::gnssMessageControl, sm, &StateMachine::on_gnssMessageControl);
+    connect(window, &MainWindow::exportConfigurationLog, sm, &StateMachine::exportConfigurationLog);
+    connect(window, &MainWindow::waitForRmc, gpsDecoder, &GPSDecoder::onWaitForRmc);
+    connect(window, &MainWindow::getVoyageDataLog, sm, &StateMachine::GetTab);
+    connect(window, &MainWindow::signalSendLogConfiguration, sm, &StateMachine::SendTab);
+    connect(window, &MainWindow::ClearDisplayError, connectionManager, &cConnectionManager::OnClearDisplayError);
+    connect(sm, &StateMachine::VoyageLogRequested, window, &MainWindow::VoyageLogRequested);
+    connect(sm, &StateMachine::UpdateUiControls, window, &MainWindow::OnUpdateUiControls);
+    connect(sm, &StateMachine::UpdateTabFromTransportModel, window, &MainWindow::OnUpdateTabFromTransportModel);
+    connect(sm, &StateMachine::UpdateTransportModelFromTab, window, &MainWindow::OnUpdateTransportModelFromTab);
+    connect(sm, &StateMachine::UpdateTabIcon, window, &MainWindow::OnUpdateTabIcon);
+    connect(sm, &StateMachine::EnableTab, window, &MainWindow::OnEnableTab);
+    connect(sm, &StateMachine::AISType, window, &MainWindow::OnAISType);
+    connect(sm, &StateMachine::JobCompleted, window, &MainWindow::OnJobCompleted);
+    connect(sm, &StateMachine::sm_connected, window, &MainWindow::OnConnected);
+    // While the updater has the device, the window takes no input.
+    connect(sm, &StateMachine::updaterRunning, window, [window](bool running) { window->setEnabled(!running); });
+    connect(connectionManager, &cConnectionManager::autoConnect, window, &MainWindow::onAutoConnect);
+}
+
+void VelmoraApplication::ConnectTransportToWindow()
+{
+    if (!mainWindow) {
+        return;
+    }
+    connect(transport, &Transport::SendError, mainWindow, &MainWindow::OnSendError);
+    connect(transport, &Transport::Disconnected, mainWindow, &MainWindow::OnDisconnected);
+    connect(this, &VelmoraApplication::ConnectError, mainWindow, &MainWindow::OnConnectionError,
+        Qt::UniqueConnection);
 }

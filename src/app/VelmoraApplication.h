@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+class GPSDecoder;
+class MainWindow;
 class Model;
 class SerialController;
 class SerialTransport;
@@ -34,6 +36,11 @@ public:
     Model* GetTransportModel() const;
     SerialController* GetSerialController() const;
     cConnectionManager* GetConnectionManager() const;
+    GPSDecoder* GetGpsDecoder() const { return gpsDecoder; }
+    StateMachine* GetStateMachine() const { return stateMachine; }
+    // Connects the window to the services; the window-facing signals of each
+    // new transport follow in ConnectSerialTransport().
+    void SetMainWindow(MainWindow* window);
     // Null while not connected.
     SerialTransport* GetTransport() const;
     // Asks the user to insert or connect an Identifier until one is found.
@@ -87,6 +94,7 @@ private:
     int AnswerCommandLine();
 
     void CreateServices();
+    void ConnectTransportToWindow();
 
     AppSettings settings;
     UpdateImages images;
@@ -96,8 +104,8 @@ private:
     Model* tabModel = nullptr;
     Model* transportModel = nullptr;
     SerialController* serialController = nullptr;
-    // The GNSS decoder joins here with the class that implements it, and
-    // SetMainWindow() with the main window's signals and slots.
+    GPSDecoder* gpsDecoder = nullptr;
     StateMachine* stateMachine = nullptr;
+    MainWindow* mainWindow = nullptr;
     SerialTransport* transport = nullptr;
 };
