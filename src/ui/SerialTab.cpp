@@ -9,6 +9,9 @@
 namespace {
 
 const int consoleFontPixels = 12;
+// Lines are shown in batches: one layout and scroll of the view per batch
+// instead of per line, soon enough to look immediate.
+const int displayBatchInterval = 50;
 const QString rawModeLine = QStringLiteral("+++");
 const QString sentPrefix = QStringLiteral("OUT > ");
 
@@ -44,6 +47,9 @@ SerialTab::SerialTab(MainWindow* parent)
     ui->lineSend->setFont(QFont(QStringLiteral("Courier New")));
     ui->labelSendError->hide();
     BoundedTextView::Prepare(ui->textEditReceived);
+    displayBatch.setSingleShot(true);
+    displayBatch.setInterval(displayBatchInterval);
+    connect(&displayBatch, &QTimer::timeout, this, &SerialTab::ShowBatch);
     connect(ui->lineSend, &QLineEdit::textEdited, this, &SerialTab::OnSendEdited);
     connect(ui->lineSend, &QLineEdit::editingFinished, this, &SerialTab::OnSendEditFinished);
     connect(ui->toolButtonPause, &QToolButton::clicked, this, &SerialTab::OnPause);
@@ -168,7 +174,15 @@ bool SerialTab::IsPaused() const
 
 void SerialTab::Display(const QString& text)
 {
-    BoundedTextView::Append(ui->textEditReceived, text);
+    batch += text;
+    if (!displayBatch.isActive())
+        displayBatch.start();
+}
+
+void SerialTab::ShowBatch()
+{
+    BoundedTextView::Append(ui->textEditReceived, batch);
+    batch.clear();
 }
 
 void SerialTab::Hold(const QString& text)

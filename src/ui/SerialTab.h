@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 class MainWindow;
@@ -48,6 +49,7 @@ private:
     void RefreshButtons();
     void ShowSendError();
     void Display(const QString& text);
+    void ShowBatch();
     void Hold(const QString& text);
     bool IsPaused() const;
 
@@ -57,4 +59,7 @@ private:
     // Set for good by a line "+++": the device then takes raw text.
     bool rawMode = false;
     QString pauseBuffer;
+    // Text to be shown when the batch timer runs out.
+    QString batch;
+    QTimer displayBatch;
 };

@@ -8,3 +8,9 @@ velmora_add_test(test_ui_controltab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestContro
 velmora_add_test(test_ui_deviceactionstab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDeviceActionsTab.cpp TIMEOUT 30)
 velmora_add_test(test_ui_diagnosticstab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDiagnosticsTab.cpp TIMEOUT 60)
 velmora_add_test(test_ui_serialtab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSerialTab.cpp TIMEOUT 60)
+
+# Not a test: run it by hand (see the README's performance section).
+if(NOT VELMORA_SANITIZE)
+    add_executable(bench_serialtab ${CMAKE_CURRENT_LIST_DIR}/BenchSerialTab.cpp)
+    target_link_libraries(bench_serialtab PRIVATE velmora_widgets)
+endif()
