@@ -5,6 +5,7 @@
 #include "app/UpdateImages.h"
 
 #include <QApplication>
+#include <QPointer>
 
 class GPSDecoder;
 class MainWindow;
@@ -106,6 +107,6 @@ private:
     SerialController* serialController = nullptr;
     GPSDecoder* gpsDecoder = nullptr;
     StateMachine* stateMachine = nullptr;
-    MainWindow* mainWindow = nullptr;
+    QPointer<MainWindow> mainWindow;
     SerialTransport* transport = nullptr;
 };
