@@ -14,3 +14,10 @@ if(NOT VELMORA_SANITIZE)
     add_executable(bench_serialtab ${CMAKE_CURRENT_LIST_DIR}/BenchSerialTab.cpp)
     target_link_libraries(bench_serialtab PRIVATE velmora_widgets)
 endif()
+velmora_add_test(test_ui_endtoend SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestEndToEnd.cpp LIBS identifier_sim TIMEOUT 180)
+
+# Not a test: makes the README's screenshots (tests/ui/make-screenshots.sh).
+if(NOT VELMORA_SANITIZE)
+    add_executable(ui_screenshot_tour ${CMAKE_CURRENT_LIST_DIR}/ScreenshotTour.cpp)
+    target_link_libraries(ui_screenshot_tour PRIVATE velmora_widgets identifier_sim Qt5::Test)
+endif()

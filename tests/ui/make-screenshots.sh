@@ -1,0 +1,17 @@
+#!/bin/sh
+# Makes the README's screenshots: the program against the simulated Identifier
+# in each of its three modes, at 100 % and 200 % scaling.
+# Usage: tests/ui/make-screenshots.sh [build folder]
+set -eu
+BUILD="${1:-build}"
+SOURCE="$(cd "$(dirname "$0")/../.." && pwd)"
+OUT="$SOURCE/docs/screenshots"
+mkdir -p "$OUT"
+cmake --build "$BUILD" --target ui_screenshot_tour
+for scale in 1 2; do
+    suffix=""
+    [ "$scale" = 1 ] || suffix="@${scale}x"
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" \
+        "$BUILD/tests/ui_screenshot_tour" "$SOURCE/sim/demo.json" "$OUT" "$suffix"
+done
+echo "screenshots written to $OUT"
