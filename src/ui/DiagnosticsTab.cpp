@@ -17,9 +17,22 @@ DiagnosticsTab::DiagnosticsTab(Model* model, MainWindow* parent)
 {
     ui->setupUi(this);
     BoundedTextView::Prepare(ui->textEdit_messageIndicators);
+    FitStatusFields();
     connect(ui->pushButtonExportConfigurationLog, &QPushButton::released, this,
         &DiagnosticsTab::OnPushButtonExportConfigurationLog);
     UpdateTabFromModel(nullptr);
+}
+
+// The readings must show whole in any font and at any scale: the fields are
+// made as wide as the longest status text.
+void DiagnosticsTab::FitStatusFields()
+{
+    const int width = ui->lineEdit_BattStatus->fontMetrics().horizontalAdvance(
+                          QStringLiteral("6 Charging, reduced current"))
+        + 2 * ui->lineEdit_BattStatus->fontMetrics().averageCharWidth();
+    for (QLineEdit* field : { ui->lineBattaryVolts, ui->lineEdit_BattStatus, ui->lineRSSI, ui->lineEdit_LED,
+             ui->lineEdit_PowerBox })
+        field->setMinimumWidth(width);
 }
 
 DiagnosticsTab::~DiagnosticsTab()

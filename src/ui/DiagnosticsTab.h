@@ -33,6 +33,7 @@ public slots:
 
 private:
     void ShowStatus(Model* source);
+    void FitStatusFields();
 
     Ui::DiagnosticsTab* ui;
 };
