@@ -1,3 +1,5 @@
+#include "UiTestSupport.h"
+
 #include "model/Model.h"
 #include "ui/cControlTab.h"
 
@@ -32,13 +34,7 @@ private slots:
     void storeIntoOtherModelKeepsSbasInTabModel();
 
 private:
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = tab->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no child %s", name);
-        return widget;
-    }
+    template <typename T> T* child(const char* name) const { return UiTest::Child<T>(tab, name); }
     bool shown(const char* name) const { return !child<QWidget>(name)->isHidden(); }
     bool enabled(const char* name) const { return child<QWidget>(name)->isEnabledTo(tab); }
     void Load(int type, Model& source);

@@ -64,13 +64,7 @@ private slots:
     void exportChosenFileRequested();
 
 private:
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = tab->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no child %s", name);
-        return widget;
-    }
+    template <typename T> T* child(const char* name) const { return UiTest::Child<T>(tab, name); }
     QString shown(const char* name) const { return child<QLineEdit>(name)->text(); }
     void Read(const QString& version);
 

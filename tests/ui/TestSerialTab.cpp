@@ -1,3 +1,5 @@
+#include "UiTestSupport.h"
+
 #include "app/VelmoraApplication.h"
 #include "protocol/NmeaSentence.h"
 #include "ui/BoundedTextView.h"
@@ -55,13 +57,7 @@ private slots:
     void logButtonFollowsTheMainWindow();
 
 private:
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = tab->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no child %s", name);
-        return widget;
-    }
+    template <typename T> T* child(const char* name) const { return UiTest::Child<T>(tab, name); }
     QString displayed() const { return child<QTextEdit>("textEditReceived")->toPlainText(); }
     QStringList TypeAndSend(const QString& text);
     void ClickPause() { QTest::mouseClick(child<QToolButton>("toolButtonPause"), Qt::LeftButton); }
