@@ -1,6 +1,8 @@
+#include "ExternalReaders.h"
 #include "ModalDriver.h"
 #include "app/JobNames.h"
 #include "control/StateMachineBench.h"
+#include "protocol/NmeaSentence.h"
 #include "voyage/VoyageLogTab.h"
 
 #include <QGroupBox>
@@ -27,6 +29,41 @@ QString ReadText(const QString& fileName)
 {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The device's log as the program reads it from the device's sentences.
+QVector<VoyageRecord> DeviceRecords(const SimulatedIdentifier& device)
+{
+    QVector<VoyageRecord> records;
+    for (const SimVoyageRecord& stored : device.state().voyageLog.records()) {
+        VoyageRecord record;
+        VoyageRecord::decode(NmeaSentence::frame(SimVoyageLog::vdrBody(stored)), record);
+        records.append(record);
+    }
+    return records;
+}
+
+// A position as ogrinfo writes it: the file's six decimals, no trailing zeros.
+QString OgrPosition(const VoyageRecord& record)
+{
+    const auto number
+        = [](double value) { return QString::number(QString::number(value, 'f', 6).toDouble(), 'g', 15); };
+    return number(record.longitude) + ' ' + number(record.latitude) + QStringLiteral(" 0");
+}
+
+// What ogrinfo should list for the device's log: the track through every
+// located record, then a point for each.
+QStringList ExpectedGeometries(const QVector<VoyageRecord>& records)
+{
+    QStringList vertices;
+    QStringList points;
+    for (const VoyageRecord& record : records) {
+        if (record.hasPosition()) {
+            vertices << OgrPosition(record);
+            points << QStringLiteral("POINT Z (%1)").arg(OgrPosition(record));
+        }
+    }
+    return QStringList(QStringLiteral("LINESTRING Z (%1)").arg(vertices.join(','))) + points;
 }
 
 } // namespace
@@ -97,7 +134,19 @@ struct Rig {
     }
 
     QPushButton* Button(const char* name) const { return tab->findChild<QPushButton*>(name); }
-    int Rows() const { return tab->findChild<QTableWidget*>("tableWidget")->rowCount(); }
+    bool ButtonsEnabled() const
+    {
+        return Button("pushButtonGetLog")->isEnabled() && Button("exportButton")->isEnabled()
+            && Button("pushButtonClearLog")->isEnabled()
+            && Button("pushButtonSendLogConfiguration")->isEnabled();
+    }
+    QTableWidget* Table() const { return tab->findChild<QTableWidget*>("tableWidget"); }
+    int Rows() const { return Table()->rowCount(); }
+    // Date and time of a row, as the table shows them.
+    QString When(int row) const
+    {
+        return Table()->item(row, 0)->text() + ' ' + Table()->item(row, 1)->text();
+    }
     int DeviceLogSize() const { return device.state().voyageLog.size(); }
 
     Bench bench;
@@ -139,15 +188,20 @@ private slots:
         const qint64 quiet = clock.elapsed() - lastRecord;
         QVERIFY2(quiet >= 1900 && quiet < 5000, qPrintable(QString::number(quiet)));
         QCOMPARE(rig.Rows(), LogSize);
-        QVERIFY(rig.Button("pushButtonGetLog")->isEnabled() && rig.Button("exportButton")->isEnabled());
+        QVERIFY(rig.ButtonsEnabled());
         QCOMPARE(icons.last(), QVariantList({ StateMachine::TabVoyage, StateMachine::StateSynchronised }));
         QCOMPARE(rig.machine.State(StateMachine::TabVoyage), int(StateMachine::StateSynchronised));
         // The idle device is polled again after the download.
         QTRY_VERIFY_WITH_TIMEOUT(jobs.contains({ JobName::PollDevice, false }), 5000);
 
-        // A second transfer replaces the first.
+        // A second transfer replaces the first: the table holds the
+        // device's log once, in the device's order.
         QVERIFY(rig.GetLog());
         QCOMPARE(rig.Rows(), LogSize);
+        const QVector<VoyageRecord> stored = DeviceRecords(rig.device);
+        QCOMPARE(rig.When(0), stored.first().date + ' ' + stored.first().time);
+        QCOMPARE(rig.When(LogSize - 1), stored.last().date + ' ' + stored.last().time);
+        QVERIFY(rig.ButtonsEnabled());
     }
 
     void logExportsBothWays()
@@ -155,10 +209,6 @@ private slots:
         Rig rig;
         QVERIFY(rig.Connect());
         QVERIFY(rig.GetLog());
-        int located = 0;
-        for (const SimVoyageRecord& record : rig.device.state().voyageLog.records()) {
-            located += record.hasPosition ? 1 : 0;
-        }
         const QString kml = home.filePath("voyage.kml");
         const QString csv = home.filePath("voyage.csv");
         ModalDriver driver;
@@ -167,31 +217,61 @@ private slots:
         rig.Button("exportButton")->click();
         rig.Button("exportButton")->click();
         QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
-        QCOMPARE(ReadText(kml).count("<Point>"), located);
-        QCOMPARE(ReadText(csv).count('\n'), LogSize + 1);
         QCOMPARE(rig.DeviceLogSize(), LogSize);
+
+        QString error = ExternalReaders::ValidateKml(kml);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QStringList geometries;
+        error = ExternalReaders::KmlGeometries(kml, &geometries).error;
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QStringList expected = ExpectedGeometries(DeviceRecords(rig.device));
+        QVERIFY(expected.size() > LogSize / 2 && expected.size() < LogSize + 1);
+        QCOMPARE(geometries, expected);
+
+        QJsonArray rows;
+        error = ExternalReaders::CsvRows(csv, &rows).error;
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(rows.size(), LogSize + 1);
+        for (const QJsonValue& row : rows) {
+            QCOMPARE(row.toArray().size(), 13);
+        }
+    }
+
+    void exportAndClearNeedsAGoodExport_data()
+    {
+        QTest::addColumn<QString>("exportTo");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("export cancelled") << QString() << false;
+        // A folder where no file can be made, even by the superuser.
+        QTest::newRow("export failed") << QStringLiteral("/proc/voyage-export-test.csv") << false;
+        QTest::newRow("exported") << home.filePath("before-clearing.csv") << true;
     }
 
     void exportAndClearNeedsAGoodExport()
     {
+        QFETCH(QString, exportTo);
+        QFETCH(bool, cleared);
         Rig rig;
         QVERIFY(rig.Connect());
         QVERIFY(rig.GetLog());
         QSignalSpy jobs(&rig.machine, &StateMachine::QueueJob);
         ModalDriver driver;
-        driver.Plan({ driver.Click("Export and clear log"), driver.Cancel() });
+        using Steps = QList<ModalDriver::Step>;
+        driver.Plan(exportTo.isEmpty() ? Steps { driver.Click("Export and clear log"), driver.Cancel() }
+                                       : Steps { driver.Click("Export and clear log"),
+                                           driver.SaveAs(exportTo, csvFilter), driver.Note() });
         rig.Button("pushButtonClearLog")->click();
         QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
-        QVERIFY(!jobs.contains({ JobName::ClearVoyageLog, false }));
-        QCOMPARE(rig.Rows(), LogSize);
-
-        const QString csv = home.filePath("before-clearing.csv");
-        driver.Plan({ driver.Click("Export and clear log"), driver.SaveAs(csv, csvFilter), driver.Note() });
-        rig.Button("pushButtonClearLog")->click();
-        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
-        QCOMPARE(ReadText(csv).count('\n'), LogSize + 1);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.DeviceLogSize(), 0, 5000);
-        QCOMPARE(rig.Rows(), 0);
+        QVERIFY(rig.bench.WaitIdle());
+        QCOMPARE(jobs.contains({ JobName::ClearVoyageLog, false }), cleared);
+        if (cleared) {
+            QCOMPARE(ReadText(exportTo).count('\n'), LogSize + 1);
+            QTRY_COMPARE_WITH_TIMEOUT(rig.DeviceLogSize(), 0, 5000);
+            QCOMPARE(rig.Rows(), 0);
+        } else {
+            QCOMPARE(rig.DeviceLogSize(), LogSize);
+            QCOMPARE(rig.Rows(), LogSize);
+        }
     }
 
     void settingsAreSentAndReadBackOnTheStep()
