@@ -16,6 +16,7 @@ libxml2-utils
 lrzsz
 socat
 gdal-bin
+python3
 clang
 libclang-rt-14-dev
 xvfb
