@@ -25,12 +25,6 @@ SimConfig Device()
     return config;
 }
 
-QString ReadText(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 // The device's log as the program reads it from the device's sentences.
 QVector<VoyageRecord> DeviceRecords(const SimulatedIdentifier& device)
 {
@@ -265,7 +259,9 @@ private slots:
         QVERIFY(rig.bench.WaitIdle());
         QCOMPARE(jobs.contains({ JobName::ClearVoyageLog, false }), cleared);
         if (cleared) {
-            QCOMPARE(ReadText(exportTo).count('\n'), LogSize + 1);
+            QJsonArray rows;
+            QVERIFY(ExternalReaders::CsvRows(exportTo, &rows).error.isEmpty());
+            QCOMPARE(rows.size(), LogSize + 1);
             QTRY_COMPARE_WITH_TIMEOUT(rig.DeviceLogSize(), 0, 5000);
             QCOMPARE(rig.Rows(), 0);
         } else {
