@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTextEdit>
 
 // The control, device actions, diagnostics and serial data pages of advanced
@@ -34,6 +33,9 @@ private:
     static void ReadAgain(ProgramDriver& program);
     static void ShowPage(ProgramDriver& program, QWidget* page);
     static void Click(QWidget* page, const char* name);
+    static bool Checked(const QWidget* page, const char* name);
+    static void CompareKept(
+        const ProgramDriver& program, std::initializer_list<std::pair<const char*, const char*>> expected);
     static bool ShowsIcon(ProgramDriver& program, QWidget* page, const char* picture);
     static int DeviceReceived(const ProgramDriver& program, const QString& text);
 };
@@ -108,6 +110,22 @@ void TestDeviceTabsEndToEnd::Click(QWidget* page, const char* name)
     button->click();
 }
 
+bool TestDeviceTabsEndToEnd::Checked(const QWidget* page, const char* name)
+{
+    const auto* button = page->findChild<QAbstractButton*>(QLatin1String(name));
+    if (!button)
+        qWarning("no button %s", name);
+    return button && button->isChecked();
+}
+
+// What the device holds after a send, setting by setting.
+void TestDeviceTabsEndToEnd::CompareKept(
+    const ProgramDriver& program, std::initializer_list<std::pair<const char*, const char*>> expected)
+{
+    for (const auto& setting : expected)
+        QCOMPARE(Kept(program, setting.first), QLatin1String(setting.second));
+}
+
 bool TestDeviceTabsEndToEnd::ShowsIcon(ProgramDriver& program, QWidget* page, const char* picture)
 {
     const QSize size(16, 16);
@@ -145,12 +163,10 @@ void TestDeviceTabsEndToEnd::controlPageFirstGeneration()
     cControlTab* control = program.Window()->GetControlTab();
     ShowPage(program, control);
     QCOMPARE(control->DeviceType(), 1);
-    QVERIFY(
-        control->findChild<QRadioButton*>(QStringLiteral("radioButtonInsideGeoFenceAlertTx"))->isChecked());
-    QVERIFY(control->findChild<QCheckBox*>(QStringLiteral("checkBoxPowerBoxEnable"))->isChecked());
-    QVERIFY(
-        control->findChild<QCheckBox*>(QStringLiteral("checkBoxEnablePowerDisconnectAlert"))->isChecked());
-    QVERIFY(control->findChild<QCheckBox*>(QStringLiteral("checkBoxAudibleAlertSOS_v4"))->isChecked());
+    QVERIFY(Checked(control, "radioButtonInsideGeoFenceAlertTx"));
+    QVERIFY(Checked(control, "checkBoxPowerBoxEnable"));
+    QVERIFY(Checked(control, "checkBoxEnablePowerDisconnectAlert"));
+    QVERIFY(Checked(control, "checkBoxAudibleAlertSOS_v4"));
     QVERIFY(ShowsIcon(program, control, "TabSynced"));
 
     Click(control, "radioButtonBracketErrorNoTx");
@@ -163,20 +179,25 @@ void TestDeviceTabsEndToEnd::controlPageFirstGeneration()
 
     program.Find<QToolButton>("sendButton")->click();
     QVERIFY(program.WaitIdle());
-    QCOMPARE(Kept(program, "bracketErrorMode"), QStringLiteral("0"));
-    QCOMPARE(Kept(program, "outsideGeofenceMode"), QStringLiteral("2"));
-    QCOMPARE(Kept(program, "insideGeofenceMode"), QStringLiteral("1"));
-    QCOMPARE(Kept(program, "powerBoxEnabled"), QStringLiteral("0"));
-    QCOMPARE(Kept(program, "powerBoxAlertEnabled"), QStringLiteral("0"));
-    QCOMPARE(Kept(program, "sosMessage"), QStringLiteral("HELP AT SEA"));
-    // The first generation's page knows only "on": with power becomes always.
-    QCOMPARE(Kept(program, "sosBuzzerMode"), QStringLiteral("1"));
+    CompareKept(program,
+        {
+            { "bracketErrorMode", "0" },
+            { "outsideGeofenceMode", "2" },
+            { "insideGeofenceMode", "1" },
+            { "powerBoxEnabled", "0" },
+            { "powerBoxAlertEnabled", "0" },
+            { "sosMessage", "HELP AT SEA" },
+            // The first generation's page knows only "on": with power becomes always.
+            { "sosBuzzerMode", "1" },
+        });
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(ShowsIcon(program, control, "TabSynced"));
 
     ReadAgain(program);
-    QVERIFY(control->findChild<QRadioButton*>(QStringLiteral("radioButtonBracketErrorNoTx"))->isChecked());
-    QVERIFY(control->findChild<QRadioButton*>(QStringLiteral("radioButtonOutsideGeoFenceNoTx"))->isChecked());
-    QVERIFY(!control->findChild<QCheckBox*>(QStringLiteral("checkBoxPowerBoxEnable"))->isChecked());
+    QVERIFY(Checked(control, "radioButtonBracketErrorNoTx"));
+    QVERIFY(Checked(control, "radioButtonOutsideGeoFenceNoTx"));
+    QVERIFY(!Checked(control, "checkBoxPowerBoxEnable"));
     QVERIFY(
         !control->findChild<QCheckBox*>(QStringLiteral("checkBoxEnablePowerDisconnectAlert"))->isEnabled());
     QCOMPARE(message->text(), QStringLiteral("HELP AT SEA"));
@@ -194,10 +215,9 @@ void TestDeviceTabsEndToEnd::controlPageLaterGeneration()
     cControlTab* control = program.Window()->GetControlTab();
     ShowPage(program, control);
     QCOMPARE(control->DeviceType(), 4);
-    QVERIFY(!control->findChild<QCheckBox*>(QStringLiteral("checkBoxOperationalFence"))->isChecked());
-    QVERIFY(control->findChild<QRadioButton*>(QStringLiteral("radioButton_GeofenceAudibleAlertPower"))
-                ->isChecked());
-    QVERIFY(!control->findChild<QCheckBox*>(QStringLiteral("checkBoxSbasEnable"))->isChecked());
+    QVERIFY(!Checked(control, "checkBoxOperationalFence"));
+    QVERIFY(Checked(control, "radioButton_GeofenceAudibleAlertPower"));
+    QVERIFY(!Checked(control, "checkBoxSbasEnable"));
 
     Click(control, "checkBoxHalvexGeofence");
     Click(control, "checkBoxEncryptionGeoFence");
@@ -207,20 +227,25 @@ void TestDeviceTabsEndToEnd::controlPageLaterGeneration()
     Click(control, "checkBoxEnableHalvex");
     program.Find<QToolButton>("sendButton")->click();
     QVERIFY(program.WaitIdle());
-    QCOMPARE(Kept(program, "halvexFenceEnabled"), QStringLiteral("0"));
-    QCOMPARE(Kept(program, "encryptionFenceEnabled"), QStringLiteral("0"));
-    QCOMPARE(Kept(program, "operationalFenceEnabled"), QStringLiteral("0"));
-    QCOMPARE(Kept(program, "sosBuzzerMode"), QStringLiteral("0"));
-    QCOMPARE(Kept(program, "geofenceBuzzerMode"), QStringLiteral("2"));
-    QCOMPARE(Kept(program, "sbasMode"), QStringLiteral("1"));
-    QCOMPARE(Kept(program, "powerBoxAlertEnabled"), QStringLiteral("1"));
-    QCOMPARE(Kept(program, "boundaryEnabled"), QStringLiteral("1"));
+    CompareKept(program,
+        {
+            { "halvexFenceEnabled", "0" },
+            { "encryptionFenceEnabled", "0" },
+            { "operationalFenceEnabled", "0" },
+            { "sosBuzzerMode", "0" },
+            { "geofenceBuzzerMode", "2" },
+            { "sbasMode", "1" },
+            { "powerBoxAlertEnabled", "1" },
+            { "boundaryEnabled", "1" },
+        });
+    if (QTest::currentTestFailed())
+        return;
 
     ReadAgain(program);
-    QVERIFY(!control->findChild<QCheckBox*>(QStringLiteral("checkBoxHalvexGeofence"))->isChecked());
-    QVERIFY(control->findChild<QRadioButton*>(QStringLiteral("radioButtonSOS_AudibleAlertOff"))->isChecked());
-    QVERIFY(control->findChild<QCheckBox*>(QStringLiteral("checkBoxSbasEnable"))->isChecked());
-    QVERIFY(control->findChild<QCheckBox*>(QStringLiteral("checkBoxEnableHalvex"))->isChecked());
+    QVERIFY(!Checked(control, "checkBoxHalvexGeofence"));
+    QVERIFY(Checked(control, "radioButtonSOS_AudibleAlertOff"));
+    QVERIFY(Checked(control, "checkBoxSbasEnable"));
+    QVERIFY(Checked(control, "checkBoxEnableHalvex"));
     QVERIFY(ShowsIcon(program, control, "TabSynced"));
 }
 
