@@ -20,6 +20,7 @@
 #include "ui/cControlTab.h"
 #include "ui/cDeviceActionsTab.h"
 #include "ui_MainWindow.h"
+#include "voyage/VoyageLogTab.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -141,7 +142,14 @@ void MainWindow::CreatePages()
     connect(this, &MainWindow::lockPowerBoxControl, controlTab, &cControlTab::onlockCheckBoxPowerBoxEnable);
     AddPage(TabControl, controlTab, "tabControl");
     controlTab->setEnabled(false);
-    AddPage(TabVoyageData, new QWidget(this), "tabVoyageData");
+    voyageLogTab = new VoyageLogTab(tabModel, this);
+    connect(voyageLogTab, &VoyageLogTab::VoyageSyncComplete, app, &VelmoraApplication::VoyageSyncComplete);
+    connect(voyageLogTab, &VoyageLogTab::getVoyageDataLog, this, &MainWindow::getVoyageDataLog);
+    connect(voyageLogTab, &VoyageLogTab::signalSendLogConfiguration, this,
+        &MainWindow::signalSendLogConfiguration);
+    connect(configurationTab, &ConfigurationTab::signalFixLogInterval, voyageLogTab,
+        &VoyageLogTab::OnFixLogInterval);
+    AddPage(TabVoyageData, voyageLogTab, "tabVoyageData");
     serialTab = new SerialTab(this);
     connect(serialTab, &SerialTab::Save, this, &MainWindow::OnSerialTabSaveLogFile);
     AddPage(TabSerialData, serialTab, "tabSerialData");
@@ -178,7 +186,8 @@ void MainWindow::CreateToolBars()
         QIcon(QStringLiteral(":/velmora/Diagnostics.png")), Qt::ToolButtonTextBesideIcon,
         &MainWindow::OnDiagnosticsModeSelected);
     AddModeButton(tr("Advanced mode"), tr("Enter advanced mode (password required)."),
-        QIcon(QStringLiteral(":/velmora/Lock.png")), Qt::ToolButtonTextBesideIcon, &MainWindow::OnAdvancedModeSelected);
+        QIcon(QStringLiteral(":/velmora/Lock.png")), Qt::ToolButtonTextBesideIcon,
+        &MainWindow::OnAdvancedModeSelected);
     // A compact bar, but never lower than its buttons with the system's font.
     modeToolBar->setFixedHeight(qMax(modeToolBarHeight, modeToolBar->sizeHint().height()));
 }
@@ -425,8 +434,8 @@ void MainWindow::RefreshControls()
     for (QToolButton* button : qAsConst(modeButtons))
         button->defaultAction()->setEnabled(enabled);
     const int current = CurrentTabId();
-    const bool sendablePage = current != TabDiagnostics && current != TabGnssStatus && current != TabVoyageData
-        && current != TabSerialData;
+    const bool sendablePage = current != TabDiagnostics && current != TabGnssStatus
+        && current != TabVoyageData && current != TabSerialData;
     sendButton->defaultAction()->setEnabled(enabled && mode != Mode::Basic && sendablePage);
     emit lockPowerBoxControl(false);
 }
@@ -436,8 +445,8 @@ void MainWindow::OnTabChanged(int index)
     if (index < 0)
         return;
     const QWidget* current = tabs->currentWidget();
-    const bool sendable = (current == Page(TabConfiguration) || current == Page(TabControl))
-        && current->isEnabledTo(tabs);
+    const bool sendable
+        = (current == Page(TabConfiguration) || current == Page(TabControl)) && current->isEnabledTo(tabs);
     sendButton->defaultAction()->setEnabled(sendable && !busy);
     if (switchingMode)
         return;
@@ -472,7 +481,8 @@ void MainWindow::SetPageIcon(int tab, TabIcon icon)
 
 void MainWindow::OnUpdateTabIcon(int tab, int icon)
 {
-    if (tab < TabConfiguration || tab > TabVoyageData || icon < int(TabIcon::None) || icon > int(TabIcon::Synced))
+    if (tab < TabConfiguration || tab > TabVoyageData || icon < int(TabIcon::None)
+        || icon > int(TabIcon::Synced))
         return;
     SetPageIcon(tab, TabIcon(icon));
 }
@@ -585,6 +595,8 @@ void MainWindow::RunDeviceAction(void (MainWindow::*request)())
 void MainWindow::OnJobCompleted(QString name, bool send)
 {
     const bool deviceAction = name == JobName::DeepSleep || name == JobName::ClearHolder;
+    if (name == JobName::VdrConfiguration && send)
+        voyageLogTab->EnableControls(true);
     if (mode == Mode::Basic) {
         if (name == JobName::Basic && send) {
             disconnectTimer->setInterval(disconnectDelayAfterBasicSend);
@@ -615,9 +627,13 @@ void MainWindow::OnConnected()
         linkConnections << connect(serialTab, &SerialTab::Send, transport, &Transport::Send)
                         << connect(transport, &Transport::Sent, serialTab, &SerialTab::OnSent)
                         << connect(transport, &Transport::Received, serialTab, &SerialTab::OnReceived)
+                        << connect(transport, &Transport::Received, voyageLogTab, &VoyageLogTab::OnReceived)
                         << connect(transport, &Transport::MessageToDiagnostics, diagnosticsTab,
                                &DiagnosticsTab::OnSchedulingMessageReceived);
     }
+    linkConnections << connect(
+        this, &MainWindow::VoyageLogRequested, voyageLogTab, &VoyageLogTab::OnLogRequested);
+    voyageLogTab->ClearEntries();
     linkConnections << connect(
         app->GetSerialController(), &SerialController::SaveError, this, &MainWindow::OnSaveError);
     serialTab->OnOpened();
@@ -701,7 +717,8 @@ void MainWindow::StartSerialLog()
     const bool started = serialController->StartLog(name);
     serialTab->SetLogging(started);
     if (!started)
-        QMessageBox::critical(this, tr("Error creating Log File"), serialController->LogErrorString(), QMessageBox::Ok);
+        QMessageBox::critical(
+            this, tr("Error creating Log File"), serialController->LogErrorString(), QMessageBox::Ok);
 }
 
 void MainWindow::OnSendError()
@@ -713,8 +730,8 @@ void MainWindow::OnSendError()
 
 void MainWindow::OnSaveError()
 {
-    QMessageBox::critical(
-        this, tr("Error writing to the Log File"), app->GetSerialController()->LogErrorString(), QMessageBox::Ok);
+    QMessageBox::critical(this, tr("Error writing to the Log File"),
+        app->GetSerialController()->LogErrorString(), QMessageBox::Ok);
 }
 
 void MainWindow::ShowReady()

@@ -8,6 +8,7 @@ class BasicTab;
 class ConfigurationTab;
 class DiagnosticsTab;
 class SerialTab;
+class VoyageLogTab;
 class cControlTab;
 class cDeviceActionsTab;
 class Model;
@@ -64,6 +65,7 @@ public:
     cDeviceActionsTab* GetDeviceActionsTab() const { return deviceActionsTab; }
     DiagnosticsTab* GetDiagnosticsTab() const { return diagnosticsTab; }
     SerialTab* GetSerialTab() const { return serialTab; }
+    VoyageLogTab* GetVoyageLogTab() const { return voyageLogTab; }
 
 signals:
     void Edited(int tab);
@@ -161,6 +163,7 @@ private:
     cDeviceActionsTab* deviceActionsTab;
     DiagnosticsTab* diagnosticsTab;
     SerialTab* serialTab;
+    VoyageLogTab* voyageLogTab;
     QToolButton* sendButton = nullptr;
     QToolBar* modeToolBar = nullptr;
     QList<QToolButton*> modeButtons;
