@@ -20,14 +20,20 @@ constexpr int Runs = 5;
 
 bool arrived(RxReceiver& rx)
 {
-    return rx.waitForExit(15000) && rx.received().size() == ImageSize;
+    if (rx.waitForExit(15000) && rx.received().size() == ImageSize) {
+        return true;
+    }
+    QTextStream(stderr) << "rx received " << rx.received().size() << " bytes\n";
+    return false;
 }
 
-// Milliseconds for one transfer, or -1 when it failed.
+// Milliseconds from the first block until rx has the file, or -1 when the
+// transfer failed.
 qint64 timeOurs(const QString& image)
 {
     RxReceiver rx;
     if (!rx.start() || !rx.waitForCrcRequest(15000)) {
+        QTextStream(stderr) << "rx did not ask for a transfer\n";
         return -1;
     }
     cXmodem1KSend sender(image, cSerialLink::factory(rx.portPath()));
@@ -35,14 +41,18 @@ qint64 timeOurs(const QString& image)
     clock.start();
     sender.startTransfer(3000);
     sender.wait();
+    if (sender.result() != cXmodem1KSend::Complete) {
+        QTextStream(stderr) << "cXmodem1KSend ended with result " << sender.result() << " at "
+                            << sender.progress() << " %\n";
+        return -1;
+    }
+    const bool complete = arrived(rx);
     const qint64 elapsed = clock.elapsed();
-    return sender.result() == cXmodem1KSend::Complete && arrived(rx) ? elapsed : -1;
+    return complete ? elapsed : -1;
 }
 
 qint64 timeSx(const QString& image)
 {
-    // sx waits for rx's request for CRC mode itself; it stays queued in the
-    // terminal until sx opens it.
     RxReceiver rx;
     if (!rx.start()) {
         return -1;
@@ -50,18 +60,26 @@ qint64 timeSx(const QString& image)
     QProcess sx;
     sx.setStandardInputFile(rx.portPath());
     sx.setStandardOutputFile(rx.portPath(), QIODevice::Append);
-    sx.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer clock;
+    sx.setReadChannel(QProcess::StandardError);
     sx.start(QStringLiteral("sx"), { QStringLiteral("-k"), image });
-    if (!sx.waitForStarted(5000)) {
-        return -1;
+    // sx clears the terminal's input before it waits for rx's request for
+    // CRC mode, so it may have to wait for rx to ask again. It reports its
+    // first block as it sends it: the clock starts there, as it starts at
+    // the first block for cXmodem1KSend.
+    QByteArray progress;
+    while (!progress.contains("sent:") && sx.waitForReadyRead(30000)) {
+        progress += sx.readAllStandardError();
     }
+    QElapsedTimer clock;
     clock.start();
-    sx.waitForFinished(120000);
-    const qint64 elapsed = clock.elapsed();
     // sx may miss rx's last answer when rx ends and the terminal goes with
-    // it, and then reports failure; what counts is what rx received.
-    return arrived(rx) ? elapsed : -1;
+    // it, and then waits for it in vain: the clock stops when rx has the
+    // file, for both senders.
+    const bool complete = progress.contains("sent:") && arrived(rx);
+    const qint64 elapsed = clock.elapsed();
+    sx.kill();
+    sx.waitForFinished(5000);
+    return complete ? elapsed : -1;
 }
 
 qint64 median(QList<qint64> values)
