@@ -121,8 +121,10 @@ void SerialTab::ShowSendError()
 
 void SerialTab::OnReceived(QString received)
 {
-    if (IsPaused() || IsBackgroundReply(received))
+    if (IsPaused())
         Hold(received);
+    else if (IsBackgroundReply(received))
+        HoldReply(received);
     else
         Display(received);
 }
@@ -139,9 +141,10 @@ void SerialTab::OnSent(QString sent)
 
 void SerialTab::OnPause()
 {
-    if (IsPaused() || pauseBuffer.isEmpty())
+    if (IsPaused() || (heldReplies.isEmpty() && pauseBuffer.isEmpty()))
         return;
-    Display(pauseBuffer);
+    Display(heldReplies + pauseBuffer);
+    heldReplies.clear();
     pauseBuffer.clear();
 }
 
@@ -189,4 +192,18 @@ void SerialTab::Hold(const QString& text)
 {
     if (pauseBuffer.size() < PauseBufferLimit)
         pauseBuffer += text;
+}
+
+// The device is polled once a second for as long as the link is open: kept
+// with the paused lines, its replies would fill the pause's room within
+// hours and every later pause would lose all it should hold. The oldest
+// replies go first, whole lines at a time.
+void SerialTab::HoldReply(const QString& reply)
+{
+    heldReplies += reply;
+    const int excess = heldReplies.size() - HeldRepliesLimit;
+    if (excess <= 0)
+        return;
+    const int lineEnd = heldReplies.indexOf(QLatin1Char('\n'), excess - 1);
+    heldReplies.remove(0, lineEnd < 0 ? excess : lineEnd + 1);
 }

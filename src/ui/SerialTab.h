@@ -20,6 +20,9 @@ class SerialTab : public QWidget {
 public:
     // What the paused display holds back at most; later lines are lost.
     static constexpr int PauseBufferLimit = 500000;
+    // Of the replies to the program's own queries held while the display
+    // runs, only the newest this many characters are kept.
+    static constexpr int HeldRepliesLimit = 50000;
 
     explicit SerialTab(MainWindow* parent);
     ~SerialTab() override;
@@ -51,6 +54,7 @@ private:
     void Display(const QString& text);
     void ShowBatch();
     void Hold(const QString& text);
+    void HoldReply(const QString& reply);
     bool IsPaused() const;
 
     Ui::SerialTab* ui;
@@ -59,6 +63,9 @@ private:
     // Set for good by a line "+++": the device then takes raw text.
     bool rawMode = false;
     QString pauseBuffer;
+    // Replies to the program's own queries, held back while the display
+    // runs and shown with the next resume.
+    QString heldReplies;
     // Text to be shown when the batch timer runs out.
     QString batch;
     QTimer displayBatch;

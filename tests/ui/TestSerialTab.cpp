@@ -52,6 +52,7 @@ private slots:
     void backgroundRepliesHeldUntilResume();
     void pauseHoldsLinesInOrder();
     void pauseBufferBounded();
+    void longSessionStillPauses();
     void displayTrimmed();
     void sentLines();
     void logButtonFollowsTheMainWindow();
@@ -273,6 +274,22 @@ void TestSerialTab::pauseBufferBounded()
     ClickPause();
     QTRY_COMPARE(displayed().size(), held);
     QVERIFY(!displayed().contains(QLatin1String("lost")));
+}
+
+// Hours of the program's own polling must not use up the room of a pause.
+void TestSerialTab::longSessionStillPauses()
+{
+    const QString reply = QStringLiteral("$PKRX,255,getserno,0,AB12*00\n");
+    const int replies = SerialTab::PauseBufferLimit / reply.size() + 1;
+    for (int i = 0; i < replies; ++i)
+        tab->OnReceived(i == 0 ? QStringLiteral("$PKRX,255,getserno,0,OLDEST*00\n") : reply);
+    ClickPause();
+    tab->OnReceived(QStringLiteral("paused\n"));
+    ClickPause();
+    QTRY_VERIFY(displayed().endsWith(reply + QStringLiteral("paused\n")));
+    QVERIFY(displayed().size() <= SerialTab::HeldRepliesLimit + 7);
+    QVERIFY(displayed().startsWith(QLatin1String("$PKRX,255,getserno")));
+    QVERIFY(!displayed().contains(QLatin1String("OLDEST")));
 }
 
 void TestSerialTab::displayTrimmed()
