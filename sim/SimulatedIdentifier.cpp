@@ -226,6 +226,8 @@ void SimulatedIdentifier::onBootLoaderFinished(bool complete, const QByteArray& 
 {
     const QString version = imageVersion(image);
     const QString family = m_state.firmwareVersion.left(6);
+    if (complete)
+        emit imageReceived(image);
     if (complete && !version.isEmpty() && version.startsWith(family)) {
         m_state.firmwareVersion = version;
         m_transcript.event(QStringLiteral("new firmware %1 written (%2 bytes)").arg(version).arg(image.size()));

@@ -60,6 +60,8 @@ public:
 signals:
     void modeChanged(SimulatedIdentifier::Mode mode);
     void firmwareUpdated(const QString& version);
+    // Every complete transfer, with the bytes received, padding included.
+    void imageReceived(const QByteArray& image);
     void settingsStored();
     void transcriptEntry(const QString& entry);
 
