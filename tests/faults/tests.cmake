@@ -1,0 +1,4 @@
+# The fault matrix: the program (and the updater) against a misbehaving
+# simulated Identifier, one fault per case.
+velmora_add_test(test_faults_readwrite SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFaultsReadWrite.cpp
+    LIBS identifier_sim TIMEOUT 120)
