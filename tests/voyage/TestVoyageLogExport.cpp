@@ -1,11 +1,9 @@
 #include "ExternalReaders.h"
+#include "FileSizeLimit.h"
 #include "VoyageTestSupport.h"
 #include "voyage/VoyageLogExport.h"
 
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -41,31 +39,6 @@ QByteArray readAll(const QString& fileName)
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
-
-// Lowers the process's file size limit for one scope, so that the next
-// write beyond it fails as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved {};
-    void (*previousHandler)(int) = SIG_DFL;
-};
 
 const char* const expectedCsv
     = "Date,Time,Latitude,Longitude,SOG,COG,Bat. volts,Off bracket,SOS,Geofence,Power "
