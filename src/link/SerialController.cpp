@@ -80,7 +80,7 @@ bool SerialController::OpenPort(const QString& portName, BaudType baud)
         port->clearError();
     }
     m_port = port;
-    m_lineBuffer.clear();
+    m_assembler.clear();
     connect(m_port, &QSerialPort::readyRead, this, &SerialController::OnReceived);
     connect(m_port, &QSerialPort::errorOccurred, this, &SerialController::OnPortError);
     emit Opened();
@@ -99,7 +99,7 @@ bool SerialController::OpenFile(const QString& fileName)
         return false;
     }
     m_replayFile = file;
-    m_lineBuffer.clear();
+    m_assembler.clear();
     m_replayTimer = new QTimer(this);
     m_replayTimer->setInterval(ReplayInterval);
     connect(m_replayTimer, &QTimer::timeout, this, &SerialController::OnReceived);
@@ -231,25 +231,20 @@ void SerialController::ReadReplay()
 
 void SerialController::ProcessPiece(const QString& piece)
 {
-    if (piece.startsWith(QLatin1Char('#'))) {
-        return;
+    const LineAssembler::Result result = m_assembler.take(piece, m_replayFile != nullptr);
+    switch (result.kind) {
+    case LineAssembler::Kind::Sent:
+        emit Sent(result.text);
+        break;
+    case LineAssembler::Kind::Prompt:
+        emit Received(result.text);
+        break;
+    case LineAssembler::Kind::Line:
+        DeliverLine(result.text);
+        break;
+    case LineAssembler::Kind::Nothing:
+        break;
     }
-    if (m_replayFile && piece.startsWith(QLatin1Char('>'))) {
-        emit Sent(piece);
-        return;
-    }
-    if (piece.endsWith(QLatin1Char('>')) && piece.size() < 3) {
-        emit Received(piece);
-        return;
-    }
-    if (!piece.endsWith(QLatin1Char('\n'))) {
-        m_lineBuffer += piece;
-        return;
-    }
-    QString line = m_lineBuffer + piece;
-    m_lineBuffer.clear();
-    line.remove(QLatin1Char('\r'));
-    DeliverLine(line);
 }
 
 void SerialController::DeliverLine(const QString& line)

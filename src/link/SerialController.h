@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BaudType.h"
+#include "link/LineAssembler.h"
 
 #include <QObject>
 #include <QPair>
@@ -80,7 +81,7 @@ private:
     QFile* m_replayFile = nullptr;
     QFile* m_logFile = nullptr;
     QTimer* m_replayTimer = nullptr;
-    QString m_lineBuffer;
+    LineAssembler m_assembler;
     QString m_errorString;
     QString m_logError;
     bool m_readScheduled = false;

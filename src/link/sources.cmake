@@ -2,6 +2,7 @@ list(APPEND CORE_SOURCES
     link/Job.cpp
     link/JobItem.cpp
     link/JobTable.cpp
+    link/LineAssembler.cpp
     link/LogFile.cpp
     link/PortWatcher.cpp
     link/SerialController.cpp

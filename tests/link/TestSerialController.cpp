@@ -75,6 +75,12 @@ private slots:
                                          << QStringList { "$C*00\n" };
         QTest::newRow("long line in pieces")
             << QByteArrayList { QByteArray(600, 'a') + "\n" } << QStringList { QString(600, 'a') + "\n" };
+        // Written a pseudo-terminal buffer at a time.
+        QByteArrayList endless;
+        for (int written = 0; written <= LineAssembler::MaxLineLength; written += 4000) {
+            endless << QByteArray(4000, 'a');
+        }
+        QTest::newRow("endless line dropped") << (endless << "\n$D*00\r\n") << QStringList { "$D*00\n" };
     }
 
     void assemblesLines()
