@@ -2,6 +2,7 @@ list(APPEND CORE_SOURCES
     protocol/AISSentence.cpp
     protocol/NmeaSentence.cpp
     protocol/NmeaShellCommand.cpp
+    protocol/TypedLine.cpp
 )
 list(APPEND CORE_SOURCES
     protocol/cSecurityDomainManager.cpp

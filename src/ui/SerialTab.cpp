@@ -1,7 +1,6 @@
 #include "ui/SerialTab.h"
 
 #include "app/VelmoraApplication.h"
-#include "protocol/NmeaSentence.h"
 #include "ui/BoundedTextView.h"
 #include "ui/MainWindow.h"
 #include "ui_SerialTab.h"
@@ -12,7 +11,6 @@ const int consoleFontPixels = 12;
 // Lines are shown in batches: one layout and scroll of the view per batch
 // instead of per line, soon enough to look immediate.
 const int displayBatchInterval = 50;
-const QString rawModeLine = QStringLiteral("+++");
 const QString sentPrefix = QStringLiteral("OUT > ");
 
 // Replies to the program's own background queries, which would flood the
@@ -21,16 +19,6 @@ bool IsBackgroundReply(const QString& line)
 {
     return line.contains(QLatin1String("255,appver")) || line.contains(QLatin1String("255,getserno"))
         || line.contains(QLatin1String("PKRX,SAC"));
-}
-
-// A sentence typed without its checksum gets one. One typed with a wrong
-// checksum stays invalid, since the added checksum follows the wrong one.
-bool CompleteSentence(QString& text)
-{
-    if (NmeaSentence(text).isValid())
-        return true;
-    text += QLatin1Char('*') + NmeaSentence::checksum(text);
-    return NmeaSentence(text).isValid();
 }
 
 } // namespace
@@ -100,13 +88,12 @@ void SerialTab::OnSend()
         RefreshButtons();
         return;
     }
-    if (text == rawModeLine)
-        rawMode = true;
-    if (!rawMode && !CompleteSentence(text)) {
+    QString line;
+    if (!typedLine.complete(text, line)) {
         ShowSendError();
         return;
     }
-    emit Send(text + QStringLiteral("\r\n"));
+    emit Send(line);
     ui->lineSend->clear();
     RefreshButtons();
 }

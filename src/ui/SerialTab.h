@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/TypedLine.h"
+
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -60,8 +62,7 @@ private:
     Ui::SerialTab* ui;
     bool connected = false;
     bool showTransmit;
-    // Set for good by a line "+++": the device then takes raw text.
-    bool rawMode = false;
+    TypedLine typedLine;
     QString pauseBuffer;
     // Replies to the program's own queries, held back while the display
     // runs and shown with the next resume.

@@ -1,0 +1,34 @@
+#include "protocol/TypedLine.h"
+
+#include "protocol/NmeaSentence.h"
+
+namespace {
+
+const QString rawModeLine = QStringLiteral("+++");
+
+// A sentence typed with a wrong checksum stays invalid, since the added
+// checksum follows the wrong one.
+bool completeSentence(QString& text)
+{
+    if (NmeaSentence(text).isValid()) {
+        return true;
+    }
+    text += QLatin1Char('*') + NmeaSentence::checksum(text);
+    return NmeaSentence(text).isValid();
+}
+
+} // namespace
+
+bool TypedLine::complete(const QString& typed, QString& out)
+{
+    out.clear();
+    if (typed == rawModeLine) {
+        m_raw = true;
+    }
+    QString text = typed;
+    if (!m_raw && !completeSentence(text)) {
+        return false;
+    }
+    out = text + QStringLiteral("\r\n");
+    return true;
+}
