@@ -23,6 +23,32 @@ int hexDigit(QChar c)
     return -1;
 }
 
+bool isChecksumDigit(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
+// Where the frame begins: the first start character with a "*" and two
+// upper-case hex digits somewhere after it, at least one character later;
+// -1 when there is none. One pass each way, so that a long line of noise
+// costs no more than its length.
+int frameStart(const QString& line)
+{
+    int star = line.size() - 3;
+    while (star >= 0
+        && !(line.at(star) == QLatin1Char('*') && isChecksumDigit(line.at(star + 1))
+            && isChecksumDigit(line.at(star + 2)))) {
+        --star;
+    }
+    for (int start = 0; start + 2 <= star; ++start) {
+        if (line.at(start) == QLatin1Char('$') || line.at(start) == QLatin1Char('!')) {
+            return start;
+        }
+    }
+    return -1;
+}
+
 QString hexByte(int value)
 {
     return QString::number(value & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0'));
@@ -37,20 +63,18 @@ NmeaSentence::NmeaSentence(const QString& line)
 
 bool NmeaSentence::parse(const QString& line)
 {
-    // Greedy, so the frame runs to the last checksum on the line; anything
-    // before the start character is noise from the link and is dropped.
-    static const QRegularExpression frameExpression(
-        QStringLiteral("[!$].+\\*[0-9A-F]{2}"), QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression separators(QStringLiteral("[*,]"));
 
     m_valid = line.size() <= MaxLength;
     m_talker.clear();
     m_identifier.clear();
 
+    // Anything before the start character is noise from the link and is
+    // dropped.
     QString text = line;
-    const QRegularExpressionMatch match = frameExpression.match(line);
-    if (match.hasMatch()) {
-        text = line.mid(match.capturedStart());
+    const int start = frameStart(line);
+    if (start >= 0) {
+        text = line.mid(start);
     } else {
         m_valid = false;
     }

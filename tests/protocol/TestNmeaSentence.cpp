@@ -1,3 +1,4 @@
+#include "link/LineAssembler.h"
 #include "protocol/NmeaSentence.h"
 
 #include <QtTest>
@@ -148,6 +149,21 @@ private slots:
                                     << "" << QStringList {};
         QTest::newRow("only a start character") << "$" << false << ""
                                                 << "" << QStringList {};
+        QTest::newRow("nothing between start and checksum") << "$*00" << false << ""
+                                                            << "" << QStringList { "$" };
+        QTest::newRow("start character after the checksum") << "A*00$B" << false << ""
+                                                            << "" << QStringList { "A" };
+    }
+
+    // The longest line of noise the serial controller passes on costs time in
+    // proportion to its length, not to its square (which took seconds).
+    void parsesLongNoiseQuickly()
+    {
+        const QString noise = QStringLiteral("$*").repeated(LineAssembler::MaxLineLength / 2);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!NmeaSentence(noise).isValid());
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
     }
 
     void parse()
