@@ -130,12 +130,20 @@ def capture_lines():
     return lines
 
 
-def write(harness, items):
+def write(harness, items, prefix="seed-"):
     folder = os.path.join(CORPUS, harness)
     os.makedirs(folder, exist_ok=True)
     for number, data in enumerate(items):
-        with open(os.path.join(folder, "seed-%03d" % number), "wb") as f:
+        with open(os.path.join(folder, "%s%03d" % (prefix, number)), "wb") as f:
             f.write(data)
+
+
+def write_findings():
+    """The inputs of the defects fuzzing found, kept so that they stay mended."""
+    write("FuzzNmeaSentence", [b"$*" * 2048], "finding-long-noise-")
+    endless = bytes([0]) + (bytes([255]) + b"a" * 255) * 260
+    tail = b"\n" + frame("$GPTXT,01,01,02,OK").encode("latin-1")
+    write("FuzzLineAssembler", [endless + bytes([len(tail)]) + tail], "finding-endless-line-")
 
 
 def codec_seeds(replies):
@@ -195,6 +203,7 @@ def main():
     typed += [t.rsplit("*", 1)[0] for t in typed[:5]]
     typed += ["$UPAIQ,SSD", "$PKRX,SAC,Q,,80,", "+++\nsetled 1\nhello", "$PKRX,0,2,0x8E51D3A6,1,getposti,0*00"]
     write("FuzzTypedLine", [t.encode("latin-1") for t in typed])
+    write_findings()
     write("FuzzAutoconfigAnswer", [l.replace(b"\n", b"\r\n") for l in shell_replies[:20]]
           + [b"ADC = 1234\r\n" + shell_replies[0].replace(b"\n", b"\r\n")])
 
