@@ -2,3 +2,5 @@
 # simulated Identifier, one fault per case.
 velmora_add_test(test_faults_readwrite SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFaultsReadWrite.cpp
     LIBS identifier_sim TIMEOUT 120)
+velmora_add_test(test_faults_voyage SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFaultsVoyage.cpp
+    LIBS identifier_sim TIMEOUT 120)
