@@ -1,5 +1,4 @@
-#include "Flashwell.h"
-#include "SimulatedIdentifier.h"
+#include "FlashwellSession.h"
 #include "cBusyFilter.h"
 
 #include <QClipboard>
@@ -10,41 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-const QString NewVersion = QStringLiteral("050200.03.00.00");
-
-cUpdateTiming quickTiming()
-{
-    cUpdateTiming timing;
-    timing.configure = 10;
-    timing.settle = 50;
-    timing.listen = 1500;
-    timing.byteGap = 300;
-    timing.restart = 50;
-    timing.autoconfigPause = 100;
-    timing.commandAnswer = 1000;
-    return timing;
-}
-
-SimConfig quickDevice()
-{
-    SimConfig config;
-    config.replyDelayMs = 5;
-    config.resetSilenceMs = 50;
-    config.bootCIntervalMs = 150;
-    config.bootWindowMs = 1500;
-    return config;
-}
-
-// The log's messages without their time stamps.
-QStringList messages(const QString& logText)
-{
-    QStringList result;
-    for (const QString& line : logText.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        result << line.section(QStringLiteral(" : "), 1);
-    }
-    return result;
-}
 
 // Measures the longest time the GUI thread's event loop went without
 // serving a timer, to show that no wait runs on it.
@@ -63,25 +27,6 @@ private:
     QElapsedTimer clock;
 };
 
-// A simulated Identifier and a wizard started on its port.
-struct Session {
-    Session(const SimConfig& config, const QString& image, const cUpdateTiming& timing,
-        BaudType code = BaudType::Baud115200)
-        : device(config)
-    {
-        QString error;
-        started = device.start(&error);
-        if (started) {
-            wizard = std::make_unique<Flashwell>(cUpdateRequest { image, device.portPath(), code }, timing);
-            wizard->show();
-        }
-    }
-
-    SimulatedIdentifier device;
-    std::unique_ptr<Flashwell> wizard;
-    bool started = false;
-};
-
 } // namespace
 
 class TestFlashwell : public QObject {
@@ -90,16 +35,7 @@ class TestFlashwell : public QObject {
 private:
     QTemporaryDir dir;
 
-    QString writeImage(const QString& name, int blocks)
-    {
-        QByteArray image = "FIRMWARE " + NewVersion.toLatin1() + '\n';
-        while (image.size() < blocks * 1024 - 100) {
-            image += QByteArray::number(image.size(), 16);
-        }
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(image) == image.size() ? path : QString();
-    }
+    QString writeImage(const QString& name, int blocks) { return ::writeImage(dir.filePath(name), blocks); }
 
     static QPushButton* button(const Flashwell& wizard, const char* name)
     {
