@@ -137,7 +137,7 @@ void StateMachine::OnConnectionTestComplete()
         m_imageVersion = image.version;
         m_imagePath = image.path;
         if (m_deviceVersion < m_imageVersion) {
-            emit usePortForSwUpdate(true);
+            HandPortToUpdater(true);
             return;
         }
     }
@@ -398,7 +398,11 @@ void StateMachine::on_gnssMessageControl(bool on)
 void StateMachine::Idle()
 {
     emit UpdateUiControls(false);
-    m_pollTimer.start();
+    // While the updater holds the port, a poll would time out and start a
+    // connection test that reopens the port under the updater's feet.
+    if (!m_portHandedOver) {
+        m_pollTimer.start();
+    }
 }
 
 void StateMachine::AllJobsComplete()
@@ -482,6 +486,7 @@ void StateMachine::Disconnecting(bool)
 void StateMachine::on_PortForSwUpdateResponse(bool result)
 {
     if (!result) {
+        m_portHandedOver = false;
         return;
     }
     StartUpdater();
@@ -496,11 +501,20 @@ void StateMachine::StartUpdater()
         emit updaterRunning(true);
         return;
     }
-    emit usePortForSwUpdate(false);
+    HandPortToUpdater(false);
 }
 
 void StateMachine::OnUpdaterFinished()
 {
     emit updaterRunning(false);
-    emit usePortForSwUpdate(false);
+    HandPortToUpdater(false);
+}
+
+void StateMachine::HandPortToUpdater(bool handOver)
+{
+    m_portHandedOver = handOver;
+    if (handOver) {
+        m_pollTimer.stop();
+    }
+    emit usePortForSwUpdate(handOver);
 }

@@ -132,6 +132,7 @@ private:
     void OnPollComplete();
     void OnSettingJobComplete(const QString& name, bool send);
     void AppendConfigurationLog();
+    void HandPortToUpdater(bool handOver);
     void StartUpdater();
     void Idle();
 
@@ -151,6 +152,7 @@ private:
     bool m_connected = false;
     bool m_idle = true;
     bool m_voyageRetrieval = false;
+    bool m_portHandedOver = false;
     int m_deviceType = 0;
     int m_baudType = 0;
     int m_pollCount = 0;

@@ -1,7 +1,10 @@
 // Stands in for the updater: writes its arguments, one a line, to the file
-// named by RECORD_ARGUMENTS_TO and ends.
+// named by RECORD_ARGUMENTS_TO and ends, after RECORD_ARGUMENTS_STAY_MS
+// milliseconds when that is set (an update takes a while).
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 int main(int argc, char* argv[])
 {
@@ -17,5 +20,8 @@ int main(int argc, char* argv[])
         std::fprintf(file, "%s\n", argv[i]);
     }
     std::fclose(file);
+    if (const char* stay = std::getenv("RECORD_ARGUMENTS_STAY_MS")) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(stay)));
+    }
     return 0;
 }

@@ -131,12 +131,19 @@ private slots:
         const QString record = bench.folder.filePath(QStringLiteral("arguments.txt"));
         bench.machine->Updater()->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
         qputenv("RECORD_ARGUMENTS_TO", record.toUtf8());
-        QSignalSpy release(bench.machine.get(), &StateMachine::usePortForSwUpdate);
+        // Long enough for several poll ticks while the updater holds the port.
+        qputenv("RECORD_ARGUMENTS_STAY_MS", "3000");
+        QStringList events;
+        connect(bench.machine.get(), &StateMachine::updaterRunning,
+            [&events](bool running) { events << (running ? QStringLiteral("started") : QStringLiteral("ended")); });
+        connect(bench.machine.get(), &StateMachine::QueueJob, [&events](const QString& job) { events << job; });
         QSignalSpy tests(bench.transport.get(), &Transport::testConnection);
         QVERIFY(bench.transport->ConnectAtBaud(true));
-        QTRY_VERIFY_WITH_TIMEOUT(release.count() >= 2, 10000);
-        QCOMPARE(release.at(0).at(0).toBool(), true);
-        QCOMPARE(release.at(1).at(0).toBool(), false);
+        QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ended")), 15000);
+        // No device work while the updater runs.
+        const int started = events.indexOf(QStringLiteral("started"));
+        QVERIFY2(started >= 0 && events.at(started + 1) == QStringLiteral("ended"),
+            qPrintable(events.join(QStringLiteral(", "))));
         QFile file(record);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList arguments = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
@@ -144,6 +151,7 @@ private slots:
         // The port is taken back and tested again.
         QTRY_VERIFY_WITH_TIMEOUT(tests.count() >= 2, 5000);
         qunsetenv("RECORD_ARGUMENTS_TO");
+        qunsetenv("RECORD_ARGUMENTS_STAY_MS");
     }
 
     void equalVersionStartsNoUpdater()
