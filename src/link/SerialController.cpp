@@ -179,6 +179,7 @@ void SerialController::OnPortError(QSerialPort::SerialPortError error)
     if (lost && m_port) {
         m_errorString = m_port->errorString();
         ClosePort(false);
+        emit Lost(m_errorString);
     } else if (error == QSerialPort::WriteError && m_port) {
         emit WriteFailed(m_port->errorString());
     }
@@ -250,8 +251,8 @@ void SerialController::ProcessPiece(const QString& piece)
 void SerialController::DeliverLine(const QString& line)
 {
     // Identification replies carry the serial number; keep them out of files.
-    const bool identifying = line.contains(QLatin1String("255,appver"))
-        || line.contains(QLatin1String("255,getserno"));
+    const bool identifying
+        = line.contains(QLatin1String("255,appver")) || line.contains(QLatin1String("255,getserno"));
     if (!identifying && m_logFile) {
         WriteLogText(line);
     }

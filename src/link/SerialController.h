@@ -57,6 +57,8 @@ signals:
     void Sent(const QString& sent);
     void Received(const QString& received);
     void Closed();
+    // The port went away from below (device unplugged); it is closed.
+    void Lost(const QString& error);
 
 public slots:
     void OnSend(const QString& text);

@@ -12,6 +12,9 @@ SerialTransport::SerialTransport(
     connect(m_controller, &SerialController::Received, this, &Transport::SerialReceived);
     connect(m_controller, &SerialController::Closed, this, &SerialTransport::SerialClosed);
     connect(m_controller, &SerialController::WriteFailed, this, &SerialTransport::OnWriteFailed);
+    // Without a job in flight nothing else would notice: the link must end so
+    // that the port watcher finds the device again, under whatever name.
+    connect(m_controller, &SerialController::Lost, this, &SerialTransport::ReportConnectError);
 }
 
 bool SerialTransport::ConnectAtBaud(bool first)

@@ -9,6 +9,7 @@
 #include "ui/ProgramDriver.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <functional>
@@ -21,6 +22,10 @@ public:
         , config(config)
     {
     }
+
+    // The boxes have no parent: they must not outlive the test's
+    // application object.
+    ~FaultRig() { VelmoraApplication::Instance()->GetConnectionManager()->OnClearDisplayError(); }
 
     // Starts the device and the window, and points the program at the link.
     bool Start()
@@ -90,6 +95,19 @@ public:
         }
         return texts;
     }
+
+    // Replaces a field's text by typing, as the user does, so that the
+    // page notices the edit.
+    static void Type(QWidget* page, const char* field, const QString& text)
+    {
+        auto* edit = UiTest::Child<QLineEdit>(page, field);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
+    // The box that says the device is gone and the program waits for it.
+    static bool ShowsDeviceLost() { return Shows(QStringLiteral("Error connecting to the Identifier.")); }
 
     static bool Shows(const QString& text) { return Boxes().join(QLatin1Char('\n')).contains(text); }
 

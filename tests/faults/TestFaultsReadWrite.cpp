@@ -63,12 +63,13 @@ void TestFaultsReadWrite::unpluggedDuringRead()
     BasicTab* basic = program.Window()->GetBasicTab();
     // The program lets go of the vanished port and waits for the device.
     QTRY_COMPARE_WITH_TIMEOUT(Status(program), ready, 5000);
-    QTRY_VERIFY(!basic->isEnabled());
+    QTRY_VERIFY(program.ShowsDeviceLost());
     QVERIFY(
         QStringList({ QString(), QStringLiteral("SEA SPRITE") }).contains(Field(basic, "lineVesselName")));
 
     QVERIFY(program.PlugInAgain());
     QVERIFY(program.WaitIdle());
+    QVERIFY(program.Boxes().isEmpty());
     QCOMPARE(Field(basic, "lineVesselName"), QStringLiteral("SEA SPRITE"));
     QCOMPARE(program.Current().state().settings.toJson(), before);
 }
@@ -82,11 +83,12 @@ void TestFaultsReadWrite::unpluggedDuringWriteRun()
     QVERIFY(program.WaitIdle());
     ConfigurationTab* configuration = program.Window()->GetConfigurationTab();
     auto* name = UiTest::Child<QLineEdit>(configuration, "lineVesselName");
-    name->setText(QStringLiteral("NORTHERN LIGHT"));
+    FaultRig::Type(configuration, "lineVesselName", QStringLiteral("NORTHERN LIGHT"));
     QJsonObject before = program.device.state().settings.toJson();
     program.OnReceived(QStringLiteral("SSD,"), [&program] { program.Unplug(); });
     program.Find<QToolButton>("sendButton")->click();
     QTRY_COMPARE_WITH_TIMEOUT(Status(program), ready, 5000);
+    QTRY_VERIFY(program.ShowsDeviceLost());
     // Nothing claims the write went through; the typed text waits in its field.
     QCOMPARE(name->text(), QStringLiteral("NORTHERN LIGHT"));
     QJsonObject kept = program.device.state().settings.toJson();
@@ -97,8 +99,9 @@ void TestFaultsReadWrite::unpluggedDuringWriteRun()
 
     // Back in step: the window shows what the device holds.
     QVERIFY(program.PlugInAgain());
-    QVERIFY(program.WaitIdle());
-    QCOMPARE(name->text(), program.Current().state().settings.value(QStringLiteral("vesselName")));
+    QTRY_VERIFY_WITH_TIMEOUT(program.Boxes().isEmpty(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        name->text(), program.Current().state().settings.value(QStringLiteral("vesselName")), 10000);
 }
 
 void TestFaultsReadWrite::badReplyDuringRead_data()

@@ -24,6 +24,7 @@ private slots:
 private:
     static SimConfig Device();
     static bool OpenVoyagePage(FaultRig& program);
+    static bool WaitForGetLog(const FaultRig& program);
     static bool GetLog(FaultRig& program);
     static int Rows(const FaultRig& program);
 
@@ -54,9 +55,14 @@ bool TestFaultsVoyage::OpenVoyagePage(FaultRig& program)
     if (!program.Start() || !program.WaitIdle())
         return false;
     program.ClickMode(QStringLiteral("Diagnostic mode"));
+    program.Tabs()->setCurrentWidget(program.Window()->GetVoyageLogTab());
+    return WaitForGetLog(program);
+}
+
+// The log settings have been read: the page and its buttons can be used.
+bool TestFaultsVoyage::WaitForGetLog(const FaultRig& program)
+{
     VoyageLogTab* page = program.Window()->GetVoyageLogTab();
-    program.Tabs()->setCurrentWidget(page);
-    // The log settings have been read: the page and its buttons can be used.
     return QTest::qWaitFor(
         [page] { return UiTest::Child<QPushButton>(page, "pushButtonGetLog")->isEnabled(); }, 15000);
 }
@@ -91,10 +97,11 @@ void TestFaultsVoyage::unpluggedDuringDownload()
     QVERIFY(GetLog(program));
     QVERIFY2(Rows(program) > 0 && Rows(program) < LogSize, qPrintable(QString::number(Rows(program))));
     QTRY_COMPARE(program.Window()->statusBar()->currentMessage(), QStringLiteral("Ready"));
+    QVERIFY(program.ShowsDeviceLost());
     QCOMPARE(program.device.state().voyageLog.size(), LogSize);
 
     QVERIFY(program.PlugInAgain());
-    QVERIFY(program.WaitIdle());
+    QVERIFY(WaitForGetLog(program));
     QVERIFY(GetLog(program));
     QCOMPARE(Rows(program), LogSize);
     QCOMPARE(program.Current().state().voyageLog.size(), LogSize);

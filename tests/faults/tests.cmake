@@ -6,3 +6,5 @@ velmora_add_test(test_faults_voyage SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFaults
     LIBS identifier_sim TIMEOUT 120)
 velmora_add_test(test_faults_firmware SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFaultsFirmware.cpp
     LIBS flashwell_widgets identifier_sim TIMEOUT 120)
+velmora_add_test(test_faults_portandfiles SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFaultsPortAndFiles.cpp
+    LIBS identifier_sim TIMEOUT 120)

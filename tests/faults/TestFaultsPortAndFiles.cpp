@@ -1,0 +1,112 @@
+#include "FaultRig.h"
+
+#include "control/StateMachine.h"
+#include "ui/ConfigurationTab.h"
+
+#include <QLineEdit>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+// The port and the program's own files: a port that goes away and comes
+// back under another name is found again, and a configuration log that
+// cannot be written is reported without losing the write to the device.
+class TestFaultsPortAndFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void portComesBackUnderAnotherName();
+    void configurationLogWithoutWriteAccess();
+
+private:
+    static SimConfig Device();
+    static QString Status(const FaultRig& program);
+    static void SendVesselName(FaultRig& program, const QString& name);
+};
+
+SimConfig TestFaultsPortAndFiles::Device()
+{
+    SimConfig config;
+    config.replyDelayMs = 5;
+    config.settings.insert(QStringLiteral("mmsi"), QStringLiteral("235123456"));
+    config.settings.insert(QStringLiteral("vesselName"), QStringLiteral("SEA SPRITE"));
+    return config;
+}
+
+QString TestFaultsPortAndFiles::Status(const FaultRig& program)
+{
+    return program.Window()->statusBar()->currentMessage();
+}
+
+void TestFaultsPortAndFiles::SendVesselName(FaultRig& program, const QString& name)
+{
+    FaultRig::Type(program.Window()->GetConfigurationTab(), "lineVesselName", name);
+    program.Find<QToolButton>("sendButton")->click();
+}
+
+// The device's terminal is a new one with a new name each time it is
+// plugged in; the program is told a stable name for it (as a udev rule or
+// --port with a by-id link gives), which now leads to the new terminal.
+void TestFaultsPortAndFiles::portComesBackUnderAnotherName()
+{
+    FaultRig program(Device());
+    QVERIFY(program.Start());
+    QVERIFY(program.WaitIdle());
+    const QString firstTerminal = program.device.portPath();
+
+    program.Unplug();
+    QTRY_COMPARE_WITH_TIMEOUT(Status(program), QStringLiteral("Ready"), 5000);
+    QTRY_VERIFY(program.ShowsDeviceLost());
+    // Something else takes the freed terminal first, as the old node of a
+    // USB device that is still held open does.
+    const int squatter = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(squatter >= 0);
+    QVERIFY(program.PlugInAgain());
+    close(squatter);
+    QVERIFY(program.Current().portPath() != firstTerminal);
+    QVERIFY(program.WaitIdle());
+    QVERIFY(program.Boxes().isEmpty());
+    QVERIFY2(Status(program).contains(program.LinkPath()), qPrintable(Status(program)));
+    QCOMPARE(UiTest::Child<QLineEdit>(program.Window()->GetBasicTab(), "lineVesselName")->text(),
+        QStringLiteral("SEA SPRITE"));
+}
+
+// Running as root, taking the write permission away denies nothing; a
+// regular file where the log's folder should be denies everyone.
+void TestFaultsPortAndFiles::configurationLogWithoutWriteAccess()
+{
+    const QString log = StateMachine::DefaultConfigurationLogPath();
+    const QString folder = QFileInfo(log).absolutePath();
+    QVERIFY(QDir(folder).removeRecursively());
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    FaultRig program(Device());
+    QVERIFY(program.Start());
+    QVERIFY(program.WaitIdle());
+    program.LogIn(QStringLiteral("harbour"));
+    QVERIFY(program.WaitIdle());
+    SendVesselName(program, QStringLiteral("NORTHERN LIGHT"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        program.Shows(
+            QStringLiteral("The configuration was written, but the configuration log could not be updated.")),
+        10000);
+    QCOMPARE(program.device.state().settings.value(QStringLiteral("vesselName")),
+        QStringLiteral("NORTHERN LIGHT"));
+
+    // With its folder back, the next write is logged.
+    QVERIFY(QFile::remove(folder));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(program.WaitIdle());
+    SendVesselName(program, QStringLiteral("EVENING STAR"));
+    QVERIFY(program.WaitIdle());
+    QTRY_VERIFY(QFile::exists(log));
+    QFile written(log);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("EVENING STAR"));
+}
+
+VELMORA_UI_TEST_MAIN(TestFaultsPortAndFiles)
+#include "TestFaultsPortAndFiles.moc"
