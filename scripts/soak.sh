@@ -105,7 +105,8 @@ NR == 1 { next }
     if (n == 1) { fds_first = $5 }
     fds_last = $5
     if ($5 > fds_max) { fds_max = $5 }
-    if ($1 >= warmup) {
+    # Memory compared at the same point of each cycle: the idle phase.
+    if ($1 >= warmup && $2 == "idle") {
         if (!after) { rss_warm = $3; rss_min = $3; rss_max = $3; after = 1 }
         if ($3 < rss_min) { rss_min = $3 }
         if ($3 > rss_max) { rss_max = $3 }
@@ -116,7 +117,7 @@ NR == 1 { next }
 }
 END {
     printf "samples: %d over %d s\n", n, $1
-    printf "resident memory after %d s warm-up: %.1f MB at its start, %.1f MB at the end, %.1f to %.1f MB, growth %.2f MB\n",
+    printf "resident memory while idle, after %d s warm-up: %.1f MB at its start, %.1f MB at the end, %.1f to %.1f MB, growth %.2f MB\n",
         warmup, rss_warm / 1024, rss_last / 1024, rss_min / 1024, rss_max / 1024, (rss_last - rss_warm) / 1024
     for (p in cpu_n) {
         printf "CPU in phase %-8s mean %5.1f %%, peak %5.1f %% (%d samples)\n", p, cpu_sum[p] / cpu_n[p], cpu_peak[p], cpu_n[p]
