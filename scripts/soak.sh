@@ -12,6 +12,7 @@ MINUTES="${1:-30}"
 BUILD="${2:-build}"
 OUT="${3:-$BUILD/soak-$(date -u +%Y%m%dT%H%M%S)}"
 SOURCE="$(cd "$(dirname "$0")/.." && pwd)"
+. "$SOURCE/scripts/sim-port.sh"
 INTERVAL=5
 # Memory is compared from the end of the warm-up on: a sixth of the run, at most 5 min.
 WARMUP=$((MINUTES * 10 < 300 ? MINUTES * 10 : 300))
@@ -53,16 +54,7 @@ EOF
 
 "$SIM_BIN" --config "$RUN/device.json" --state "$RUN/state.json" > "$RUN/port" 2> "$OUT/sim.log" &
 SIM=$!
-tries=0
-while [ ! -s "$RUN/port" ]; do
-    if ! kill -0 "$SIM" 2>/dev/null || [ "$tries" -ge 50 ]; then
-        echo "soak: the simulated Identifier did not start" >&2
-        exit 1
-    fi
-    tries=$((tries + 1))
-    sleep 0.1
-done
-PORT="$(head -n 1 "$RUN/port")"
+PORT="$(sim_port soak "$SIM" "$RUN/port")"
 
 # Settings and data in the run folder, never the user's own.
 export XDG_CONFIG_HOME="$RUN/config" XDG_DATA_HOME="$RUN/data"
