@@ -51,9 +51,13 @@ private slots:
         QVERIFY(rx.waitForCrcRequest(15000));
 
         cXmodem1KSend sender(writeImage(image), cSerialLink::factory(rx.portPath()));
-        sender.startTransfer(3000);
-        QVERIFY(sender.wait(60000));
-        QCOMPARE(sender.result(), int(cXmodem1KSend::Complete));
+        // rx is another process: on a loaded machine it can miss the device's
+        // 3 s, and a late answer to a block sent again would be read as the
+        // answer to the next one. This test is about the bytes, not timing.
+        sender.startTransfer(10000);
+        QVERIFY(sender.wait(120000));
+        QVERIFY2(sender.result() == cXmodem1KSend::Complete,
+            qPrintable(QStringLiteral("result %1 at %2 %").arg(sender.result()).arg(sender.progress())));
         QCOMPARE(sender.progress(), 100);
 
         QVERIFY(rx.waitForExit(15000));

@@ -6,6 +6,9 @@ velmora_add_test(test_autoconfigrunner CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/Te
 velmora_add_test(test_xmodem_against_rx CORE
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestXmodemAgainstRx.cpp ${CMAKE_CURRENT_LIST_DIR}/RxReceiver.cpp
     LIBS flashwell_core TIMEOUT 180)
+# rx answers in its own time: alone on the machine it is not starved by the
+# tests beside it (a sanitised sender and a starved rx time each other out).
+set_tests_properties(test_xmodem_against_rx PROPERTIES RUN_SERIAL TRUE)
 
 # The transfer-time comparison with lrzsz's sx, run by hand.
 if(NOT VELMORA_SANITIZE)
