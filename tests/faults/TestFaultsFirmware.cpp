@@ -47,7 +47,7 @@ void TestFaultsFirmware::unpluggedDuringTransfer()
 {
     cUpdateTiming timing = quickTiming();
     timing.ackPercent = 10;
-    SimConfig config = quickDevice();
+    SimConfig config = quickConfig();
     config.settings.insert(QStringLiteral("vesselName"), QStringLiteral("SEA SPRITE"));
     Session session(config, writeImage(dir.filePath(QStringLiteral("image.img")), 40), timing);
     QVERIFY(session.started);
@@ -69,7 +69,7 @@ void TestFaultsFirmware::unpluggedDuringTransfer()
 
 void TestFaultsFirmware::nakStorm()
 {
-    SimConfig config = quickDevice();
+    SimConfig config = quickConfig();
     // Every block and the first EOT are refused once, as on a noisy line.
     for (int block = 1; block <= 12; ++block)
         config.faults.nakBlocks << block;

@@ -4,6 +4,7 @@
 // process, with timings short enough for tests.
 
 #include "Flashwell.h"
+#include "sim/SimTestSupport.h"
 #include "SimulatedIdentifier.h"
 
 #include <QFile>
@@ -25,15 +26,6 @@ inline cUpdateTiming quickTiming()
     return timing;
 }
 
-inline SimConfig quickDevice()
-{
-    SimConfig config;
-    config.replyDelayMs = 5;
-    config.resetSilenceMs = 50;
-    config.bootCIntervalMs = 150;
-    config.bootWindowMs = 1500;
-    return config;
-}
 
 // The log's messages without their time stamps.
 inline QStringList messages(const QString& logText)

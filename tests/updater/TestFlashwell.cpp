@@ -76,7 +76,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(bool, autoconfig);
 
-        SimConfig config = quickDevice();
+        SimConfig config = quickConfig();
         config.baud = deviceRate;
         const QString autoconfigPath = dir.filePath(QStringLiteral("autoconfig"));
         QFile file(autoconfigPath);
@@ -120,7 +120,7 @@ private slots:
 
     void stampsEveryLogLineAndKeepsTheFile()
     {
-        Session session(quickDevice(), dir.filePath(QStringLiteral("missing.img")), quickTiming());
+        Session session(quickConfig(), dir.filePath(QStringLiteral("missing.img")), quickTiming());
         QVERIFY(session.started);
         Flashwell& wizard = *session.wizard;
         QVERIFY(waitForButtons(wizard, 30000));
@@ -144,7 +144,7 @@ private slots:
 
     void startsAgainAfterAFileError()
     {
-        Session session(quickDevice(), dir.filePath(QStringLiteral("missing.img")), quickTiming());
+        Session session(quickConfig(), dir.filePath(QStringLiteral("missing.img")), quickTiming());
         QVERIFY(session.started);
         Flashwell& wizard = *session.wizard;
         QVERIFY(waitForButtons(wizard, 30000));
@@ -161,7 +161,7 @@ private slots:
     void triesSixTimesThenOffersAFreshSix()
     {
         // The device talks at another rate, so it never hears the reset.
-        SimConfig config = quickDevice();
+        SimConfig config = quickConfig();
         config.baud = 38400;
         cUpdateTiming timing = quickTiming();
         timing.listen = 400;
@@ -197,7 +197,7 @@ private slots:
 
     void raisesTheAckTimeoutForTransfersThatNeverStart()
     {
-        SimConfig config = quickDevice();
+        SimConfig config = quickConfig();
         config.faults.ignoreFirstBlock = -1;
         cUpdateTiming timing = quickTiming();
         timing.ackPercent = 10;
@@ -222,14 +222,14 @@ private slots:
         QCOMPARE(log.count(QStringLiteral("Connecting - connected")), 6);
         QCOMPARE(log.count(QStringLiteral("Updating - retry")), 5);
         QCOMPARE(log.last(), QStringLiteral("Updating - failed; update not started"));
-        QCOMPARE(device.state().firmwareVersion, quickDevice().version);
+        QCOMPARE(device.state().firmwareVersion, quickConfig().version);
     }
 
     void reportsATimeOutAfterSomeBlocks()
     {
         cUpdateTiming timing = quickTiming();
         timing.ackPercent = 10;
-        Session session(quickDevice(), writeImage(QStringLiteral("image.img"), 40), timing);
+        Session session(quickConfig(), writeImage(QStringLiteral("image.img"), 40), timing);
         QVERIFY(session.started);
         Flashwell& wizard = *session.wizard;
         SimulatedIdentifier& device = session.device;
