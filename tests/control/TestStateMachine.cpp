@@ -184,7 +184,7 @@ private slots:
         rig.jobs.clear();
         rig.machine.OnVoyageSyncComplete();
         QCOMPARE(rig.machine.State(StateMachine::TabVoyage), int(StateMachine::StateSynchronised));
-        QVERIFY(rig.jobs.wait(StateMachine::PollInterval * 3));
+        QVERIFY(rig.jobs.wait(3000));
         QCOMPARE(rig.JobNames(), QStringList({ JobName::PollDevice }));
     }
 
