@@ -490,19 +490,29 @@ private slots:
         QCOMPARE(publishedSky(decoder, recorder).heard().size(), 0);
     }
 
-    void timeoutsDefaultToTwoSeconds()
+    // A receiver that falls silent is noticed two seconds after its last
+    // RMC, GSA and GSV: the fix is withdrawn, the used satellites published
+    // and the sky emptied. Coarse timers may fire up to 5 % early.
+    void silenceIsNoticedAfterTwoSeconds()
     {
         GPSDecoder decoder;
-        QCOMPARE(decoder.timeoutInterval(), GPSDecoder::DefaultTimeoutMs);
-        QSignalSpy spy(&decoder, &GPSDecoder::GpsDataReceived);
-        decoder.OnReceived(line(plainRmc));
+        startCycle(decoder);
+        decoder.OnReceived(line(QStringLiteral("$GPGSA,A,3,01,,,,,,,,,,,,1.5,0.9,1.2")));
+        decoder.OnReceived(line(QStringLiteral("$GPGSV,1,1,01,01,53,280,36")));
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(spy.size(), 1);
-        QVERIFY(spy.wait(3 * GPSDecoder::DefaultTimeoutMs));
-        // Coarse timers may fire up to 5 % early.
-        QVERIFY(clock.elapsed() >= GPSDecoder::DefaultTimeoutMs * 9 / 10);
-        QCOMPARE(spy.last().first().value<GpsData*>(), nullptr);
+        QList<qint64> published;
+        bool fixWithdrawn = false;
+        connect(&decoder, &GPSDecoder::GpsDataReceived, [&](GpsData* data) {
+            fixWithdrawn = !data;
+            published << clock.elapsed();
+        });
+        connect(&decoder, &GPSDecoder::SatelliteDataReceived, [&] { published << clock.elapsed(); });
+        QTRY_COMPARE_WITH_TIMEOUT(published.size(), 3, 5000);
+        QVERIFY(fixWithdrawn);
+        for (const qint64 elapsed : published) {
+            QVERIFY2(elapsed >= 1900 && elapsed <= 2600, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+        }
     }
 };
 
