@@ -86,11 +86,6 @@ QTimer* GPSDecoder::createTimer(void (GPSDecoder::*timeout)())
     return timer;
 }
 
-int GPSDecoder::timeoutInterval() const
-{
-    return m_rmcTimer->interval();
-}
-
 void GPSDecoder::setTimeoutInterval(int milliseconds)
 {
     for (QTimer* timer : { m_rmcTimer, m_gsaTimer, m_gsvTimer }) {

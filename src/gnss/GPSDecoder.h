@@ -28,7 +28,6 @@ public:
     void reset();
 
     bool isWaitingForRmc() const { return m_waitingForRmc; }
-    int timeoutInterval() const;
     // For tests and unusual receivers; the same interval serves all three kinds.
     void setTimeoutInterval(int milliseconds);
 
