@@ -372,7 +372,9 @@ void Flashwell::onTransferEnded(int result)
         offerRetry(TimeoutScreen, Failed, Connecting);
         break;
     default:
-        m_autoconfig = std::make_unique<cAutoconfigRunner>(m_autoconfigPath, m_linkFactory, m_timing);
+        // The device has left its boot loader and talks at its normal rate again.
+        m_autoconfig = std::make_unique<cAutoconfigRunner>(
+            m_autoconfigPath, m_linkFactory, BaudTypes::rate(m_baudCode), m_timing);
         connect(m_autoconfig.get(), &QThread::finished, this, &Flashwell::onAutoconfigFinished);
         m_autoconfig->start();
         break;

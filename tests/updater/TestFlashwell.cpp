@@ -65,16 +65,14 @@ private slots:
     {
         QTest::addColumn<int>("deviceRate");
         QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("autoconfig");
-        QTest::newRow("115200 baud, with autoconfig") << 115200 << 19 << true;
-        QTest::newRow("38400 baud") << 38400 << 15 << false;
+        QTest::newRow("115200 baud") << 115200 << 19;
+        QTest::newRow("38400 baud: autoconfig at the device's rate") << 38400 << 15;
     }
 
     void updatesADeviceThatAnswersAtOnce()
     {
         QFETCH(int, deviceRate);
         QFETCH(int, code);
-        QFETCH(bool, autoconfig);
 
         SimConfig config = quickConfig();
         config.baud = deviceRate;
@@ -92,7 +90,7 @@ private slots:
         QVERIFY(session.started);
         Flashwell& wizard = *session.wizard;
         SimulatedIdentifier& device = session.device;
-        wizard.setAutoconfigPath(autoconfig ? autoconfigPath : dir.filePath(QStringLiteral("none")));
+        wizard.setAutoconfigPath(autoconfigPath);
 
         QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Updating; }, 10000));
         QVERIFY(!(wizard.windowFlags() & Qt::WindowCloseButtonHint));
@@ -102,13 +100,10 @@ private slots:
         QVERIFY(!button(wizard, "RetryButton")->isVisible());
         QVERIFY(wizard.windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(device.state().firmwareVersion, NewVersion);
-        if (autoconfig) {
-            QCOMPARE(device.state().settings.value(QStringLiteral("sosBuzzerMode")), QStringLiteral("2"));
-            QCOMPARE(device.state().settings.value(QStringLiteral("positionInterval")), QStringLiteral("30"));
-            QVERIFY(device.transcript()
-                        .join(QLatin1Char('\n'))
-                        .contains(QStringLiteral("setsosbuz 2^2C100^2C200")));
-        }
+        QCOMPARE(device.state().settings.value(QStringLiteral("sosBuzzerMode")), QStringLiteral("2"));
+        QCOMPARE(device.state().settings.value(QStringLiteral("positionInterval")), QStringLiteral("30"));
+        QVERIFY(
+            device.transcript().join(QLatin1Char('\n')).contains(QStringLiteral("setsosbuz 2^2C100^2C200")));
 
         button(wizard, "NextStepButton")->click();
         QCOMPARE(wizard.result(), 0);
