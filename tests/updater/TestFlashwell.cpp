@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -94,6 +95,7 @@ private slots:
 
         QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Updating; }, 10000));
         QVERIFY(!(wizard.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!wizard.close());
         QVERIFY(waitForButtons(wizard, 60000));
         QVERIFY(info(wizard).startsWith(QStringLiteral("Update complete")));
         QCOMPARE(button(wizard, "NextStepButton")->text(), QStringLiteral("Close"));
@@ -188,6 +190,26 @@ private slots:
         button(wizard, "NextStepButton")->click();
         QCOMPARE(wizard.result(), 0);
         QCOMPARE(messages(wizard.logText()).last(), QStringLiteral("Complete"));
+    }
+
+    void endsWhenClosedWhileConnecting()
+    {
+        // The device talks at another rate, so it never hears the reset.
+        SimConfig config = quickConfig();
+        config.baud = 38400;
+        Session session(config, writeImage(QStringLiteral("image.img"), 4), quickTiming());
+        QVERIFY(session.started);
+        Flashwell& wizard = *session.wizard;
+        QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Connecting; }, 10000));
+        QTest::qWait(300);
+
+        wizard.close();
+        QVERIFY(QTest::qWaitFor([&wizard] { return !wizard.isVisible(); }, 2000));
+        QTest::qWait(200);
+        QCOMPARE(wizard.result(), 0);
+        QCOMPARE(messages(wizard.logText()).mid(2), QStringList({ "Connecting", "Connecting - closed" }));
+        QSerialPort port(session.device.portPath());
+        QVERIFY(port.open(QIODevice::ReadWrite));
     }
 
     void raisesTheAckTimeoutForTransfersThatNeverStart()
