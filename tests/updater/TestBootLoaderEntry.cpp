@@ -5,47 +5,38 @@
 
 namespace {
 
-constexpr int NoNoise = -1;
+using Arrivals = QMap<int, int>;
 
-// The boot loader's side of the port, in real time: while the port listens,
-// a noise byte and then the request "C" arrive at their times, counted in
-// milliseconds from the opening, and a read waits for them as long as its
-// deadline allows.
+// A port that refuses the reset and, listening, receives each byte at its
+// time (ms after the opening), in real time.
 class TimedLink : public cByteLink {
 public:
-    TimedLink(int noiseAt, int requestAt)
+    explicit TimedLink(const Arrivals& arrivals)
+        : arrivals(arrivals)
     {
-        if (noiseAt != NoNoise) {
-            arrivals << qMakePair(noiseAt, 0x8F);
-        }
-        arrivals << qMakePair(requestAt, int('C'));
     }
-
     bool open(qint32, QIODevice::OpenMode mode) override
     {
-        listening = mode == QIODevice::ReadOnly;
         clock.start();
-        return true;
+        return mode == QIODevice::ReadOnly;
     }
     void close() override { }
-    bool send(const QByteArray&, QDeadlineTimer) override { return true; }
+    bool send(const QByteArray&, QDeadlineTimer) override { return false; }
     int readByte(QDeadlineTimer deadline) override
     {
-        const qint64 due
-            = arrivals.isEmpty() ? deadline.remainingTime() + 1 : arrivals.first().first - clock.elapsed();
-        if (!listening || due > deadline.remainingTime()) {
-            QThread::msleep(static_cast<unsigned long>(qMax<qint64>(0, deadline.remainingTime())));
+        const qint64 left = deadline.remainingTime();
+        if (arrivals.isEmpty() || arrivals.firstKey() - clock.elapsed() > left) {
+            QThread::msleep(static_cast<unsigned long>(qMax<qint64>(0, left)));
             return -1;
         }
-        QThread::msleep(static_cast<unsigned long>(qMax<qint64>(0, due)));
-        return arrivals.takeFirst().second;
+        QThread::msleep(static_cast<unsigned long>(qMax<qint64>(0, arrivals.firstKey() - clock.elapsed())));
+        return arrivals.take(arrivals.firstKey());
     }
     void discardInput() override { }
 
 private:
-    QList<QPair<int, int>> arrivals;
+    Arrivals arrivals;
     QElapsedTimer clock;
-    bool listening = false;
 };
 
 } // namespace
@@ -54,26 +45,22 @@ class TestBootLoaderEntry : public QObject {
     Q_OBJECT
 
 private slots:
-    // The boot loader repeats its request every 3 s; the port is deaf for a
-    // moment after the reset, so the first request it can hear may come more
-    // than 3 s after it starts listening.
-    void hearsTheBootLoadersFirstAudibleRequest_data()
+    // The boot loader repeats its "C" every 3 s and the port is deaf for a
+    // moment after the reset: the first request heard may come after 3 s.
+    void hearsTheFirstAudibleRequest_data()
     {
-        QTest::addColumn<int>("noiseAt");
-        QTest::addColumn<int>("requestAt");
-        QTest::newRow("the request before listening lost, the next one 3.2 s later") << NoNoise << 3200;
-        QTest::newRow("noise of the reset, then a pause before the request") << 50 << 2000;
+        QTest::addColumn<Arrivals>("arrivals");
+        QTest::newRow("one request lost, the next 3.2 s after listening began") << Arrivals { { 3200, 'C' } };
+        QTest::newRow("noise of the reset, then a pause before the request")
+            << Arrivals { { 50, 0x8F }, { 2000, 'C' } };
     }
 
-    void hearsTheBootLoadersFirstAudibleRequest()
+    void hearsTheFirstAudibleRequest()
     {
-        QFETCH(int, noiseAt);
-        QFETCH(int, requestAt);
+        QFETCH(Arrivals, arrivals);
         cUpdateTiming timing;
         timing.settle = 0;
-        timing.afterReset = 0;
-        cBootLoaderEntry entry(
-            [=] { return std::make_unique<TimedLink>(noiseAt, requestAt); }, 38400, timing);
+        cBootLoaderEntry entry([arrivals] { return std::make_unique<TimedLink>(arrivals); }, 38400, timing);
         entry.start();
         QVERIFY(entry.wait(10000));
         QVERIFY(entry.connected());
