@@ -130,6 +130,8 @@ Flashwell::Flashwell(const cUpdateRequest& request, const cUpdateTiming& timing,
     ui->ProgressBar->hide();
     ui->CopyLogButton->hide();
     connect(m_entry.get(), &QThread::finished, this, &Flashwell::onAttemptFinished);
+    m_stateTimer.setSingleShot(true);
+    connect(&m_stateTimer, &QTimer::timeout, this, &Flashwell::stateChangeTimer);
     WriteLog(QStringLiteral("Process Starting"));
     stepWizard();
 }
@@ -204,7 +206,29 @@ void Flashwell::reject()
 {
     if (!m_busy) {
         QDialog::reject();
+    } else if (m_state == Configure || m_state == Connecting) {
+        stopConnecting();
     }
+}
+
+void Flashwell::stopConnecting()
+{
+    m_closing = true;
+    // Between attempts the timer holds the next step; during an attempt it
+    // is idle and the attempt's end finishes the close.
+    if (m_stateTimer.isActive()) {
+        m_stateTimer.stop();
+        closeWhileConnecting();
+    } else {
+        m_entry->requestStop();
+    }
+}
+
+void Flashwell::closeWhileConnecting()
+{
+    WriteLog(QStringLiteral("Connecting - closed"));
+    setBusy(false);
+    QDialog::reject();
 }
 
 void Flashwell::WriteLog(const QString& message)
@@ -277,7 +301,7 @@ void Flashwell::setWindowButtons(Qt::WindowFlags buttons)
 void Flashwell::scheduleState(State next, int ms)
 {
     m_nextState = next;
-    QTimer::singleShot(ms, this, &Flashwell::stateChangeTimer);
+    m_stateTimer.start(ms);
 }
 
 void Flashwell::startAttempt()
@@ -291,7 +315,9 @@ void Flashwell::startAttempt()
 
 void Flashwell::onAttemptFinished()
 {
-    if (m_entry->connected()) {
+    if (m_closing) {
+        closeWhileConnecting();
+    } else if (m_entry->connected()) {
         onConnected();
     } else {
         onNotConnected();
@@ -301,6 +327,8 @@ void Flashwell::onAttemptFinished()
 void Flashwell::onConnected()
 {
     WriteLog(QStringLiteral("Connecting - connected"));
+    // From here on closing is refused.
+    m_state = Updating;
     setWindowButtons({});
     showScreen(UpdatingScreen);
     if (!m_sender) {
@@ -372,7 +400,9 @@ void Flashwell::onTransferEnded(int result)
         offerRetry(TimeoutScreen, Failed, Connecting);
         break;
     default:
-        m_autoconfig = std::make_unique<cAutoconfigRunner>(m_autoconfigPath, m_linkFactory, m_timing);
+        // The device has left its boot loader and talks at its normal rate again.
+        m_autoconfig = std::make_unique<cAutoconfigRunner>(
+            m_autoconfigPath, m_linkFactory, BaudTypes::rate(m_baudCode), m_timing);
         connect(m_autoconfig.get(), &QThread::finished, this, &Flashwell::onAutoconfigFinished);
         m_autoconfig->start();
         break;

@@ -6,6 +6,7 @@
 #include "cUpdateRequest.h"
 
 #include <QDialog>
+#include <QTimer>
 
 #include <memory>
 
@@ -56,7 +57,8 @@ public slots:
     void retry();
     void stateChangeTimer();
     void copylog();
-    // Closing is refused while a connection or an update is under way.
+    // Closing is refused while an update or the autoconfig commands run;
+    // while connecting it ends the program once the port is closed.
     void reject() override;
 
 private slots:
@@ -73,6 +75,8 @@ private:
     void setWindowButtons(Qt::WindowFlags buttons);
     void scheduleState(State next, int ms);
 
+    void stopConnecting();
+    void closeWhileConnecting();
     void startAttempt();
     void onConnected();
     void onNotConnected();
@@ -96,6 +100,8 @@ private:
     cUpdateLog m_log;
     cBusyFilter* m_busyFilter;
     bool m_busy = false;
+    bool m_closing = false;
+    QTimer m_stateTimer;
     // Declared last so that they stop before anything they report to goes.
     std::unique_ptr<cBootLoaderEntry> m_entry;
     std::unique_ptr<cAutoconfigRunner> m_autoconfig;

@@ -10,10 +10,10 @@ struct cUpdateTiming {
     // The port stays open this long after the reset: closing it may drop
     // bytes that have not reached the device yet.
     int afterReset = 100;
-    // For the boot loader to answer the reset at all.
-    int listen = 3000;
-    // Silence that ends the search for the boot loader's "C".
-    int byteGap = 500;
+    // For the boot loader's first "C" after the reset. The boot loader repeats
+    // its request every 3 s, and the port hears nothing for a moment after
+    // the reset, so the wait covers the request after next.
+    int listen = 5000;
     // Between a failed attempt and the next one.
     int restart = 1000;
     // Between two looks at a running transfer.

@@ -1,7 +1,6 @@
 #include "cAutoconfigRunner.h"
 
 #include "ShellSentence.h"
-#include "cXmodem1KSend.h"
 
 #include <QFile>
 
@@ -22,11 +21,12 @@ QString withoutLineEnd(const QByteArray& line)
 
 } // namespace
 
-cAutoconfigRunner::cAutoconfigRunner(
-    const QString& filePath, cLinkFactory linkFactory, const cUpdateTiming& timing, QObject* parent)
+cAutoconfigRunner::cAutoconfigRunner(const QString& filePath, cLinkFactory linkFactory, qint32 baudRate,
+    const cUpdateTiming& timing, QObject* parent)
     : cStoppableThread(parent)
     , filePath(filePath)
     , linkFactory(std::move(linkFactory))
+    , baudRate(baudRate)
     , timing(timing)
 {
 }
@@ -46,16 +46,16 @@ void cAutoconfigRunner::run()
     while (!file.atEnd() && !stopping()) {
         const QString command = withoutLineEnd(file.readLine());
         if (!command.isEmpty()) {
-            runCommand(*link, command, Domain, timing);
+            runCommand(*link, baudRate, command, Domain, timing);
         }
     }
     pause(timing.autoconfigPause);
 }
 
 int cAutoconfigRunner::runCommand(
-    cByteLink& link, const QString& text, int domain, const cUpdateTiming& timing)
+    cByteLink& link, qint32 baudRate, const QString& text, int domain, const cUpdateTiming& timing)
 {
-    if (!link.open(cXmodem1KSend::BaudRate, QIODevice::ReadWrite)) {
+    if (!link.open(baudRate, QIODevice::ReadWrite)) {
         return 0;
     }
     link.sendEachByte(ShellSentence::command(text, domain), QDeadlineTimer(timing.commandSend));

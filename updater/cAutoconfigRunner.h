@@ -7,7 +7,8 @@
 #include <QString>
 
 // Sends the commands of an "autoconfig" file, one per non-empty line, to the
-// freshly updated device. A missing file is no error: there is nothing to do.
+// freshly updated device, at the rate it normally talks at. A missing file is
+// no error: there is nothing to do.
 class cAutoconfigRunner : public cStoppableThread {
 public:
     // Commands from the file run in this security domain.
@@ -15,13 +16,14 @@ public:
     // A longer answer line is read as two.
     static constexpr int MaxLineLength = 79;
 
-    cAutoconfigRunner(const QString& filePath, cLinkFactory linkFactory, const cUpdateTiming& timing,
-        QObject* parent = nullptr);
+    cAutoconfigRunner(const QString& filePath, cLinkFactory linkFactory, qint32 baudRate,
+        const cUpdateTiming& timing, QObject* parent = nullptr);
     ~cAutoconfigRunner() override;
 
     // Runs one command on its own opening of the port: its answer read as a
     // decimal number, 0 when there is none or the port cannot be opened.
-    static int runCommand(cByteLink& link, const QString& text, int domain, const cUpdateTiming& timing);
+    static int runCommand(
+        cByteLink& link, qint32 baudRate, const QString& text, int domain, const cUpdateTiming& timing);
 
 protected:
     void run() override;
@@ -31,5 +33,6 @@ private:
 
     const QString filePath;
     const cLinkFactory linkFactory;
+    const qint32 baudRate;
     const cUpdateTiming timing;
 };

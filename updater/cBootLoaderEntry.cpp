@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int CrcRequest = 'C';
+// How soon a request to stop is noticed while listening.
+constexpr int StopCheckMs = 100;
 
 } // namespace
 
@@ -43,7 +45,7 @@ void cBootLoaderEntry::run()
         pause(timing.afterReset);
         link->close();
     }
-    if (link->open(cXmodem1KSend::BaudRate, QIODevice::ReadOnly)) {
+    if (!stopping() && link->open(cXmodem1KSend::BaudRate, QIODevice::ReadOnly)) {
         heard = listen(*link);
         link->close();
     }
@@ -59,14 +61,14 @@ void cBootLoaderEntry::sendReset(cByteLink& link)
 
 bool cBootLoaderEntry::listen(cByteLink& link)
 {
-    // Other bytes may come first (the rest of a sentence, a banner); the
-    // search ends at the first pause, and in any case when the window closes,
-    // so that a device that keeps talking cannot hold the attempt forever.
+    // Other bytes may come first (the rest of a sentence, a banner, noise of
+    // the reset); none of them ends the wait for the request early.
     const QDeadlineTimer window(timing.listen);
-    int byte = link.readByte(window);
-    while (byte >= 0 && byte != CrcRequest && !stopping()) {
-        const QDeadlineTimer gap(timing.byteGap);
-        byte = link.readByte(gap.deadline() < window.deadline() ? gap : window);
+    while (!window.hasExpired() && !stopping()) {
+        const QDeadlineTimer slice(StopCheckMs);
+        if (link.readByte(slice.deadline() < window.deadline() ? slice : window) == CrcRequest) {
+            return true;
+        }
     }
-    return byte == CrcRequest;
+    return false;
 }

@@ -3,13 +3,16 @@
 #include <QDeadlineTimer>
 #include <QMutexLocker>
 
-void cStoppableThread::stopAndWait()
+void cStoppableThread::requestStop()
 {
     requestInterruption();
-    {
-        QMutexLocker lock(&mutex);
-        wakeUp.wakeAll();
-    }
+    QMutexLocker lock(&mutex);
+    wakeUp.wakeAll();
+}
+
+void cStoppableThread::stopAndWait()
+{
+    requestStop();
     wait();
 }
 

@@ -11,6 +11,8 @@ class cStoppableThread : public QThread {
 public:
     using QThread::QThread;
 
+    // Asks the thread to stop and returns at once.
+    void requestStop();
     void stopAndWait();
 
 protected:

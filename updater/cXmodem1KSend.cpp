@@ -19,6 +19,9 @@ constexpr int BlockSize = 1024;
 constexpr int PieceSize = 16;
 constexpr int TriesPerBlock = 2;
 constexpr int CancelCount = 8;
+// A receiver that has said nothing for this long has no more answers on the
+// way.
+constexpr int QuietMs = 150;
 
 } // namespace
 
@@ -98,6 +101,11 @@ bool cXmodem1KSend::deliver(cByteLink& link, quint8 number, const QByteArray& da
 {
     for (int tries = 0; tries < TriesPerBlock && !stopping(); ++tries) {
         if (sendBlock(link, number, data) && acknowledged(link)) {
+            if (tries > 0) {
+                // The answer just read may be a late one to the first try;
+                // the answer to this try would then still be on its way.
+                awaitQuiet(link);
+            }
             return true;
         }
     }
@@ -106,6 +114,9 @@ bool cXmodem1KSend::deliver(cByteLink& link, quint8 number, const QByteArray& da
 
 bool cXmodem1KSend::sendBlock(cByteLink& link, quint8 number, const QByteArray& data)
 {
+    // Whatever waits now answered an earlier frame, e.g. a receiver's second
+    // ACK; read as the answer to this one it would hide a NAK.
+    link.discardInput();
     const char header[] = { STX, static_cast<char>(number), static_cast<char>(255 - number) };
     if (!sendBytes(link, QByteArray(header, sizeof header))) {
         return false;
@@ -136,10 +147,22 @@ bool cXmodem1KSend::acknowledged(cByteLink& link)
 
 void cXmodem1KSend::endTransfer(cByteLink& link)
 {
+    // A receiver still talking would have its words read as the EOT's answer.
+    if (link.readByte(QDeadlineTimer(0)) >= 0) {
+        awaitQuiet(link);
+    }
     sendBytes(link, QByteArray(1, EOT));
     if (link.readByte(answerDeadline()) == NAK) {
         sendBytes(link, QByteArray(1, EOT));
     }
+}
+
+void cXmodem1KSend::awaitQuiet(cByteLink& link)
+{
+    // Bounded, so that a receiver that never stops talking cannot hold the
+    // transfer.
+    const QDeadlineTimer limit = answerDeadline();
+    while (!limit.hasExpired() && !stopping() && link.readByte(QDeadlineTimer(QuietMs)) >= 0) { }
 }
 
 void cXmodem1KSend::cancel(cByteLink& link)

@@ -48,6 +48,8 @@ private:
     bool sendBlock(cByteLink& link, quint8 number, const QByteArray& data);
     bool acknowledged(cByteLink& link);
     void endTransfer(cByteLink& link);
+    // Reads and drops bytes until the receiver has been quiet for a while.
+    void awaitQuiet(cByteLink& link);
     void cancel(cByteLink& link);
     bool sendBytes(cByteLink& link, const QByteArray& bytes);
     QDeadlineTimer answerDeadline() const;

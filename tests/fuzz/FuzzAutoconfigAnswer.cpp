@@ -39,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     require(fields.isEmpty() || fields.join(QLatin1Char(',')).size() < ShellSentence::MaxAnswerLength);
     ScriptedLink link(answer);
     cAutoconfigRunner::runCommand(
-        link, QStringLiteral("setled 1"), cAutoconfigRunner::Domain, cUpdateTiming());
+        link, 115200, QStringLiteral("setled 1"), cAutoconfigRunner::Domain, cUpdateTiming());
     return 0;
 }

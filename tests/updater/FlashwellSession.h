@@ -19,7 +19,6 @@ inline cUpdateTiming quickTiming()
     timing.configure = 10;
     timing.settle = 50;
     timing.listen = 1500;
-    timing.byteGap = 300;
     timing.restart = 50;
     timing.autoconfigPause = 100;
     timing.commandAnswer = 1000;

@@ -77,7 +77,8 @@ private slots:
         CannedDevice device;
         device.answers << answer;
         CannedLink link(&device);
-        QCOMPARE(cAutoconfigRunner::runCommand(link, QStringLiteral("setname A,B"), 3, noWaits()), result);
+        QCOMPARE(
+            cAutoconfigRunner::runCommand(link, 38400, QStringLiteral("setname A,B"), 3, noWaits()), result);
         QCOMPARE(device.sessions, QList<QByteArray> { "$PKRX,0,3,1203805717,1,setname A^2CB,0*76\r\n" });
     }
 
@@ -86,7 +87,7 @@ private slots:
         CannedDevice device;
         device.opens = false;
         CannedLink link(&device);
-        QCOMPARE(cAutoconfigRunner::runCommand(link, QStringLiteral("appver"), 3, noWaits()), 0);
+        QCOMPARE(cAutoconfigRunner::runCommand(link, 38400, QStringLiteral("appver"), 3, noWaits()), 0);
         QVERIFY(device.sessions.isEmpty());
     }
 
@@ -100,7 +101,7 @@ private slots:
 
         CannedDevice device;
         cAutoconfigRunner runner(
-            file.fileName(), [&device] { return std::make_unique<CannedLink>(&device); }, noWaits());
+            file.fileName(), [&device] { return std::make_unique<CannedLink>(&device); }, 38400, noWaits());
         runner.start();
         QVERIFY(runner.wait(10000));
 
@@ -115,7 +116,7 @@ private slots:
         CannedDevice device;
         cAutoconfigRunner runner(
             QStringLiteral("/nonexistent/autoconfig"),
-            [&device] { return std::make_unique<CannedLink>(&device); }, cUpdateTiming());
+            [&device] { return std::make_unique<CannedLink>(&device); }, 38400, cUpdateTiming());
         QElapsedTimer clock;
         clock.start();
         runner.start();

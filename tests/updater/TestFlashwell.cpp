@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -65,16 +66,14 @@ private slots:
     {
         QTest::addColumn<int>("deviceRate");
         QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("autoconfig");
-        QTest::newRow("115200 baud, with autoconfig") << 115200 << 19 << true;
-        QTest::newRow("38400 baud") << 38400 << 15 << false;
+        QTest::newRow("115200 baud") << 115200 << 19;
+        QTest::newRow("38400 baud: autoconfig at the device's rate") << 38400 << 15;
     }
 
     void updatesADeviceThatAnswersAtOnce()
     {
         QFETCH(int, deviceRate);
         QFETCH(int, code);
-        QFETCH(bool, autoconfig);
 
         SimConfig config = quickConfig();
         config.baud = deviceRate;
@@ -92,23 +91,21 @@ private slots:
         QVERIFY(session.started);
         Flashwell& wizard = *session.wizard;
         SimulatedIdentifier& device = session.device;
-        wizard.setAutoconfigPath(autoconfig ? autoconfigPath : dir.filePath(QStringLiteral("none")));
+        wizard.setAutoconfigPath(autoconfigPath);
 
         QVERIFY(QTest::qWaitFor([&wizard] { return wizard.state() == Flashwell::Updating; }, 10000));
         QVERIFY(!(wizard.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!wizard.close());
         QVERIFY(waitForButtons(wizard, 60000));
         QVERIFY(info(wizard).startsWith(QStringLiteral("Update complete")));
         QCOMPARE(button(wizard, "NextStepButton")->text(), QStringLiteral("Close"));
         QVERIFY(!button(wizard, "RetryButton")->isVisible());
         QVERIFY(wizard.windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(device.state().firmwareVersion, NewVersion);
-        if (autoconfig) {
-            QCOMPARE(device.state().settings.value(QStringLiteral("sosBuzzerMode")), QStringLiteral("2"));
-            QCOMPARE(device.state().settings.value(QStringLiteral("positionInterval")), QStringLiteral("30"));
-            QVERIFY(device.transcript()
-                        .join(QLatin1Char('\n'))
-                        .contains(QStringLiteral("setsosbuz 2^2C100^2C200")));
-        }
+        QCOMPARE(device.state().settings.value(QStringLiteral("sosBuzzerMode")), QStringLiteral("2"));
+        QCOMPARE(device.state().settings.value(QStringLiteral("positionInterval")), QStringLiteral("30"));
+        QVERIFY(
+            device.transcript().join(QLatin1Char('\n')).contains(QStringLiteral("setsosbuz 2^2C100^2C200")));
 
         button(wizard, "NextStepButton")->click();
         QCOMPARE(wizard.result(), 0);
@@ -193,6 +190,22 @@ private slots:
         button(wizard, "NextStepButton")->click();
         QCOMPARE(wizard.result(), 0);
         QCOMPARE(messages(wizard.logText()).last(), QStringLiteral("Complete"));
+    }
+
+    void endsWhenClosedWhileConnecting()
+    {
+        SimConfig config = quickConfig();
+        config.baud = 38400; // never hears the reset
+        Session session(config, writeImage(QStringLiteral("image.img"), 4), quickTiming());
+        QVERIFY(session.started);
+        Flashwell& wizard = *session.wizard;
+        QTest::qWait(300);
+
+        wizard.close();
+        QVERIFY(QTest::qWaitFor([&wizard] { return !wizard.isVisible(); }, 2000));
+        QTest::qWait(200);
+        QCOMPARE(messages(wizard.logText()).mid(2), QStringList({ "Connecting", "Connecting - closed" }));
+        QVERIFY(QSerialPort(session.device.portPath()).open(QIODevice::ReadWrite));
     }
 
     void raisesTheAckTimeoutForTransfersThatNeverStart()

@@ -10,6 +10,9 @@ const QByteArray ACK(1, 0x06);
 const QByteArray NAK(1, 0x15);
 const QByteArray CAN(1, 0x18);
 const QByteArray Silence;
+// An ACK that comes only after the sender has given up waiting for it: it
+// arrives while the sender's next bytes go out.
+const QByteArray LateACK = "late" + ACK;
 constexpr int FrameSize = 1029;
 
 // What the scripted receiver is told to answer and what it saw. Answers are
@@ -55,6 +58,8 @@ public:
         if (!isOpen) {
             return false;
         }
+        pending += late;
+        late.clear();
         incoming += bytes;
         while (!incoming.isEmpty() && take()) { }
         return true;
@@ -105,11 +110,16 @@ private:
             script->received += data;
             ++expected;
         }
-        pending += answer;
+        if (answer == LateACK) {
+            late = ACK;
+        } else {
+            pending += answer;
+        }
     }
 
     ReceiverScript* script;
     QByteArray incoming;
+    QByteArray late;
     int expected = 1;
     bool isOpen = false;
 };
@@ -201,6 +211,13 @@ private slots:
             << 2048 << QList<QByteArray> { "C" + ACK } << none << complete << QList<int> { 1, 2 } << 50 << 1;
         QTest::newRow("NAK to the first EOT: a second EOT")
             << 1000 << none << QList<QByteArray> { NAK } << complete << QList<int> { 1 } << 100 << 2;
+        // Each answer read must belong to the frame just sent.
+        QTest::newRow("a late ACK to block 1, then a NAK to the last block")
+            << 3000 << QList<QByteArray> { LateACK, ACK, ACK, NAK } << none << complete
+            << QList<int> { 1, 1, 2, 3, 3 } << 34 << 1;
+        QTest::newRow("every ACK sent twice, block 2 and the first EOT refused once")
+            << 3000 << QList<QByteArray> { ACK + ACK, NAK, ACK + ACK, ACK + ACK } << QList<QByteArray> { NAK }
+            << complete << QList<int> { 1, 2, 2, 3 } << 34 << 2;
     }
 
     void transfersTheImage()

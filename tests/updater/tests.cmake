@@ -1,6 +1,8 @@
 velmora_add_test(test_xmodem1ksend CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestXmodem1KSend.cpp LIBS flashwell_core)
 velmora_add_test(test_shellsentence CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestShellSentence.cpp LIBS flashwell_core)
 velmora_add_test(test_updaterequest CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateRequest.cpp LIBS flashwell_core)
+velmora_add_test(test_bootloaderentry CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestBootLoaderEntry.cpp
+    LIBS flashwell_core)
 velmora_add_test(test_autoconfigrunner CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAutoconfigRunner.cpp
     LIBS flashwell_core)
 velmora_add_test(test_xmodem_against_rx CORE
