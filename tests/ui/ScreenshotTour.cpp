@@ -112,11 +112,13 @@ bool TakePages(const ProgramDriver& program, const QString& mode, Camera& camera
         QWidget* page = tabs->currentWidget();
         if (!program.WaitIdle())
             return false;
-        if (page == program.Window()->GetVoyageLogTab() && !FetchVoyageLog(program.Window()->GetVoyageLogTab()))
+        if (page == program.Window()->GetVoyageLogTab()
+            && !FetchVoyageLog(program.Window()->GetVoyageLogTab()))
             return false;
         if (page == program.Window()->Page(MainWindow::TabGnssStatus))
             QTest::qWait(2500); // a few fixes and satellite reports
-        camera.Take(program.Window(), mode + (index == 0 ? QStringLiteral("-mode") : QLatin1Char('-') + PageName(page)));
+        camera.Take(program.Window(),
+            mode + (index == 0 ? QStringLiteral("-mode") : QLatin1Char('-') + PageName(page)));
     }
     return true;
 }

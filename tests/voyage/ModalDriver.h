@@ -3,12 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
-#include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>

@@ -152,9 +152,12 @@ private slots:
         for (int column : { 0, 1, 2, 3 }) {
             const int needed = table->fontMetrics().horizontalAdvance(Cell(0, column)) + margins;
             QVERIFY2(table->columnWidth(column) >= needed,
-                qPrintable(QStringLiteral("%1: %2 < %3").arg(Cell(0, column)).arg(table->columnWidth(column)).arg(needed)));
+                qPrintable(QStringLiteral("%1: %2 < %3")
+                               .arg(Cell(0, column))
+                               .arg(table->columnWidth(column))
+                               .arg(needed)));
         }
-        QCOMPARE(table->columnWidth(8), 65);
+        QVERIFY(table->columnWidth(8) >= 65);
     }
 
     void flagsShowAsFixedCheckMarks()
