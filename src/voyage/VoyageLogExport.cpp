@@ -183,6 +183,14 @@ QString VoyageLogExport::trackName(const QString& fileName)
     return dot < 0 ? name : name.left(dot);
 }
 
+QString VoyageLogExport::withExtension(const QString& fileName, const QString& extension)
+{
+    const QString name = fileNameOnly(fileName);
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const bool matches = dot >= 0 && name.mid(dot + 1).compare(extension, Qt::CaseInsensitive) == 0;
+    return matches ? fileName : fileName + QLatin1Char('.') + extension;
+}
+
 QString VoyageLogExport::yesNo(bool set)
 {
     return set ? tr("Yes") : tr("No");

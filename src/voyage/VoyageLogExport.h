@@ -32,6 +32,10 @@ public:
     static QString fileNameOnly(const QString& fileName);
     // That name up to its last ".", or the whole of it when it has none.
     static QString trackName(const QString& fileName);
+    // The name an export is written to: the chosen one, with the format's
+    // extension added when it ends in another or none (log.csv -> log.csv.kml),
+    // so that the name never claims a format the file is not in.
+    static QString withExtension(const QString& fileName, const QString& extension);
     // The text shown with a point: speed, course, battery and the alerts.
     static QString pointDescription(const VoyageRecord& record);
 

@@ -7,7 +7,9 @@
 #include "ui_VoyageLogTab.h"
 #include "voyage/VoyageLogExport.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -80,6 +82,7 @@ VoyageLogTab::VoyageLogTab(Model* model, QWidget* parent)
     vdrTimer->setInterval(TransferEndMs);
     connect(vdrTimer, &QTimer::timeout, this, &VoyageLogTab::OnVDRTimeout);
     connect(ui->exportButton, &QPushButton::released, this, &VoyageLogTab::OnExportLog);
+    FitColumns();
     if (parent) {
         connect(this, SIGNAL(ClearVoyageLog()), parent, SLOT(OnClearVoyageLog()));
     }
@@ -147,6 +150,17 @@ void VoyageLogTab::OnReceived(QString received)
     AddRow(record);
     vdrTimer->start(TransferEndMs);
     records.append(record);
+    // Fitted to the first record at once, so that a long transfer can be
+    // read while it runs, and to all of them at its end.
+    if (records.size() == 1) {
+        FitColumns();
+    }
+}
+
+void VoyageLogTab::FitColumns()
+{
+    // Never narrower than the header's minimum section size.
+    ui->tableWidget->resizeColumnsToContents();
 }
 
 void VoyageLogTab::AddRow(const VoyageRecord& record)
@@ -174,6 +188,7 @@ void VoyageLogTab::SetCell(int row, int column, QTableWidgetItem* item)
 void VoyageLogTab::OnVDRTimeout()
 {
     vdrTimer->stop();
+    FitColumns();
     clearOnNextRecord = true;
     EnableControls(true);
     emit VoyageSyncComplete();
@@ -197,25 +212,51 @@ void VoyageLogTab::OnExportLog()
 
 bool VoyageLogTab::ExportLog()
 {
-    QString selectedFilter;
-    const QString fileName = AskExportFileName(&selectedFilter);
+    bool kml = false;
+    const QString fileName = AskExportFileName(&kml);
     if (fileName.isEmpty()) {
         return false;
     }
-    // The chosen filter decides the format, whatever the typed name ends in.
-    const bool written = selectedFilter == KmlFilter()
-        ? VoyageLogExport::writeKml(fileName, records)
-        : VoyageLogExport::writeCsv(fileName, Headers(), records);
+    const bool written = kml ? VoyageLogExport::writeKml(fileName, records)
+                             : VoyageLogExport::writeCsv(fileName, Headers(), records);
     LogExportMessage::ShowResult(written, fileName, tr("Created "), this);
     return written;
 }
 
-QString VoyageLogTab::AskExportFileName(QString* selectedFilter)
+QString VoyageLogTab::AskExportFileName(bool* kml)
 {
     const PromptSuppression suppression;
-    return QFileDialog::getSaveFileName(this, tr("Export voyage log..."),
-        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-        KmlFilter() + QStringLiteral(";;") + tr("Comma Separated Values (*.csv)"), selectedFilter);
+    QString selectedFilter;
+    const QString typed = QFileDialog::getSaveFileName(this, tr("Export voyage log..."), StartFolder(),
+        KmlFilter() + QStringLiteral(";;") + tr("Comma Separated Values (*.csv)"), &selectedFilter);
+    if (typed.isEmpty()) {
+        return QString();
+    }
+    // The chosen filter decides the format, and the name is made to match it.
+    *kml = selectedFilter == KmlFilter();
+    const QString fileName
+        = VoyageLogExport::withExtension(typed, *kml ? QStringLiteral("kml") : QStringLiteral("csv"));
+    return fileName == typed || MayReplace(fileName) ? fileName : QString();
+}
+
+// The dialog asked about replacing the typed name only, not the name with
+// its extension added.
+bool VoyageLogTab::MayReplace(const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName)) {
+        return true;
+    }
+    return QMessageBox::warning(this, tr("Export voyage log..."),
+               tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(fileName)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+// A folder that does not exist would be offered as the file's name.
+QString VoyageLogTab::StartFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString VoyageLogTab::KmlFilter()

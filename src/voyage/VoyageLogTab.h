@@ -58,12 +58,17 @@ private:
 
     // True only when a file was written.
     bool ExportLog();
-    QString AskExportFileName(QString* selectedFilter);
+    // The name to write to, empty when the user cancelled; kml tells the
+    // format chosen.
+    QString AskExportFileName(bool* kml);
+    bool MayReplace(const QString& fileName);
+    static QString StartFolder();
     static QString KmlFilter();
     ClearChoice AskClear();
     QStringList Headers() const;
     void AddRow(const VoyageRecord& record);
     void SetCell(int row, int column, QTableWidgetItem* item);
+    void FitColumns();
     // The period becomes a multiple of the position report interval.
     void ApplyStepRule(int interval);
 

@@ -39,7 +39,7 @@ constexpr int LogSize = 400;
 
 void TestFaultsVoyage::initTestCase()
 {
-    QVERIFY(UseOwnDesktop(home));
+    QVERIFY(UseOwnHome(home));
 }
 
 SimConfig TestFaultsVoyage::Device()

@@ -1,29 +1,72 @@
 // Runs the program against the simulated Identifier of `make demo`, walks
-// through the three modes and saves a picture of the window in each.
+// through every page of the three modes and opens every dialog, and saves a
+// picture of each.
 // Usage: ui_screenshot_tour DEMO-CONFIGURATION OUTPUT-FOLDER SUFFIX
 // (the suffix tells the pictures of one scale from another, e.g. "@2x").
 
 #include "ProgramDriver.h"
 
+#include "Flashwell.h"
+#include "protocol/cChapPasswordEntry.h"
+#include "ui/AboutDialog.h"
+#include "ui/BasicConfirmDialog.h"
 #include "ui/BasicTab.h"
+#include "ui/DisconnectDialog.h"
+#include "ui/LoginDialog.h"
+#include "ui/SetPasswordDialog.h"
+#include "voyage/VoyageLogTab.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTextStream>
 
+#include <memory>
+
 namespace {
 
-bool Save(MainWindow* window, const QString& folder, const QString& name, const QString& suffix)
-{
-    // Let the last repaint and any pending layout settle first.
-    QTest::qWait(200);
-    const QString path = QDir(folder).filePath(name + suffix + QStringLiteral(".png"));
-    if (window->grab().save(path))
-        return true;
-    QTextStream(stderr) << "cannot write " << path << '\n';
-    return false;
-}
+class Camera {
+public:
+    Camera(const QString& folder, const QString& suffix)
+        : folder(folder)
+        , suffix(suffix)
+    {
+    }
+
+    // False once any picture could not be written.
+    bool Ok() const { return ok; }
+
+    void Take(QWidget* widget, const QString& name)
+    {
+        // Let the last repaint and any pending layout settle first.
+        QTest::qWait(200);
+        const QString path = QDir(folder).filePath(name + suffix + QStringLiteral(".png"));
+        if (widget->grab().save(path))
+            return;
+        QTextStream(stderr) << "cannot write " << path << '\n';
+        ok = false;
+    }
+
+    // Shows the dialog beside the window, as exec() would, without waiting
+    // for an answer.
+    void TakeDialog(QDialog* dialog, const QString& name)
+    {
+        std::unique_ptr<QDialog> owner(dialog);
+        dialog->show();
+        if (!QTest::qWaitForWindowExposed(dialog)) {
+            QTextStream(stderr) << name << " did not show\n";
+            ok = false;
+            return;
+        }
+        Take(dialog, name);
+    }
+
+private:
+    QString folder;
+    QString suffix;
+    bool ok = true;
+};
 
 // What a user has typed just before programming a new device.
 void FillInVessel(BasicTab* basic)
@@ -40,7 +83,68 @@ void FillInVessel(BasicTab* basic)
     basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionD"))->setValue(2);
 }
 
-int Tour(const QString& configuration, const QString& folder, const QString& suffix)
+// "tabGnssStatus" becomes "gnss-status".
+QString PageName(const QWidget* page)
+{
+    QString name;
+    for (const QChar c : page->objectName().mid(3)) {
+        if (c.isUpper() && !name.isEmpty())
+            name += QLatin1Char('-');
+        name += c.toLower();
+    }
+    return name;
+}
+
+// The voyage page shows what a fetched log looks like.
+bool FetchVoyageLog(VoyageLogTab* page)
+{
+    QSignalSpy ended(page, &VoyageLogTab::VoyageSyncComplete);
+    page->findChild<QPushButton*>(QStringLiteral("pushButtonGetLog"))->click();
+    return ended.wait(60000);
+}
+
+// The first page of a mode is the picture of the mode itself.
+bool TakePages(const ProgramDriver& program, const QString& mode, Camera& camera)
+{
+    QTabWidget* tabs = program.Tabs();
+    for (int index = 0; index < tabs->count(); ++index) {
+        tabs->setCurrentIndex(index);
+        QWidget* page = tabs->currentWidget();
+        if (!program.WaitIdle())
+            return false;
+        if (page == program.Window()->GetVoyageLogTab()
+            && !FetchVoyageLog(program.Window()->GetVoyageLogTab()))
+            return false;
+        if (page == program.Window()->Page(MainWindow::TabGnssStatus))
+            QTest::qWait(2500); // a few fixes and satellite reports
+        camera.Take(program.Window(),
+            mode + (index == 0 ? QStringLiteral("-mode") : QLatin1Char('-') + PageName(page)));
+    }
+    return true;
+}
+
+void TakeDialogs(MainWindow* window, Camera& camera)
+{
+    camera.TakeDialog(new AboutDialog(window), QStringLiteral("about-dialog"));
+    camera.TakeDialog(new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
+                          QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),
+        QStringLiteral("confirm-dialog"));
+    camera.TakeDialog(new DisconnectDialog(window), QStringLiteral("disconnect-dialog"));
+    camera.TakeDialog(new LoginDialog(window), QStringLiteral("login-dialog"));
+    camera.TakeDialog(new SetPasswordDialog(window), QStringLiteral("set-password-dialog"));
+    camera.TakeDialog(new cChapPasswordEntry(window), QStringLiteral("device-password-dialog"));
+    // The updater's first words: connecting. It stays there, before it
+    // touches any port.
+    cUpdateRequest request;
+    request.imagePath = QStringLiteral("AISImage/identifier.bin");
+    request.portName = QStringLiteral("/dev/null");
+    cUpdateTiming timing;
+    timing.configure = 0;
+    timing.settle = 3600 * 1000;
+    camera.TakeDialog(new Flashwell(request, timing), QStringLiteral("updater"));
+}
+
+int Tour(const QString& configuration, Camera& camera)
 {
     SimConfig config;
     QString error;
@@ -55,14 +159,17 @@ int Tour(const QString& configuration, const QString& folder, const QString& suf
     }
     MainWindow* window = program.Window();
     FillInVessel(window->GetBasicTab());
-    bool saved = Save(window, folder, QStringLiteral("basic-mode"), suffix);
+    camera.Take(window, QStringLiteral("basic-mode"));
 
     program.ClickMode(QStringLiteral("Diagnostic mode"));
-    saved = program.WaitIdle() && Save(window, folder, QStringLiteral("diagnostic-mode"), suffix) && saved;
+    bool toured = program.WaitIdle() && TakePages(program, QStringLiteral("diagnostic"), camera);
 
     program.LogIn(QStringLiteral("harbour"));
-    saved = program.WaitIdle() && Save(window, folder, QStringLiteral("advanced-mode"), suffix) && saved;
-    return saved ? 0 : 1;
+    toured = toured && program.WaitIdle() && TakePages(program, QStringLiteral("advanced"), camera);
+    TakeDialogs(window, camera);
+    if (!toured)
+        QTextStream(stderr) << "the tour stopped: a page did not finish its reads\n";
+    return toured && camera.Ok() ? 0 : 1;
 }
 
 } // namespace
@@ -75,14 +182,12 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "usage: ui_screenshot_tour DEMO-CONFIGURATION OUTPUT-FOLDER SUFFIX\n";
         return 2;
     }
-    const QString configuration = QString::fromLocal8Bit(argv[1]);
-    const QString folder = QString::fromLocal8Bit(argv[2]);
-    const QString suffix = QString::fromLocal8Bit(argv[3]);
     // The program's own start-up attributes, so that pictures are drawn as a
     // user would see them at the chosen scale.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     int noArguments = 1;
     VelmoraApplication application(noArguments, argv);
-    return Tour(configuration, folder, suffix);
+    Camera camera(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    return Tour(QString::fromLocal8Bit(argv[1]), camera);
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Makes the README's screenshots: the program against the simulated Identifier
-# in each of its three modes, at 100 % and 200 % scaling.
+# Makes the pictures in docs/screenshots: the program against the simulated
+# Identifier, every page of its three modes and every dialog, at 100 % and
+# 200 % scaling.
 # Usage: tests/ui/make-screenshots.sh [build folder]
 set -eu
 BUILD="${1:-build}"

@@ -16,9 +16,9 @@ if(NOT VELMORA_SANITIZE)
 endif()
 velmora_add_test(test_ui_endtoend SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestEndToEnd.cpp LIBS identifier_sim TIMEOUT 180)
 
-# Not a test: makes the README's screenshots (tests/ui/make-screenshots.sh).
+# Not a test: makes the pictures in docs/screenshots (tests/ui/make-screenshots.sh).
 if(NOT VELMORA_SANITIZE)
     add_executable(ui_screenshot_tour ${CMAKE_CURRENT_LIST_DIR}/ScreenshotTour.cpp)
-    target_link_libraries(ui_screenshot_tour PRIVATE velmora_widgets identifier_sim Qt5::Test)
+    target_link_libraries(ui_screenshot_tour PRIVATE velmora_widgets flashwell_widgets identifier_sim Qt5::Test)
 endif()
 velmora_add_test(test_ui_devicetabs_endtoend SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDeviceTabsEndToEnd.cpp LIBS identifier_sim TIMEOUT 120)

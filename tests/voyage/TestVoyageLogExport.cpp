@@ -154,6 +154,33 @@ private slots:
         QCOMPARE(VoyageLogExport::trackName(fileName), track);
     }
 
+    void nameTakesTheFormatsExtension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("other extension") << "/home/skipper/log.csv"
+                                         << "kml"
+                                         << "/home/skipper/log.csv.kml";
+        QTest::newRow("none") << "/home/skipper/log"
+                              << "csv"
+                              << "/home/skipper/log.csv";
+        QTest::newRow("dot only in a folder") << "C:\\trip.2026\\log"
+                                              << "kml"
+                                              << "C:\\trip.2026\\log.kml";
+        QTest::newRow("same, other case") << "/home/skipper/LOG.KML"
+                                          << "kml"
+                                          << "/home/skipper/LOG.KML";
+    }
+
+    void nameTakesTheFormatsExtension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, extension);
+        QFETCH(QString, written);
+        QCOMPARE(VoyageLogExport::withExtension(typed, extension), written);
+    }
+
     void kmlValidatesAgainstSchema_data()
     {
         QTest::addColumn<QStringList>("fields");

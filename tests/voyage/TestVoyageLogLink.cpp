@@ -160,7 +160,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(UseOwnDesktop(home));
+        QVERIFY(UseOwnHome(home));
     }
 
     void logArrivesAndTheTransferEndsByItself()

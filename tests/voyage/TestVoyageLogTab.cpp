@@ -69,7 +69,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(UseOwnDesktop(dir)); }
+    void initTestCase() { QVERIFY(UseOwnHome(dir)); }
 
     void init()
     {
@@ -132,6 +132,32 @@ private slots:
         QCOMPARE(shown, cells);
         QCOMPARE(Table()->item(0, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
         QCOMPARE(Table()->item(0, 4)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
+    }
+
+    // At the page's smallest size the spin boxes keep their height, and the
+    // columns show whole dates and coordinates.
+    void pageIsReadableAtItsSmallestSize()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        Receive({ vdrLine("123519,3345.1234,S,17012.3456,W,12.3,270.5,010126,3.61,A,V,V,V,V") });
+        tab->OnVDRTimeout();
+        tab->resize(tab->minimumSizeHint());
+        for (const char* name : { "spinBoxLogPeriod", "spinBoxLogDistance" }) {
+            auto* spinBox = tab->findChild<QSpinBox*>(name);
+            QVERIFY2(spinBox->height() >= spinBox->sizeHint().height(), name);
+        }
+        QTableWidget* table = Table();
+        const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
+        for (int column : { 0, 1, 2, 3 }) {
+            const int needed = table->fontMetrics().horizontalAdvance(Cell(0, column)) + margins;
+            QVERIFY2(table->columnWidth(column) >= needed,
+                qPrintable(QStringLiteral("%1: %2 < %3")
+                               .arg(Cell(0, column))
+                               .arg(table->columnWidth(column))
+                               .arg(needed)));
+        }
+        QVERIFY(table->columnWidth(8) >= 65);
     }
 
     void flagsShowAsFixedCheckMarks()
@@ -298,31 +324,72 @@ private slots:
         QCOMPARE(edits.size(), 1);
     }
 
-    void exportFormatFollowsTheChosenFilter_data()
+    // The chosen filter decides the format, and the name written says it; the
+    // dialog starts in the home folder (there is no documents folder) with no
+    // name filled in.
+    void exportNameTellsTheFormat_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("start");
         QTest::newRow("csv filter, kml name")
-            << "typed.kml" << csvFilter
+            << "typed.kml" << csvFilter << "typed.kml.csv"
             << "Date,Time,Latitude,Longitude,SOG,COG,Bat. volts,Off bracket,SOS,"
                "Geofence,Power fail,ID error,\n";
-        QTest::newRow("kml filter, csv name") << "typed.csv" << kmlFilter << "<?xml version=\"1.0\"";
+        QTest::newRow("kml filter, csv name") << "typed.csv" << kmlFilter << "typed.csv.kml"
+                                              << "<?xml version=\"1.0\"";
     }
 
-    void exportFormatFollowsTheChosenFilter()
+    void exportNameTellsTheFormat()
     {
-        QFETCH(QString, name);
+        QFETCH(QString, typed);
         QFETCH(QString, filter);
+        QFETCH(QString, written);
         QFETCH(QString, start);
-        const QString fileName = dir.filePath(QTest::currentDataTag() + QStringLiteral("-") + name);
+        typed = dir.filePath(typed);
+        written = dir.filePath(written);
         Receive({ located, unlocated });
         ModalDriver driver;
-        driver.Plan({ driver.SaveAs(fileName, filter), driver.Note() });
+        const ModalDriver::Step saveAs = driver.SaveAs(typed, filter);
+        QString offered;
+        driver.Plan({ [&](QWidget* dialog) {
+                         if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+                             offered = files->directory().absolutePath() + "|"
+                                 + files->findChild<QLineEdit*>("fileNameEdit")->text();
+                         }
+                         saveAs(dialog);
+                     },
+            driver.Note() });
         tab->OnExportLog();
         QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
-        QVERIFY(readText(fileName).startsWith(start));
-        QCOMPARE(driver.messages, QStringList("1|Created " + fileName + ".|"));
+        QCOMPARE(offered, dir.path() + "|");
+        QVERIFY(!QFile::exists(typed));
+        QVERIFY(readText(written).startsWith(start));
+        QCOMPARE(driver.messages, QStringList("1|Created " + written + ".|"));
+        QFile::remove(written);
+    }
+
+    // The dialog asked only about the typed name.
+    void addedExtensionReplacesNoFileUnasked()
+    {
+        const QString typed = dir.filePath("kept.csv");
+        QFile earlier(typed + ".kml");
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+        Receive({ located });
+        ModalDriver driver;
+        QString asked;
+        driver.Plan({ driver.SaveAs(typed, kmlFilter), [&](QWidget* dialog) {
+                         asked = dialog->windowTitle();
+                         static_cast<QDialog*>(dialog)->reject();
+                     } });
+        tab->OnExportLog();
+        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        QCOMPARE(asked, QStringLiteral("Export voyage log..."));
+        QCOMPARE(readText(typed + ".kml"), QStringLiteral("earlier"));
+        QVERIFY(!QFile::exists(typed));
     }
 
     void cancelledExportWritesNothing()
