@@ -158,6 +158,7 @@ QString ModePages::Title(int tab)
 void ModePages::Show(Mode newMode)
 {
     StopGnssMessages();
+    diagnosticsRefreshTimer->stop();
     switching = true;
     mode = newMode;
     modeBar->setEnabled(true);
@@ -269,7 +270,8 @@ void ModePages::SetIconRequested(int tab, int icon)
 
 void ModePages::SetEnabledRequested(int tab, bool enable)
 {
-    if (tab == MainWindow::TabConfiguration || tab == MainWindow::TabControl || tab == MainWindow::TabVoyageData)
+    if (tab == MainWindow::TabConfiguration || tab == MainWindow::TabControl
+        || tab == MainWindow::TabVoyageData)
         Page(tab)->setEnabled(enable);
 }
 
