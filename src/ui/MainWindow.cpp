@@ -2,6 +2,8 @@
 
 #include "app/JobNames.h"
 #include "app/VelmoraApplication.h"
+#include "control/StateMachine.h"
+#include "control/UpdaterLauncher.h"
 #include "gnss/GPSDecoder.h"
 #include "gnss/cGpsStatusTab.h"
 #include "link/SerialController.h"
@@ -568,10 +570,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// Only real work counts: the connection test and the idle poll may be cut
-// short at any time.
+// An update cut short would leave the device in its boot loader, so the
+// window stays while the updater runs. Otherwise only real work counts: the
+// connection test and the idle poll may be cut short at any time.
 bool MainWindow::ConfirmClose()
 {
+    if (app->GetStateMachine()->Updater()->IsRunning()) {
+        QMessageBox::warning(this, QCoreApplication::applicationName(),
+            tr("A firmware update is in progress. Close the program once the updater has finished: "
+               "an interrupted update leaves the Identifier in its boot loader."));
+        return false;
+    }
     const SerialTransport* transport = app->GetTransport();
     if (!transport || !transport->IsBusy() || transport->IsQueued(JobName::ConnectionTest, false)
         || transport->IsQueued(JobName::PollDevice, false))

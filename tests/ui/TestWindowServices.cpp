@@ -1,24 +1,34 @@
 #include "ProgramDriver.h"
 
+#include "control/StateMachine.h"
+#include "control/UpdaterLauncher.h"
 #include "ui/DiagnosticsTab.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <memory>
+#include <signal.h>
+
 // The window with the application's services behind it: what the user is
-// told after an export of the configuration log, and what the device
-// receives after a change of mode.
+// told after an export of the configuration log or when closing during an
+// update, and what the device receives after a change of mode.
 class TestWindowServices : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup();
     void exportTellsHowItWent();
     void leavingDiagnosticModeStopsTheRefresh();
+    void updateOutlivesTheProgram();
 
 private:
     static void EnterDiagnosticMode(ProgramDriver& program);
     static QString Export(const ProgramDriver& program, const QString& name);
     static int DiagnosticsReads(const ProgramDriver& program);
+    bool StartStandIn(UpdaterLauncher* launcher, const QString& pidFile);
+
+    QList<qint64> standIns;
 };
 
 namespace {
@@ -41,6 +51,15 @@ QString Dismiss(QWidget* box)
 }
 
 } // namespace
+
+void TestWindowServices::cleanup()
+{
+    for (const qint64 pid : qAsConst(standIns))
+        ::kill(pid_t(pid), SIGKILL);
+    standIns.clear();
+    for (const char* name : { "RECORD_ARGUMENTS_TO", "RECORD_ARGUMENTS_PID_TO", "RECORD_ARGUMENTS_STAY_MS" })
+        qunsetenv(name);
+}
 
 void TestWindowServices::EnterDiagnosticMode(ProgramDriver& program)
 {
@@ -78,6 +97,27 @@ int TestWindowServices::DiagnosticsReads(const ProgramDriver& program)
     return count;
 }
 
+// The stand-in stays for a minute, as an update would; its process id is
+// noted for the clean-up.
+bool TestWindowServices::StartStandIn(UpdaterLauncher* launcher, const QString& pidFile)
+{
+    qputenv("RECORD_ARGUMENTS_PID_TO", pidFile.toLocal8Bit());
+    launcher->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
+    if (!launcher->Start(QStringLiteral("image.img"), QStringLiteral("port"), 19))
+        return false;
+    QByteArray pid;
+    const bool written = QTest::qWaitFor(
+        [&pid, &pidFile] {
+            QFile file(pidFile);
+            pid = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            return pid.endsWith('\n');
+        },
+        5000);
+    if (written)
+        standIns << pid.trimmed().toLongLong();
+    return written;
+}
+
 void TestWindowServices::exportTellsHowItWent()
 {
     ProgramDriver program(Device());
@@ -104,6 +144,34 @@ void TestWindowServices::leavingDiagnosticModeStopsTheRefresh()
     const int readsInBasicMode = DiagnosticsReads(program);
     QTest::qWait(2500);
     QCOMPARE(DiagnosticsReads(program), readsInBasicMode);
+}
+
+void TestWindowServices::updateOutlivesTheProgram()
+{
+    QTemporaryDir folder;
+    qputenv("RECORD_ARGUMENTS_TO", folder.filePath(QStringLiteral("arguments")).toLocal8Bit());
+    qputenv("RECORD_ARGUMENTS_STAY_MS", "60000");
+    MainWindow window;
+    window.show();
+    UpdaterLauncher* updater = VelmoraApplication::Instance()->GetStateMachine()->Updater();
+    QVERIFY(StartStandIn(updater, folder.filePath(QStringLiteral("updating.pid"))));
+    QString refusal;
+    UiTest::AnswerNextModal([&refusal](QWidget* box) { refusal = Dismiss(box); });
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY2(refusal.startsWith(QLatin1String("A firmware update is in progress.")), qPrintable(refusal));
+
+    // The end of the program takes the launcher with it, but not the updater.
+    auto launcher = std::make_unique<UpdaterLauncher>();
+    QVERIFY(StartStandIn(launcher.get(), folder.filePath(QStringLiteral("left.pid"))));
+    launcher.reset();
+    QVERIFY(::kill(pid_t(standIns.last()), 0) == 0);
+
+    // The end of an updater that runs apart is still noticed.
+    QSignalSpy finished(updater, &UpdaterLauncher::Finished);
+    ::kill(pid_t(standIns.first()), SIGKILL);
+    QVERIFY(finished.wait(5000));
+    QVERIFY(!updater->IsRunning());
 }
 
 VELMORA_UI_TEST_MAIN(TestWindowServices)
