@@ -9,8 +9,8 @@
 class QAction;
 class QTabWidget;
 class QTimer;
-class TabBase;
 class QToolBar;
+class TabBase;
 
 // The window's three modes and their pages. It puts up the mode buttons
 // (they call the window's mode slots) and keeps every page by its tab id:
@@ -35,7 +35,8 @@ public:
     QTabWidget* Tabs() const { return tabs; }
 
     void EnableModeButtons(bool enabled);
-    // Once a page is current, the work for the page it replaced stops.
+    // Starts the work of the page that became current and ends that of the
+    // page it replaced.
     void FollowCurrentPage();
     void StopGnssMessages();
     // Only while the diagnostics page is current.
