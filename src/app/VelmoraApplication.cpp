@@ -2,6 +2,8 @@
 
 #include "control/StateMachine.h"
 #include "gnss/GPSDecoder.h"
+#include "link/LogExportMessage.h"
+#include "link/LogFile.h"
 #include "link/SerialController.h"
 #include "link/SerialTransport.h"
 #include "link/cConnectionManager.h"
@@ -211,6 +213,7 @@ void VelmoraApplication::CreateServices()
     connect(stateMachine, &StateMachine::Disconnect, this, &VelmoraApplication::Disconnect);
     connect(this, &VelmoraApplication::Disconnecting, stateMachine, &StateMachine::Disconnecting);
     connect(this, &VelmoraApplication::VoyageSyncComplete, stateMachine, &StateMachine::OnVoyageSyncComplete);
+    connect(stateMachine->ConfigurationLog(), &LogFile::ExportFinished, this, &LogExportMessage::Show);
     connect(
         stateMachine, &StateMachine::DisplayError, connectionManager, &cConnectionManager::OnDisplayError);
     connect(stateMachine, &StateMachine::ClearDisplayError, connectionManager,

@@ -1,28 +1,34 @@
 #include "control/UpdaterLauncher.h"
 
 #include "app/PlatformInfo.h"
+#include "control/ProcessProbe.h"
 
 #include <QCoreApplication>
+#include <QProcess>
+
+namespace {
+
+// The updater is not our child, so its end is noticed by looking; an update
+// takes minutes, so a quarter of a second late is soon enough.
+const int checkInterval = 250;
+
+} // namespace
 
 UpdaterLauncher::UpdaterLauncher(QObject* parent)
     : QObject(parent)
     , m_program(DefaultProgram())
 {
-    // The updater talks to the device, not to us: its output is not read.
-    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-    connect(&m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
-        &UpdaterLauncher::OnFinished);
+    m_check.setInterval(checkInterval);
+    connect(&m_check, &QTimer::timeout, this, &UpdaterLauncher::CheckUpdater);
 }
+
+// The updater is left to run.
+UpdaterLauncher::~UpdaterLauncher() = default;
 
 QString UpdaterLauncher::DefaultProgram()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/AISImage/")
         + PlatformInfo::UpdaterFileName();
-}
-
-bool UpdaterLauncher::IsRunning() const
-{
-    return m_process.state() != QProcess::NotRunning;
 }
 
 bool UpdaterLauncher::Start(const QString& imagePath, const QString& portName, int baudType)
@@ -31,12 +37,26 @@ bool UpdaterLauncher::Start(const QString& imagePath, const QString& portName, i
         return false;
     }
     // Each argument travels on its own, so an image path with spaces arrives
-    // whole without any quoting of ours.
-    m_process.start(m_program, { imagePath, portName, QString::number(baudType) });
-    return m_process.waitForStarted();
+    // whole without any quoting of ours. The updater talks to the device, not
+    // to us: it keeps our standard output and error, and nothing is read.
+    QProcess updater;
+    updater.setProgram(m_program);
+    updater.setArguments({ imagePath, portName, QString::number(baudType) });
+    qint64 pid = 0;
+    if (!updater.startDetached(&pid)) {
+        return false;
+    }
+    m_updater = std::make_unique<ProcessProbe>(pid);
+    m_check.start();
+    return true;
 }
 
-void UpdaterLauncher::OnFinished()
+void UpdaterLauncher::CheckUpdater()
 {
+    if (m_updater->IsRunning()) {
+        return;
+    }
+    m_check.stop();
+    m_updater.reset();
     emit Finished();
 }

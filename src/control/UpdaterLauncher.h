@@ -1,17 +1,25 @@
 #pragma once
 
 #include <QObject>
-#include <QProcess>
 #include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class ProcessProbe;
 
 // Starts the firmware updater as a separate program and reports when it has
-// ended. The configuration program does not read the updater's result: a
-// successful update shows only as a newer version at the next connection.
+// ended. The updater runs apart from the configuration program: it finishes
+// a transfer even when the configuration program ends, since a transfer cut
+// short leaves the device in its boot loader. The configuration program does
+// not read the updater's result: a successful update shows only as a newer
+// version at the next connection.
 class UpdaterLauncher : public QObject {
     Q_OBJECT
 
 public:
     explicit UpdaterLauncher(QObject* parent = nullptr);
+    ~UpdaterLauncher() override;
 
     // The updater beside the program: "AISImage/Flashwell" with the
     // platform's executable suffix.
@@ -19,7 +27,7 @@ public:
 
     void SetProgram(const QString& program) { m_program = program; }
     QString Program() const { return m_program; }
-    bool IsRunning() const;
+    bool IsRunning() const { return m_updater != nullptr; }
 
     // Starts the updater with the image path, the port name and the baud type
     // as its three arguments. False when it could not be started; Finished()
@@ -29,10 +37,10 @@ public:
 signals:
     void Finished();
 
-private slots:
-    void OnFinished();
-
 private:
+    void CheckUpdater();
+
     QString m_program;
-    QProcess m_process;
+    std::unique_ptr<ProcessProbe> m_updater;
+    QTimer m_check;
 };

@@ -1,4 +1,5 @@
 list(APPEND CORE_SOURCES
     control/StateMachine.cpp
+    control/ProcessProbe.cpp
     control/UpdaterLauncher.cpp
 )

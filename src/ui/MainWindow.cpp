@@ -2,6 +2,8 @@
 
 #include "app/JobNames.h"
 #include "app/VelmoraApplication.h"
+#include "control/StateMachine.h"
+#include "control/UpdaterLauncher.h"
 #include "gnss/GPSDecoder.h"
 #include "gnss/cGpsStatusTab.h"
 #include "link/SerialController.h"
@@ -15,6 +17,7 @@
 #include "ui/DiagnosticsTab.h"
 #include "ui/DisconnectDialog.h"
 #include "ui/LoginDialog.h"
+#include "ui/ModePages.h"
 #include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
 #include "ui/cControlTab.h"
@@ -43,28 +46,6 @@ namespace {
 
 const int disconnectDelay = 3000;
 const int disconnectDelayAfterBasicSend = 1100;
-const int diagnosticsRefreshInterval = 5000;
-const int modeToolBarHeight = 24;
-const int modeIconSize = 16;
-const qulonglong firstMmsi = 100000000;
-const qulonglong lastMmsi = 999999999;
-
-QIcon IconFor(MainWindow::TabIcon icon)
-{
-    switch (icon) {
-    case MainWindow::TabIcon::Edited:
-        return QIcon(QStringLiteral(":/velmora/TabEdited.png"));
-    case MainWindow::TabIcon::NotSynced:
-        return QIcon(QStringLiteral(":/velmora/TabNotSynced.png"));
-    case MainWindow::TabIcon::Syncing:
-        return QIcon(QStringLiteral(":/velmora/TabSyncing.png"));
-    case MainWindow::TabIcon::Synced:
-        return QIcon(QStringLiteral(":/velmora/TabSynced.png"));
-    case MainWindow::TabIcon::None:
-        break;
-    }
-    return QIcon();
-}
 
 } // namespace
 
@@ -72,7 +53,6 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
     , app(VelmoraApplication::Instance())
-    , tabs(new QTabWidget(this))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -80,15 +60,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->actionExit, &QAction::triggered, this, &MainWindow::OnExit);
     connect(ui->actionChange_Password, &QAction::triggered, this, &MainWindow::OnChangePassword);
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::OnAbout);
-    switchingMode = true;
-
-    tabs->setObjectName(QStringLiteral("tabs"));
-    // Every page title stays readable: the window is never narrower than the tabs.
-    tabs->setUsesScrollButtons(false);
-    tabs->hide();
-    connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::OnTabChanged);
     // The pages report to the send button as they are added, so it comes first.
-    CreateToolBars();
+    CreateSendButton();
     CreatePages();
 
     disconnectTimer = new QTimer(this);
@@ -96,14 +69,9 @@ MainWindow::MainWindow(QWidget* parent)
     disconnectTimer->setSingleShot(true);
     disconnectTimer->setInterval(disconnectDelay);
     connect(disconnectTimer, &QTimer::timeout, this, &MainWindow::OnDisconnectTimeout);
-    diagnosticsRefreshTimer = new QTimer(this);
-    diagnosticsRefreshTimer->setObjectName(QStringLiteral("diagnosticsRefreshTimer"));
-    diagnosticsRefreshTimer->setInterval(diagnosticsRefreshInterval);
-    connect(diagnosticsRefreshTimer, &QTimer::timeout, this, &MainWindow::OnDiagnosticsRefreshTimeout);
 
     ShowReady();
     EnterBasicMode(-1);
-    switchingMode = false;
 }
 
 MainWindow::~MainWindow()
@@ -111,36 +79,38 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
-// Every page is made once and kept: modes only move pages in and out of the
-// tab widget, so each keeps its state and connections.
 void MainWindow::CreatePages()
 {
     Model* tabModel = app->GetTabModel();
     basicTab = new BasicTab(tabModel, this);
     basicTab->setObjectName(QStringLiteral("tabBasic"));
-    setCentralWidget(basicTab);
-    pages.insert(TabBasic, basicTab);
+    modePages = new ModePages(this, basicTab, ui->toolBar);
+    tabs = modePages->Tabs();
+    connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::OnTabChanged);
+    connect(modePages, &ModePages::gnssMessageControl, this, &MainWindow::gnssMessageControl);
+    connect(modePages, &ModePages::waitForRmc, this, &MainWindow::waitForRmc);
+    connect(modePages, &ModePages::DiagnosticsRefreshDue, this, &MainWindow::OnDiagnosticsRefreshTimeout);
 
     deviceActionsTab = new cDeviceActionsTab(tabModel, this);
-    AddPage(TabDeviceActions, deviceActionsTab, "tabDeviceActions");
+    modePages->Add(TabDeviceActions, deviceActionsTab, "tabDeviceActions");
     diagnosticsTab = new DiagnosticsTab(tabModel, this);
     connect(
         diagnosticsTab, &DiagnosticsTab::exportConfiguratonLog, this, &MainWindow::exportConfigurationLog);
     connect(diagnosticsTab, &DiagnosticsTab::refreshTimerControl, this,
         &MainWindow::OnDiagnosticsRefreshTimerControl);
-    AddPage(TabDiagnostics, diagnosticsTab, "tabDiagnostics");
+    modePages->Add(TabDiagnostics, diagnosticsTab, "tabDiagnostics");
     auto* gnssTab = new cGpsStatusTab(this);
     connect(app->GetGpsDecoder(), &GPSDecoder::GpsDataReceived, gnssTab, &cGpsStatusTab::OnGpsDataReceived);
     connect(app->GetGpsDecoder(), &GPSDecoder::SatelliteDataReceived, gnssTab,
         &cGpsStatusTab::OnSatelliteDataReceived);
-    AddPage(TabGnssStatus, gnssTab, "tabGnssStatus");
+    modePages->Add(TabGnssStatus, gnssTab, "tabGnssStatus");
     configurationTab = new ConfigurationTab(tabModel, this);
     connect(configurationTab, &TabBase::Edited, this, &MainWindow::OnEdited);
-    AddPage(TabConfiguration, configurationTab, "tabConfiguration");
+    modePages->Add(TabConfiguration, configurationTab, "tabConfiguration");
     controlTab = new cControlTab(tabModel, this);
     connect(controlTab, &TabBase::Edited, this, &MainWindow::OnEdited);
     connect(this, &MainWindow::lockPowerBoxControl, controlTab, &cControlTab::onlockCheckBoxPowerBoxEnable);
-    AddPage(TabControl, controlTab, "tabControl");
+    modePages->Add(TabControl, controlTab, "tabControl");
     controlTab->setEnabled(false);
     voyageLogTab = new VoyageLogTab(tabModel, this);
     connect(voyageLogTab, &VoyageLogTab::VoyageSyncComplete, app, &VelmoraApplication::VoyageSyncComplete);
@@ -149,20 +119,13 @@ void MainWindow::CreatePages()
         &MainWindow::signalSendLogConfiguration);
     connect(configurationTab, &ConfigurationTab::signalFixLogInterval, voyageLogTab,
         &VoyageLogTab::OnFixLogInterval);
-    AddPage(TabVoyageData, voyageLogTab, "tabVoyageData");
+    modePages->Add(TabVoyageData, voyageLogTab, "tabVoyageData");
     serialTab = new SerialTab(this);
     connect(serialTab, &SerialTab::Save, this, &MainWindow::OnSerialTabSaveLogFile);
-    AddPage(TabSerialData, serialTab, "tabSerialData");
+    modePages->Add(TabSerialData, serialTab, "tabSerialData");
 }
 
-void MainWindow::AddPage(int tab, QWidget* page, const char* objectName)
-{
-    page->setObjectName(QLatin1String(objectName));
-    pages.insert(tab, page);
-    tabs->addTab(page, PageTitle(tab));
-}
-
-void MainWindow::CreateToolBars()
+void MainWindow::CreateSendButton()
 {
     auto* send = new QAction(QIcon(QStringLiteral(":/velmora/PCtoIdentifier.png")), QString(), this);
     send->setToolTip(tr("Send configuration to Identifier"));
@@ -172,47 +135,13 @@ void MainWindow::CreateToolBars()
     sendButton->setObjectName(QStringLiteral("sendButton"));
     sendButton->setDefaultAction(send);
     ui->toolBar->addWidget(sendButton);
+    // The mode tool bar follows on a row of its own.
     addToolBarBreak(Qt::TopToolBarArea);
-
-    modeToolBar = new QToolBar(tr("Select the mode"), this);
-    modeToolBar->setObjectName(QStringLiteral("modeToolBar"));
-    modeToolBar->setIconSize(QSize(modeIconSize, modeIconSize));
-    modeToolBar->setMovable(false);
-    addToolBar(Qt::TopToolBarArea, modeToolBar);
-    modeToolBar->addSeparator();
-    AddModeButton(tr("Basic mode"), tr("Enter basic mode."), QIcon(), Qt::ToolButtonTextOnly,
-        &MainWindow::OnBasicModeSelected);
-    AddModeButton(tr("Diagnostic mode"), tr("Enter diagnostic mode."),
-        QIcon(QStringLiteral(":/velmora/Diagnostics.png")), Qt::ToolButtonTextBesideIcon,
-        &MainWindow::OnDiagnosticsModeSelected);
-    AddModeButton(tr("Advanced mode"), tr("Enter advanced mode (password required)."),
-        QIcon(QStringLiteral(":/velmora/Lock.png")), Qt::ToolButtonTextBesideIcon,
-        &MainWindow::OnAdvancedModeSelected);
-    // A compact bar, but never lower than its buttons with the system's font.
-    modeToolBar->setFixedHeight(qMax(modeToolBarHeight, modeToolBar->sizeHint().height()));
-}
-
-void MainWindow::AddModeButton(const QString& text, const QString& toolTip, const QIcon& icon,
-    Qt::ToolButtonStyle style, void (MainWindow::*slot)())
-{
-    auto* action = new QAction(icon, text, this);
-    action->setToolTip(toolTip);
-    connect(action, &QAction::triggered, this, slot);
-    auto* button = new QToolButton(modeToolBar);
-    button->setDefaultAction(action);
-    button->setToolButtonStyle(style);
-    modeToolBar->addWidget(button);
-    modeToolBar->addSeparator();
-    modeButtons.append(button);
 }
 
 bool MainWindow::CheckMmsi()
 {
-    bool number = false;
-    qulonglong mmsi = app->GetTabModel()->mmsi()->text().toULongLong(&number);
-    if (!number)
-        mmsi = 0;
-    if (mmsi >= firstMmsi && mmsi <= lastMmsi)
+    if (app->GetTabModel()->mmsi()->isInRange())
         return true;
     QMessageBox::warning(this, tr("MMSI Invalid"),
         tr("A valid MMSI in the range 100000000 to 999999999 must be entered. Identifier not updated."),
@@ -220,72 +149,38 @@ bool MainWindow::CheckMmsi()
     return false;
 }
 
+MainWindow::Mode MainWindow::CurrentMode() const
+{
+    return modePages->Current();
+}
+
 int MainWindow::CurrentTabId() const
 {
-    if (mode == Mode::Basic)
-        return TabBasic;
-    return TabIdOf(tabs->currentWidget());
+    return modePages->CurrentTabId();
 }
 
 QWidget* MainWindow::Page(int tab) const
 {
-    return pages.value(tab, nullptr);
-}
-
-int MainWindow::TabIdOf(const QWidget* page) const
-{
-    for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
-        if (it.value() == page)
-            return it.key();
-    }
-    return TabBasic;
-}
-
-bool MainWindow::IsShown(int tab) const
-{
-    const QWidget* page = Page(tab);
-    return page && tabs->indexOf(const_cast<QWidget*>(page)) >= 0;
-}
-
-QString MainWindow::PageTitle(int tab) const
-{
-    switch (tab) {
-    case TabConfiguration:
-        return tr("Configuration");
-    case TabControl:
-        return tr("Control");
-    case TabDeviceActions:
-        return tr("Device Actions");
-    case TabDiagnostics:
-        return tr("Diagnostics");
-    case TabGnssStatus:
-        return tr("GNSS status");
-    case TabVoyageData:
-        return tr("Voyage data");
-    case TabSerialData:
-        return tr("Serial data");
-    default:
-        return QString();
-    }
+    return modePages->Page(tab);
 }
 
 // ---- modes
 
 void MainWindow::OnBasicModeSelected()
 {
-    if (mode != Mode::Basic)
+    if (CurrentMode() != Mode::Basic)
         EnterBasicMode(0);
 }
 
 void MainWindow::OnDiagnosticsModeSelected()
 {
-    if (mode != Mode::Diagnostic)
+    if (CurrentMode() != Mode::Diagnostic)
         EnterDiagnosticMode(0);
 }
 
 void MainWindow::OnAdvancedModeSelected()
 {
-    if (mode == Mode::Advanced)
+    if (CurrentMode() == Mode::Advanced)
         return;
     LoginDialog login(this);
     if (login.exec() != QDialog::Accepted)
@@ -303,7 +198,7 @@ void MainWindow::OnAISType(int type)
 {
     if (!DeviceTypes::IsKnown(type))
         return;
-    switch (mode) {
+    switch (CurrentMode()) {
     case Mode::Advanced:
         EnterAdvancedMode(type);
         emit GetAllTabs();
@@ -325,30 +220,17 @@ void MainWindow::OnAISType(int type)
 // negative type (only at construction) builds the mode and asks for nothing.
 void MainWindow::EnterBasicMode(int type)
 {
-    BeginModeChange(Mode::Basic);
-    ShowCentral(basicTab);
-    ShowPages({});
-    ui->toolBar->hide();
-    FitToMode();
+    modePages->Show(Mode::Basic);
     if (type == 0)
         StartDataRetrieval();
     else if (type > 0)
         basicTab->SetDeviceType(type);
-    switchingMode = false;
 }
 
 void MainWindow::EnterAdvancedMode(int type)
 {
-    BeginModeChange(Mode::Advanced);
-    ShowCentral(tabs);
-    ui->toolBar->show();
     sendButton->defaultAction()->setEnabled(false);
-    ShowPages({ TabConfiguration, TabControl, TabDeviceActions, TabVoyageData, TabDiagnostics, TabGnssStatus,
-        TabSerialData });
-    for (const int tab : { TabConfiguration, TabControl, TabVoyageData, TabDiagnostics })
-        SetPageIcon(tab, TabIcon::NotSynced);
-    SetPageIcon(TabDeviceActions, TabIcon::Synced);
-    FitToMode();
+    modePages->Show(Mode::Advanced);
     ui->actionChange_Password->setEnabled(true);
     const bool identified = DeviceTypes::IsKnown(type);
     Page(TabConfiguration)->setEnabled(identified);
@@ -360,58 +242,15 @@ void MainWindow::EnterAdvancedMode(int type)
         StartDataRetrieval();
     }
     deviceActionsTab->EnableDeviceActions(true);
-    switchingMode = false;
 }
 
 void MainWindow::EnterDiagnosticMode(int type)
 {
-    BeginModeChange(Mode::Diagnostic);
-    ShowCentral(tabs);
-    ShowPages({ TabDiagnostics, TabVoyageData, TabGnssStatus, TabSerialData });
-    ui->toolBar->hide();
-    SetPageIcon(TabVoyageData, TabIcon::NotSynced);
-    SetPageIcon(TabDiagnostics, TabIcon::NotSynced);
-    FitToMode();
+    modePages->Show(Mode::Diagnostic);
     if (DeviceTypes::IsKnown(type))
-        diagnosticsRefreshTimer->start();
+        modePages->SetDiagnosticsRefresh(true);
     else
         StartDataRetrieval();
-    switchingMode = false;
-}
-
-void MainWindow::BeginModeChange(Mode newMode)
-{
-    StopGnssMessages();
-    switchingMode = true;
-    mode = newMode;
-    modeToolBar->setEnabled(true);
-}
-
-// The widget that gives way stays a hidden child of the window.
-void MainWindow::ShowCentral(QWidget* widget)
-{
-    if (centralWidget() != widget) {
-        if (QWidget* previous = takeCentralWidget()) {
-            previous->setParent(this);
-            previous->hide();
-        }
-        setCentralWidget(widget);
-    }
-    widget->show();
-}
-
-void MainWindow::ShowPages(std::initializer_list<int> shown)
-{
-    while (tabs->count() > 0)
-        tabs->removeTab(0);
-    for (const int tab : shown)
-        tabs->addTab(Page(tab), PageTitle(tab));
-}
-
-void MainWindow::FitToMode()
-{
-    centralWidget()->adjustSize();
-    adjustSize();
 }
 
 void MainWindow::StartDataRetrieval()
@@ -427,16 +266,13 @@ void MainWindow::StartDataRetrieval()
 void MainWindow::RefreshControls()
 {
     const bool enabled = !disconnectPending && !busy;
-    if (mode == Mode::Basic)
+    if (CurrentMode() == Mode::Basic)
         basicTab->setEnabled(enabled);
     else
         tabs->setEnabled(enabled);
-    for (QToolButton* button : qAsConst(modeButtons))
-        button->defaultAction()->setEnabled(enabled);
-    const int current = CurrentTabId();
-    const bool sendablePage = current != TabDiagnostics && current != TabGnssStatus
-        && current != TabVoyageData && current != TabSerialData;
-    sendButton->defaultAction()->setEnabled(enabled && mode != Mode::Basic && sendablePage);
+    modePages->EnableModeButtons(enabled);
+    sendButton->defaultAction()->setEnabled(
+        enabled && CurrentMode() != Mode::Basic && !modePages->CurrentPageOnlyShows());
     emit lockPowerBoxControl(false);
 }
 
@@ -444,53 +280,17 @@ void MainWindow::OnTabChanged(int index)
 {
     if (index < 0)
         return;
-    const QWidget* current = tabs->currentWidget();
-    const bool sendable
-        = (current == Page(TabConfiguration) || current == Page(TabControl)) && current->isEnabledTo(tabs);
-    sendButton->defaultAction()->setEnabled(sendable && !busy);
-    if (switchingMode)
-        return;
-    if (current == Page(TabGnssStatus)) {
-        emit waitForRmc();
-        emit gnssMessageControl(true);
-        gnssMessagesOn = true;
-    } else {
-        StopGnssMessages();
-        emit waitForRmc();
-    }
-    if (current == Page(TabDiagnostics))
-        diagnosticsRefreshTimer->start();
-    else
-        diagnosticsRefreshTimer->stop();
-}
-
-void MainWindow::StopGnssMessages()
-{
-    if (!gnssMessagesOn)
-        return;
-    gnssMessagesOn = false;
-    emit gnssMessageControl(false);
-}
-
-void MainWindow::SetPageIcon(int tab, TabIcon icon)
-{
-    const int index = tabs->indexOf(Page(tab));
-    if (index >= 0)
-        tabs->setTabIcon(index, IconFor(icon));
+    sendButton->defaultAction()->setEnabled(modePages->CurrentPageSendable() && !busy);
 }
 
 void MainWindow::OnUpdateTabIcon(int tab, int icon)
 {
-    if (tab < TabConfiguration || tab > TabVoyageData || icon < int(TabIcon::None)
-        || icon > int(TabIcon::Synced))
-        return;
-    SetPageIcon(tab, TabIcon(icon));
+    modePages->SetIconRequested(tab, icon);
 }
 
 void MainWindow::OnEnableTab(int tab, bool enable)
 {
-    if (tab == TabConfiguration || tab == TabControl || tab == TabVoyageData)
-        Page(tab)->setEnabled(enable);
+    modePages->SetEnabledRequested(tab, enable);
 }
 
 void MainWindow::OnUpdateUiControls(bool lost_connection)
@@ -512,19 +312,14 @@ void MainWindow::OnEdited(QWidget*)
 
 void MainWindow::OnUpdateTabFromTransportModel(int tab)
 {
-    if (tab == TabBasic || tab == TabConfiguration || tab == TabControl || tab == TabDiagnostics
-        || tab == TabVoyageData) {
-        if (auto* page = qobject_cast<TabBase*>(Page(tab)))
-            page->UpdateTabFromModel(app->GetTransportModel());
-    }
+    if (TabBase* page = modePages->PageFilledFromDevice(tab))
+        page->UpdateTabFromModel(app->GetTransportModel());
 }
 
 void MainWindow::OnUpdateTransportModelFromTab(int tab)
 {
-    if (tab == TabBasic || tab == TabConfiguration || tab == TabControl || tab == TabVoyageData) {
-        if (auto* page = qobject_cast<TabBase*>(Page(tab)))
-            page->UpdateModelFromTab(app->GetTransportModel());
-    }
+    if (TabBase* page = modePages->PageWrittenToDevice(tab))
+        page->UpdateModelFromTab(app->GetTransportModel());
 }
 
 // ---- sending and device actions
@@ -536,7 +331,7 @@ void MainWindow::OnSendAllTabs()
     busy = true;
     sendButton->defaultAction()->setEnabled(false);
     EnsureConnection();
-    if (mode == Mode::Basic) {
+    if (CurrentMode() == Mode::Basic) {
         emit SendTab(CurrentTabId());
     } else {
         emit lockPowerBoxControl(true);
@@ -588,7 +383,7 @@ void MainWindow::OnClearVoyageLog()
 void MainWindow::RunDeviceAction(void (MainWindow::*request)())
 {
     EnsureConnection();
-    SetPageIcon(TabDeviceActions, TabIcon::Syncing);
+    modePages->SetIcon(TabDeviceActions, TabIcon::Syncing);
     emit(this->*request)();
 }
 
@@ -597,7 +392,7 @@ void MainWindow::OnJobCompleted(QString name, bool send)
     const bool deviceAction = name == JobName::DeepSleep || name == JobName::ClearHolder;
     if (name == JobName::VdrConfiguration && send)
         voyageLogTab->EnableControls(true);
-    if (mode == Mode::Basic) {
+    if (CurrentMode() == Mode::Basic) {
         if (name == JobName::Basic && send) {
             disconnectTimer->setInterval(disconnectDelayAfterBasicSend);
             disconnectTimer->start();
@@ -605,10 +400,10 @@ void MainWindow::OnJobCompleted(QString name, bool send)
         if (deviceAction)
             basicTab->EnableDeviceActions();
     }
-    if (mode == Mode::Advanced
+    if (CurrentMode() == Mode::Advanced
         && (deviceAction || name == JobName::ResetVessel || name == JobName::ResetConfig)) {
         deviceActionsTab->EnableDeviceActions(true);
-        SetPageIcon(TabDeviceActions, TabIcon::Synced);
+        modePages->SetIcon(TabDeviceActions, TabIcon::Synced);
     }
 }
 
@@ -652,7 +447,7 @@ void MainWindow::OnDisconnected(bool error)
         for (const QMetaObject::Connection& connection : qAsConst(linkConnections))
             disconnect(connection);
         linkConnections.clear();
-        disconnectPending = !error && mode != Mode::Basic;
+        disconnectPending = !error && CurrentMode() != Mode::Basic;
         if (disconnectPending)
             disconnectTimer->start();
         connected = false;
@@ -664,9 +459,9 @@ void MainWindow::OnDisconnected(bool error)
 void MainWindow::OnDisconnectTimeout()
 {
     disconnectPending = false;
-    if (mode == Mode::Basic) {
+    if (CurrentMode() == Mode::Basic) {
         app->Disconnect(false);
-        if (mode == Mode::Basic) {
+        if (CurrentMode() == Mode::Basic) {
             basicTab->EnableDeviceActions();
             DisconnectDialog done(this);
             done.exec();
@@ -683,12 +478,7 @@ void MainWindow::OnDiagnosticsRefreshTimeout()
 
 void MainWindow::OnDiagnosticsRefreshTimerControl(bool on)
 {
-    if (CurrentTabId() != TabDiagnostics)
-        return;
-    if (on)
-        diagnosticsRefreshTimer->start();
-    else
-        diagnosticsRefreshTimer->stop();
+    modePages->SetDiagnosticsRefresh(on);
 }
 
 void MainWindow::OnSerialTabSaveLogFile(bool save)
@@ -764,7 +554,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    StopGnssMessages();
+    modePages->StopGnssMessages();
     const SerialTransport* transport = app->GetTransport();
     if (transport && transport->IsConnected()) {
         app->Disconnect(false);
@@ -780,10 +570,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// Only real work counts: the connection test and the idle poll may be cut
-// short at any time.
+// An update cut short would leave the device in its boot loader, so the
+// window stays while the updater runs. Otherwise only real work counts: the
+// connection test and the idle poll may be cut short at any time.
 bool MainWindow::ConfirmClose()
 {
+    if (app->GetStateMachine()->Updater()->IsRunning()) {
+        QMessageBox::warning(this, QCoreApplication::applicationName(),
+            tr("A firmware update is in progress. Close the program once the updater has finished: "
+               "an interrupted update leaves the Identifier in its boot loader."));
+        return false;
+    }
     const SerialTransport* transport = app->GetTransport();
     if (!transport || !transport->IsBusy() || transport->IsQueued(JobName::ConnectionTest, false)
         || transport->IsQueued(JobName::PollDevice, false))

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QIcon>
 #include <QMainWindow>
-#include <QMap>
 
 class BasicTab;
 class ConfigurationTab;
@@ -11,10 +9,10 @@ class SerialTab;
 class VoyageLogTab;
 class cControlTab;
 class cDeviceActionsTab;
+class ModePages;
 class Model;
 class QTabWidget;
 class QTimer;
-class QToolBar;
 class QToolButton;
 class VelmoraApplication;
 
@@ -22,11 +20,11 @@ namespace Ui {
 class MainWindow;
 }
 
-// The program's only window. It owns every tab, switches between the basic,
-// diagnostic and advanced modes, shows on each tab's icon whether the tab is
-// in step with the Identifier, and turns the user's requests into signals for
-// the connection state machine; the state machine's answers land in its
-// slots. It never talks to the device itself.
+// The program's only window. It owns every tab and wires it, lets the user
+// switch between the basic, diagnostic and advanced modes (whose pages are
+// kept by ModePages), and turns the user's requests into signals for the
+// connection state machine; the state machine's answers land in its slots.
+// It never talks to the device itself.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -56,7 +54,7 @@ public:
     // the user and returns false.
     bool CheckMmsi();
     int CurrentTabId() const;
-    Mode CurrentMode() const { return mode; }
+    Mode CurrentMode() const;
     // The page of a tab id, whether shown or not; null for ids without one.
     QWidget* Page(int tab) const;
     BasicTab* GetBasicTab() const { return basicTab; }
@@ -127,36 +125,24 @@ protected:
 
 private:
     void CreatePages();
-    void AddPage(int tab, QWidget* page, const char* objectName);
-    void CreateToolBars();
-    void AddModeButton(const QString& text, const QString& toolTip, const QIcon& icon,
-        Qt::ToolButtonStyle style, void (MainWindow::*slot)());
+    void CreateSendButton();
 
     void EnterBasicMode(int type);
     void EnterAdvancedMode(int type);
     void EnterDiagnosticMode(int type);
-    void BeginModeChange(Mode newMode);
-    void ShowCentral(QWidget* widget);
-    void ShowPages(std::initializer_list<int> tabs);
-    void FitToMode();
     void StartDataRetrieval();
 
     void RefreshControls();
-    void SetPageIcon(int tab, TabIcon icon);
-    void StopGnssMessages();
     void EnsureConnection();
     void RunDeviceAction(void (MainWindow::*request)());
     void StartSerialLog();
     bool ConfirmClose();
     void ShowReady();
-    QString PageTitle(int tab) const;
-    int TabIdOf(const QWidget* page) const;
-    bool IsShown(int tab) const;
 
     Ui::MainWindow* ui;
     VelmoraApplication* app;
-    QTabWidget* tabs;
-    QMap<int, QWidget*> pages;
+    QTabWidget* tabs = nullptr;
+    ModePages* modePages = nullptr;
     BasicTab* basicTab;
     ConfigurationTab* configurationTab;
     cControlTab* controlTab;
@@ -165,16 +151,10 @@ private:
     SerialTab* serialTab;
     VoyageLogTab* voyageLogTab;
     QToolButton* sendButton = nullptr;
-    QToolBar* modeToolBar = nullptr;
-    QList<QToolButton*> modeButtons;
     QTimer* disconnectTimer;
-    QTimer* diagnosticsRefreshTimer;
     QList<QMetaObject::Connection> linkConnections;
 
-    Mode mode = Mode::Basic;
     bool connected = false;
     bool disconnectPending = false;
     bool busy = false;
-    bool gnssMessagesOn = false;
-    bool switchingMode = false;
 };

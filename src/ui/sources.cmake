@@ -7,6 +7,7 @@ list(APPEND WIDGET_SOURCES
     ui/DisconnectDialog.cpp
     ui/LoginDialog.cpp
     ui/MainWindow.cpp
+    ui/ModePages.cpp
     ui/MMSIValidator.cpp
     ui/Pictures.cpp
     ui/SetPasswordDialog.cpp

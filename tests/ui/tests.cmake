@@ -22,3 +22,10 @@ if(NOT VELMORA_SANITIZE)
     target_link_libraries(ui_screenshot_tour PRIVATE velmora_widgets flashwell_widgets identifier_sim Qt5::Test)
 endif()
 velmora_add_test(test_ui_devicetabs_endtoend SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDeviceTabsEndToEnd.cpp LIBS identifier_sim TIMEOUT 120)
+velmora_add_test(test_ui_windowservices SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestWindowServices.cpp
+    LIBS identifier_sim TIMEOUT 120)
+if(TARGET test_ui_windowservices)
+    add_dependencies(test_ui_windowservices record_arguments)
+    target_compile_definitions(test_ui_windowservices PRIVATE
+        RECORD_ARGUMENTS="$<TARGET_FILE:record_arguments>")
+endif()
