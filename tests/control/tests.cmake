@@ -8,3 +8,4 @@ if(TARGET test_statemachinelink)
     target_compile_definitions(test_statemachinelink PRIVATE
         RECORD_ARGUMENTS="$<TARGET_FILE:record_arguments>")
 endif()
+velmora_add_test(test_processprobe CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestProcessProbe.cpp TIMEOUT 30)
