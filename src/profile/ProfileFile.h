@@ -1,0 +1,22 @@
+#pragma once
+
+#include "profile/Profile.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+struct ProfileReadResult {
+    bool ok = false;
+    Profile profile;
+    QStringList problems;   // one line per bad field or a JSON error, each naming the field
+};
+
+// The profile file: one JSON object, "format": "velmora-profile", "version": 1.
+class ProfileFile {
+public:
+    static QByteArray ToJson(const Profile& profile);
+    static ProfileReadResult FromJson(const QByteArray& json);
+    static ProfileReadResult Read(const QString& path);
+    // Replaces path only once the whole file is written.
+    static bool Write(const Profile& profile, const QString& path, QString* error);
+};
