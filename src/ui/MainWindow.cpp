@@ -18,6 +18,7 @@
 #include "ui/DisconnectDialog.h"
 #include "ui/LoginDialog.h"
 #include "ui/ModePages.h"
+#include "ui/ProfileActions.h"
 #include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
 #include "ui/cControlTab.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent)
     // The pages report to the send button as they are added, so it comes first.
     CreateSendButton();
     CreatePages();
+    profileActions = new ProfileActions(this, ui->menuFile);
 
     disconnectTimer = new QTimer(this);
     disconnectTimer->setObjectName(QStringLiteral("disconnectTimer"));
@@ -367,11 +369,13 @@ void MainWindow::OnDeepSleep()
 
 void MainWindow::OnResetVessel()
 {
+    profileActions->BackUpBeforeReset();
     RunDeviceAction(&MainWindow::ResetVessel);
 }
 
 void MainWindow::OnResetConfig()
 {
+    profileActions->BackUpBeforeReset();
     RunDeviceAction(&MainWindow::ResetConfig);
 }
 

@@ -10,6 +10,7 @@ class VoyageLogTab;
 class cControlTab;
 class cDeviceActionsTab;
 class ModePages;
+class ProfileActions;
 class Model;
 class QTabWidget;
 class QTimer;
@@ -143,6 +144,7 @@ private:
     VelmoraApplication* app;
     QTabWidget* tabs = nullptr;
     ModePages* modePages = nullptr;
+    ProfileActions* profileActions = nullptr;
     BasicTab* basicTab;
     ConfigurationTab* configurationTab;
     cControlTab* controlTab;

@@ -10,6 +10,8 @@ list(APPEND WIDGET_SOURCES
     ui/ModePages.cpp
     ui/MMSIValidator.cpp
     ui/Pictures.cpp
+    ui/ProfileActions.cpp
+    ui/ProfileCompareDialog.cpp
     ui/SetPasswordDialog.cpp
     ui/TabBase.cpp
     ui/VesselDetailsBox.cpp

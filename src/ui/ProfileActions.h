@@ -1,0 +1,62 @@
+#pragma once
+
+#include "profile/Profile.h"
+
+#include <QObject>
+
+class MainWindow;
+class QAction;
+class QMenu;
+class VelmoraApplication;
+
+// The configuration profiles of the File menu: saving the device's values as
+// a profile, opening a profile (or the newest backup) into the pages for the
+// user to send, comparing a profile with the device, and the backup taken
+// before a reset. It works on the models and the state machine only; the
+// pages it loads are the window's own.
+class ProfileActions : public QObject {
+    Q_OBJECT
+
+public:
+    // Puts the actions at the top of menu.
+    ProfileActions(MainWindow* window, QMenu* menu);
+
+    // The flows behind the menu actions once a file has been chosen. Each
+    // tells the user of any failure and returns false.
+    bool SaveProfile(const QString& path);
+    bool OpenProfile(const QString& path);
+    bool CompareWithDevice(const QString& path);
+    // Saves what the device holds in the backups folder. A failure is told
+    // once the reset that follows has gone out: it never holds a reset back.
+    void BackUpBeforeReset();
+    // The data folder's "backups" folder.
+    static QString BackupFolder();
+
+public slots:
+    void RefreshActions();
+
+private slots:
+    void OnSave();
+    void OnOpen();
+    void OnCompare();
+    void OnRestoreBackup();
+
+private:
+    QAction* AddAction(QMenu* menu, QAction* before, const QString& text, void (ProfileActions::*slot)());
+    // The device's values have been read (synchronised, or edited since),
+    // or, when `synchronised`, every page is in step with the device.
+    bool DeviceValuesKnown(bool synchronised) const;
+    Profile DeviceProfile() const;
+    QString AskFile(const QString& title, bool save);
+    bool Load(const Profile& profile);
+    bool AskTakeMmsi(const Profile& profile, bool* takeMmsi);
+    void ShowReadProblems(const QString& path, const QStringList& problems);
+    void ReportLater(const QString& title, const QString& text);
+
+    MainWindow* window;
+    VelmoraApplication* app;
+    QAction* saveAction;
+    QAction* openAction;
+    QAction* compareAction;
+    QAction* restoreAction;
+};
