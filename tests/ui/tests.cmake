@@ -29,3 +29,5 @@ if(TARGET test_ui_windowservices)
     target_compile_definitions(test_ui_windowservices PRIVATE
         RECORD_ARGUMENTS="$<TARGET_FILE:record_arguments>")
 endif()
+velmora_add_test(test_ui_profiles_endtoend SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestProfilesEndToEnd.cpp
+    LIBS identifier_sim TIMEOUT 180)

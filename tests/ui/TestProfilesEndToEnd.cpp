@@ -1,0 +1,198 @@
+#include "DeviceSettings.h"
+#include "ProgramDriver.h"
+
+#include "ui/ProfileActions.h"
+#include "ui/cControlTab.h"
+#include "ui/cDeviceActionsTab.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+#include <QMessageBox>
+
+// Configuration profiles through the whole program against simulated
+// Identifiers: a profile cloned from one device onto another, and the backup
+// taken before a reset brought back. The tests share one application, as a
+// user's session would: the first log-in sets the advanced password.
+class TestProfilesEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void profileClonedOntoAnotherDevice();
+    void backupBeforeResetRestoresTheDevice();
+
+private:
+    static SimConfig Device(const QString& serialNumber, const QString& mmsi);
+    static void EnterAdvancedMode(ProgramDriver& program);
+    static ProfileActions* Actions(const ProgramDriver& program);
+    static void Send(ProgramDriver& program);
+    static void Reset(ProgramDriver& program, const char* button);
+    static void Answer(const char* button);
+    static QStringList Kept(const ProgramDriver& program, const QStringList& except = {});
+    static QString Kept(const ProgramDriver& program, const char* key);
+};
+
+namespace {
+
+const QString password = QStringLiteral("harbour");
+
+} // namespace
+
+SimConfig TestProfilesEndToEnd::Device(const QString& serialNumber, const QString& mmsi)
+{
+    SimConfig config;
+    config.version = QStringLiteral("160200.01.00.00");
+    config.serialNumber = serialNumber;
+    config.replyDelayMs = 5;
+    config.resetSilenceMs = 50;
+    config.bootCIntervalMs = 100;
+    config.bootWindowMs = 300;
+    config.settings.insert(QStringLiteral("mmsi"), mmsi);
+    return config;
+}
+
+void TestProfilesEndToEnd::EnterAdvancedMode(ProgramDriver& program)
+{
+    QVERIFY(program.Start());
+    QVERIFY(program.WaitIdle());
+    if (VelmoraApplication::Instance()->HasPassword()) {
+        UiTest::AnswerNextModal([](QWidget* login) {
+            UiTest::TypeInto(login, "lineEditPassword", password);
+            UiTest::ClickButton(login, "pushOK");
+        });
+        program.ClickMode(QStringLiteral("Advanced mode"));
+    } else {
+        program.LogIn(password);
+    }
+    QVERIFY(program.WaitIdle());
+}
+
+ProfileActions* TestProfilesEndToEnd::Actions(const ProgramDriver& program)
+{
+    return program.Find<ProfileActions>("profileActions");
+}
+
+void TestProfilesEndToEnd::Send(ProgramDriver& program)
+{
+    program.Find<QToolButton>("sendButton")->click();
+    QVERIFY(program.WaitIdle());
+}
+
+// Resets, waits until the device is back and read again.
+void TestProfilesEndToEnd::Reset(ProgramDriver& program, const char* button)
+{
+    cDeviceActionsTab* actions = program.Window()->GetDeviceActionsTab();
+    program.Tabs()->setCurrentWidget(actions);
+    actions->findChild<QPushButton*>(QLatin1String(button))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(program.device.mode() != SimulatedIdentifier::Mode::Running, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(program.device.mode(), SimulatedIdentifier::Mode::Running, 10000);
+    QVERIFY(program.WaitIdle());
+}
+
+// Clicks a button of the next message box, by object name or by its
+// standard button's text.
+void TestProfilesEndToEnd::Answer(const char* button)
+{
+    UiTest::AnswerNextModal([button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        QAbstractButton* named = box->findChild<QPushButton*>(QLatin1String(button));
+        if (!named)
+            named = box->button(QLatin1String(button) == QLatin1String("No") ? QMessageBox::No : QMessageBox::Ok);
+        QVERIFY2(named, button);
+        named->click();
+    });
+}
+
+// What the device holds, one "key=value" line a setting.
+QStringList TestProfilesEndToEnd::Kept(const ProgramDriver& program, const QStringList& except)
+{
+    const QJsonObject settings = program.device.state().settings.toJson();
+    QStringList lines;
+    for (auto it = settings.begin(); it != settings.end(); ++it) {
+        if (!except.contains(it.key()))
+            lines << it.key() + QLatin1Char('=') + it.value().toVariant().toString();
+    }
+    return lines;
+}
+
+QString TestProfilesEndToEnd::Kept(const ProgramDriver& program, const char* key)
+{
+    return program.device.state().settings.value(QLatin1String(key));
+}
+
+void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fleet.json"));
+    const QStringList ownSettings = { QStringLiteral("mmsi"), QStringLiteral("holderId") };
+    QStringList source;
+    {
+        SimConfig config = Device(QStringLiteral("205170030001"), QStringLiteral("235000001"));
+        const QPair<const char*, const char*> settings[] = { { "callSign", "GBXY" },
+            { "vesselName", "SEA SPRITE" }, { "dimensionA", "7" }, { "dimensionB", "4" }, { "vesselType", "37" },
+            { "destination", "PLYMOUTH" }, { "sosMessage", "CALL COASTGUARD" }, { "geofenceBuzzerMode", "2" },
+            { "sbasMode", "0" }, { "powerBoxAlertEnabled", "1" }, { "logDistance", "1000" } };
+        for (const auto& setting : settings)
+            config.settings.insert(QLatin1String(setting.first), QLatin1String(setting.second));
+        ProgramDriver program(config);
+        EnterAdvancedMode(program);
+        QVERIFY(Actions(program)->SaveProfile(path));
+        source = Kept(program, ownSettings);
+    }
+
+    ProgramDriver program(Device(QStringLiteral("205170030002"), QStringLiteral("235000002")));
+    EnterAdvancedMode(program);
+    const QStringList before = Kept(program);
+    // Taking the other device's MMSI is warned of; declining leaves the pages alone.
+    UiTest::AnswerNextModal([](QWidget* question) {
+        UiTest::ClickButton(question, "takeMmsi");
+        Answer("No");
+    });
+    QVERIFY(!Actions(program)->OpenProfile(path));
+    Send(program);
+    QCOMPARE(Kept(program), before);
+
+    Answer("keepMmsi");
+    QVERIFY(Actions(program)->OpenProfile(path));
+    Send(program);
+    QCOMPARE(Kept(program, "mmsi"), QStringLiteral("235000002"));
+    QCOMPARE(Kept(program, ownSettings), source);
+}
+
+void TestProfilesEndToEnd::backupBeforeResetRestoresTheDevice()
+{
+    ProgramDriver program(Device(QStringLiteral("205170030003"), QStringLiteral("235000003")));
+    EnterAdvancedMode(program);
+    const QString backups = ProfileActions::BackupFolder();
+
+    // A backup that cannot be written is told of, and the reset goes ahead.
+    QDir().mkpath(QFileInfo(backups).path());
+    QFile blocker(backups);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Answer("Ok");
+    Reset(program, "pushButtonResetVessel");
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(blocker.remove());
+
+    auto* message = program.Window()->GetControlTab()->findChild<QLineEdit*>(QStringLiteral("lineSosAlertMessage"));
+    program.Tabs()->setCurrentWidget(program.Window()->GetControlTab());
+    message->selectAll();
+    QTest::keyClicks(message, QStringLiteral("call coastguard"));
+    Send(program);
+    QCOMPARE(Kept(program, "sosMessage"), QStringLiteral("CALL COASTGUARD"));
+    const QStringList configured = Kept(program);
+
+    Reset(program, "pushButtonResetConfig");
+    QCOMPARE(Kept(program, "sosMessage"), DeviceSettings().value(QStringLiteral("sosMessage")));
+    QCOMPARE(QDir(backups).entryList({ QStringLiteral("205170030003-*.json") }).size(), 1);
+
+    program.Window()->findChild<QAction*>(QStringLiteral("actionRestoreBackup"))->trigger();
+    Send(program);
+    QCOMPARE(Kept(program), configured);
+}
+
+VELMORA_UI_TEST_MAIN(TestProfilesEndToEnd)
+#include "TestProfilesEndToEnd.moc"
