@@ -59,6 +59,14 @@ ProfileSetting::Checker AisText(const ProfileSetting::Getter& get, int maxLength
     return [get, maxLength](const Profile& p) { return SettingRules::AisTextProblem(get(p).toString(), maxLength); };
 }
 
+// Rules relative to the position interval say nothing while it is bad itself;
+// it is reported on its own.
+bool PositionIntervalGood(const Profile& p)
+{
+    return SettingRules::ReportIntervalProblem(p.messages().positionInterval(), Messages::ReportIntervalCount)
+        .isEmpty();
+}
+
 QString NoProblem(const Profile&)
 {
     return QString();
@@ -171,9 +179,10 @@ std::vector<ProfileSetting> MessageSettings()
             [highRate](const Profile& p) {
                 const QString listed
                     = SettingRules::ReportIntervalProblem(highRate(p).toInt(), SettingRules::HighRateIntervalCount);
-                return listed.isEmpty() ? SettingRules::HighRateIntervalProblem(p.messages().highRateEnabled(),
-                           p.messages().highRateInterval(), p.messages().positionInterval())
-                                        : listed;
+                if (!listed.isEmpty() || !PositionIntervalGood(p))
+                    return listed;
+                return SettingRules::HighRateIntervalProblem(
+                    p.messages().highRateEnabled(), p.messages().highRateInterval(), p.messages().positionInterval());
             },
             WithUnit(QStringLiteral("s")) },
         Frequency(QStringLiteral("channelAFrequency"), ProfileSetting::tr("AIS messages: frequency A"), true),
@@ -253,7 +262,8 @@ std::vector<ProfileSetting> VoyageLogAndPowerBoxSettings()
         { log, QStringLiteral("period"), ProfileSetting::tr("Voyage log: period"), ProfileSetting::Kind::Whole,
             allGenerations, false, period, [](Profile& p, const QVariant& v) { p.voyageLog().setLogPeriod(v.toInt()); },
             [](const Profile& p) {
-                return SettingRules::LogPeriodProblem(p.voyageLog().logPeriod(), p.messages().positionInterval());
+                const int interval = PositionIntervalGood(p) ? p.messages().positionInterval() : 0;
+                return SettingRules::LogPeriodProblem(p.voyageLog().logPeriod(), interval);
             },
             WithUnit(QStringLiteral("s")) },
         { log, QStringLiteral("distance"), ProfileSetting::tr("Voyage log: minimum distance"),
