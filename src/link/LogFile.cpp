@@ -1,5 +1,6 @@
 #include "link/LogFile.h"
 
+#include "app/CsvField.h"
 #include "app/PlatformInfo.h"
 #include "model/Model.h"
 
@@ -8,22 +9,6 @@
 #include <QSaveFile>
 
 namespace {
-
-// A field holding the separator, a quote or a line end is quoted, so that a
-// vessel name such as "SEA, BREEZE" stays in its own column; every other
-// field is written exactly as it is.
-QString CsvField(const QString& text)
-{
-    static const QString special = QStringLiteral(",\"\r\n");
-    for (const QChar c : text) {
-        if (special.contains(c)) {
-            QString quoted = text;
-            quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-            return QLatin1Char('"') + quoted + QLatin1Char('"');
-        }
-    }
-    return text;
-}
 
 QString Frequency(double megahertz)
 {
@@ -53,13 +38,13 @@ QString LogFile::Row(Model* model)
     Messages* messages = model->messages();
     const bool highRate = messages->highRateEnabled();
     const QStringList fields {
-        CsvField(PlatformInfo::UserName()),
-        CsvField(PlatformInfo::ComputerName()),
-        CsvField(model->serialNumber()),
-        CsvField(model->appVersion()),
-        CsvField(model->mmsi()->text()),
-        CsvField(data->vesselName()),
-        CsvField(data->callSign()),
+        CsvField::Quoted(PlatformInfo::UserName()),
+        CsvField::Quoted(PlatformInfo::ComputerName()),
+        CsvField::Quoted(model->serialNumber()),
+        CsvField::Quoted(model->appVersion()),
+        CsvField::Quoted(model->mmsi()->text()),
+        CsvField::Quoted(data->vesselName()),
+        CsvField::Quoted(data->callSign()),
         QString::number(model->vesselData()->vesselType()),
         QString::number(data->dimensionMetres(StaticData::DimensionA)),
         QString::number(data->dimensionMetres(StaticData::DimensionB)),

@@ -7,6 +7,7 @@ list(APPEND CORE_SOURCES
     model/Messages.cpp
     model/Model.cpp
     model/ModelObject.cpp
+    model/SettingRules.cpp
     model/StaticData.cpp
     model/VesselData.cpp
     model/VoyageLog.cpp

@@ -1,5 +1,7 @@
 #include "profile/Profile.h"
 
+#include "profile/ProfileSetting.h"
+
 Profile Profile::FromModel(Model& model, const ProfileOrigin& origin)
 {
     Profile profile;
@@ -15,21 +17,34 @@ Profile Profile::FromModel(Model& model, const ProfileOrigin& origin)
     return profile;
 }
 
-void Profile::ApplyTo(Model& model, int, bool takeMmsi) const
+// Only settings both the profile's device and the target have are taken, so a
+// value the profile's device never reported cannot overwrite a real one.
+void Profile::ApplyTo(Model& model, int deviceType, bool takeMmsi) const
 {
-    if (takeMmsi) {
-        *model.mmsi() = m_mmsi;
+    Profile target = FromModel(model, m_origin);
+    for (const ProfileSetting& setting : ProfileSetting::All()) {
+        const bool wanted = takeMmsi || !setting.perVessel;
+        if (wanted && setting.HeldBy(m_origin.generation) && setting.HeldBy(deviceType)) {
+            setting.set(target, setting.get(*this));
+        }
     }
-    *model.staticData() = m_staticData;
-    *model.vesselData() = m_vesselData;
-    *model.messages() = m_messages;
-    *model.alerts() = m_alerts;
-    *model.geoBoundary() = m_geoBoundary;
-    *model.voyageLog() = m_voyageLog;
-    model.setSbasEnabled(m_sbasEnabled);
+    *model.mmsi() = target.m_mmsi;
+    *model.staticData() = target.m_staticData;
+    *model.vesselData() = target.m_vesselData;
+    *model.messages() = target.m_messages;
+    *model.alerts() = target.m_alerts;
+    *model.geoBoundary() = target.m_geoBoundary;
+    *model.voyageLog() = target.m_voyageLog;
+    model.setSbasEnabled(target.m_sbasEnabled);
 }
 
-QStringList Profile::SkippedFor(int) const
+QStringList Profile::SkippedFor(int deviceType) const
 {
-    return {};
+    QStringList skipped;
+    for (const ProfileSetting& setting : ProfileSetting::All()) {
+        if (setting.HeldBy(m_origin.generation) && !setting.HeldBy(deviceType)) {
+            skipped << setting.name;
+        }
+    }
+    return skipped;
 }

@@ -1,11 +1,63 @@
 #include "profile/ProfileComparison.h"
 
-QList<ProfileComparisonRow> ProfileComparison::Compare(const Profile&, const Profile&)
+#include "app/CsvField.h"
+#include "profile/ProfileSetting.h"
+
+#include <QSaveFile>
+
+namespace {
+
+QString Shown(const ProfileSetting& setting, const Profile& profile, bool held)
 {
-    return {};
+    return held ? setting.Shown(profile) : ProfileSetting::tr("(not on this device)");
 }
 
-bool ProfileComparison::ExportCsv(const QList<ProfileComparisonRow>&, const QString&, QString*)
+QString CsvLine(const QStringList& fields)
 {
+    QStringList quoted;
+    for (const QString& field : fields) {
+        quoted << CsvField::Quoted(field);
+    }
+    return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+// A setting only one side has is listed but not marked: it is skipped, never sent.
+QList<ProfileComparisonRow> ProfileComparison::Compare(const Profile& profile, const Profile& device)
+{
+    QList<ProfileComparisonRow> rows;
+    for (const ProfileSetting& setting : ProfileSetting::All()) {
+        const bool inProfile = setting.HeldBy(profile.Origin().generation);
+        const bool onDevice = setting.HeldBy(device.Origin().generation);
+        if (!inProfile && !onDevice) {
+            continue;
+        }
+        ProfileComparisonRow row;
+        row.setting = setting.name;
+        row.profileValue = Shown(setting, profile, inProfile);
+        row.deviceValue = Shown(setting, device, onDevice);
+        row.differs = inProfile && onDevice && setting.get(profile) != setting.get(device);
+        rows << row;
+    }
+    return rows;
+}
+
+bool ProfileComparison::ExportCsv(const QList<ProfileComparisonRow>& rows, const QString& path, QString* error)
+{
+    QString text = CsvLine({ ProfileSetting::tr("Setting"), ProfileSetting::tr("Profile"),
+        ProfileSetting::tr("Device"), ProfileSetting::tr("Differs") });
+    for (const ProfileComparisonRow& row : rows) {
+        text += CsvLine({ row.setting, row.profileValue, row.deviceValue,
+            row.differs ? ProfileSetting::tr("yes") : ProfileSetting::tr("no") });
+    }
+    const QByteArray bytes = text.toUtf8();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return true;
+    }
+    if (error) {
+        *error = ProfileSetting::tr("Cannot write %1: %2").arg(path, file.errorString());
+    }
     return false;
 }

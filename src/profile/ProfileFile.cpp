@@ -1,21 +1,241 @@
 #include "profile/ProfileFile.h"
 
-QByteArray ProfileFile::ToJson(const Profile&)
+#include "profile/ProfileSetting.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString formatName = QStringLiteral("velmora-profile");
+constexpr int formatVersion = 1;
+
+QString Tr(const char* text)
 {
-    return {};
+    return QCoreApplication::translate("ProfileFile", text);
 }
 
-ProfileReadResult ProfileFile::FromJson(const QByteArray&)
+QString Problem(const QString& field, const QString& why)
 {
-    return {};
+    return field + QStringLiteral(": ") + why;
 }
 
-ProfileReadResult ProfileFile::Read(const QString&)
+QString Problem(const ProfileSetting& setting, const QString& why)
 {
-    return {};
+    return Problem(QStringLiteral("%1 (%2)").arg(setting.Path(), setting.name), why);
 }
 
-bool ProfileFile::Write(const Profile&, const QString&, QString*)
+QJsonValue ToJsonValue(const ProfileSetting& setting, const QVariant& value)
 {
+    const QJsonValue plain = QJsonValue::fromVariant(value);
+    if (!setting.perVessel) {
+        return plain;
+    }
+    return QJsonObject { { QStringLiteral("value"), plain }, { QStringLiteral("perVessel"), true } };
+}
+
+// The value in the kind the setting needs, or an invalid variant and the reason.
+QVariant FromJsonValue(const ProfileSetting& setting, QJsonValue value, QString* why)
+{
+    if (setting.perVessel && value.isObject()) {
+        value = value.toObject().value(QStringLiteral("value"));
+    }
+    switch (setting.kind) {
+    case ProfileSetting::Kind::Flag:
+        if (value.isBool())
+            return value.toBool();
+        *why = Tr("must be true or false");
+        break;
+    case ProfileSetting::Kind::Whole: {
+        const double number = value.toDouble(0.5);
+        if (value.isDouble() && std::trunc(number) == number && number >= std::numeric_limits<int>::min()
+            && number <= std::numeric_limits<int>::max())
+            return static_cast<int>(number);
+        *why = Tr("must be a whole number");
+        break;
+    }
+    case ProfileSetting::Kind::Decimal:
+        if (value.isDouble())
+            return value.toDouble();
+        *why = Tr("must be a number");
+        break;
+    case ProfileSetting::Kind::Text:
+        if (value.isString())
+            return value.toString();
+        *why = Tr("must be a text");
+        break;
+    }
+    return QVariant();
+}
+
+QJsonObject OriginToJson(const ProfileOrigin& origin, QJsonObject root)
+{
+    root.insert(QStringLiteral("saved"),
+        QJsonObject { { QStringLiteral("at"), origin.savedAt.toUTC().toString(Qt::ISODate) },
+            { QStringLiteral("by"), origin.savedBy }, { QStringLiteral("computer"), origin.computer } });
+    root.insert(QStringLiteral("device"),
+        QJsonObject { { QStringLiteral("family"), origin.family }, { QStringLiteral("generation"), origin.generation },
+            { QStringLiteral("firmware"), origin.firmware }, { QStringLiteral("serialNumber"), origin.serialNumber } });
+    return root;
+}
+
+// Informational texts may be missing; a value of another kind means damage.
+QString OptionalText(const QJsonObject& object, const QString& section, const QString& key, QStringList* problems)
+{
+    const QJsonValue value = object.value(key);
+    if (!value.isUndefined() && !value.isString()) {
+        *problems << Problem(section + QLatin1Char('.') + key, Tr("must be a text"));
+    }
+    return value.toString();
+}
+
+ProfileOrigin OriginFromJson(const QJsonObject& root, QStringList* problems)
+{
+    const QJsonObject saved = root.value(QStringLiteral("saved")).toObject();
+    const QJsonObject device = root.value(QStringLiteral("device")).toObject();
+    const QString savedSection = QStringLiteral("saved");
+    const QString deviceSection = QStringLiteral("device");
+    ProfileOrigin origin;
+    const QString savedAt = OptionalText(saved, savedSection, QStringLiteral("at"), problems);
+    origin.savedAt = QDateTime::fromString(savedAt, Qt::ISODate).toUTC();
+    if (!savedAt.isEmpty() && !origin.savedAt.isValid()) {
+        *problems << Problem(QStringLiteral("saved.at"), Tr("not a date and time (ISO 8601)"));
+    }
+    origin.savedBy = OptionalText(saved, savedSection, QStringLiteral("by"), problems);
+    origin.computer = OptionalText(saved, savedSection, QStringLiteral("computer"), problems);
+    origin.family = OptionalText(device, deviceSection, QStringLiteral("family"), problems);
+    origin.firmware = OptionalText(device, deviceSection, QStringLiteral("firmware"), problems);
+    origin.serialNumber = OptionalText(device, deviceSection, QStringLiteral("serialNumber"), problems);
+    origin.generation = device.value(QStringLiteral("generation")).toInt(0);
+    if (!ProfileSetting::GenerationKnown(origin.generation)) {
+        *problems << Problem(QStringLiteral("device.generation"), Tr("must be 1, 2 or 4"));
+    }
+    return origin;
+}
+
+// The format and version; an empty text when this program can read the file.
+QString FormatProblem(const QJsonObject& root)
+{
+    if (root.value(QStringLiteral("format")).toString() != formatName) {
+        return Problem(QStringLiteral("format"), Tr("this is not a velmora profile"));
+    }
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    const int major = static_cast<int>(std::floor(version.toDouble(0)));
+    if (major > formatVersion) {
+        return Problem(QStringLiteral("version"),
+            Tr("the profile has format version %1, written by a newer program; this program reads version %2. "
+               "Update the program to open it.")
+                .arg(major)
+                .arg(formatVersion));
+    }
+    return major < 1 ? Problem(QStringLiteral("version"), Tr("must be a number from 1")) : QString();
+}
+
+// Reads every setting of the profile's generation, then checks the ones read;
+// the checks may look at other settings, so they come second.
+void ReadSettings(const QJsonObject& root, Profile* profile, QStringList* problems)
+{
+    std::vector<const ProfileSetting*> read;
+    for (const ProfileSetting& setting : ProfileSetting::All()) {
+        if (!setting.HeldBy(profile->Origin().generation)) {
+            continue;
+        }
+        const QJsonValue value = root.value(setting.section).toObject().value(setting.key);
+        QString why = Tr("missing");
+        const QVariant converted = value.isUndefined() ? QVariant() : FromJsonValue(setting, value, &why);
+        if (converted.isValid()) {
+            setting.set(*profile, converted);
+            read.push_back(&setting);
+        } else {
+            *problems << Problem(setting, why);
+        }
+    }
+    for (const ProfileSetting* setting : read) {
+        const QString why = setting->problem(*profile);
+        if (!why.isEmpty()) {
+            *problems << Problem(*setting, why);
+        }
+    }
+}
+
+ProfileReadResult Refused(const QStringList& problems)
+{
+    ProfileReadResult result;
+    result.problems = problems;
+    return result;
+}
+
+} // namespace
+
+QByteArray ProfileFile::ToJson(const Profile& profile)
+{
+    QJsonObject root { { QStringLiteral("format"), formatName }, { QStringLiteral("version"), formatVersion } };
+    root = OriginToJson(profile.Origin(), root);
+    for (const ProfileSetting& setting : ProfileSetting::All()) {
+        if (setting.HeldBy(profile.Origin().generation)) {
+            QJsonObject section = root.value(setting.section).toObject();
+            section.insert(setting.key, ToJsonValue(setting, setting.get(profile)));
+            root.insert(setting.section, section);
+        }
+    }
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+ProfileReadResult ProfileFile::FromJson(const QByteArray& json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError) {
+        return Refused({ Tr("The file is not valid JSON: %1 at byte %2.").arg(error.errorString()).arg(error.offset) });
+    }
+    if (!document.isObject()) {
+        return Refused({ Tr("The file does not hold a JSON object.") });
+    }
+    const QJsonObject root = document.object();
+    const QString format = FormatProblem(root);
+    if (!format.isEmpty()) {
+        return Refused({ format });
+    }
+    QStringList problems;
+    Profile profile;
+    profile.SetOrigin(OriginFromJson(root, &problems));
+    if (problems.isEmpty()) {
+        ReadSettings(root, &profile, &problems);
+    }
+    if (!problems.isEmpty()) {
+        return Refused(problems);
+    }
+    ProfileReadResult result;
+    result.ok = true;
+    result.profile = profile;
+    return result;
+}
+
+ProfileReadResult ProfileFile::Read(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Refused({ Tr("Cannot open %1: %2").arg(path, file.errorString()) });
+    }
+    return FromJson(file.readAll());
+}
+
+bool ProfileFile::Write(const Profile& profile, const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        const QByteArray json = ToJson(profile);
+        if (file.write(json) == json.size() && file.commit()) {
+            return true;
+        }
+    }
+    if (error) {
+        *error = Tr("Cannot write %1: %2").arg(path, file.errorString());
+    }
     return false;
 }

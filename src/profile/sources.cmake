@@ -3,4 +3,5 @@ list(APPEND CORE_SOURCES
     profile/ProfileBackups.cpp
     profile/ProfileComparison.cpp
     profile/ProfileFile.cpp
+    profile/ProfileSetting.cpp
 )

@@ -1,5 +1,7 @@
 #include "ui/AisValidator.h"
 
+#include "model/SettingRules.h"
+
 AisValidator::AisValidator(int maxLength, QObject* parent)
     : QValidator(parent)
     , maxLength(maxLength)
@@ -10,10 +12,9 @@ QValidator::State AisValidator::validate(QString& text, int&) const
 {
     State result = text.size() > maxLength ? Invalid : Acceptable;
     for (const QChar c : text) {
-        const ushort code = c.unicode();
-        if (code >= ' ' && code <= '_')
+        if (SettingRules::IsAisCharacter(c))
             continue;
-        if (code >= 'a' && code <= 'z') {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
             if (result != Invalid)
                 result = Intermediate;
             continue;

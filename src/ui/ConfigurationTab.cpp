@@ -1,6 +1,7 @@
 #include "ui/ConfigurationTab.h"
 
 #include "model/Model.h"
+#include "model/SettingRules.h"
 #include "ui/MainWindow.h"
 #include "ui_ConfigurationTab.h"
 
@@ -21,6 +22,9 @@ ConfigurationTab::ConfigurationTab(Model* model, MainWindow* parent)
     , ui(new Ui::ConfigurationTab)
 {
     ui->setupUi(this);
+    ui->spinBoxPositionHighSOG->setRange(SettingRules::HighRateSogMin, SettingRules::HighRateSogMax);
+    for (QDoubleSpinBox* frequency : { ui->doubleSpinBoxTxFreqA, ui->doubleSpinBoxTxFreqB })
+        frequency->setRange(SettingRules::FrequencyMinHz / 1e6, SettingRules::FrequencyMaxHz / 1e6);
     AttachVesselForms(ui->groupBoxVesselDetails->Form(), ui->groupBoxDimensions->Form());
     UpdateTabFromModel(nullptr);
 }

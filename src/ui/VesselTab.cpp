@@ -1,6 +1,7 @@
 #include "ui/VesselTab.h"
 
 #include "model/Model.h"
+#include "model/SettingRules.h"
 #include "ui_VesselDetailsBox.h"
 #include "ui_VesselDimensionsBox.h"
 
@@ -8,10 +9,6 @@
 
 namespace {
 
-const int lengthMaxMetres = 511;
-const int lengthMaxFeet = 1677;
-const int beamMaxMetres = 63;
-const int beamMaxFeet = 206;
 const QChar missingText = QLatin1Char('@');
 
 // "@" is the AIS character for a missing text; a text of nothing else is
@@ -203,7 +200,8 @@ void VesselTab::SetDimensionMaxima(bool metres)
     for (const StaticData::Dimension which : allDimensions) {
         const bool length = IsLength(which);
         DimensionSpinBox(which)->setMaximum(
-            metres ? (length ? lengthMaxMetres : beamMaxMetres) : (length ? lengthMaxFeet : beamMaxFeet));
+            metres ? (length ? SettingRules::LengthMaxMetres : SettingRules::BeamMaxMetres)
+                   : (length ? SettingRules::LengthMaxFeet : SettingRules::BeamMaxFeet));
     }
 }
 

@@ -1,13 +1,12 @@
 #include "ui/cControlTab.h"
 
 #include "model/Model.h"
+#include "model/SettingRules.h"
 #include "ui/AisValidator.h"
 #include "ui/MainWindow.h"
 #include "ui_cControlTab.h"
 
 namespace {
-
-const int sosMessageValidatorLength = 20;
 
 // Checks the button standing for the mode; a mode without a button checks
 // nothing and leaves the group as it was.
@@ -34,7 +33,8 @@ cControlTab::cControlTab(Model* model, MainWindow* parent)
     , ui(new Ui::cControlTab)
 {
     ui->setupUi(this);
-    ui->lineSosAlertMessage->setValidator(new AisValidator(sosMessageValidatorLength, this));
+    ui->lineSosAlertMessage->setMaxLength(SettingRules::SosMessageLength);
+    ui->lineSosAlertMessage->setValidator(new AisValidator(SettingRules::SosMessageLength, this));
     for (QAbstractButton* button : SosAudibleButtons())
         connect(button, &QAbstractButton::clicked, this, &cControlTab::on_Sos_audible_alert_buttons_changed);
     for (QAbstractButton* button : GeofenceAudibleButtons())

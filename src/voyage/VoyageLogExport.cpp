@@ -1,5 +1,7 @@
 #include "voyage/VoyageLogExport.h"
 
+#include "app/CsvField.h"
+
 #include <QSaveFile>
 #include <QTextStream>
 #include <QXmlStreamWriter>
@@ -9,18 +11,6 @@
 namespace {
 
 const QString logDescription = QStringLiteral("AIS Identifier Voyage Data Log");
-
-// Quoted only when it must be, so the plain headers and numbers stay bare
-// while a translated header with a comma or quote still reads back whole.
-QString csvField(const QString& text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
-        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) {
-        return text;
-    }
-    QString quoted = text;
-    return QLatin1Char('"') + quoted.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-}
 
 QString fixed(double value, int decimals)
 {
@@ -56,7 +46,7 @@ bool VoyageLogExport::writeCsv(const QString& fileName, const QStringList& heade
         QTextStream out(&device);
         out.setCodec("UTF-8");
         for (const QString& header : headers) {
-            out << csvField(header) << ',';
+            out << CsvField::Quoted(header) << ',';
         }
         out << '\n';
         for (const VoyageRecord& record : records) {
@@ -78,7 +68,7 @@ QString VoyageLogExport::csvLine(const VoyageRecord& record)
         yesNo(record.idError) };
     QString line;
     for (const QString& value : values) {
-        line += csvField(value) + QLatin1Char(',');
+        line += CsvField::Quoted(value) + QLatin1Char(',');
     }
     return line;
 }

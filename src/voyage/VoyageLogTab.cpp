@@ -4,6 +4,7 @@
 #include "link/LogExportMessage.h"
 #include "link/cConnectionManager.h"
 #include "model/Model.h"
+#include "model/SettingRules.h"
 #include "ui_VoyageLogTab.h"
 #include "voyage/VoyageLogExport.h"
 
@@ -14,8 +15,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace {
 
@@ -77,6 +76,8 @@ VoyageLogTab::VoyageLogTab(Model* model, QWidget* parent)
     , vdrTimer(new QTimer(this))
 {
     ui->setupUi(this);
+    ui->spinBoxLogPeriod->setRange(SettingRules::LogPeriodMin, SettingRules::LogPeriodMax);
+    ui->spinBoxLogDistance->setRange(SettingRules::LogDistanceMin, SettingRules::LogDistanceMax);
     records.reserve(4096);
     vdrTimer->setObjectName(QStringLiteral("vdrTimer"));
     vdrTimer->setInterval(TransferEndMs);
@@ -325,7 +326,7 @@ void VoyageLogTab::ApplyStepRule(int interval)
     }
     QSpinBox* period = ui->spinBoxLogPeriod;
     period->setSingleStep(interval);
-    period->setValue(std::max(interval, period->value() / interval * interval));
+    period->setValue(SettingRules::LogPeriodOnStep(period->value(), interval));
 }
 
 void VoyageLogTab::on_groupBoxVoyageLog_toggled(bool active)

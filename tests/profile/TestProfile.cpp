@@ -1,0 +1,251 @@
+#include "profile/ProfileBackups.h"
+#include "profile/ProfileComparison.h"
+#include "profile/ProfileFile.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A device whose every setting differs from the model's defaults.
+Profile Sample(int generation)
+{
+    Model model;
+    model.mmsi()->setText(QStringLiteral("235000001"));
+    model.staticData()->setVesselName(QStringLiteral("SEA, BREEZE"));
+    model.staticData()->setCallSign(QStringLiteral("MABC1"));
+    model.staticData()->setDimension(StaticData::DimensionA, 10.5f);
+    model.staticData()->setDimensionFeet(StaticData::DimensionC, 33);
+    model.vesselData()->setVesselType(37);
+    model.messages()->setPositionInterval(600);
+    model.messages()->setHighRateEnabled(true);
+    model.messages()->setHighRateInterval(120);
+    model.messages()->setHighRateSog(20);
+    model.messages()->setChannelBFrequency(156025000);
+    model.alerts()->setOffBracketMode(0);
+    model.alerts()->setSosMessage(QStringLiteral("HELP"));
+    model.alerts()->setInsideGeofenceMode(2);
+    model.alerts()->setPowerBoxEnabled(true);
+    model.geoBoundary()->setHalvexFenceEnabled(false);
+    model.geoBoundary()->setInsideBoundary(false);
+    model.voyageLog()->setLogPeriod(1200);
+    model.setSbasEnabled(false);
+    ProfileOrigin origin;
+    origin.savedAt = QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
+    origin.generation = generation;
+    origin.family = generation == 4 ? QStringLiteral("160200") : QStringLiteral("050200");
+    origin.serialNumber = QStringLiteral("SN1");
+    return Profile::FromModel(model, origin);
+}
+
+QJsonObject SampleJson(int generation)
+{
+    return QJsonDocument::fromJson(ProfileFile::ToJson(Sample(generation))).object();
+}
+
+QByteArray WithValue(QJsonObject root, const QString& section, const QString& key, const QJsonValue& value)
+{
+    QJsonObject part = root.value(section).toObject();
+    part.insert(key, value);
+    root.insert(section, part);
+    return QJsonDocument(root).toJson();
+}
+
+QStringList Rows(const Profile& a, const Profile& b, bool differing)
+{
+    QStringList names;
+    for (const ProfileComparisonRow& row : ProfileComparison::Compare(a, b)) {
+        if (row.differs == differing)
+            names << row.setting;
+    }
+    return names;
+}
+
+} // namespace
+
+class TestProfile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTripKeepsEverySetting_data();
+    void roundTripKeepsEverySetting();
+    void badValueRefusesWholeFile_data();
+    void badValueRefusesWholeFile();
+    void unknownKeyNewerVersionAndDamage();
+    void applyKeepsMmsiAndSkipsOtherGeneration();
+    void documentedExampleOpens();
+    void csvQuotesFields();
+    void backupsKeepNewestFiftyPerSerial();
+};
+
+void TestProfile::roundTripKeepsEverySetting_data()
+{
+    QTest::addColumn<int>("generation");
+    QTest::newRow("first generation") << 2;
+    QTest::newRow("later generation") << 4;
+}
+
+// Equality through the comparison: every setting the generation has.
+void TestProfile::roundTripKeepsEverySetting()
+{
+    QFETCH(int, generation);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.json"));
+    QString error;
+    QVERIFY(ProfileFile::Write(Sample(generation), path, &error));
+    const ProfileReadResult read = ProfileFile::Read(path);
+    QVERIFY2(read.ok, qPrintable(read.problems.join(QLatin1Char('\n'))));
+    QCOMPARE(read.profile.Origin().savedAt, Sample(generation).Origin().savedAt);
+    QCOMPARE(Rows(read.profile, Sample(generation), true), QStringList());
+    QCOMPARE(Rows(read.profile, Profile(), true).size() > 10, true);
+}
+
+void TestProfile::badValueRefusesWholeFile_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("mmsi digits") << "vessel" << "mmsi" << QJsonValue("23500000x") << "9 digits";
+    QTest::newRow("call sign length") << "vessel" << "callSign" << QJsonValue("ABCDEFGH") << "longer than 7";
+    QTest::newRow("call sign character") << "vessel" << "callSign" << QJsonValue("ab") << "not allowed";
+    QTest::newRow("vessel type not offered") << "vessel" << "type" << QJsonValue(38) << "offered";
+    QTest::newRow("dimension range") << "vessel" << "dimensionC" << QJsonValue(63.6) << "outside";
+    QTest::newRow("interval not listed") << "messages" << "positionInterval" << QJsonValue(45) << "not one of";
+    QTest::newRow("high rate not shorter") << "messages" << "highRateInterval" << QJsonValue(600) << "shorter";
+    QTest::newRow("sog range") << "messages" << "highRateSog" << QJsonValue(51) << "outside";
+    QTest::newRow("frequency range") << "messages" << "channelAFrequency" << QJsonValue(162030000) << "outside";
+    QTest::newRow("mode range") << "control" << "insideGeofence" << QJsonValue(3) << "outside";
+    QTest::newRow("sos length") << "control" << "sosMessage" << QJsonValue(QString(17, 'A')) << "longer than 16";
+    QTest::newRow("log period step") << "voyageLog" << "period" << QJsonValue(1500) << "multiple";
+    QTest::newRow("log distance range") << "voyageLog" << "distance" << QJsonValue(300) << "outside";
+    QTest::newRow("flag type") << "powerBox" << "enabled" << QJsonValue(1) << "true or false";
+    QTest::newRow("whole number") << "messages" << "highRateSog" << QJsonValue(10.5) << "whole number";
+    QTest::newRow("missing") << "control" << "sbasEnabled" << QJsonValue(QJsonValue::Undefined) << "missing";
+}
+
+void TestProfile::badValueRefusesWholeFile()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, why);
+    QJsonObject root = SampleJson(2);
+    QJsonObject part = root.value(section).toObject();
+    value.isUndefined() ? void(part.remove(key)) : void(part.insert(key, value));
+    root.insert(section, part);
+    // "@" is how the device marks a text as not set; it must not count as bad.
+    QJsonObject vessel = root.value(QStringLiteral("vessel")).toObject();
+    vessel.insert(QStringLiteral("name"), QStringLiteral("@@@"));
+    root.insert(QStringLiteral("vessel"), vessel);
+
+    const ProfileReadResult read = ProfileFile::FromJson(QJsonDocument(root).toJson());
+    QVERIFY(!read.ok);
+    QCOMPARE(read.problems.size(), 1);
+    QVERIFY2(read.problems.first().startsWith(section + QLatin1Char('.') + key), qPrintable(read.problems.first()));
+    QVERIFY2(read.problems.first().contains(why), qPrintable(read.problems.first()));
+    QCOMPARE(read.profile.Mmsi(), MMSI().text());
+}
+
+void TestProfile::unknownKeyNewerVersionAndDamage()
+{
+    QJsonObject root = SampleJson(4);
+    root.insert(QStringLiteral("comment"), QStringLiteral("fleet A"));
+    const ProfileReadResult unknown
+        = ProfileFile::FromJson(WithValue(root, QStringLiteral("control"), QStringLiteral("future"), 7));
+    QVERIFY(unknown.ok);
+
+    root.insert(QStringLiteral("version"), 2);
+    const ProfileReadResult newer = ProfileFile::FromJson(QJsonDocument(root).toJson());
+    QVERIFY(!newer.ok);
+    QVERIFY(newer.problems.first().contains(QLatin1String("newer program")));
+
+    for (const QByteArray& damaged : { QByteArray("{\"format\": \"velmora-profile\", \"vers"), QByteArray("[1]"),
+             QByteArray("{\"format\": \"other\"}") }) {
+        const ProfileReadResult read = ProfileFile::FromJson(damaged);
+        QVERIFY(!read.ok);
+        QCOMPARE(read.problems.size(), 1);
+    }
+    QVERIFY(!ProfileFile::Read(QStringLiteral("/nonexistent/p.json")).problems.isEmpty());
+}
+
+// A later-generation profile on a first-generation device: shared settings
+// are taken, the MMSI only on request, fences skipped and the device's own
+// power box and geofence behaviour kept.
+void TestProfile::applyKeepsMmsiAndSkipsOtherGeneration()
+{
+    const Profile later = Sample(4);
+    Model device;
+    device.mmsi()->setText(QStringLiteral("211000002"));
+    device.alerts()->setOutsideGeofenceMode(1);
+    device.geoBoundary()->setHalvexFenceEnabled(true);
+    later.ApplyTo(device, 1, false);
+    QCOMPARE(device.mmsi()->text(), QStringLiteral("211000002"));
+    QCOMPARE(device.staticData()->vesselName(), QStringLiteral("SEA, BREEZE"));
+    QCOMPARE(device.messages()->staticDataInterval(), 600);
+    QCOMPARE(device.alerts()->outsideGeofenceMode(), 1);
+    QCOMPARE(device.geoBoundary()->halvexFenceEnabled(), true);
+    QCOMPARE(device.sbasEnabled(), true);
+    QCOMPARE(later.SkippedFor(1),
+        QStringList({ "Control: operational fence", "Control: Halvex fence", "Control: encryption fence",
+            "Control: SBAS" }));
+    later.ApplyTo(device, 4, true);
+    QCOMPARE(device.mmsi()->text(), QStringLiteral("235000001"));
+    QCOMPARE(device.geoBoundary()->halvexFenceEnabled(), false);
+}
+
+void TestProfile::documentedExampleOpens()
+{
+    QFile doc(QStringLiteral(TESTDATA_DIR "/../../docs/profile-format.md"));
+    QVERIFY(doc.open(QIODevice::ReadOnly));
+    const QByteArray text = doc.readAll();
+    const int start = text.indexOf("```json\n") + 8;
+    const ProfileReadResult read = ProfileFile::FromJson(text.mid(start, text.indexOf("```", start) - start));
+    QVERIFY2(read.ok, qPrintable(read.problems.join(QLatin1Char('\n'))));
+}
+
+void TestProfile::csvQuotesFields()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("c.csv"));
+    const QList<ProfileComparisonRow> rows = ProfileComparison::Compare(Sample(2), Sample(4));
+    QVERIFY(ProfileComparison::ExportCsv(rows, path, nullptr));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray csv = file.readAll();
+    QVERIFY(csv.contains("Vessel: name,\"SEA, BREEZE\",\"SEA, BREEZE\",no\r\n"));
+    QVERIFY(csv.contains("Control: Halvex fence,(not on this device),off,no\r\n"));
+    QString error;
+    QVERIFY(!ProfileComparison::ExportCsv(rows, dir.filePath(QStringLiteral("none/c.csv")), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestProfile::backupsKeepNewestFiftyPerSerial()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("backups"));
+    QDir().mkpath(folder);
+    for (int i = 0; i < 55; ++i) {
+        const QString serial = i == 10 ? QStringLiteral("SN2") : QStringLiteral("SN1");
+        QFile(QStringLiteral("%1/%2-20240101-0000%3.json").arg(folder, serial).arg(i, 2, 10, QLatin1Char('0')))
+            .open(QIODevice::WriteOnly);
+    }
+    ProfileBackups backups(folder);
+    QString saved;
+    QString second;
+    QVERIFY(backups.Save(Sample(2), &saved, nullptr));
+    QVERIFY(backups.Save(Sample(2), &second, nullptr));
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 50);
+    QVERIFY(QFile::exists(saved) && saved != second);
+    QCOMPARE(backups.NewestFor(QStringLiteral("SN1")), second);
+    QVERIFY(ProfileFile::Read(second).ok);
+    QCOMPARE(backups.NewestFor(QStringLiteral("SN2")),
+        QString(folder + QStringLiteral("/SN2-20240101-000010.json")));
+    QCOMPARE(backups.NewestFor(QStringLiteral("SN3")), QString());
+}
+
+QTEST_GUILESS_MAIN(TestProfile)
+#include "TestProfile.moc"
