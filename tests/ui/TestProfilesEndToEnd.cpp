@@ -1,7 +1,9 @@
 #include "DeviceSettings.h"
 #include "ProgramDriver.h"
 
+#include "control/StateMachine.h"
 #include "ui/ProfileActions.h"
+#include "ui/ConfigurationTab.h"
 #include "ui/cControlTab.h"
 #include "ui/cDeviceActionsTab.h"
 
@@ -25,6 +27,7 @@ private slots:
 private:
     static SimConfig Device(const QString& serialNumber, const QString& mmsi);
     static void EnterAdvancedMode(ProgramDriver& program);
+    static void ReadAgain(ProgramDriver& program);
     static ProfileActions* Actions(const ProgramDriver& program);
     static void Send(ProgramDriver& program);
     static void Reset(ProgramDriver& program, const char* button);
@@ -68,18 +71,33 @@ void TestProfilesEndToEnd::EnterAdvancedMode(ProgramDriver& program)
     QVERIFY(program.WaitIdle());
 }
 
+// Leaves advanced mode and enters it again: every page is read anew.
+void TestProfilesEndToEnd::ReadAgain(ProgramDriver& program)
+{
+    program.ClickMode(QStringLiteral("Basic mode"));
+    QVERIFY(program.WaitIdle());
+    UiTest::AnswerNextModal([](QWidget* login) {
+        UiTest::TypeInto(login, "lineEditPassword", password);
+        UiTest::ClickButton(login, "pushOK");
+    });
+    program.ClickMode(QStringLiteral("Advanced mode"));
+    QVERIFY(program.WaitIdle());
+}
+
 ProfileActions* TestProfilesEndToEnd::Actions(const ProgramDriver& program)
 {
     return program.Find<ProfileActions>("profileActions");
 }
 
+// Sends every page; the button sends only from a page that holds settings.
 void TestProfilesEndToEnd::Send(ProgramDriver& program)
 {
+    program.Tabs()->setCurrentWidget(program.Window()->GetConfigurationTab());
     program.Find<QToolButton>("sendButton")->click();
     QVERIFY(program.WaitIdle());
 }
 
-// Resets, waits until the device is back and read again.
+// Resets, waits until the device is back and reads every page again.
 void TestProfilesEndToEnd::Reset(ProgramDriver& program, const char* button)
 {
     cDeviceActionsTab* actions = program.Window()->GetDeviceActionsTab();
@@ -88,6 +106,7 @@ void TestProfilesEndToEnd::Reset(ProgramDriver& program, const char* button)
     QTRY_VERIFY_WITH_TIMEOUT(program.device.mode() != SimulatedIdentifier::Mode::Running, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(program.device.mode(), SimulatedIdentifier::Mode::Running, 10000);
     QVERIFY(program.WaitIdle());
+    ReadAgain(program);
 }
 
 // Clicks a button of the next message box, by object name or by its
@@ -126,13 +145,14 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("fleet.json"));
-    const QStringList ownSettings = { QStringLiteral("mmsi"), QStringLiteral("holderId") };
+    // The destination is written on every send but never read back.
+    const QStringList ownSettings = { QStringLiteral("mmsi"), QStringLiteral("holderId"), QStringLiteral("destination") };
     QStringList source;
     {
         SimConfig config = Device(QStringLiteral("205170030001"), QStringLiteral("235000001"));
         const QPair<const char*, const char*> settings[] = { { "callSign", "GBXY" },
             { "vesselName", "SEA SPRITE" }, { "dimensionA", "7" }, { "dimensionB", "4" }, { "vesselType", "37" },
-            { "destination", "PLYMOUTH" }, { "sosMessage", "CALL COASTGUARD" }, { "geofenceBuzzerMode", "2" },
+            { "sosMessage", "CALL COASTGUARD" }, { "geofenceBuzzerMode", "2" },
             { "sbasMode", "0" }, { "powerBoxAlertEnabled", "1" }, { "logDistance", "1000" } };
         for (const auto& setting : settings)
             config.settings.insert(QLatin1String(setting.first), QLatin1String(setting.second));
@@ -144,18 +164,18 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 
     ProgramDriver program(Device(QStringLiteral("205170030002"), QStringLiteral("235000002")));
     EnterAdvancedMode(program);
-    const QStringList before = Kept(program);
+    StateMachine* machine = VelmoraApplication::Instance()->GetStateMachine();
     // Taking the other device's MMSI is warned of; declining leaves the pages alone.
     UiTest::AnswerNextModal([](QWidget* question) {
         UiTest::ClickButton(question, "takeMmsi");
         Answer("No");
     });
     QVERIFY(!Actions(program)->OpenProfile(path));
-    Send(program);
-    QCOMPARE(Kept(program), before);
+    QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateSynchronised));
 
     Answer("keepMmsi");
     QVERIFY(Actions(program)->OpenProfile(path));
+    QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateEdited));
     Send(program);
     QCOMPARE(Kept(program, "mmsi"), QStringLiteral("235000002"));
     QCOMPARE(Kept(program, ownSettings), source);
@@ -163,20 +183,12 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 
 void TestProfilesEndToEnd::backupBeforeResetRestoresTheDevice()
 {
-    ProgramDriver program(Device(QStringLiteral("205170030003"), QStringLiteral("235000003")));
+    SimConfig config = Device(QStringLiteral("205170030003"), QStringLiteral("235000003"));
+    config.settings.insert(QStringLiteral("vesselType"), QStringLiteral("37"));
+    config.settings.insert(QStringLiteral("vesselName"), QStringLiteral("SEA SPRITE"));
+    ProgramDriver program(config);
     EnterAdvancedMode(program);
     const QString backups = ProfileActions::BackupFolder();
-
-    // A backup that cannot be written is told of, and the reset goes ahead.
-    QDir().mkpath(QFileInfo(backups).path());
-    QFile blocker(backups);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    Answer("Ok");
-    Reset(program, "pushButtonResetVessel");
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QVERIFY(blocker.remove());
-
     auto* message = program.Window()->GetControlTab()->findChild<QLineEdit*>(QStringLiteral("lineSosAlertMessage"));
     program.Tabs()->setCurrentWidget(program.Window()->GetControlTab());
     message->selectAll();
@@ -186,12 +198,26 @@ void TestProfilesEndToEnd::backupBeforeResetRestoresTheDevice()
     const QStringList configured = Kept(program);
 
     Reset(program, "pushButtonResetConfig");
-    QCOMPARE(Kept(program, "sosMessage"), DeviceSettings().value(QStringLiteral("sosMessage")));
     QCOMPARE(QDir(backups).entryList({ QStringLiteral("205170030003-*.json") }).size(), 1);
-
+    QCOMPARE(message->text(), DeviceSettings().value(QStringLiteral("sosMessage")));
     program.Window()->findChild<QAction*>(QStringLiteral("actionRestoreBackup"))->trigger();
+    QCOMPARE(message->text(), QStringLiteral("CALL COASTGUARD"));
     Send(program);
     QCOMPARE(Kept(program), configured);
+
+    // A backup that cannot be written is told of, and the reset goes ahead.
+    QVERIFY(QDir(backups).removeRecursively());
+    QFile blocker(backups);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString told;
+    UiTest::AnswerNextModal([&told](QWidget* box) {
+        told = box->windowTitle();
+        box->close();
+    });
+    Reset(program, "pushButtonResetVessel");
+    QCOMPARE(told, QStringLiteral("No backup before the reset"));
+    QCOMPARE(Kept(program, "vesselName"), QString());
 }
 
 VELMORA_UI_TEST_MAIN(TestProfilesEndToEnd)
