@@ -17,7 +17,7 @@
 namespace {
 
 const QColor differingBackground(255, 226, 160);
-const QSize preferredSize(640, 520);
+const QSize preferredSize(720, 520);
 
 } // namespace
 
@@ -86,8 +86,10 @@ void ProfileCompareDialog::FillTable()
             table->setItem(index, column, item);
         }
     }
-    table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
 }
 
 bool ProfileCompareDialog::Export(const QString& path)

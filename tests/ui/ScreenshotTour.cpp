@@ -13,8 +13,12 @@
 #include "ui/BasicTab.h"
 #include "ui/DisconnectDialog.h"
 #include "ui/LoginDialog.h"
+#include "ui/ProfileCompareDialog.h"
 #include "ui/SetPasswordDialog.h"
 #include "voyage/VoyageLogTab.h"
+
+#include "model/Model.h"
+#include "profile/ProfileComparison.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -123,8 +127,25 @@ bool TakePages(const ProgramDriver& program, const QString& mode, Camera& camera
     return true;
 }
 
+// A fleet profile beside the demo device, which differs in a few settings.
+ProfileCompareDialog* CompareDialog(MainWindow* window)
+{
+    ProfileOrigin origin;
+    origin.savedAt = QDateTime(QDate(2024, 5, 14), QTime(9, 30), Qt::UTC);
+    origin.savedBy = QStringLiteral("dealer");
+    origin.firmware = QStringLiteral("050200.02.01.00");
+    origin.serialNumber = QStringLiteral("205170030117");
+    const Profile device = Profile::FromModel(*VelmoraApplication::Instance()->GetTransportModel(), origin);
+    Profile fleet = device;
+    fleet.staticData().setVesselName(QStringLiteral("SEA SPRITE"));
+    fleet.staticData().setCallSign(QStringLiteral("GBXY"));
+    fleet.alerts().setSosMessage(QStringLiteral("CALL COASTGUARD"));
+    return new ProfileCompareDialog(ProfileComparison::Compare(fleet, device), origin, window);
+}
+
 void TakeDialogs(MainWindow* window, Camera& camera)
 {
+    camera.TakeDialog(CompareDialog(window), QStringLiteral("compare-dialog"));
     camera.TakeDialog(new AboutDialog(window), QStringLiteral("about-dialog"));
     camera.TakeDialog(new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
                           QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),
