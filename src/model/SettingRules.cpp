@@ -52,12 +52,16 @@ QString SettingRules::RangeProblem(double value, double lowest, double highest)
     if (value >= lowest && value <= highest) {
         return QString();
     }
-    return tr("%1 is outside %2 to %3").arg(value, 0, 'g', 10).arg(lowest, 0, 'g', 10).arg(highest, 0, 'g', 10);
+    return tr("%1 is outside %2 to %3")
+        .arg(value, 0, 'g', 10)
+        .arg(lowest, 0, 'g', 10)
+        .arg(highest, 0, 'g', 10);
 }
 
 QString SettingRules::VesselTypeProblem(int code)
 {
-    return OfferedVesselTypes().contains(code) ? QString() : tr("%1 is not one of the offered vessel types").arg(code);
+    return OfferedVesselTypes().contains(code) ? QString()
+                                               : tr("%1 is not one of the offered vessel types").arg(code);
 }
 
 QString SettingRules::ReportIntervalProblem(int seconds, int choices)
@@ -89,7 +93,9 @@ QString SettingRules::LogPeriodProblem(int period, int positionInterval)
         return range;
     }
     if (LogPeriodOnStep(period, positionInterval) != period) {
-        return tr("%1 s is not a multiple of the position interval of %2 s").arg(period).arg(positionInterval);
+        return tr("%1 s is not a multiple of the position interval of %2 s")
+            .arg(period)
+            .arg(positionInterval);
     }
     return QString();
 }

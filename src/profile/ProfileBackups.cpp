@@ -86,7 +86,8 @@ bool ProfileBackups::Save(const Profile& profile, QString* savedPath, QString* e
         return false;
     }
     const QString stamp = QDateTime::currentDateTimeUtc().toString(timeFormat);
-    const QString path = FreePath(m_folder, SafeSerial(profile.Origin().serialNumber) + QLatin1Char('-') + stamp);
+    const QString path
+        = FreePath(m_folder, SafeSerial(profile.Origin().serialNumber) + QLatin1Char('-') + stamp);
     if (!ProfileFile::Write(profile, path, error)) {
         return false;
     }

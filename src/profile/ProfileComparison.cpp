@@ -43,7 +43,8 @@ QList<ProfileComparisonRow> ProfileComparison::Compare(const Profile& profile, c
     return rows;
 }
 
-bool ProfileComparison::ExportCsv(const QList<ProfileComparisonRow>& rows, const QString& path, QString* error)
+bool ProfileComparison::ExportCsv(
+    const QList<ProfileComparisonRow>& rows, const QString& path, QString* error)
 {
     QString text = CsvLine({ ProfileSetting::tr("Setting"), ProfileSetting::tr("Profile"),
         ProfileSetting::tr("Device"), ProfileSetting::tr("Differs") });

@@ -6,7 +6,7 @@
 #include <QString>
 
 struct ProfileComparisonRow {
-    QString setting;        // readable name, e.g. "Vessel: call sign"
+    QString setting; // readable name, e.g. "Vessel: call sign"
     QString profileValue;
     QString deviceValue;
     bool differs = false;

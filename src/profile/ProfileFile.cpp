@@ -79,13 +79,16 @@ QJsonObject OriginToJson(const ProfileOrigin& origin, QJsonObject root)
         QJsonObject { { QStringLiteral("at"), origin.savedAt.toUTC().toString(Qt::ISODate) },
             { QStringLiteral("by"), origin.savedBy }, { QStringLiteral("computer"), origin.computer } });
     root.insert(QStringLiteral("device"),
-        QJsonObject { { QStringLiteral("family"), origin.family }, { QStringLiteral("generation"), origin.generation },
-            { QStringLiteral("firmware"), origin.firmware }, { QStringLiteral("serialNumber"), origin.serialNumber } });
+        QJsonObject { { QStringLiteral("family"), origin.family },
+            { QStringLiteral("generation"), origin.generation },
+            { QStringLiteral("firmware"), origin.firmware },
+            { QStringLiteral("serialNumber"), origin.serialNumber } });
     return root;
 }
 
 // Informational texts may be missing; a value of another kind means damage.
-QString OptionalText(const QJsonObject& object, const QString& section, const QString& key, QStringList* problems)
+QString OptionalText(
+    const QJsonObject& object, const QString& section, const QString& key, QStringList* problems)
 {
     const QJsonValue value = object.value(key);
     if (!value.isUndefined() && !value.isString()) {
@@ -128,7 +131,8 @@ QString FormatProblem(const QJsonObject& root)
     const int major = static_cast<int>(std::floor(version.toDouble(0)));
     if (major > formatVersion) {
         return Problem(QStringLiteral("version"),
-            Tr("the profile has format version %1, written by a newer program; this program reads version %2. "
+            Tr("the profile has format version %1, written by a newer program; this program reads version "
+               "%2. "
                "Update the program to open it.")
                 .arg(major)
                 .arg(formatVersion));
@@ -174,7 +178,8 @@ ProfileReadResult Refused(const QStringList& problems)
 
 QByteArray ProfileFile::ToJson(const Profile& profile)
 {
-    QJsonObject root { { QStringLiteral("format"), formatName }, { QStringLiteral("version"), formatVersion } };
+    QJsonObject root { { QStringLiteral("format"), formatName },
+        { QStringLiteral("version"), formatVersion } };
     root = OriginToJson(profile.Origin(), root);
     for (const ProfileSetting& setting : ProfileSetting::All()) {
         if (setting.HeldBy(profile.Origin().generation)) {
@@ -191,7 +196,8 @@ ProfileReadResult ProfileFile::FromJson(const QByteArray& json)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
-        return Refused({ Tr("The file is not valid JSON: %1 at byte %2.").arg(error.errorString()).arg(error.offset) });
+        return Refused(
+            { Tr("The file is not valid JSON: %1 at byte %2.").arg(error.errorString()).arg(error.offset) });
     }
     if (!document.isObject()) {
         return Refused({ Tr("The file does not hold a JSON object.") });

@@ -8,7 +8,7 @@
 struct ProfileReadResult {
     bool ok = false;
     Profile profile;
-    QStringList problems;   // one line per bad field or a JSON error, each naming the field
+    QStringList problems; // one line per bad field or a JSON error, each naming the field
 };
 
 // The profile file: one JSON object, "format": "velmora-profile", "version": 1.

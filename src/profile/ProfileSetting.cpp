@@ -49,14 +49,14 @@ ProfileSetting::Shower Choice(const QStringList& words)
 
 ProfileSetting::Checker Range(const ProfileSetting::Getter& get, double lowest, double highest)
 {
-    return [get, lowest, highest](const Profile& p) {
-        return SettingRules::RangeProblem(get(p).toDouble(), lowest, highest);
-    };
+    return [get, lowest, highest](
+               const Profile& p) { return SettingRules::RangeProblem(get(p).toDouble(), lowest, highest); };
 }
 
 ProfileSetting::Checker AisText(const ProfileSetting::Getter& get, int maxLength)
 {
-    return [get, maxLength](const Profile& p) { return SettingRules::AisTextProblem(get(p).toString(), maxLength); };
+    return [get, maxLength](
+               const Profile& p) { return SettingRules::AisTextProblem(get(p).toString(), maxLength); };
 }
 
 // Rules relative to the position interval say nothing while it is bad itself;
@@ -75,16 +75,16 @@ QString NoProblem(const Profile&)
 ProfileSetting Flag(const QString& section, const QString& key, const QString& name, int generations,
     ProfileSetting::Getter get, ProfileSetting::Setter set)
 {
-    return { section, key, name, ProfileSetting::Kind::Flag, generations, false, std::move(get), std::move(set),
-        NoProblem, OnOff };
+    return { section, key, name, ProfileSetting::Kind::Flag, generations, false, std::move(get),
+        std::move(set), NoProblem, OnOff };
 }
 
 ProfileSetting Mode(const QString& section, const QString& key, const QString& name, int generations,
     const QStringList& words, ProfileSetting::Getter get, ProfileSetting::Setter set)
 {
     const ProfileSetting::Checker check = Range(get, 0, words.size() - 1);
-    return { section, key, name, ProfileSetting::Kind::Whole, generations, false, std::move(get), std::move(set),
-        check, Choice(words) };
+    return { section, key, name, ProfileSetting::Kind::Whole, generations, false, std::move(get),
+        std::move(set), check, Choice(words) };
 }
 
 ProfileSetting Dimension(const QString& key, const QString& name, StaticData::Dimension which, int maxMetres)
@@ -100,7 +100,9 @@ ProfileSetting Dimension(const QString& key, const QString& name, StaticData::Di
             : SettingRules::RangeProblem(metres, 0, maxMetres);
     };
     return { QStringLiteral("vessel"), key, name, ProfileSetting::Kind::Decimal, allGenerations, false, get,
-        [which](Profile& p, const QVariant& v) { p.staticData().setDimension(which, static_cast<float>(v.toDouble())); },
+        [which](Profile& p, const QVariant& v) {
+            p.staticData().setDimension(which, static_cast<float>(v.toDouble()));
+        },
         check, WithUnit(QStringLiteral("m")) };
 }
 
@@ -108,9 +110,12 @@ std::vector<ProfileSetting> VesselSettings()
 {
     const QString vessel = QStringLiteral("vessel");
     const ProfileSetting::Getter mmsi = [](const Profile& p) { return QVariant(p.mmsi().text()); };
-    const ProfileSetting::Getter name = [](const Profile& p) { return QVariant(p.staticData().vesselName()); };
-    const ProfileSetting::Getter callSign = [](const Profile& p) { return QVariant(p.staticData().callSign()); };
-    const ProfileSetting::Getter type = [](const Profile& p) { return QVariant(p.vesselData().vesselType()); };
+    const ProfileSetting::Getter name
+        = [](const Profile& p) { return QVariant(p.staticData().vesselName()); };
+    const ProfileSetting::Getter callSign
+        = [](const Profile& p) { return QVariant(p.staticData().callSign()); };
+    const ProfileSetting::Getter type
+        = [](const Profile& p) { return QVariant(p.vesselData().vesselType()); };
     return {
         { vessel, QStringLiteral("mmsi"), ProfileSetting::tr("Vessel: MMSI"), ProfileSetting::Kind::Text,
             allGenerations, true, mmsi, [](Profile& p, const QVariant& v) { p.mmsi().setText(v.toString()); },
@@ -119,13 +124,15 @@ std::vector<ProfileSetting> VesselSettings()
             allGenerations, false, name,
             [](Profile& p, const QVariant& v) { p.staticData().setVesselName(v.toString()); },
             AisText(name, SettingRules::VesselNameLength), Text },
-        { vessel, QStringLiteral("callSign"), ProfileSetting::tr("Vessel: call sign"), ProfileSetting::Kind::Text,
-            allGenerations, false, callSign,
+        { vessel, QStringLiteral("callSign"), ProfileSetting::tr("Vessel: call sign"),
+            ProfileSetting::Kind::Text, allGenerations, false, callSign,
             [](Profile& p, const QVariant& v) { p.staticData().setCallSign(v.toString()); },
             AisText(callSign, SettingRules::CallSignLength), Text },
         { vessel, QStringLiteral("type"), ProfileSetting::tr("Vessel: type"), ProfileSetting::Kind::Whole,
-            allGenerations, false, type, [](Profile& p, const QVariant& v) { p.vesselData().setVesselType(v.toInt()); },
-            [type](const Profile& p) { return SettingRules::VesselTypeProblem(type(p).toInt()); }, VesselType },
+            allGenerations, false, type,
+            [](Profile& p, const QVariant& v) { p.vesselData().setVesselType(v.toInt()); },
+            [type](const Profile& p) { return SettingRules::VesselTypeProblem(type(p).toInt()); },
+            VesselType },
         Dimension(QStringLiteral("dimensionA"), ProfileSetting::tr("Vessel: dimension A (to bow)"),
             StaticData::DimensionA, SettingRules::LengthMaxMetres),
         Dimension(QStringLiteral("dimensionB"), ProfileSetting::tr("Vessel: dimension B (to stern)"),
@@ -155,95 +162,124 @@ ProfileSetting Frequency(const QString& key, const QString& name, bool channelA)
 std::vector<ProfileSetting> MessageSettings()
 {
     const QString messages = QStringLiteral("messages");
-    const ProfileSetting::Getter position = [](const Profile& p) { return QVariant(p.messages().positionInterval()); };
+    const ProfileSetting::Getter position
+        = [](const Profile& p) { return QVariant(p.messages().positionInterval()); };
     const ProfileSetting::Getter sog = [](const Profile& p) { return QVariant(p.messages().highRateSog()); };
-    const ProfileSetting::Getter highRate = [](const Profile& p) { return QVariant(p.messages().highRateInterval()); };
+    const ProfileSetting::Getter highRate
+        = [](const Profile& p) { return QVariant(p.messages().highRateInterval()); };
     return {
         { messages, QStringLiteral("positionInterval"), ProfileSetting::tr("AIS messages: position interval"),
             ProfileSetting::Kind::Whole, allGenerations, false, position,
             [](Profile& p, const QVariant& v) { p.messages().setPositionInterval(v.toInt()); },
             [position](const Profile& p) {
-                return SettingRules::ReportIntervalProblem(position(p).toInt(), Messages::ReportIntervalCount);
+                return SettingRules::ReportIntervalProblem(
+                    position(p).toInt(), Messages::ReportIntervalCount);
             },
             WithUnit(QStringLiteral("s")) },
-        Flag(messages, QStringLiteral("highRateEnabled"), ProfileSetting::tr("AIS messages: high-rate reporting"),
-            allGenerations, [](const Profile& p) { return QVariant(p.messages().highRateEnabled()); },
+        Flag(
+            messages, QStringLiteral("highRateEnabled"),
+            ProfileSetting::tr("AIS messages: high-rate reporting"), allGenerations,
+            [](const Profile& p) { return QVariant(p.messages().highRateEnabled()); },
             [](Profile& p, const QVariant& v) { p.messages().setHighRateEnabled(v.toBool()); }),
         { messages, QStringLiteral("highRateSog"), ProfileSetting::tr("AIS messages: high-rate SOG"),
             ProfileSetting::Kind::Whole, allGenerations, false, sog,
             [](Profile& p, const QVariant& v) { p.messages().setHighRateSog(v.toInt()); },
-            Range(sog, SettingRules::HighRateSogMin, SettingRules::HighRateSogMax), WithUnit(QStringLiteral("kn")) },
-        { messages, QStringLiteral("highRateInterval"), ProfileSetting::tr("AIS messages: high-rate interval"),
-            ProfileSetting::Kind::Whole, allGenerations, false, highRate,
+            Range(sog, SettingRules::HighRateSogMin, SettingRules::HighRateSogMax),
+            WithUnit(QStringLiteral("kn")) },
+        { messages, QStringLiteral("highRateInterval"),
+            ProfileSetting::tr("AIS messages: high-rate interval"), ProfileSetting::Kind::Whole,
+            allGenerations, false, highRate,
             [](Profile& p, const QVariant& v) { p.messages().setHighRateInterval(v.toInt()); },
             [highRate](const Profile& p) {
-                const QString listed
-                    = SettingRules::ReportIntervalProblem(highRate(p).toInt(), SettingRules::HighRateIntervalCount);
+                const QString listed = SettingRules::ReportIntervalProblem(
+                    highRate(p).toInt(), SettingRules::HighRateIntervalCount);
                 if (!listed.isEmpty() || !PositionIntervalGood(p))
                     return listed;
-                return SettingRules::HighRateIntervalProblem(
-                    p.messages().highRateEnabled(), p.messages().highRateInterval(), p.messages().positionInterval());
+                return SettingRules::HighRateIntervalProblem(p.messages().highRateEnabled(),
+                    p.messages().highRateInterval(), p.messages().positionInterval());
             },
             WithUnit(QStringLiteral("s")) },
         Frequency(QStringLiteral("channelAFrequency"), ProfileSetting::tr("AIS messages: frequency A"), true),
-        Flag(messages, QStringLiteral("channelBEnabled"), ProfileSetting::tr("AIS messages: channel B"),
+        Flag(
+            messages, QStringLiteral("channelBEnabled"), ProfileSetting::tr("AIS messages: channel B"),
             allGenerations, [](const Profile& p) { return QVariant(p.messages().channelBEnabled()); },
             [](Profile& p, const QVariant& v) { p.messages().setChannelBEnabled(v.toBool()); }),
-        Frequency(QStringLiteral("channelBFrequency"), ProfileSetting::tr("AIS messages: frequency B"), false),
+        Frequency(
+            QStringLiteral("channelBFrequency"), ProfileSetting::tr("AIS messages: frequency B"), false),
     };
 }
 
 std::vector<ProfileSetting> ControlSettings()
 {
     const QString control = QStringLiteral("control");
-    const QStringList bracket = { ProfileSetting::tr("stop transmission"), ProfileSetting::tr("transmit with alert") };
-    const QStringList geofence = { ProfileSetting::tr("transmit normally"), ProfileSetting::tr("transmit with alert"),
-        ProfileSetting::tr("stop transmission") };
-    const QStringList audible
-        = { ProfileSetting::tr("disabled"), ProfileSetting::tr("always"), ProfileSetting::tr("with vessel power") };
+    const QStringList bracket
+        = { ProfileSetting::tr("stop transmission"), ProfileSetting::tr("transmit with alert") };
+    const QStringList geofence = { ProfileSetting::tr("transmit normally"),
+        ProfileSetting::tr("transmit with alert"), ProfileSetting::tr("stop transmission") };
+    const QStringList audible = { ProfileSetting::tr("disabled"), ProfileSetting::tr("always"),
+        ProfileSetting::tr("with vessel power") };
     const ProfileSetting::Getter sos = [](const Profile& p) { return QVariant(p.alerts().sosMessage()); };
     return {
-        Mode(control, QStringLiteral("bracketError"), ProfileSetting::tr("Control: bracket error"), allGenerations,
-            bracket, [](const Profile& p) { return QVariant(p.alerts().bracketErrorMode()); },
+        Mode(
+            control, QStringLiteral("bracketError"), ProfileSetting::tr("Control: bracket error"),
+            allGenerations, bracket, [](const Profile& p) { return QVariant(p.alerts().bracketErrorMode()); },
             [](Profile& p, const QVariant& v) { p.alerts().setBracketErrorMode(v.toInt()); }),
-        Mode(control, QStringLiteral("offBracket"), ProfileSetting::tr("Control: off-bracket"), allGenerations,
+        Mode(
+            control, QStringLiteral("offBracket"), ProfileSetting::tr("Control: off-bracket"), allGenerations,
             bracket, [](const Profile& p) { return QVariant(p.alerts().offBracketMode()); },
             [](Profile& p, const QVariant& v) { p.alerts().setOffBracketMode(v.toInt()); }),
-        Flag(control, QStringLiteral("sosAlertEnabled"), ProfileSetting::tr("Control: SOS alert"), allGenerations,
-            [](const Profile& p) { return QVariant(p.alerts().sosAlertEnabled()); },
+        Flag(
+            control, QStringLiteral("sosAlertEnabled"), ProfileSetting::tr("Control: SOS alert"),
+            allGenerations, [](const Profile& p) { return QVariant(p.alerts().sosAlertEnabled()); },
             [](Profile& p, const QVariant& v) { p.alerts().setSosAlertEnabled(v.toBool()); }),
         { control, QStringLiteral("sosMessage"), ProfileSetting::tr("Control: SOS message"),
             ProfileSetting::Kind::Text, allGenerations, false, sos,
             [](Profile& p, const QVariant& v) { p.alerts().setSosMessage(v.toString()); },
             AisText(sos, SettingRules::SosMessageLength), Text },
-        Mode(control, QStringLiteral("sosAudibleAlert"), ProfileSetting::tr("Control: SOS audible alert"),
+        Mode(
+            control, QStringLiteral("sosAudibleAlert"), ProfileSetting::tr("Control: SOS audible alert"),
             allGenerations, audible, [](const Profile& p) { return QVariant(p.alerts().sosBuzzerMode()); },
             [](Profile& p, const QVariant& v) { p.alerts().setSosBuzzerMode(v.toInt()); }),
-        Mode(control, QStringLiteral("geofenceAudibleAlert"), ProfileSetting::tr("Control: geofence audible alert"),
-            allGenerations, audible, [](const Profile& p) { return QVariant(p.alerts().geofenceBuzzerMode()); },
+        Mode(
+            control, QStringLiteral("geofenceAudibleAlert"),
+            ProfileSetting::tr("Control: geofence audible alert"), allGenerations, audible,
+            [](const Profile& p) { return QVariant(p.alerts().geofenceBuzzerMode()); },
             [](Profile& p, const QVariant& v) { p.alerts().setGeofenceBuzzerMode(v.toInt()); }),
-        Mode(control, QStringLiteral("insideGeofence"), ProfileSetting::tr("Control: inside geofence"),
-            firstGeneration, geofence, [](const Profile& p) { return QVariant(p.alerts().insideGeofenceMode()); },
+        Mode(
+            control, QStringLiteral("insideGeofence"), ProfileSetting::tr("Control: inside geofence"),
+            firstGeneration, geofence,
+            [](const Profile& p) { return QVariant(p.alerts().insideGeofenceMode()); },
             [](Profile& p, const QVariant& v) { p.alerts().setInsideGeofenceMode(v.toInt()); }),
-        Mode(control, QStringLiteral("outsideGeofence"), ProfileSetting::tr("Control: outside geofence"),
-            firstGeneration, geofence, [](const Profile& p) { return QVariant(p.alerts().outsideGeofenceMode()); },
+        Mode(
+            control, QStringLiteral("outsideGeofence"), ProfileSetting::tr("Control: outside geofence"),
+            firstGeneration, geofence,
+            [](const Profile& p) { return QVariant(p.alerts().outsideGeofenceMode()); },
             [](Profile& p, const QVariant& v) { p.alerts().setOutsideGeofenceMode(v.toInt()); }),
-        Flag(control, QStringLiteral("halvexEnabled"), ProfileSetting::tr("Control: Halvex"), allGenerations,
+        Flag(
+            control, QStringLiteral("halvexEnabled"), ProfileSetting::tr("Control: Halvex"), allGenerations,
             [](const Profile& p) { return QVariant(p.geoBoundary().boundaryEnabled()); },
             [](Profile& p, const QVariant& v) { p.geoBoundary().setBoundaryEnabled(v.toBool()); }),
-        Flag(control, QStringLiteral("insideBoundary"), ProfileSetting::tr("Control: Halvex active inside boundary"),
-            firstGeneration, [](const Profile& p) { return QVariant(p.geoBoundary().insideBoundary()); },
+        Flag(
+            control, QStringLiteral("insideBoundary"),
+            ProfileSetting::tr("Control: Halvex active inside boundary"), firstGeneration,
+            [](const Profile& p) { return QVariant(p.geoBoundary().insideBoundary()); },
             [](Profile& p, const QVariant& v) { p.geoBoundary().setInsideBoundary(v.toBool()); }),
-        Flag(control, QStringLiteral("operationalFence"), ProfileSetting::tr("Control: operational fence"),
-            laterGeneration, [](const Profile& p) { return QVariant(p.geoBoundary().operationalFenceEnabled()); },
+        Flag(
+            control, QStringLiteral("operationalFence"), ProfileSetting::tr("Control: operational fence"),
+            laterGeneration,
+            [](const Profile& p) { return QVariant(p.geoBoundary().operationalFenceEnabled()); },
             [](Profile& p, const QVariant& v) { p.geoBoundary().setOperationalFenceEnabled(v.toBool()); }),
-        Flag(control, QStringLiteral("halvexFence"), ProfileSetting::tr("Control: Halvex fence"), laterGeneration,
-            [](const Profile& p) { return QVariant(p.geoBoundary().halvexFenceEnabled()); },
+        Flag(
+            control, QStringLiteral("halvexFence"), ProfileSetting::tr("Control: Halvex fence"),
+            laterGeneration, [](const Profile& p) { return QVariant(p.geoBoundary().halvexFenceEnabled()); },
             [](Profile& p, const QVariant& v) { p.geoBoundary().setHalvexFenceEnabled(v.toBool()); }),
-        Flag(control, QStringLiteral("encryptionFence"), ProfileSetting::tr("Control: encryption fence"),
-            laterGeneration, [](const Profile& p) { return QVariant(p.geoBoundary().encryptionFenceEnabled()); },
+        Flag(
+            control, QStringLiteral("encryptionFence"), ProfileSetting::tr("Control: encryption fence"),
+            laterGeneration,
+            [](const Profile& p) { return QVariant(p.geoBoundary().encryptionFenceEnabled()); },
             [](Profile& p, const QVariant& v) { p.geoBoundary().setEncryptionFenceEnabled(v.toBool()); }),
-        Flag(control, QStringLiteral("sbasEnabled"), ProfileSetting::tr("Control: SBAS"), sbasGenerations,
+        Flag(
+            control, QStringLiteral("sbasEnabled"), ProfileSetting::tr("Control: SBAS"), sbasGenerations,
             [](const Profile& p) { return QVariant(p.sbasEnabled()); },
             [](Profile& p, const QVariant& v) { p.setSbasEnabled(v.toBool()); }),
     };
@@ -253,14 +289,18 @@ std::vector<ProfileSetting> VoyageLogAndPowerBoxSettings()
 {
     const QString log = QStringLiteral("voyageLog");
     const QString powerBox = QStringLiteral("powerBox");
-    const ProfileSetting::Getter period = [](const Profile& p) { return QVariant(p.voyageLog().logPeriod()); };
-    const ProfileSetting::Getter distance = [](const Profile& p) { return QVariant(p.voyageLog().logDistance()); };
+    const ProfileSetting::Getter period
+        = [](const Profile& p) { return QVariant(p.voyageLog().logPeriod()); };
+    const ProfileSetting::Getter distance
+        = [](const Profile& p) { return QVariant(p.voyageLog().logDistance()); };
     return {
-        Flag(log, QStringLiteral("enabled"), ProfileSetting::tr("Voyage log: enabled"), allGenerations,
+        Flag(
+            log, QStringLiteral("enabled"), ProfileSetting::tr("Voyage log: enabled"), allGenerations,
             [](const Profile& p) { return QVariant(p.voyageLog().logEnabled()); },
             [](Profile& p, const QVariant& v) { p.voyageLog().setLogEnabled(v.toBool()); }),
-        { log, QStringLiteral("period"), ProfileSetting::tr("Voyage log: period"), ProfileSetting::Kind::Whole,
-            allGenerations, false, period, [](Profile& p, const QVariant& v) { p.voyageLog().setLogPeriod(v.toInt()); },
+        { log, QStringLiteral("period"), ProfileSetting::tr("Voyage log: period"),
+            ProfileSetting::Kind::Whole, allGenerations, false, period,
+            [](Profile& p, const QVariant& v) { p.voyageLog().setLogPeriod(v.toInt()); },
             [](const Profile& p) {
                 const int interval = PositionIntervalGood(p) ? p.messages().positionInterval() : 0;
                 return SettingRules::LogPeriodProblem(p.voyageLog().logPeriod(), interval);
@@ -269,12 +309,16 @@ std::vector<ProfileSetting> VoyageLogAndPowerBoxSettings()
         { log, QStringLiteral("distance"), ProfileSetting::tr("Voyage log: minimum distance"),
             ProfileSetting::Kind::Whole, allGenerations, false, distance,
             [](Profile& p, const QVariant& v) { p.voyageLog().setLogDistance(v.toInt()); },
-            Range(distance, SettingRules::LogDistanceMin, SettingRules::LogDistanceMax), WithUnit(QStringLiteral("m")) },
-        Flag(powerBox, QStringLiteral("enabled"), ProfileSetting::tr("Control: power box connection"),
+            Range(distance, SettingRules::LogDistanceMin, SettingRules::LogDistanceMax),
+            WithUnit(QStringLiteral("m")) },
+        Flag(
+            powerBox, QStringLiteral("enabled"), ProfileSetting::tr("Control: power box connection"),
             firstGeneration, [](const Profile& p) { return QVariant(p.alerts().powerBoxEnabled()); },
             [](Profile& p, const QVariant& v) { p.alerts().setPowerBoxEnabled(v.toBool()); }),
-        Flag(powerBox, QStringLiteral("disconnectAlert"), ProfileSetting::tr("Control: power disconnect alert"),
-            allGenerations, [](const Profile& p) { return QVariant(p.alerts().powerBoxAlertEnabled()); },
+        Flag(
+            powerBox, QStringLiteral("disconnectAlert"),
+            ProfileSetting::tr("Control: power disconnect alert"), allGenerations,
+            [](const Profile& p) { return QVariant(p.alerts().powerBoxAlertEnabled()); },
             [](Profile& p, const QVariant& v) { p.alerts().setPowerBoxAlertEnabled(v.toBool()); }),
     };
 }
@@ -282,7 +326,8 @@ std::vector<ProfileSetting> VoyageLogAndPowerBoxSettings()
 std::vector<ProfileSetting> AllSettings()
 {
     std::vector<ProfileSetting> all;
-    for (auto part : { VesselSettings(), MessageSettings(), ControlSettings(), VoyageLogAndPowerBoxSettings() }) {
+    for (auto part :
+        { VesselSettings(), MessageSettings(), ControlSettings(), VoyageLogAndPowerBoxSettings() }) {
         all.insert(all.end(), part.begin(), part.end());
     }
     return all;

@@ -30,9 +30,9 @@ public:
 
     QString section;
     QString key;
-    QString name;           // readable, e.g. "Vessel: call sign"
+    QString name; // readable, e.g. "Vessel: call sign"
     Kind kind = Kind::Whole;
-    int generations = 0;    // bit (1 << type) for each device type that has it
+    int generations = 0; // bit (1 << type) for each device type that has it
     bool perVessel = false; // belongs to one vessel, not copied by default
     Getter get;
     Setter set;

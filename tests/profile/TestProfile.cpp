@@ -109,22 +109,38 @@ void TestProfile::badValueRefusesWholeFile_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QJsonValue>("value");
     QTest::addColumn<QString>("why");
-    QTest::newRow("mmsi digits") << "vessel" << "mmsi" << QJsonValue("23500000x") << "9 digits";
-    QTest::newRow("call sign length") << "vessel" << "callSign" << QJsonValue("ABCDEFGH") << "longer than 7";
-    QTest::newRow("call sign character") << "vessel" << "callSign" << QJsonValue("ab") << "not allowed";
-    QTest::newRow("vessel type not offered") << "vessel" << "type" << QJsonValue(38) << "offered";
-    QTest::newRow("dimension range") << "vessel" << "dimensionC" << QJsonValue(63.6) << "outside";
-    QTest::newRow("interval not listed") << "messages" << "positionInterval" << QJsonValue(45) << "not one of";
-    QTest::newRow("high rate not shorter") << "messages" << "highRateInterval" << QJsonValue(600) << "shorter";
-    QTest::newRow("sog range") << "messages" << "highRateSog" << QJsonValue(51) << "outside";
-    QTest::newRow("frequency range") << "messages" << "channelAFrequency" << QJsonValue(162030000) << "outside";
-    QTest::newRow("mode range") << "control" << "insideGeofence" << QJsonValue(3) << "outside";
-    QTest::newRow("sos length") << "control" << "sosMessage" << QJsonValue(QString(17, 'A')) << "longer than 16";
-    QTest::newRow("log period step") << "voyageLog" << "period" << QJsonValue(1500) << "multiple";
-    QTest::newRow("log distance range") << "voyageLog" << "distance" << QJsonValue(300) << "outside";
-    QTest::newRow("flag type") << "powerBox" << "enabled" << QJsonValue(1) << "true or false";
-    QTest::newRow("whole number") << "messages" << "highRateSog" << QJsonValue(10.5) << "whole number";
-    QTest::newRow("missing") << "control" << "sbasEnabled" << QJsonValue(QJsonValue::Undefined) << "missing";
+    QTest::newRow("mmsi digits") << "vessel"
+                                 << "mmsi" << QJsonValue("23500000x") << "9 digits";
+    QTest::newRow("call sign length") << "vessel"
+                                      << "callSign" << QJsonValue("ABCDEFGH") << "longer than 7";
+    QTest::newRow("call sign character") << "vessel"
+                                         << "callSign" << QJsonValue("ab") << "not allowed";
+    QTest::newRow("vessel type not offered") << "vessel"
+                                             << "type" << QJsonValue(38) << "offered";
+    QTest::newRow("dimension range") << "vessel"
+                                     << "dimensionC" << QJsonValue(63.6) << "outside";
+    QTest::newRow("interval not listed") << "messages"
+                                         << "positionInterval" << QJsonValue(45) << "not one of";
+    QTest::newRow("high rate not shorter") << "messages"
+                                           << "highRateInterval" << QJsonValue(600) << "shorter";
+    QTest::newRow("sog range") << "messages"
+                               << "highRateSog" << QJsonValue(51) << "outside";
+    QTest::newRow("frequency range") << "messages"
+                                     << "channelAFrequency" << QJsonValue(162030000) << "outside";
+    QTest::newRow("mode range") << "control"
+                                << "insideGeofence" << QJsonValue(3) << "outside";
+    QTest::newRow("sos length") << "control"
+                                << "sosMessage" << QJsonValue(QString(17, 'A')) << "longer than 16";
+    QTest::newRow("log period step") << "voyageLog"
+                                     << "period" << QJsonValue(1500) << "multiple";
+    QTest::newRow("log distance range") << "voyageLog"
+                                        << "distance" << QJsonValue(300) << "outside";
+    QTest::newRow("flag type") << "powerBox"
+                               << "enabled" << QJsonValue(1) << "true or false";
+    QTest::newRow("whole number") << "messages"
+                                  << "highRateSog" << QJsonValue(10.5) << "whole number";
+    QTest::newRow("missing") << "control"
+                             << "sbasEnabled" << QJsonValue(QJsonValue::Undefined) << "missing";
 }
 
 void TestProfile::badValueRefusesWholeFile()
@@ -145,7 +161,8 @@ void TestProfile::badValueRefusesWholeFile()
     const ProfileReadResult read = ProfileFile::FromJson(QJsonDocument(root).toJson());
     QVERIFY(!read.ok);
     QCOMPARE(read.problems.size(), 1);
-    QVERIFY2(read.problems.first().startsWith(section + QLatin1Char('.') + key), qPrintable(read.problems.first()));
+    QVERIFY2(read.problems.first().startsWith(section + QLatin1Char('.') + key),
+        qPrintable(read.problems.first()));
     QVERIFY2(read.problems.first().contains(why), qPrintable(read.problems.first()));
     QCOMPARE(read.profile.Mmsi(), MMSI().text());
 }
@@ -163,8 +180,8 @@ void TestProfile::unknownKeyNewerVersionAndDamage()
     QVERIFY(!newer.ok);
     QVERIFY(newer.problems.first().contains(QLatin1String("newer program")));
 
-    for (const QByteArray& damaged : { QByteArray("{\"format\": \"velmora-profile\", \"vers"), QByteArray("[1]"),
-             QByteArray("{\"format\": \"other\"}") }) {
+    for (const QByteArray& damaged : { QByteArray("{\"format\": \"velmora-profile\", \"vers"),
+             QByteArray("[1]"), QByteArray("{\"format\": \"other\"}") }) {
         const ProfileReadResult read = ProfileFile::FromJson(damaged);
         QVERIFY(!read.ok);
         QCOMPARE(read.problems.size(), 1);
@@ -230,7 +247,8 @@ void TestProfile::backupsKeepNewestFiftyPerSerial()
     QDir().mkpath(folder);
     for (int i = 0; i < 55; ++i) {
         const QString serial = i == 10 ? QStringLiteral("SN2") : QStringLiteral("SN1");
-        QFile(QStringLiteral("%1/%2-20240101-0000%3.json").arg(folder, serial).arg(i, 2, 10, QLatin1Char('0')))
+        QFile(
+            QStringLiteral("%1/%2-20240101-0000%3.json").arg(folder, serial).arg(i, 2, 10, QLatin1Char('0')))
             .open(QIODevice::WriteOnly);
     }
     ProfileBackups backups(folder);
