@@ -58,10 +58,14 @@ QString SettingRules::RangeProblem(double value, double lowest, double highest)
         .arg(highest, 0, 'g', 10);
 }
 
+// A device fresh from the factory or after "Reset vessel data" holds "not
+// available"; its backup must open again to be restored.
 QString SettingRules::VesselTypeProblem(int code)
 {
-    return OfferedVesselTypes().contains(code) ? QString()
-                                               : tr("%1 is not one of the offered vessel types").arg(code);
+    if (code == VesselData::TypeNotAvailable || OfferedVesselTypes().contains(code)) {
+        return QString();
+    }
+    return tr("%1 is not one of the offered vessel types").arg(code);
 }
 
 QString SettingRules::ReportIntervalProblem(int seconds, int choices)

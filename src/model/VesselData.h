@@ -8,6 +8,8 @@ class VesselData : public ModelObject {
 
 public:
     static constexpr int TypeNotSpecified = -1;
+    // What a device holds until a type is given; the pages offer no such entry.
+    static constexpr int TypeNotAvailable = 0;
 
     VesselData();
     VesselData(const VesselData&) = default;

@@ -174,6 +174,8 @@ void TestProfile::unknownKeyNewerVersionAndDamage()
     const ProfileReadResult unknown
         = ProfileFile::FromJson(WithValue(root, QStringLiteral("control"), QStringLiteral("future"), 7));
     QVERIFY(unknown.ok);
+    // A backup of a device whose vessel type was never set.
+    QVERIFY(ProfileFile::FromJson(WithValue(root, QStringLiteral("vessel"), QStringLiteral("type"), 0)).ok);
 
     root.insert(QStringLiteral("version"), 2);
     const ProfileReadResult newer = ProfileFile::FromJson(QJsonDocument(root).toJson());
