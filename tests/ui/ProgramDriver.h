@@ -104,6 +104,31 @@ public:
         ClickMode(QStringLiteral("Advanced mode"));
     }
 
+    // Advanced mode with the user's password: the session's first log-in sets
+    // it, later ones give it.
+    void EnterAdvancedMode(const QString& password) const
+    {
+        if (!VelmoraApplication::Instance()->HasPassword()) {
+            LogIn(password);
+            return;
+        }
+        UiTest::AnswerNextModal([password](QWidget* login) {
+            UiTest::TypeInto(login, "lineEditPassword", password);
+            UiTest::ClickButton(login, "pushOK");
+        });
+        ClickMode(QStringLiteral("Advanced mode"));
+    }
+
+    // Leaves advanced mode and enters it again, so every page is read anew.
+    bool ReadAgain(const QString& password) const
+    {
+        ClickMode(QStringLiteral("Basic mode"));
+        if (!WaitIdle())
+            return false;
+        EnterAdvancedMode(password);
+        return WaitIdle();
+    }
+
     SimulatedIdentifier device;
 
 private:

@@ -30,7 +30,6 @@ private slots:
 private:
     static SimConfig Device(const QString& version);
     static void EnterAdvancedMode(ProgramDriver& program);
-    static void ReadAgain(ProgramDriver& program);
     static void ShowPage(ProgramDriver& program, QWidget* page);
     static void Click(QWidget* page, const char* name);
     static bool Checked(const QWidget* page, const char* name);
@@ -70,29 +69,8 @@ void TestDeviceTabsEndToEnd::EnterAdvancedMode(ProgramDriver& program)
 {
     QVERIFY(program.Start());
     QVERIFY(program.WaitIdle());
-    if (VelmoraApplication::Instance()->HasPassword()) {
-        UiTest::AnswerNextModal([](QWidget* login) {
-            UiTest::TypeInto(login, "lineEditPassword", password);
-            UiTest::ClickButton(login, "pushOK");
-        });
-        program.ClickMode(QStringLiteral("Advanced mode"));
-    } else {
-        program.LogIn(password);
-    }
+    program.EnterAdvancedMode(password);
     QCOMPARE(program.Window()->CurrentMode(), MainWindow::Mode::Advanced);
-    QVERIFY(program.WaitIdle());
-}
-
-// Leaves advanced mode and enters it again: every page is read anew.
-void TestDeviceTabsEndToEnd::ReadAgain(ProgramDriver& program)
-{
-    program.ClickMode(QStringLiteral("Basic mode"));
-    QVERIFY(program.WaitIdle());
-    UiTest::AnswerNextModal([](QWidget* login) {
-        UiTest::TypeInto(login, "lineEditPassword", password);
-        UiTest::ClickButton(login, "pushOK");
-    });
-    program.ClickMode(QStringLiteral("Advanced mode"));
     QVERIFY(program.WaitIdle());
 }
 
@@ -194,7 +172,7 @@ void TestDeviceTabsEndToEnd::controlPageFirstGeneration()
         return;
     QVERIFY(ShowsIcon(program, control, "TabSynced"));
 
-    ReadAgain(program);
+    QVERIFY(program.ReadAgain(password));
     QVERIFY(Checked(control, "radioButtonBracketErrorNoTx"));
     QVERIFY(Checked(control, "radioButtonOutsideGeoFenceNoTx"));
     QVERIFY(!Checked(control, "checkBoxPowerBoxEnable"));
@@ -241,7 +219,7 @@ void TestDeviceTabsEndToEnd::controlPageLaterGeneration()
     if (QTest::currentTestFailed())
         return;
 
-    ReadAgain(program);
+    QVERIFY(program.ReadAgain(password));
     QVERIFY(!Checked(control, "checkBoxHalvexGeofence"));
     QVERIFY(Checked(control, "radioButtonSOS_AudibleAlertOff"));
     QVERIFY(Checked(control, "checkBoxSbasEnable"));

@@ -27,7 +27,6 @@ private slots:
 private:
     static SimConfig Device(const QString& serialNumber, const QString& mmsi);
     static void EnterAdvancedMode(ProgramDriver& program);
-    static void ReadAgain(ProgramDriver& program);
     static ProfileActions* Actions(const ProgramDriver& program);
     static void Send(ProgramDriver& program);
     static void Reset(ProgramDriver& program, const char* button);
@@ -59,28 +58,7 @@ void TestProfilesEndToEnd::EnterAdvancedMode(ProgramDriver& program)
 {
     QVERIFY(program.Start());
     QVERIFY(program.WaitIdle());
-    if (VelmoraApplication::Instance()->HasPassword()) {
-        UiTest::AnswerNextModal([](QWidget* login) {
-            UiTest::TypeInto(login, "lineEditPassword", password);
-            UiTest::ClickButton(login, "pushOK");
-        });
-        program.ClickMode(QStringLiteral("Advanced mode"));
-    } else {
-        program.LogIn(password);
-    }
-    QVERIFY(program.WaitIdle());
-}
-
-// Leaves advanced mode and enters it again: every page is read anew.
-void TestProfilesEndToEnd::ReadAgain(ProgramDriver& program)
-{
-    program.ClickMode(QStringLiteral("Basic mode"));
-    QVERIFY(program.WaitIdle());
-    UiTest::AnswerNextModal([](QWidget* login) {
-        UiTest::TypeInto(login, "lineEditPassword", password);
-        UiTest::ClickButton(login, "pushOK");
-    });
-    program.ClickMode(QStringLiteral("Advanced mode"));
+    program.EnterAdvancedMode(password);
     QVERIFY(program.WaitIdle());
 }
 
@@ -106,7 +84,7 @@ void TestProfilesEndToEnd::Reset(ProgramDriver& program, const char* button)
     QTRY_VERIFY_WITH_TIMEOUT(program.device.mode() != SimulatedIdentifier::Mode::Running, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(program.device.mode(), SimulatedIdentifier::Mode::Running, 10000);
     QVERIFY(program.WaitIdle());
-    ReadAgain(program);
+    QVERIFY(program.ReadAgain(password));
 }
 
 // Clicks a button of the next message box, by object name or by its
