@@ -3,6 +3,7 @@
 #include "model/SettingRules.h"
 #include "profile/Profile.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -13,9 +14,17 @@ constexpr int allGenerations = firstGeneration | laterGeneration;
 // Only the second type of the first generation lets the user switch SBAS.
 constexpr int sbasGenerations = (1 << 2) | laterGeneration;
 
+QString NotSet()
+{
+    return ProfileSetting::tr("(not set)");
+}
+
+// The device fills a text it has not been given with "@".
 QString Text(const QVariant& value)
 {
-    return value.toString();
+    const QString text = value.toString();
+    const bool unset = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char('@'); });
+    return unset ? NotSet() : text;
 }
 
 QString OnOff(const QVariant& value)
@@ -35,6 +44,9 @@ QString MegaHertz(const QVariant& value)
 
 QString VesselType(const QVariant& value)
 {
+    if (value.toInt() == VesselData::TypeNotAvailable) {
+        return NotSet();
+    }
     const QString text = VesselData::vesselTypeText(value.toInt());
     return text.isEmpty() ? value.toString() : text;
 }

@@ -237,6 +237,12 @@ void TestProfile::csvQuotesFields()
     const QByteArray csv = file.readAll();
     QVERIFY(csv.contains("Vessel: name,\"SEA, BREEZE\",\"SEA, BREEZE\",no\r\n"));
     QVERIFY(csv.contains("Control: Halvex fence,(not on this device),off,no\r\n"));
+
+    // What a device holds before it is given a name reads as such, not as "@@@...".
+    Model fresh;
+    fresh.staticData()->setVesselName(QStringLiteral("@@@@@@@@@@@@@@@@@@@@"));
+    const ProfileComparisonRow name = ProfileComparison::Compare(Sample(2), Profile::FromModel(fresh, {})).at(1);
+    QCOMPARE(name.deviceValue, QStringLiteral("(not set)"));
     QString error;
     QVERIFY(!ProfileComparison::ExportCsv(rows, dir.filePath(QStringLiteral("none/c.csv")), &error));
     QVERIFY(!error.isEmpty());
