@@ -91,6 +91,16 @@ bool ProfileActions::DeviceValuesKnown(bool synchronised) const
     return true;
 }
 
+bool ProfileActions::StillReady(bool synchronised, const QString& title)
+{
+    if (DeviceValuesKnown(synchronised))
+        return true;
+    QMessageBox::warning(window, title,
+        tr("The Identifier's values are no longer at hand (it was disconnected or is being read again); "
+           "nothing was done. Try again once the pages show it in step."));
+    return false;
+}
+
 // The transport model holds what the device last said.
 Profile ProfileActions::DeviceProfile() const
 {
@@ -262,21 +272,21 @@ QString ProfileActions::AskFile(const QString& title, bool save)
 void ProfileActions::OnSave()
 {
     const QString path = AskFile(tr("Save configuration as profile"), true);
-    if (!path.isEmpty() && DeviceValuesKnown(true))
+    if (!path.isEmpty() && StillReady(true, tr("Save configuration as profile")))
         SaveProfile(path);
 }
 
 void ProfileActions::OnOpen()
 {
     const QString path = AskFile(tr("Open profile"), false);
-    if (!path.isEmpty() && DeviceValuesKnown(false))
+    if (!path.isEmpty() && StillReady(false, tr("Open profile")))
         OpenProfile(path);
 }
 
 void ProfileActions::OnCompare()
 {
     const QString path = AskFile(tr("Compare with device"), false);
-    if (!path.isEmpty() && DeviceValuesKnown(false))
+    if (!path.isEmpty() && StillReady(false, tr("Compare with device")))
         CompareWithDevice(path);
 }
 

@@ -46,6 +46,8 @@ private:
     // The device's values have been read (synchronised, or edited since),
     // or, when `synchronised`, every page is in step with the device.
     bool DeviceValuesKnown(bool synchronised) const;
+    // For a file chosen while the device may have gone: says so when it has.
+    bool StillReady(bool synchronised, const QString& title);
     Profile DeviceProfile() const;
     QString AskFile(const QString& title, bool save);
     bool Load(const Profile& profile);
