@@ -3,6 +3,7 @@ list(APPEND CORE_SOURCES
     app/AppSettings.cpp
     app/BaudType.cpp
     app/CommandLine.cpp
+    app/CompleteFile.cpp
     app/CsvField.cpp
     app/JobNames.cpp
     app/PlatformInfo.cpp

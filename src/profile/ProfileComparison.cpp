@@ -1,9 +1,8 @@
 #include "profile/ProfileComparison.h"
 
+#include "app/CompleteFile.h"
 #include "app/CsvField.h"
 #include "profile/ProfileSetting.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -52,13 +51,5 @@ bool ProfileComparison::ExportCsv(
         text += CsvLine({ row.setting, row.profileValue, row.deviceValue,
             row.differs ? ProfileSetting::tr("yes") : ProfileSetting::tr("no") });
     }
-    const QByteArray bytes = text.toUtf8();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        return true;
-    }
-    if (error) {
-        *error = ProfileSetting::tr("Cannot write %1: %2").arg(path, file.errorString());
-    }
-    return false;
+    return CompleteFile::Write(path, text.toUtf8(), error);
 }

@@ -1,11 +1,11 @@
 #include "profile/ProfileFile.h"
 
+#include "app/CompleteFile.h"
 #include "profile/ProfileSetting.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -233,15 +233,5 @@ ProfileReadResult ProfileFile::Read(const QString& path)
 
 bool ProfileFile::Write(const Profile& profile, const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray json = ToJson(profile);
-        if (file.write(json) == json.size() && file.commit()) {
-            return true;
-        }
-    }
-    if (error) {
-        *error = Tr("Cannot write %1: %2").arg(path, file.errorString());
-    }
-    return false;
+    return CompleteFile::Write(path, ToJson(profile), error);
 }
