@@ -1,8 +1,15 @@
+#include "production/InterruptWatch.h"
 #include "production/MmsiList.h"
+#include "production/TerminalPassword.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -24,6 +31,22 @@ MmsiList Loaded(const QString& path)
     return list;
 }
 
+#ifdef Q_OS_UNIX
+volatile sig_atomic_t previousHandlerRan = 0;
+
+void PreviousHandler(int)
+{
+    previousHandlerRan = 1;
+}
+
+void (*CurrentHandler(int signal))(int)
+{
+    struct sigaction current;
+    sigaction(signal, nullptr, &current);
+    return current.sa_handler;
+}
+#endif
+
 } // namespace
 
 using Claim = MmsiList::Claim;
@@ -38,6 +61,8 @@ private slots:
     void badFileNamesFileAndLine();
     void claimsResumeAfterReload();
     void saveLoadKeepsEveryField();
+    void interruptReachesEventLoopAndHandlerIsRestored();
+    void passwordFromFileAndNoTerminal();
 
 private:
     QTemporaryDir m_dir;
@@ -153,6 +178,62 @@ void TestMmsiList::saveLoadKeepsEveryField()
     QCOMPARE(again.Row(0).programmedAt, QDateTime(QDate(2024, 5, 1), QTime(10, 30, 15), Qt::UTC));
     QCOMPARE(again.Row(1).state, MmsiList::Reserved);
     QVERIFY(!again.Row(1).programmedAt.isValid());
+}
+
+void TestMmsiList::interruptReachesEventLoopAndHandlerIsRestored()
+{
+#ifdef Q_OS_UNIX
+    signal(SIGINT, PreviousHandler);
+    {
+        InterruptWatch watch;
+        QSignalSpy interrupted(&watch, &InterruptWatch::interrupted);
+        raise(SIGINT);
+        QVERIFY(interrupted.wait(2000));
+        QCOMPARE(interrupted.count(), 1);
+        QVERIFY(CurrentHandler(SIGINT) == SIG_DFL); // a second Ctrl-C stops the program
+        QVERIFY(!previousHandlerRan);
+    }
+    QVERIFY(CurrentHandler(SIGINT) == PreviousHandler);
+    raise(SIGINT);
+    QVERIFY(previousHandlerRan);
+    signal(SIGINT, SIG_DFL);
+#else
+    QSKIP("raising Ctrl-C in the process is tested on Unix");
+#endif
+}
+
+void TestMmsiList::passwordFromFileAndNoTerminal()
+{
+    const QString path = m_dir.filePath(QStringLiteral("password"));
+    auto read = [&path](const QByteArray& bytes, QString* password, QString* error) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(bytes);
+        file.close();
+        return TerminalPassword::FromFile(path, password, error);
+    };
+    QString password;
+    QString error;
+    QVERIFY(read("pass word\r\nsecond line\r\n", &password, &error));
+    QCOMPARE(password, QStringLiteral("pass word"));
+    QVERIFY(read("\xEF\xBB\xBFpässword", &password, &error));
+    QCOMPARE(password, QStringLiteral("pässword"));
+    QVERIFY(!read("\r\nsecret\r\n", &password, &error));
+    QVERIFY(error.contains(path));
+    error.clear();
+    QVERIFY(!TerminalPassword::FromFile(path + QStringLiteral(".none"), &password, &error));
+    QVERIFY(error.contains(path));
+#ifdef Q_OS_UNIX
+    int pipeEnds[2];
+    QVERIFY(pipe(pipeEnds) == 0);
+    const int savedInput = dup(STDIN_FILENO);
+    dup2(pipeEnds[0], STDIN_FILENO);
+    const bool asked = TerminalPassword::Ask(QStringLiteral("Password: "), &password);
+    dup2(savedInput, STDIN_FILENO);
+    for (const int fd : { savedInput, pipeEnds[0], pipeEnds[1] })
+        close(fd);
+    QVERIFY(!asked);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestMmsiList)
