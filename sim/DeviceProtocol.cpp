@@ -124,23 +124,26 @@ void DeviceProtocol::handleWrite(const QString& formatter, const SimSentence& se
         return;
     DeviceSettings& settings = m_state.settings;
     const auto text = [&sentence](int i) { return SimSentence::unescape(sentence.field(i)); };
+    const auto store = [this, &settings](const QString& key, const QString& value) {
+        return settings.write(key, value, m_config.faults.ignoreWrites, nullptr);
+    };
     if (formatter == QLatin1String("SSD")) {
         const QStringList keys {QStringLiteral("callSign"), QStringLiteral("vesselName"), QStringLiteral("dimensionA"),
             QStringLiteral("dimensionB"), QStringLiteral("dimensionC"), QStringLiteral("dimensionD")};
         for (int i = 0; i < keys.size(); ++i) {
             // An empty field leaves the setting as it is, as in the standard.
-            if (!sentence.field(i + 1).isEmpty() && !settings.set(keys.at(i), text(i + 1)))
+            if (!sentence.field(i + 1).isEmpty() && !store(keys.at(i), text(i + 1)))
                 emit note(QStringLiteral("SSD %1 \"%2\" not acceptable").arg(keys.at(i), text(i + 1)));
         }
     } else if (formatter == QLatin1String("VSD")) {
-        if (!sentence.field(1).isEmpty() && !settings.set(QStringLiteral("vesselType"), sentence.field(1)))
+        if (!sentence.field(1).isEmpty() && !store(QStringLiteral("vesselType"), sentence.field(1)))
             emit note(QStringLiteral("VSD type \"%1\" not acceptable").arg(sentence.field(1)));
         if (sentence.hasField(4))
-            settings.set(QStringLiteral("destination"), text(4));
+            store(QStringLiteral("destination"), text(4));
     } else if (formatter == QLatin1String("SMM")) {
         if (settings.isMmsiSet())
             emit note(QStringLiteral("MMSI already programmed: SMM ignored"));
-        else if (!settings.set(QStringLiteral("mmsi"), sentence.field(3)))
+        else if (!store(QStringLiteral("mmsi"), sentence.field(3)))
             emit note(QStringLiteral("SMM MMSI \"%1\" not acceptable").arg(sentence.field(3)));
     } else {
         return;

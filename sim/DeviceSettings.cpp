@@ -76,6 +76,23 @@ DeviceSettings::DeviceSettings()
 
 bool DeviceSettings::set(const QString& key, const QString& value)
 {
+    return write(key, value, QStringList(), nullptr);
+}
+
+bool DeviceSettings::write(const QString& key, const QString& value, const QStringList& ignoredKeys, QString* acknowledged)
+{
+    QString kept;
+    if (!checked(key, value, &kept))
+        return false;
+    if (!ignoredKeys.contains(key))
+        m_values[key] = kept;
+    if (acknowledged)
+        *acknowledged = kept;
+    return true;
+}
+
+bool DeviceSettings::checked(const QString& key, const QString& value, QString* kept)
+{
     const Rule* rule = ruleFor(key);
     if (!rule)
         return false;
@@ -85,20 +102,20 @@ bool DeviceSettings::set(const QString& key, const QString& value)
         const int number = value.trimmed().toInt(&ok);
         if (!ok || number < rule->min || number > rule->max)
             return false;
-        m_values[key] = QString::number(number);
+        *kept = QString::number(number);
         return true;
     }
     case Kind::Mmsi:
         if (!QRegularExpression(QStringLiteral("^[0-9]{9}$")).match(value).hasMatch())
             return false;
-        m_values[key] = value;
+        *kept = value;
         return true;
     case Kind::VesselText:
         // AIS text has no lower case.
-        m_values[key] = value.left(rule->max).toUpper();
+        *kept = value.left(rule->max).toUpper();
         return true;
     case Kind::Text:
-        m_values[key] = value.left(rule->max);
+        *kept = value.left(rule->max);
         return true;
     }
     return false;

@@ -23,6 +23,11 @@ public:
     // Stores a checked value; false (and nothing stored) when the device
     // would refuse it. Texts longer than the device keeps are cut.
     bool set(const QString& key, const QString& value);
+    // A write received over the line, checked as set() does. A key listed in
+    // ignoredKeys keeps its old value although the write is acknowledged, as
+    // when the memory fails to take it. *acknowledged (may be null): the value
+    // the device reports as stored.
+    bool write(const QString& key, const QString& value, const QStringList& ignoredKeys, QString* acknowledged);
     void reset(Group group);
 
     bool isMmsiSet() const { return value(QStringLiteral("mmsi")) != QLatin1String(UnsetMmsi); }
@@ -36,5 +41,8 @@ public:
     static QString help();
 
 private:
+    // The value as the device would keep it; false when it refuses it.
+    static bool checked(const QString& key, const QString& value, QString* kept);
+
     QMap<QString, QString> m_values;
 };

@@ -205,9 +205,10 @@ bool ShellInterpreter::runSetting(const QString& word, const QString& argument, 
 
 ShellOutcome ShellInterpreter::store(const QString& key, const QString& value) const
 {
-    if (!m_state.settings.set(key, value))
+    QString acknowledged;
+    if (!m_state.settings.write(key, value, m_config.faults.ignoreWrites, &acknowledged))
         return refuse(ShellOutcome::BadArgument);
-    return reply(m_state.settings.value(key), ShellOutcome::Action::Stored);
+    return reply(acknowledged, ShellOutcome::Action::Stored);
 }
 
 int ShellInterpreter::ledStatus() const

@@ -122,6 +122,7 @@ const std::vector<Key>& keys()
         key("faults.nakBlocks", "XMODEM blocks (counted from 1 in each transfer) answered NAK the first time they arrive ([])", [](SimConfig& c) -> QList<int>& { return c.faults.nakBlocks; }),
         key("faults.ignoreFirstBlock", "transfers whose first block is never answered; -1: all (0)", [](SimConfig& c) -> int& { return c.faults.ignoreFirstBlock; }),
         key("faults.nakFirstEot", "answer the first EOT of a transfer with NAK (false)", [](SimConfig& c) -> bool& { return c.faults.nakFirstEot; }),
+        key("faults.ignoreWrites", "setting keys (as under settings, e.g. \"callSign\") whose writes are acknowledged as usual but not stored, so the old value stays ([])", [](SimConfig& c) -> QStringList& { return c.faults.ignoreWrites; }),
     };
     return table;
 }
@@ -164,6 +165,12 @@ bool SimConfig::fromJson(const QJsonObject& json, SimConfig* config, QString* er
     if (config->baud != 115200 && config->baud != 38400) {
         *error = QStringLiteral("baud must be 115200 or 38400");
         return false;
+    }
+    for (const QString& key : config->faults.ignoreWrites) {
+        if (!DeviceSettings::isKnown(key)) {
+            *error = QStringLiteral("faults.ignoreWrites: unknown setting \"%1\"").arg(key);
+            return false;
+        }
     }
     DeviceSettings settings;
     SimVoyageLog log;

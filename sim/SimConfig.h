@@ -20,6 +20,7 @@ struct FaultPlan {
     QList<int> nakBlocks;
     int ignoreFirstBlock = 0; // transfers whose first block gets no answer; -1: every transfer
     bool nakFirstEot = false;
+    QStringList ignoreWrites; // setting keys whose writes are acknowledged but not stored
 };
 
 struct SimConfig {

@@ -26,6 +26,12 @@ QString general(double value)
 
 const QString VoyageLogExport::kmlNamespace = QStringLiteral("http://www.opengis.net/kml/2.2");
 
+QStringList VoyageLogExport::csvHeaders()
+{
+    return { tr("Date"), tr("Time"), tr("Latitude"), tr("Longitude"), tr("SOG"), tr("COG"), tr("Bat. volts"),
+        tr("Off bracket"), tr("SOS"), tr("Geofence"), tr("Power fail"), tr("ID error") };
+}
+
 bool VoyageLogExport::save(const QString& fileName, bool text, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(fileName);

@@ -22,6 +22,9 @@ public:
 
     static const QString kmlNamespace;
 
+    // The names of the CSV columns, which the voyage page's table shows too.
+    static QStringList csvHeaders();
+
     // One line of headers, then one line per record; every value is followed
     // by a comma.
     static bool writeCsv(const QString& fileName, const QStringList& headers, const Records& records);

@@ -6,6 +6,7 @@
 #include "model/Model.h"
 #include "model/SettingRules.h"
 #include "ui_VoyageLogTab.h"
+#include "voyage/VoyageLogCollector.h"
 #include "voyage/VoyageLogExport.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace {
 
@@ -73,15 +73,18 @@ private:
 VoyageLogTab::VoyageLogTab(Model* model, QWidget* parent)
     : TabBase(model, parent)
     , ui(new Ui::VoyageLogTab)
-    , vdrTimer(new QTimer(this))
+    , collector(new VoyageLogCollector(this))
 {
     ui->setupUi(this);
     ui->spinBoxLogPeriod->setRange(SettingRules::LogPeriodMin, SettingRules::LogPeriodMax);
     ui->spinBoxLogDistance->setRange(SettingRules::LogDistanceMin, SettingRules::LogDistanceMax);
-    records.reserve(4096);
-    vdrTimer->setObjectName(QStringLiteral("vdrTimer"));
-    vdrTimer->setInterval(TransferEndMs);
-    connect(vdrTimer, &QTimer::timeout, this, &VoyageLogTab::OnVDRTimeout);
+    // The export's columns, so that table and file name them alike.
+    const QStringList headers = VoyageLogExport::csvHeaders();
+    for (int column = 0; column < headers.size(); ++column) {
+        ui->tableWidget->horizontalHeaderItem(column)->setText(headers.at(column));
+    }
+    connect(collector, &VoyageLogCollector::recordAdded, this, &VoyageLogTab::OnRecordAdded);
+    connect(collector, &VoyageLogCollector::finished, this, &VoyageLogTab::OnTransferFinished);
     connect(ui->exportButton, &QPushButton::released, this, &VoyageLogTab::OnExportLog);
     FitColumns();
     if (parent) {
@@ -127,8 +130,7 @@ bool VoyageLogTab::UpdateModelFromTab(Model* target)
 void VoyageLogTab::ClearEntries()
 {
     ui->tableWidget->setRowCount(0);
-    records.clear();
-    clearOnNextRecord = false;
+    collector->Clear();
 }
 
 void VoyageLogTab::EnableControls(bool enable)
@@ -141,19 +143,20 @@ void VoyageLogTab::EnableControls(bool enable)
 
 void VoyageLogTab::OnReceived(QString received)
 {
-    VoyageRecord record;
-    if (!VoyageRecord::decode(received, record)) {
-        return;
-    }
-    if (clearOnNextRecord) {
-        ClearEntries();
+    collector->OnReceived(received);
+}
+
+void VoyageLogTab::OnRecordAdded(const VoyageRecord& record)
+{
+    // The first record of a transfer replaces what the table showed.
+    const bool first = collector->Records().size() == 1;
+    if (first) {
+        ui->tableWidget->setRowCount(0);
     }
     AddRow(record);
-    vdrTimer->start(TransferEndMs);
-    records.append(record);
     // Fitted to the first record at once, so that a long transfer can be
     // read while it runs, and to all of them at its end.
-    if (records.size() == 1) {
+    if (first) {
         FitColumns();
     }
 }
@@ -186,11 +189,9 @@ void VoyageLogTab::SetCell(int row, int column, QTableWidgetItem* item)
     ui->tableWidget->setItem(row, column, item);
 }
 
-void VoyageLogTab::OnVDRTimeout()
+void VoyageLogTab::OnTransferFinished()
 {
-    vdrTimer->stop();
     FitColumns();
-    clearOnNextRecord = true;
     EnableControls(true);
     emit VoyageSyncComplete();
 }
@@ -203,7 +204,7 @@ void VoyageLogTab::on_pushButtonGetLog_released()
 
 void VoyageLogTab::OnLogRequested()
 {
-    vdrTimer->start(TransferEndMs);
+    collector->Start();
 }
 
 void VoyageLogTab::OnExportLog()
@@ -218,8 +219,9 @@ bool VoyageLogTab::ExportLog()
     if (fileName.isEmpty()) {
         return false;
     }
+    const VoyageLogExport::Records& records = collector->Records();
     const bool written = kml ? VoyageLogExport::writeKml(fileName, records)
-                             : VoyageLogExport::writeCsv(fileName, Headers(), records);
+                             : VoyageLogExport::writeCsv(fileName, VoyageLogExport::csvHeaders(), records);
     LogExportMessage::ShowResult(written, fileName, tr("Created "), this);
     return written;
 }
@@ -263,15 +265,6 @@ QString VoyageLogTab::StartFolder()
 QString VoyageLogTab::KmlFilter()
 {
     return tr("Keyhole Markup Language (*.kml)");
-}
-
-QStringList VoyageLogTab::Headers() const
-{
-    QStringList headers;
-    for (int column = 0; column < ui->tableWidget->columnCount(); ++column) {
-        headers << ui->tableWidget->horizontalHeaderItem(column)->text();
-    }
-    return headers;
 }
 
 void VoyageLogTab::on_pushButtonClearLog_released()

@@ -3,10 +3,8 @@
 #include "ui/TabBase.h"
 #include "voyage/VoyageRecord.h"
 
-#include <QVector>
-
 class QTableWidgetItem;
-class QTimer;
+class VoyageLogCollector;
 
 namespace Ui {
 class VoyageLogTab;
@@ -15,14 +13,13 @@ class VoyageLogTab;
 // The "Voyage data" page: the device's log settings, the records the device
 // streams after "Get Log", their export as CSV or KML, and clearing the log.
 // The transfer itself is run by the state machine; this page only asks for
-// it and notices its end by two seconds without a record.
+// it and shows what the collector gathers.
 class VoyageLogTab : public TabBase {
     Q_OBJECT
 
 public:
     static constexpr int TabId = 7;
     static constexpr int SettingsOnlyTabId = 8;
-    static constexpr int TransferEndMs = 2000;
 
     VoyageLogTab(Model* model, QWidget* parent);
     ~VoyageLogTab() override;
@@ -42,7 +39,6 @@ signals:
 
 public slots:
     void OnReceived(QString received);
-    void OnVDRTimeout();
     void OnExportLog();
     void on_pushButtonClearLog_released();
     void on_pushButtonGetLog_released();
@@ -52,6 +48,10 @@ public slots:
     void on_spinBoxLogDistance_valueChanged(int value);
     void on_pushButtonSendLogConfiguration_released();
     void OnFixLogInterval(int interval);
+
+private slots:
+    void OnRecordAdded(const VoyageRecord& record);
+    void OnTransferFinished();
 
 private:
     enum class ClearChoice { ExportAndClear, ClearOnly, Cancel };
@@ -65,7 +65,6 @@ private:
     static QString StartFolder();
     static QString KmlFilter();
     ClearChoice AskClear();
-    QStringList Headers() const;
     void AddRow(const VoyageRecord& record);
     void SetCell(int row, int column, QTableWidgetItem* item);
     void FitColumns();
@@ -73,7 +72,5 @@ private:
     void ApplyStepRule(int interval);
 
     Ui::VoyageLogTab* ui;
-    QVector<VoyageRecord> records;
-    QTimer* vdrTimer;
-    bool clearOnNextRecord = true;
+    VoyageLogCollector* collector;
 };

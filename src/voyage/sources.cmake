@@ -1,4 +1,5 @@
 list(APPEND CORE_SOURCES
+    voyage/VoyageLogCollector.cpp
     voyage/VoyageLogExport.cpp
     voyage/VoyageRecord.cpp
 )

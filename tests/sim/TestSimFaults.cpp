@@ -16,6 +16,7 @@ private slots:
     void silentAfterATimeAsIfUnplugged();
     void noiseBurstsComeBetweenSentences();
     void transcriptRecordsBothDirectionsWithTheRate();
+    void ignoredWritesAreAcknowledgedButNotStored();
 
 private:
     static SimConfig withFaults(const FaultPlan& faults);
@@ -126,6 +127,34 @@ void TestSimFaults::transcriptRecordsBothDirectionsWithTheRate()
     const QString written = QString::fromUtf8(file.readAll());
     QVERIFY(written.contains(received.first()) && written.contains(sent.first()));
     file.remove();
+}
+
+// Only reading back shows the loss, by shell command and by sentence alike;
+// other settings in the same write are stored.
+void TestSimFaults::ignoredWritesAreAcknowledgedButNotStored()
+{
+    SimConfig config = quickConfig();
+    QString error;
+    const auto ignoring = [](const char* keys) {
+        return QJsonObject {{QStringLiteral("faults"), QJsonDocument::fromJson(keys).object()}};
+    };
+    QVERIFY(!SimConfig::fromJson(ignoring(R"({"ignoreWrites": ["callsign"]})"), &config, &error));
+    QCOMPARE(error, QStringLiteral("faults.ignoreWrites: unknown setting \"callsign\""));
+    QVERIFY2(SimConfig::fromJson(ignoring(R"({"ignoreWrites": ["positionInterval", "callSign"]})"), &config, &error),
+        qPrintable(error));
+    QVERIFY(startDevice(config));
+    const auto ask = [this](const QString& command) {
+        m_client->sendSentence(shellSentence(command));
+        return m_client->waitForLine(replyTo(command)).section(QLatin1Char('*'), 0, 0);
+    };
+    QCOMPARE(ask(QStringLiteral("setposti 600")), QStringLiteral("$PKRX,255,setposti 600,0,600"));
+    QCOMPARE(ask(QStringLiteral("getposti")), QStringLiteral("$PKRX,255,getposti,0,300"));
+    QCOMPARE(ask(QStringLiteral("setdatati 900")), QStringLiteral("$PKRX,255,setdatati 900,0,900"));
+    QCOMPARE(ask(QStringLiteral("getdatati")), QStringLiteral("$PKRX,255,getdatati,0,900"));
+    m_client->sendSentence(QStringLiteral("$UPSSD,CALL1,BOAT,10,5,2,3,,AI"));
+    m_client->sendSentence(QStringLiteral("$UPAIQ,SSD"));
+    QCOMPARE(m_client->waitForLine(QStringLiteral("$AISSD")).section(QLatin1Char('*'), 0, 0),
+        QStringLiteral("$AISSD,@@@@@@@,BOAT@@@@@@@@@@@@@@@@,10,5,2,3,0,AI"));
 }
 
 QTEST_GUILESS_MAIN(TestSimFaults)

@@ -49,6 +49,8 @@ private:
     QSpinBox* Period() const { return tab->findChild<QSpinBox*>("spinBoxLogPeriod"); }
     QTimer* VdrTimer() const { return tab->findChild<QTimer*>("vdrTimer"); }
     QString Cell(int row, int column) const { return Table()->item(row, column)->text(); }
+    // What the device falling silent does at the end of a transfer.
+    void EndTransfer() { QVERIFY(QMetaObject::invokeMethod(VdrTimer(), "timeout")); }
 
     // Whether each of the four buttons can be pressed.
     QString Buttons() const
@@ -141,7 +143,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         Receive({ vdrLine("123519,3345.1234,S,17012.3456,W,12.3,270.5,010126,3.61,A,V,V,V,V") });
-        tab->OnVDRTimeout();
+        EndTransfer();
         tab->resize(tab->minimumSizeHint());
         for (const char* name : { "spinBoxLogPeriod", "spinBoxLogDistance" }) {
             auto* spinBox = tab->findChild<QSpinBox*>(name);
@@ -196,7 +198,7 @@ private slots:
         QVERIFY(VdrTimer()->isActive());
         QCOMPARE(Table()->rowCount(), 3);
 
-        tab->OnVDRTimeout();
+        EndTransfer();
         QVERIFY(!VdrTimer()->isActive());
         QCOMPARE(complete.size(), 1);
         QCOMPARE(Buttons(), QStringLiteral("1111"));
@@ -226,7 +228,7 @@ private slots:
     void connectEmptiesTheTableAndKeepsTheNextRecords()
     {
         Receive({ located, located });
-        tab->OnVDRTimeout();
+        EndTransfer();
         tab->ClearEntries();
         QCOMPARE(Table()->rowCount(), 0);
         Receive({ located, unlocated });
