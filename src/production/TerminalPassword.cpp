@@ -76,7 +76,9 @@ bool TerminalPassword::FromFile(const QString& path, QString* password, QString*
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = Tr("Cannot read the password file %1: %2").arg(path, file.errorString());
+        if (error) {
+            *error = Tr("Cannot read the password file %1: %2").arg(path, file.errorString());
+        }
         return false;
     }
     QByteArray line = file.readLine();
@@ -88,7 +90,9 @@ bool TerminalPassword::FromFile(const QString& path, QString* password, QString*
         line.chop(1);
     }
     if (line.isEmpty()) {
-        *error = Tr("The password file %1 holds no password on its first line.").arg(path);
+        if (error) {
+            *error = Tr("The password file %1 holds no password on its first line.").arg(path);
+        }
         return false;
     }
     *password = QString::fromUtf8(line);
