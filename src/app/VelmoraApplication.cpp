@@ -1,5 +1,6 @@
 #include "app/VelmoraApplication.h"
 
+#include "app/ProgramIdentity.h"
 #include "control/StateMachine.h"
 #include "gnss/GPSDecoder.h"
 #include "link/LogExportMessage.h"
@@ -23,7 +24,7 @@ VelmoraApplication::VelmoraApplication(int& argc, char** argv)
     : QApplication(argc, argv)
     , connectionManager(new cConnectionManager(this))
 {
-    SetIdentity();
+    ProgramIdentity::Apply();
     SetLook();
     ReadCommandLine();
     connect(connectionManager, &cConnectionManager::portFound, this, &VelmoraApplication::SetPortName);
@@ -196,7 +197,7 @@ void VelmoraApplication::Disconnect(bool error)
     connectionManager->SetTransportPresent(false);
 }
 
-// After SetIdentity(): the state machine's configuration log lies in the
+// After ProgramIdentity::Apply(): the state machine's configuration log lies in the
 // application's data folder, which is named after the application. The
 // state machine's links to the window are the window's business.
 void VelmoraApplication::CreateServices()
@@ -226,18 +227,6 @@ void VelmoraApplication::OnClosing()
         QMessageBox::warning(nullptr, applicationName(),
             tr("The settings could not be saved.\n\nCheck the access permissions of the settings store."));
     }
-}
-
-// The settings store is found by the organisation and application names, so
-// they must be set before the settings are loaded.
-void VelmoraApplication::SetIdentity()
-{
-    setOrganizationName(QStringLiteral("Norwake"));
-    setOrganizationDomain(QStringLiteral("norwake.com"));
-    setApplicationName(QStringLiteral("velmora"));
-    // The two blanks before the parenthesis belong to the version text.
-    const QString buildDate = QStringLiteral(__DATE__).simplified();
-    setApplicationVersion(QStringLiteral("161000.02.02.03  ( ") + buildDate + QStringLiteral(" )"));
 }
 
 // Fusion looks the same on every platform; the selection is drawn as plain

@@ -88,7 +88,6 @@ private slots:
     void OnClosing();
 
 private:
-    void SetIdentity();
     void SetLook();
     void InstallTranslation();
     void ReadCommandLine();

@@ -7,6 +7,7 @@ list(APPEND CORE_SOURCES
     app/CsvField.cpp
     app/JobNames.cpp
     app/PlatformInfo.cpp
+    app/ProgramIdentity.cpp
     app/UpdateImages.cpp
 )
 list(APPEND WIDGET_SOURCES

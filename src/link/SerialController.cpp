@@ -367,14 +367,25 @@ QString SerialController::PortDescription(const QString& portName)
     return portName;
 }
 
-QString SerialController::FindDevicePort(int vendorId, int productId)
+QList<PortRecord> SerialController::PortRecords()
+{
+    RefreshPortCache();
+    return g_portCache;
+}
+
+bool SerialController::IsDevicePort(const PortRecord& record, int vendorId, int productId)
 {
     const int vendor = vendorId < 0 ? DefaultVendorId : vendorId;
     const int product = productId < 0 ? DefaultProductId : productId;
+    return record.hasIds && record.vendorId == vendor && record.productId == product;
+}
+
+QString SerialController::FindDevicePort(int vendorId, int productId)
+{
     RefreshPortCache();
     QString found;
     for (const PortRecord& record : qAsConst(g_portCache)) {
-        if (!record.hasIds || record.vendorId != vendor || record.productId != product) {
+        if (!IsDevicePort(record, vendorId, productId)) {
             continue;
         }
         found = record.portName;

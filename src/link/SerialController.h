@@ -2,6 +2,7 @@
 
 #include "app/BaudType.h"
 #include "link/LineAssembler.h"
+#include "link/PortEnumerator.h"
 
 #include <QObject>
 #include <QPair>
@@ -9,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 
-class PortEnumerator;
 class QFile;
 class QTimer;
 
@@ -35,6 +35,9 @@ public:
     QString LogErrorString() const;
 
     // Port look-ups over one program-wide list of port records.
+    static QList<PortRecord> PortRecords();
+    // Negative ids stand for the Identifier's own.
+    static bool IsDevicePort(const PortRecord& record, int vendorId, int productId);
     static QString FindDevicePort(int vendorId, int productId);
     static QList<QPair<QString, QString>> ListPorts();
     static QString PortDescription(const QString& portName);

@@ -4,6 +4,8 @@
 #include "app/CsvField.h"
 #include "profile/ProfileSetting.h"
 
+#include <cmath>
+
 namespace {
 
 QString Shown(const ProfileSetting& setting, const Profile& profile, bool held)
@@ -18,6 +20,24 @@ QString CsvLine(const QStringList& fields)
         quoted << CsvField::Quoted(field);
     }
     return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+QVariant AsKept(const ProfileSetting& setting, const Profile& profile)
+{
+    const QVariant value = setting.get(profile);
+    switch (setting.kind) {
+    case ProfileSetting::Kind::Text: {
+        QString text = value.toString();
+        while (text.endsWith(QLatin1Char('@'))) {
+            text.chop(1);
+        }
+        return setting.section == QLatin1String("vessel") ? text.toUpper() : text;
+    }
+    case ProfileSetting::Kind::Decimal:
+        return std::floor(value.toDouble() + 0.5);
+    default:
+        return value;
+    }
 }
 
 } // namespace
@@ -38,6 +58,18 @@ QList<ProfileComparisonRow> ProfileComparison::Compare(const Profile& profile, c
         row.deviceValue = Shown(setting, device, onDevice);
         row.differs = inProfile && onDevice && setting.get(profile) != setting.get(device);
         rows << row;
+    }
+    return rows;
+}
+
+QList<ProfileComparisonRow> ProfileComparison::Mismatches(const Profile& written, const Profile& device)
+{
+    QList<ProfileComparisonRow> rows;
+    for (const ProfileSetting& setting : ProfileSetting::All()) {
+        if (setting.HeldBy(device.Origin().generation)
+            && AsKept(setting, written) != AsKept(setting, device)) {
+            rows << ProfileComparisonRow { setting.name, setting.Shown(written), setting.Shown(device), true };
+        }
     }
     return rows;
 }

@@ -1,0 +1,247 @@
+#include "cli/CliOptions.h"
+
+#include "model/SettingRules.h"
+
+namespace {
+
+struct CommandWord {
+    const char* word;
+    CliOptions::Command command;
+};
+
+const CommandWord commandWords[] = {
+    { "ports", CliOptions::Command::Ports },
+    { "info", CliOptions::Command::Info },
+    { "read", CliOptions::Command::Read },
+    { "write", CliOptions::Command::Write },
+    { "voyage", CliOptions::Command::Voyage },
+    { "program", CliOptions::Command::Program },
+};
+
+int ReadId(const QString& text, bool* ok)
+{
+    const int id = text.toInt(ok, 0);
+    *ok = *ok && id >= 0 && id <= 0xFFFF;
+    return id;
+}
+
+} // namespace
+
+CliOptions::CliOptions()
+    : m_help(QStringList { QStringLiteral("h"), QStringLiteral("help") }, tr("Shows this help."))
+    , m_version(QStringLiteral("version"), tr("Shows the version."))
+    , m_port(QStringLiteral("port"),
+          tr("The Identifier's serial port. \"program\" takes it more than once, one per device. "
+             "Without it, the port is found by its USB ids."),
+          tr("PATH"))
+    , m_json(QStringLiteral("json"), tr("One JSON object per result on standard output."))
+    , m_passwordFile(QStringLiteral("password-file"),
+          tr("The device password of a locked Identifier, on the file's first line. Without it, the "
+             "password is asked on the terminal."),
+          tr("FILE"))
+    , m_timeout(QStringLiteral("timeout"),
+          tr("How long to wait for the Identifier to answer (default 20)."), tr("SECONDS"))
+    , m_vendor(QStringLiteral("vendor-id"), tr("USB vendor id to look for (decimal or 0x...)."), tr("ID"))
+    , m_product(QStringLiteral("product-id"), tr("USB product id to look for (decimal or 0x...)."), tr("ID"))
+    , m_output(QStringList { QStringLiteral("o"), QStringLiteral("output") },
+          tr("The file to write: a profile (read) or the voyage log, .csv or .kml (voyage)."), tr("FILE"))
+    , m_profile(QStringLiteral("profile"), tr("The profile file whose settings are written."), tr("FILE"))
+    , m_mmsi(QStringLiteral("mmsi"), tr("write: the MMSI to give the device."), tr("MMSI"))
+    , m_name(QStringLiteral("name"), tr("write: the vessel name, instead of the profile's."), tr("TEXT"))
+    , m_callSign(
+          QStringLiteral("call-sign"), tr("write: the call sign, instead of the profile's."), tr("TEXT"))
+    , m_clear(QStringLiteral("clear"), tr("voyage: clear the device's log once the export is written."))
+    , m_mmsiList(QStringLiteral("mmsi-list"),
+          tr("program: the CSV list of MMSIs (optionally with vessel name and call sign) to give out."),
+          tr("FILE"))
+    , m_update(QStringLiteral("update"),
+          tr("program: update an outdated device's firmware first instead of skipping it."))
+{
+    m_parser.setApplicationDescription(tr("Reads, writes and programs Identifiers without a window.\n\n"
+                                          "Commands:\n"
+                                          "  ports     every serial port, the Identifier's marked\n"
+                                          "  info      firmware version, serial number, MMSI, generation\n"
+                                          "  read      every setting into a profile file (-o FILE)\n"
+                                          "  write     a profile's settings, read back and verified\n"
+                                          "  voyage    the voyage log into a CSV or KML file (-o FILE)\n"
+                                          "  program   production: every device plugged in gets the next "
+                                          "MMSI of the list"));
+    m_parser.addPositionalArgument(QStringLiteral("command"), tr("ports, info, read, write, voyage or program"));
+    m_parser.addOptions({ m_help, m_version, m_port, m_json, m_passwordFile, m_timeout, m_vendor, m_product,
+        m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update });
+}
+
+bool CliOptions::Parse(const QStringList& arguments)
+{
+    if (!m_parser.parse(arguments)) {
+        return Refuse(m_parser.errorText());
+    }
+    if (m_parser.isSet(m_help)) {
+        m_command = Command::Help;
+        return true;
+    }
+    if (m_parser.isSet(m_version)) {
+        m_command = Command::Version;
+        return true;
+    }
+    return ReadCommand() && ReadNumbers() && CheckRequired() && CheckVesselTexts();
+}
+
+QString CliOptions::HelpText() const
+{
+    return m_parser.helpText().replace(QStringLiteral("[options] command"), QStringLiteral("command [options]"))
+        + tr("\nExit codes:\n"
+             "  0  done (and, for a write, verified by reading back)\n"
+             "  1  the command line is wrong\n"
+             "  2  no Identifier found\n"
+             "  3  communication with the Identifier failed\n"
+             "  4  the device does not hold what was written\n"
+             "  5  a file could not be read or written\n"
+             "  6  cancelled (Ctrl-C)\n");
+}
+
+bool CliOptions::ReadCommand()
+{
+    const QStringList words = m_parser.positionalArguments();
+    if (words.isEmpty()) {
+        return Refuse(tr("No command given."));
+    }
+    if (words.size() > 1) {
+        return Refuse(tr("Unexpected argument \"%1\".").arg(words.at(1)));
+    }
+    for (const CommandWord& known : commandWords) {
+        if (words.first() == QLatin1String(known.word)) {
+            m_command = known.command;
+            return true;
+        }
+    }
+    return Refuse(tr("Unknown command \"%1\".").arg(words.first()));
+}
+
+bool CliOptions::ReadNumbers()
+{
+    bool ok = true;
+    if (m_parser.isSet(m_timeout)) {
+        m_timeoutSeconds = m_parser.value(m_timeout).toInt(&ok);
+        if (!ok || m_timeoutSeconds < 1 || m_timeoutSeconds > 3600) {
+            return Refuse(tr("--timeout takes a number of seconds from 1 to 3600."));
+        }
+    }
+    if (m_parser.isSet(m_vendor) && (m_vendorId = ReadId(m_parser.value(m_vendor), &ok), !ok)) {
+        return Refuse(tr("--vendor-id takes a USB id from 0 to 65535."));
+    }
+    if (m_parser.isSet(m_product) && (m_productId = ReadId(m_parser.value(m_product), &ok), !ok)) {
+        return Refuse(tr("--product-id takes a USB id from 0 to 65535."));
+    }
+    return true;
+}
+
+bool CliOptions::CheckRequired()
+{
+    const bool needsOutput = m_command == Command::Read || m_command == Command::Voyage;
+    if (needsOutput && output().isEmpty()) {
+        return Refuse(tr("This command needs -o FILE."));
+    }
+    const bool voyageFile = output().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+        || output().endsWith(QLatin1String(".kml"), Qt::CaseInsensitive);
+    if (m_command == Command::Voyage && !voyageFile) {
+        return Refuse(tr("The voyage log is written as .csv or .kml: name the file so."));
+    }
+    if ((m_command == Command::Write || m_command == Command::Program) && profile().isEmpty()) {
+        return Refuse(tr("This command needs --profile FILE."));
+    }
+    if (m_command == Command::Program && mmsiList().isEmpty()) {
+        return Refuse(tr("\"program\" needs --mmsi-list FILE."));
+    }
+    if (m_command != Command::Program && ports().size() > 1) {
+        return Refuse(tr("Only \"program\" takes more than one --port."));
+    }
+    return true;
+}
+
+// Vessel texts have no lower case on the air, so they are taken as capitals,
+// as the pages do.
+bool CliOptions::CheckVesselTexts()
+{
+    const QString mmsiProblem = mmsi().isEmpty() ? QString() : SettingRules::MmsiProblem(mmsi());
+    if (!mmsiProblem.isEmpty()) {
+        return Refuse(QStringLiteral("--mmsi: ") + mmsiProblem);
+    }
+    const QString nameProblem = SettingRules::AisTextProblem(name(), SettingRules::VesselNameLength);
+    if (!nameProblem.isEmpty()) {
+        return Refuse(QStringLiteral("--name: ") + nameProblem);
+    }
+    const QString callSignProblem = SettingRules::AisTextProblem(callSign(), SettingRules::CallSignLength);
+    return callSignProblem.isEmpty() || Refuse(QStringLiteral("--call-sign: ") + callSignProblem);
+}
+
+bool CliOptions::Refuse(const QString& error)
+{
+    m_error = error;
+    return false;
+}
+
+QStringList CliOptions::ports() const
+{
+    return m_parser.values(m_port);
+}
+
+bool CliOptions::json() const
+{
+    return m_parser.isSet(m_json);
+}
+
+QString CliOptions::passwordFile() const
+{
+    return m_parser.value(m_passwordFile);
+}
+
+QString CliOptions::output() const
+{
+    return m_parser.value(m_output);
+}
+
+QString CliOptions::profile() const
+{
+    return m_parser.value(m_profile);
+}
+
+QString CliOptions::mmsiList() const
+{
+    return m_parser.value(m_mmsiList);
+}
+
+bool CliOptions::clear() const
+{
+    return m_parser.isSet(m_clear);
+}
+
+bool CliOptions::update() const
+{
+    return m_parser.isSet(m_update);
+}
+
+QString CliOptions::mmsi() const
+{
+    return m_parser.value(m_mmsi);
+}
+
+bool CliOptions::hasName() const
+{
+    return m_parser.isSet(m_name);
+}
+
+QString CliOptions::name() const
+{
+    return m_parser.value(m_name).toUpper();
+}
+
+bool CliOptions::hasCallSign() const
+{
+    return m_parser.isSet(m_callSign);
+}
+
+QString CliOptions::callSign() const
+{
+    return m_parser.value(m_callSign).toUpper();
+}

@@ -1,0 +1,51 @@
+#include "cli/CliOutput.h"
+
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+const char* const CliOutput::ProgramName = "velmora-cli";
+
+CliOutput::CliOutput(bool json)
+    : m_json(json)
+    , m_progress(isatty(fileno(stderr)) != 0)
+{
+}
+
+void CliOutput::Result(const QJsonObject& fields, const QString& text)
+{
+    QTextStream out(stdout);
+    if (m_json) {
+        out << QJsonDocument(fields).toJson(QJsonDocument::Compact) << '\n';
+    } else {
+        out << text << '\n';
+    }
+    out.flush();
+}
+
+void CliOutput::Progress(const QString& text)
+{
+    if (m_progress) {
+        QTextStream(stderr) << text << '\n';
+    }
+}
+
+int CliOutput::Failure(CliExit code, const QString& message)
+{
+    QTextStream(stderr) << ProgramName << ": " << message << '\n';
+    if (m_json) {
+        Result({ { QStringLiteral("result"), QStringLiteral("error") },
+                   { QStringLiteral("exitCode"), static_cast<int>(code) },
+                   { QStringLiteral("message"), message } },
+            QString());
+    }
+    return static_cast<int>(code);
+}

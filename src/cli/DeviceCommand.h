@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/UpdateImages.h"
+#include "cli/CliOptions.h"
+#include "profile/Profile.h"
+#include "session/DeviceSession.h"
+
+#include <QObject>
+
+class CliOutput;
+
+// One of the commands on a single device: info, read, write or voyage. It
+// finds the port, runs the session's steps in order and reports the outcome.
+class DeviceCommand : public QObject {
+    Q_OBJECT
+
+public:
+    DeviceCommand(const CliOptions& options, CliOutput& output, QObject* parent = nullptr);
+
+    // Starts the command; finished() follows, also when it fails at once.
+    void Start();
+    // Ctrl-C: a write or a clear under way is finished first, so the device
+    // is never left half written.
+    void Cancel();
+
+signals:
+    void finished(int exitCode);
+
+private slots:
+    void OnStepDone(DeviceSession::Step step);
+    void OnFailed(DeviceSession::Step step, const QString& message);
+
+private:
+    bool Prepare();
+    QString FindPort();
+    void AfterRead();
+    void ReportIdentity();
+    void SaveProfile();
+    void ReportWrite();
+    void ExportVoyageLog();
+    void ReportVoyageLog(bool cleared);
+    void End(int exitCode);
+    void Fail(CliExit code, const QString& message);
+
+    const CliOptions& m_options;
+    CliOutput& m_output;
+    UpdateImages m_noImages;
+    DeviceSession* m_session = nullptr;
+    Profile m_profile;
+    bool m_cancelled = false;
+    bool m_ended = false;
+};

@@ -1,0 +1,260 @@
+#include "session/DeviceSession.h"
+
+#include "app/JobNames.h"
+#include "app/PlatformInfo.h"
+#include "control/StateMachine.h"
+#include "link/SerialController.h"
+#include "link/SerialTransport.h"
+#include "model/Model.h"
+#include "voyage/VoyageLogCollector.h"
+
+DeviceSession::DeviceSession(
+    const QString& portName, const UpdateImages* images, const QString& logPath, QObject* parent)
+    : QObject(parent)
+    , m_tabModel(new Model(this))
+    , m_transportModel(new Model(this))
+    , m_controller(new SerialController(this))
+    , m_machine(new StateMachine(m_tabModel, m_transportModel, images, logPath, this))
+    , m_voyage(new VoyageLogCollector(this))
+{
+    m_identity.port = portName;
+    m_connectTimeout.setSingleShot(true);
+    m_connectTimeout.setInterval(20000);
+    connect(&m_connectTimeout, &QTimer::timeout, this, &DeviceSession::OnConnectTimeout);
+    connect(m_machine, &StateMachine::sm_connected, this, &DeviceSession::OnConnected, Qt::QueuedConnection);
+    connect(m_machine, &StateMachine::DisplayError, this, &DeviceSession::OnDisplayError);
+    connect(m_machine, &StateMachine::Disconnect, this, &DeviceSession::OnDisconnect);
+    connect(m_machine, &StateMachine::updaterRunning, this, &DeviceSession::OnUpdaterRunning);
+    connect(m_machine, &StateMachine::VoyageLogRequested, m_voyage, &VoyageLogCollector::Start);
+    connect(m_voyage, &VoyageLogCollector::finished, this, &DeviceSession::OnVoyageFinished);
+    connect(m_machine, &StateMachine::JobCompleted, this, [this](const QString& name) {
+        m_passwordTried = m_passwordTried || name == JobName::SecurityAccessChallengeResponse;
+    });
+}
+
+DeviceSession::~DeviceSession()
+{
+    EndTransport();
+}
+
+void DeviceSession::Open()
+{
+    if (m_transport) {
+        return;
+    }
+    Begin(Step::Open);
+    m_versionAsked = false;
+    m_passwordTried = false;
+    m_transport = new SerialTransport(m_transportModel, m_controller, m_identity.port, this);
+    m_machine->SetPortName(m_identity.port);
+    m_machine->Attach(m_transport);
+    // After the state machine's own connection, so that it has taken in
+    // what the jobs brought before the session looks.
+    connect(m_transport, &Transport::AllJobsComplete, this, &DeviceSession::OnJobsDone);
+    connect(m_transport, &Transport::Received, m_voyage, &VoyageLogCollector::OnReceived);
+    m_connectTimeout.start();
+    m_transport->start(QThread::InheritPriority);
+    m_transport->ConnectAtBaud(true);
+}
+
+void DeviceSession::Read()
+{
+    Begin(Step::Read);
+    ReadSettingJobs();
+}
+
+void DeviceSession::Write(const Profile& profile, bool takeMmsi)
+{
+    Begin(Step::Write);
+    ProfileOrigin origin;
+    origin.generation = m_identity.generation;
+    // The tab model starts from what the device holds, so that a setting the
+    // profile cannot give keeps the device's value.
+    DeviceProfile().ApplyTo(*m_tabModel, m_identity.generation, true);
+    profile.ApplyTo(*m_tabModel, m_identity.generation, takeMmsi);
+    m_written = Profile::FromModel(*m_tabModel, origin);
+    m_mismatches.clear();
+    m_machine->SendTab(StateMachine::TabConfiguration);
+    m_machine->SendTab(StateMachine::TabControl);
+}
+
+void DeviceSession::FetchVoyageLog()
+{
+    Begin(Step::Fetch);
+    m_voyage->Clear();
+    m_machine->GetTab(StateMachine::TabVoyage);
+}
+
+void DeviceSession::ClearVoyageLog()
+{
+    Begin(Step::Clear);
+    m_machine->OnClearVoyageLog();
+}
+
+void DeviceSession::Close()
+{
+    m_step = Step::None;
+    EndTransport();
+}
+
+Profile DeviceSession::DeviceProfile() const
+{
+    ProfileOrigin origin;
+    origin.savedAt = QDateTime::currentDateTimeUtc();
+    origin.savedBy = PlatformInfo::UserName();
+    origin.computer = PlatformInfo::ComputerName();
+    origin.generation = m_identity.generation;
+    origin.firmware = m_identity.firmware;
+    origin.serialNumber = m_identity.serialNumber;
+    origin.family = m_identity.firmware.left(6);
+    return Profile::FromModel(*m_transportModel, origin);
+}
+
+const QVector<VoyageRecord>& DeviceSession::VoyageRecords() const
+{
+    return m_voyage->Records();
+}
+
+void DeviceSession::OnConnected()
+{
+    if (m_step != Step::Open) {
+        return;
+    }
+    m_connectTimeout.stop();
+    m_versionAsked = true;
+    m_machine->on_StartDataRetrieval();
+}
+
+// The end of every queue of jobs; what it means depends on the step.
+void DeviceSession::OnJobsDone()
+{
+    switch (m_step) {
+    case Step::Open:
+        if (m_versionAsked) {
+            m_identity.firmware = m_transportModel->appVersion();
+            m_identity.serialNumber = m_machine->SerialNumber();
+            m_identity.generation = m_machine->DeviceType();
+            Finish();
+        }
+        break;
+    case Step::Write:
+        // Nothing is called written before the device has been asked what it
+        // now holds.
+        m_step = Step::Verify;
+        ReadSettingJobs();
+        break;
+    case Step::Verify:
+        Verify();
+        break;
+    case Step::Read:
+    case Step::Clear:
+        Finish();
+        break;
+    case Step::Fetch:
+    case Step::None:
+        break;
+    }
+}
+
+void DeviceSession::OnVoyageFinished()
+{
+    m_machine->OnVoyageSyncComplete();
+    if (m_step == Step::Fetch) {
+        Finish();
+    }
+}
+
+void DeviceSession::OnDisplayError(const QString& text, const QString& detail)
+{
+    // The state machine's texts end with the window's promise to reconnect,
+    // which is not this program's to keep.
+    QString message = text.section(QStringLiteral("\n\n"), 0, 0).simplified();
+    if (!detail.isEmpty()) {
+        message += QStringLiteral(": ") + detail.section(QStringLiteral("\n\n"), 0, 0).simplified();
+    }
+    m_error = message;
+}
+
+void DeviceSession::OnDisconnect(bool)
+{
+    Fail(m_error.isEmpty() ? tr("The connection to the Identifier ended.") : m_error);
+}
+
+void DeviceSession::OnConnectTimeout()
+{
+    // A locked device that refuses the password stays silent to everything else.
+    if (m_passwordTried) {
+        Fail(tr("The Identifier on %1 is locked and did not accept the password.").arg(m_identity.port));
+        return;
+    }
+    Fail(tr("The Identifier on %1 did not answer within %2 s.")
+             .arg(m_identity.port)
+             .arg(m_connectTimeout.interval() / 1000));
+}
+
+void DeviceSession::OnUpdaterRunning(bool running)
+{
+    if (running) {
+        m_connectTimeout.stop();
+    } else if (m_step == Step::Open && !m_versionAsked) {
+        m_connectTimeout.start();
+    }
+    emit updating(running);
+}
+
+void DeviceSession::Begin(Step step)
+{
+    m_step = step;
+    m_error.clear();
+}
+
+void DeviceSession::Finish()
+{
+    const Step done = m_step == Step::Verify ? Step::Write : m_step;
+    m_step = Step::None;
+    emit stepDone(done);
+}
+
+void DeviceSession::Fail(const QString& message)
+{
+    if (m_step == Step::None && !m_transport) {
+        return;
+    }
+    const Step failedStep = m_step == Step::Verify ? Step::Write : m_step;
+    m_step = Step::None;
+    m_connectTimeout.stop();
+    EndTransport();
+    emit failed(failedStep, message);
+}
+
+void DeviceSession::ReadSettingJobs()
+{
+    m_machine->GetTab(StateMachine::TabConfiguration);
+    m_machine->GetTab(StateMachine::TabControl);
+}
+
+void DeviceSession::Verify()
+{
+    m_mismatches = ProfileComparison::Mismatches(m_written, DeviceProfile());
+    Finish();
+}
+
+// As the window's disconnect: the transport may be the sender of the signal
+// that led here, so it is cut off at once and deleted later.
+void DeviceSession::EndTransport()
+{
+    SerialTransport* ending = m_transport;
+    if (!ending) {
+        return;
+    }
+    m_transport = nullptr;
+    ending->Disconnect(false);
+    ending->disconnect();
+    m_controller->disconnect(ending);
+    m_machine->disconnect(ending);
+    m_machine->Disconnected(false);
+    m_controller->Close();
+    ending->quit();
+    ending->wait(1000);
+    ending->deleteLater();
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "profile/Profile.h"
+#include "profile/ProfileComparison.h"
+#include "voyage/VoyageRecord.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QVector>
+
+class Model;
+class SerialController;
+class SerialTransport;
+class StateMachine;
+class UpdateImages;
+class VoyageLogCollector;
+
+// What a device says about itself once connected.
+struct DeviceIdentity {
+    QString port;
+    QString firmware;
+    QString serialNumber;
+    int generation = 0; // 1, 2 or 4; 0 when the version is not known
+};
+
+// One Identifier on one port, driven without a window: the same transport,
+// job table and state machine as the main window's, asked step by step.
+// Each step ends in stepDone() or, on any failure, in failed() after which the
+// session is closed. Several sessions may run side by side, one per port.
+class DeviceSession : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Step { None, Open, Read, Write, Verify, Fetch, Clear };
+
+    // images: the firmware images an outdated device is handed to the updater
+    // for; an empty set never starts the updater. The configuration log gets
+    // a row for every configuration written.
+    DeviceSession(const QString& portName, const UpdateImages* images, const QString& logPath,
+        QObject* parent = nullptr);
+    ~DeviceSession() override;
+
+    // How long Open() waits for the device to answer; the updater's run does
+    // not count.
+    void SetConnectTimeout(int ms) { m_connectTimeout.setInterval(ms); }
+
+    void Open();
+    // Every setting a profile holds; DeviceProfile() then has them.
+    void Read();
+    // Writes the profile's settings (its MMSI only when takeMmsi), reads them
+    // back and compares: Mismatches() lists what the device does not hold.
+    void Write(const Profile& profile, bool takeMmsi);
+    void FetchVoyageLog();
+    void ClearVoyageLog();
+    void Close();
+
+    const DeviceIdentity& Identity() const { return m_identity; }
+    Profile DeviceProfile() const;
+    // What the last Write() sent, as the device should now hold it.
+    const Profile& Written() const { return m_written; }
+    const QList<ProfileComparisonRow>& Mismatches() const { return m_mismatches; }
+    const QVector<VoyageRecord>& VoyageRecords() const;
+    QString PortName() const { return m_identity.port; }
+    Step CurrentStep() const { return m_step; }
+
+signals:
+    void stepDone(DeviceSession::Step step);
+    void failed(DeviceSession::Step step, const QString& message);
+    // The device is being updated; the session goes on once it is back.
+    void updating(bool running);
+
+private slots:
+    void OnConnected();
+    void OnJobsDone();
+    void OnDisplayError(const QString& text, const QString& detail);
+    void OnDisconnect(bool error);
+    void OnConnectTimeout();
+    void OnUpdaterRunning(bool running);
+    void OnVoyageFinished();
+
+private:
+    void Begin(Step step);
+    void Finish();
+    void Fail(const QString& message);
+    void ReadSettingJobs();
+    void Verify();
+    void EndTransport();
+
+    Model* m_tabModel;
+    Model* m_transportModel;
+    SerialController* m_controller;
+    StateMachine* m_machine;
+    VoyageLogCollector* m_voyage;
+    QPointer<SerialTransport> m_transport;
+    QTimer m_connectTimeout;
+    DeviceIdentity m_identity;
+    Step m_step = Step::None;
+    bool m_versionAsked = false;
+    bool m_passwordTried = false;
+    QString m_error;
+    Profile m_written;
+    QList<ProfileComparisonRow> m_mismatches;
+};

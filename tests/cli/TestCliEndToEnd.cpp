@@ -1,0 +1,298 @@
+// velmora-cli run as a program against simulated Identifiers on real
+// pseudo-terminals: each command's result and exit code, a locked device, a
+// write the device ignores, and production on devices that come and go.
+
+#include "SimConfig.h"
+#include "SimulatedIdentifier.h"
+#include "profile/ProfileFile.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+const int CommandTimeoutMs = 60000;
+
+SimConfig QuickDevice(const QString& serialNumber)
+{
+    SimConfig config;
+    config.serialNumber = serialNumber;
+    config.replyDelayMs = 5;
+    config.resetSilenceMs = 50;
+    config.voyageGenerate = 25;
+    return config;
+}
+
+QString Setting(const SimulatedIdentifier& device, const char* key)
+{
+    return device.state().settings.value(QLatin1String(key));
+}
+
+} // namespace
+
+class TestCliEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void commandsOnOneDevice();
+    void failuresHaveTheirExitCodes();
+    void lockedDeviceTakesThePasswordFile();
+    void verificationCatchesAnIgnoredWrite();
+    void productionGivesEachDeviceItsOwnMmsi();
+
+private:
+    std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
+    // Runs the program to its end while the simulated devices go on answering.
+    int Run(const QStringList& arguments, QString* out = nullptr);
+    void Launch(QProcess& process, const QStringList& arguments);
+    static void WaitFor(QProcess& process, int timeoutMs);
+    QString PathOf(const QString& name) const { return m_dir->filePath(name); }
+    QString WriteFile(const QString& name, const QByteArray& bytes);
+    QString ReadFile(const QString& name) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestCliEndToEnd::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+std::unique_ptr<SimulatedIdentifier> TestCliEndToEnd::Plug(const QString& link, SimConfig config)
+{
+    auto device = std::make_unique<SimulatedIdentifier>(config);
+    QString error;
+    if (!device->start(&error) || !QFile::link(device->portPath(), link)) {
+        qWarning() << "device not started:" << error;
+        return nullptr;
+    }
+    return device;
+}
+
+void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The configuration log and the settings stay in the test's folder.
+    environment.insert(QStringLiteral("HOME"), m_dir->path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir->filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
+    process.setProcessEnvironment(environment);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QStringLiteral(BINARY_DIR "/velmora-cli"), arguments);
+}
+
+void TestCliEndToEnd::WaitFor(QProcess& process, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (process.state() != QProcess::NotRunning && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+}
+
+int TestCliEndToEnd::Run(const QStringList& arguments, QString* out)
+{
+    QProcess process;
+    Launch(process, arguments);
+    WaitFor(process, CommandTimeoutMs);
+    if (out) {
+        *out = QString::fromUtf8(process.readAllStandardOutput());
+    }
+    const QByteArray errors = process.readAllStandardError();
+    if (!errors.isEmpty()) {
+        qInfo().noquote() << arguments.first() << "said:" << errors.trimmed();
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QString TestCliEndToEnd::WriteFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(PathOf(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        qWarning() << "cannot write" << file.fileName();
+    }
+    return file.fileName();
+}
+
+QString TestCliEndToEnd::ReadFile(const QString& name) const
+{
+    QFile file(PathOf(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void TestCliEndToEnd::commandsOnOneDevice()
+{
+    SimConfig config = QuickDevice(QStringLiteral("205170000001"));
+    config.settings.insert(QStringLiteral("vesselName"), QStringLiteral("OLD NAME"));
+    config.settings.insert(QStringLiteral("positionInterval"), QStringLiteral("600"));
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, config);
+    QVERIFY(device);
+
+    QString out;
+    QCOMPARE(Run({ QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--json") }, &out), 0);
+    const QJsonObject info = QJsonDocument::fromJson(out.toUtf8()).object();
+    QCOMPARE(info.value(QStringLiteral("serialNumber")).toString(), QStringLiteral("205170000001"));
+    QCOMPARE(info.value(QStringLiteral("firmware")).toString(), config.version);
+
+    const QString profile = PathOf(QStringLiteral("device.json"));
+    QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"), profile }), 0);
+    const ProfileReadResult read = ProfileFile::Read(profile);
+    QVERIFY2(read.ok, qPrintable(read.problems.join('\n')));
+    QCOMPARE(read.profile.staticData().vesselName(), QStringLiteral("OLD NAME"));
+    QCOMPARE(read.profile.messages().positionInterval(), 600);
+
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"), profile,
+                 QStringLiteral("--mmsi"), QStringLiteral("235000123"), QStringLiteral("--name"),
+                 QStringLiteral("Sea breeze") },
+                 &out),
+        0);
+    QVERIFY2(out.contains(QStringLiteral("verified")), qPrintable(out));
+    QCOMPARE(Setting(*device, "mmsi"), QStringLiteral("235000123"));
+    QCOMPARE(Setting(*device, "vesselName"), QStringLiteral("SEA BREEZE"));
+    QVERIFY(ReadFile(QStringLiteral("data/Norwake/velmora/velmoraProgrammed.csv")).contains(QStringLiteral("235000123")));
+
+    const QString log = PathOf(QStringLiteral("voyage.csv"));
+    QCOMPARE(Run({ QStringLiteral("voyage"), QStringLiteral("--port"), port, QStringLiteral("-o"), log,
+                 QStringLiteral("--clear") }),
+        0);
+    QCOMPARE(ReadFile(QStringLiteral("voyage.csv")).count(QLatin1Char('\n')), 1 + 25);
+    QCOMPARE(device->state().voyageLog.size(), 0);
+}
+
+void TestCliEndToEnd::failuresHaveTheirExitCodes()
+{
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, QuickDevice(QStringLiteral("205170000002")));
+    QVERIFY(device);
+    QCOMPARE(Run({ QStringLiteral("frobnicate") }), 1);
+    QCOMPARE(Run({ QStringLiteral("voyage"), QStringLiteral("--port"), port, QStringLiteral("-o"),
+                 PathOf(QStringLiteral("log.txt")) }),
+        1);
+    QCOMPARE(Run({ QStringLiteral("info"), QStringLiteral("--port"), PathOf(QStringLiteral("nothing")) }), 2);
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                 WriteFile(QStringLiteral("bad.json"), "{ not json") }),
+        5);
+    // The device's log is the only copy: a failed export must not clear it.
+    QCOMPARE(Run({ QStringLiteral("voyage"), QStringLiteral("--port"), port, QStringLiteral("-o"),
+                 PathOf(QStringLiteral("missing/log.csv")), QStringLiteral("--clear") }),
+        5);
+    QVERIFY(device->state().voyageLog.size() > 0);
+    device->unplug();
+    QCOMPARE(Run({ QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--timeout"),
+                 QStringLiteral("2") }),
+        3);
+}
+
+void TestCliEndToEnd::lockedDeviceTakesThePasswordFile()
+{
+    SimConfig config = QuickDevice(QStringLiteral("205170000003"));
+    config.password = QStringLiteral("harbour7");
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, config);
+    QVERIFY(device);
+    // The wrong password first: the right one leaves the device open.
+    const QString wrong = WriteFile(QStringLiteral("wrong"), "harbour8\n");
+    QString out;
+    QCOMPARE(Run({ QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--password-file"), wrong,
+                 QStringLiteral("--timeout"), QStringLiteral("5") }),
+        3);
+    const QString right = WriteFile(QStringLiteral("right"), "harbour7\n");
+    QCOMPARE(Run({ QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--password-file"), right },
+                 &out),
+        0);
+    QVERIFY(out.contains(QStringLiteral("205170000003")));
+}
+
+void TestCliEndToEnd::verificationCatchesAnIgnoredWrite()
+{
+    SimConfig config = QuickDevice(QStringLiteral("205170000004"));
+    config.settings.insert(QStringLiteral("callSign"), QStringLiteral("OLDCALL"));
+    config.faults.ignoreWrites = QStringList { QStringLiteral("callSign") };
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, config);
+    QVERIFY(device);
+    const QString profile = PathOf(QStringLiteral("device.json"));
+    QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"), profile }), 0);
+    QString out;
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"), profile,
+                 QStringLiteral("--call-sign"), QStringLiteral("NEWCALL"), QStringLiteral("--json") },
+                 &out),
+        4);
+    const QJsonObject result = QJsonDocument::fromJson(out.section(QLatin1Char('\n'), 0, 0).toUtf8()).object();
+    QCOMPARE(result.value(QStringLiteral("result")).toString(), QStringLiteral("mismatch"));
+    const QJsonArray mismatches = result.value(QStringLiteral("mismatches")).toArray();
+    QCOMPARE(mismatches.size(), 1);
+    QCOMPARE(mismatches.first().toObject().value(QStringLiteral("held")).toString(), QStringLiteral("OLDCALL"));
+}
+
+// Three devices come at different moments; the run is killed while the second
+// is being written and started again; the third already holds an MMSI of the
+// list. No MMSI may go to two devices.
+void TestCliEndToEnd::productionGivesEachDeviceItsOwnMmsi()
+{
+    const QString list = WriteFile(QStringLiteral("mmsi.csv"),
+        "mmsi,name,call_sign\r\n235000001,ALPHA,\r\n235000002,BRAVO,CALLB\r\n235000003,,\r\n235000004,,\r\n");
+    // The profile is what a device of the same kind holds.
+    const QString profile = PathOf(QStringLiteral("profile.json"));
+    {
+        auto pattern = Plug(PathOf(QStringLiteral("pattern")), QuickDevice(QStringLiteral("100000000000")));
+        QVERIFY(pattern);
+        QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), PathOf(QStringLiteral("pattern")),
+                     QStringLiteral("-o"), profile }),
+            0);
+    }
+    const QStringList arguments { QStringLiteral("program"), QStringLiteral("--profile"), profile,
+        QStringLiteral("--mmsi-list"), list, QStringLiteral("--json"), QStringLiteral("--port"),
+        PathOf(QStringLiteral("p1")), QStringLiteral("--port"), PathOf(QStringLiteral("p2")), QStringLiteral("--port"),
+        PathOf(QStringLiteral("p3")) };
+
+    auto one = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000001")));
+    QProcess run;
+    Launch(run, arguments);
+    QByteArray firstOut;
+    QTRY_VERIFY_WITH_TIMEOUT((firstOut += run.readAllStandardOutput()).contains("programmed"), 30000);
+    auto two = Plug(PathOf(QStringLiteral("p2")), QuickDevice(QStringLiteral("100000000002")));
+    QTRY_VERIFY_WITH_TIMEOUT(ReadFile(QStringLiteral("mmsi.csv")).contains(QStringLiteral("100000000002,reserved")), 30000);
+    run.kill();
+    WaitFor(run, 5000);
+
+    SimConfig carrier = QuickDevice(QStringLiteral("100000000003"));
+    carrier.settings.insert(QStringLiteral("mmsi"), QStringLiteral("235000004"));
+    auto three = Plug(PathOf(QStringLiteral("p3")), carrier);
+    QProcess again;
+    Launch(again, arguments);
+    QString out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += QString::fromUtf8(again.readAllStandardOutput())).count(QLatin1Char('\n')) == 3, 30000);
+    ::kill(static_cast<pid_t>(again.processId()), SIGINT);
+    WaitFor(again, 10000);
+    QCOMPARE(again.exitCode(), 6);
+
+    QCOMPARE(Setting(*one, "mmsi"), QStringLiteral("235000001"));
+    QCOMPARE(Setting(*one, "vesselName"), QStringLiteral("ALPHA"));
+    QCOMPARE(Setting(*two, "mmsi"), QStringLiteral("235000002"));
+    QCOMPARE(Setting(*two, "callSign"), QStringLiteral("CALLB"));
+    QCOMPARE(Setting(*three, "mmsi"), QStringLiteral("235000004"));
+    QVERIFY2(out.contains(QStringLiteral("already programmed")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("already carries")), qPrintable(out));
+    const QString saved = ReadFile(QStringLiteral("mmsi.csv"));
+    QVERIFY2(saved.contains(QStringLiteral("235000001,ALPHA,,100000000001,done")), qPrintable(saved));
+    QVERIFY2(saved.contains(QStringLiteral("235000002,BRAVO,CALLB,100000000002,done")), qPrintable(saved));
+    QVERIFY2(saved.contains(QStringLiteral("235000003,,,,,")), qPrintable(saved));
+}
+
+QTEST_GUILESS_MAIN(TestCliEndToEnd)
+#include "TestCliEndToEnd.moc"
