@@ -7,7 +7,6 @@
 #include "voyage/VoyageLogExport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QTimer>
 
@@ -88,7 +87,7 @@ QString DeviceCommand::FindPort()
 {
     const QStringList given = m_options.ports();
     if (!given.isEmpty()) {
-        if (QFileInfo::exists(given.first()) || SerialController::PortDescription(given.first()) != given.first()) {
+        if (SerialController::PortExists(given.first())) {
             return given.first();
         }
         Fail(CliExit::NoDevice, tr("There is no port %1.").arg(given.first()));
@@ -192,6 +191,11 @@ void DeviceCommand::ReportWrite()
     const QList<ProfileComparisonRow>& mismatches = m_session->Mismatches();
     QJsonObject fields = Fields(QStringLiteral("write"), m_session->Identity());
     fields.insert(QStringLiteral("mmsi"), m_session->DeviceProfile().Mmsi());
+    const QStringList skipped = m_profile.SkippedFor(m_session->Identity().generation);
+    if (!skipped.isEmpty()) {
+        fields.insert(QStringLiteral("skipped"), QJsonArray::fromStringList(skipped));
+        m_output.Progress(tr("Not on this device, not written: %1").arg(skipped.join(QStringLiteral(", "))));
+    }
     if (mismatches.isEmpty()) {
         m_output.Result(fields, tr("Written and verified on %1.").arg(m_session->Identity().serialNumber));
         End(0);

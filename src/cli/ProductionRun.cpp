@@ -4,9 +4,9 @@
 #include "control/StateMachine.h"
 #include "link/PortWatcher.h"
 #include "link/SerialController.h"
+#include "model/SettingRules.h"
 #include "profile/ProfileFile.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -52,6 +52,9 @@ bool ProductionRun::Prepare()
     } else if (!MmsiList::Load(m_options.mmsiList(), &m_list, &error)) {
         error = error.isEmpty() ? tr("The MMSI list could not be read.") : error;
     }
+    if (error.isEmpty()) {
+        error = ListProblems();
+    }
     if (!error.isEmpty()) {
         m_ended = true;
         const int code = m_output.Failure(CliExit::FileError, error);
@@ -61,6 +64,26 @@ bool ProductionRun::Prepare()
     m_profile = read.profile;
     m_images.Scan(UpdateImages::DefaultFolder());
     return true;
+}
+
+// A name the device cannot take would only be found out by the read-back,
+// after the MMSI had been given to the device.
+QString ProductionRun::ListProblems() const
+{
+    QStringList problems;
+    for (int row = 0; row < m_list.Count(); ++row) {
+        const MmsiListRow& entry = m_list.Row(row);
+        const QPair<QString, QString> checks[] = {
+            { tr("name"), SettingRules::AisTextProblem(entry.vesselName.toUpper(), SettingRules::VesselNameLength) },
+            { tr("call sign"), SettingRules::AisTextProblem(entry.callSign.toUpper(), SettingRules::CallSignLength) },
+        };
+        for (const auto& check : checks) {
+            if (!check.second.isEmpty()) {
+                problems << tr("%1, MMSI %2, %3: %4").arg(m_list.Path(), entry.mmsi, check.first, check.second);
+            }
+        }
+    }
+    return problems.join(QLatin1Char('\n'));
 }
 
 void ProductionRun::Scan()
@@ -84,7 +107,7 @@ QStringList ProductionRun::PresentPorts() const
     const QStringList given = m_options.ports();
     if (!given.isEmpty()) {
         for (const QString& port : given) {
-            if (QFileInfo::exists(port) || SerialController::PortDescription(port) != port) {
+            if (SerialController::PortExists(port)) {
                 present << port;
             }
         }
@@ -150,6 +173,11 @@ void ProductionRun::AfterOpen(const QString& port, Slot& slot)
 void ProductionRun::AfterRead(const QString& port, Slot& slot)
 {
     const QString serial = slot.session->Identity().serialNumber;
+    // Without a serial number the list could not tell this device again.
+    if (serial.isEmpty()) {
+        Report(slot, QStringLiteral("failed"), CliExit::Communication, tr("the device gave no serial number"));
+        return;
+    }
     const MmsiList::Decision decision = m_list.ClaimFor(serial, slot.session->DeviceProfile().Mmsi());
     slot.row = decision.row;
     switch (decision.claim) {

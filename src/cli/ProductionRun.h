@@ -42,6 +42,7 @@ private:
     };
 
     bool Prepare();
+    QString ListProblems() const;
     void Scan();
     QStringList PresentPorts() const;
     void Begin(const QString& port);

@@ -4,7 +4,10 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
+
+#include <algorithm>
 
 const int SerialController::DefaultVendorId = 1155;
 const int SerialController::DefaultProductId = 22336;
@@ -378,6 +381,16 @@ bool SerialController::IsDevicePort(const PortRecord& record, int vendorId, int 
     const int vendor = vendorId < 0 ? DefaultVendorId : vendorId;
     const int product = productId < 0 ? DefaultProductId : productId;
     return record.hasIds && record.vendorId == vendor && record.productId == product;
+}
+
+bool SerialController::PortExists(const QString& portName)
+{
+    if (QFileInfo::exists(portName)) {
+        return true;
+    }
+    RefreshPortCache();
+    return std::any_of(g_portCache.cbegin(), g_portCache.cend(),
+        [&portName](const PortRecord& record) { return record.portName == portName; });
 }
 
 QString SerialController::FindDevicePort(int vendorId, int productId)
