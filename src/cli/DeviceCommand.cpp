@@ -36,7 +36,7 @@ void DeviceCommand::Start()
     if (port.isEmpty()) {
         return;
     }
-    m_session = new DeviceSession(port, &m_noImages, StateMachine::DefaultConfigurationLogPath(), this);
+    m_session = new DeviceSession(port, UpdateImages(), StateMachine::DefaultConfigurationLogPath(), this);
     m_session->SetConnectTimeout(m_options.timeoutSeconds() * 1000);
     connect(m_session, &DeviceSession::stepDone, this, &DeviceCommand::OnStepDone);
     connect(m_session, &DeviceSession::failed, this, &DeviceCommand::OnFailed);
@@ -87,7 +87,7 @@ QString DeviceCommand::FindPort()
 {
     const QStringList given = m_options.ports();
     if (!given.isEmpty()) {
-        if (SerialController::PortExists(given.first())) {
+        if (!SerialController::ExistingPorts(given).isEmpty()) {
             return given.first();
         }
         Fail(CliExit::NoDevice, tr("There is no port %1.").arg(given.first()));
@@ -103,9 +103,12 @@ QString DeviceCommand::FindPort()
 
 void DeviceCommand::OnStepDone(DeviceSession::Step step)
 {
-    if (m_cancelled) {
+    // A write or a clear that was let finish is the command's last step: its
+    // outcome is reported as it is.
+    const bool lastStep = step == DeviceSession::Step::Write || step == DeviceSession::Step::Clear;
+    if (m_cancelled && !lastStep) {
         m_session->Close();
-        Fail(CliExit::Cancelled, tr("Cancelled once the device was left whole."));
+        Fail(CliExit::Cancelled, tr("Cancelled."));
         return;
     }
     switch (step) {

@@ -44,7 +44,6 @@ private:
 
     const CliOptions& m_options;
     CliOutput& m_output;
-    UpdateImages m_noImages;
     DeviceSession* m_session = nullptr;
     Profile m_profile;
     bool m_cancelled = false;

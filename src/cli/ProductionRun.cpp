@@ -103,16 +103,11 @@ void ProductionRun::Scan()
 
 QStringList ProductionRun::PresentPorts() const
 {
-    QStringList present;
     const QStringList given = m_options.ports();
     if (!given.isEmpty()) {
-        for (const QString& port : given) {
-            if (SerialController::PortExists(port)) {
-                present << port;
-            }
-        }
-        return present;
+        return SerialController::ExistingPorts(given);
     }
+    QStringList present;
     for (const PortRecord& record : SerialController::PortRecords()) {
         if (SerialController::IsDevicePort(record, m_options.vendorId(), m_options.productId())) {
             present << record.portName;
@@ -125,7 +120,7 @@ void ProductionRun::Begin(const QString& port)
 {
     Slot& slot = m_slots[port];
     slot.clock.start();
-    slot.session = new DeviceSession(port, m_options.update() ? &m_images : &m_noImages,
+    slot.session = new DeviceSession(port, m_options.update() ? m_images : UpdateImages(),
         StateMachine::DefaultConfigurationLogPath(), this);
     slot.session->SetConnectTimeout(m_options.timeoutSeconds() * 1000);
     connect(slot.session, &DeviceSession::stepDone, this,
@@ -161,9 +156,13 @@ void ProductionRun::OnStepDone(const QString& port, DeviceSession::Step step)
 void ProductionRun::AfterOpen(const QString& port, Slot& slot)
 {
     if (IsOutdated(slot.session->Identity())) {
+        const QString firmware = slot.session->Identity().firmware;
         Report(slot, QStringLiteral("outdated"), CliExit::Done,
-            tr("firmware %1 is older than the image beside the program; --update updates it first")
-                .arg(slot.session->Identity().firmware));
+            m_options.update()
+                ? tr("firmware %1 is still older than the image beside the program: the update did not take")
+                      .arg(firmware)
+                : tr("firmware %1 is older than the image beside the program; --update updates it first")
+                      .arg(firmware));
         return;
     }
     m_output.Progress(tr("%1: reading %2...").arg(port, slot.session->Identity().serialNumber));

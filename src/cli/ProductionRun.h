@@ -59,7 +59,6 @@ private:
     const CliOptions& m_options;
     CliOutput& m_output;
     UpdateImages m_images;
-    UpdateImages m_noImages;
     Profile m_profile;
     MmsiList m_list;
     QTimer m_scan;

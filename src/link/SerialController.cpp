@@ -383,14 +383,30 @@ bool SerialController::IsDevicePort(const PortRecord& record, int vendorId, int 
     return record.hasIds && record.vendorId == vendor && record.productId == product;
 }
 
-bool SerialController::PortExists(const QString& portName)
+// On Unix every port is a file, so the platform's list, which costs far more
+// to make, is asked only where ports are names without files (COM3).
+QStringList SerialController::ExistingPorts(const QStringList& portNames)
 {
-    if (QFileInfo::exists(portName)) {
-        return true;
+    QStringList existing;
+#ifdef Q_OS_UNIX
+    for (const QString& name : portNames) {
+        const QString path = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+        if (QFileInfo::exists(path)) {
+            existing << name;
+        }
     }
+#else
     RefreshPortCache();
-    return std::any_of(g_portCache.cbegin(), g_portCache.cend(),
-        [&portName](const PortRecord& record) { return record.portName == portName; });
+    for (const QString& name : portNames) {
+        const bool listed = QFileInfo::exists(name)
+            || std::any_of(g_portCache.cbegin(), g_portCache.cend(),
+                [&name](const PortRecord& record) { return record.portName == name; });
+        if (listed) {
+            existing << name;
+        }
+    }
+#endif
+    return existing;
 }
 
 QString SerialController::FindDevicePort(int vendorId, int productId)

@@ -36,9 +36,9 @@ public:
 
     // Port look-ups over one program-wide list of port records.
     static QList<PortRecord> PortRecords();
-    // A path that exists (the simulator's link) or a port the platform lists
-    // by that name (COM3 has no file).
-    static bool PortExists(const QString& portName);
+    // Those of the names that are a path that exists (the simulator's link)
+    // or a port the platform lists by that name (COM3 has no file).
+    static QStringList ExistingPorts(const QStringList& portNames);
     // Negative ids stand for the Identifier's own.
     static bool IsDevicePort(const PortRecord& record, int vendorId, int productId);
     static QString FindDevicePort(int vendorId, int productId);

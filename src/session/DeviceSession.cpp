@@ -9,12 +9,13 @@
 #include "voyage/VoyageLogCollector.h"
 
 DeviceSession::DeviceSession(
-    const QString& portName, const UpdateImages* images, const QString& logPath, QObject* parent)
+    const QString& portName, const UpdateImages& images, const QString& logPath, QObject* parent)
     : QObject(parent)
+    , m_images(images)
     , m_tabModel(new Model(this))
     , m_transportModel(new Model(this))
     , m_controller(new SerialController(this))
-    , m_machine(new StateMachine(m_tabModel, m_transportModel, images, logPath, this))
+    , m_machine(new StateMachine(m_tabModel, m_transportModel, &m_images, logPath, this))
     , m_voyage(new VoyageLogCollector(this))
 {
     m_identity.port = portName;
@@ -196,8 +197,14 @@ void DeviceSession::OnUpdaterRunning(bool running)
 {
     if (running) {
         m_connectTimeout.stop();
-    } else if (m_step == Step::Open && !m_versionAsked) {
-        m_connectTimeout.start();
+    } else {
+        // An update that did not take would otherwise be started again and
+        // again: the device comes back as it is, and the caller sees its
+        // version.
+        m_images = UpdateImages();
+        if (m_step == Step::Open && !m_versionAsked) {
+            m_connectTimeout.start();
+        }
     }
     emit updating(running);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/UpdateImages.h"
 #include "profile/Profile.h"
 #include "profile/ProfileComparison.h"
 #include "voyage/VoyageRecord.h"
@@ -13,7 +14,6 @@ class Model;
 class SerialController;
 class SerialTransport;
 class StateMachine;
-class UpdateImages;
 class VoyageLogCollector;
 
 // What a device says about itself once connected.
@@ -35,9 +35,9 @@ public:
     enum class Step { None, Open, Read, Write, Verify, Fetch, Clear };
 
     // images: the firmware images an outdated device is handed to the updater
-    // for; an empty set never starts the updater. The configuration log gets
-    // a row for every configuration written.
-    DeviceSession(const QString& portName, const UpdateImages* images, const QString& logPath,
+    // for, once at most; an empty set never starts the updater. The
+    // configuration log gets a row for every configuration written.
+    DeviceSession(const QString& portName, const UpdateImages& images, const QString& logPath,
         QObject* parent = nullptr);
     ~DeviceSession() override;
 
@@ -87,6 +87,7 @@ private:
     void Verify();
     void EndTransport();
 
+    UpdateImages m_images;
     Model* m_tabModel;
     Model* m_transportModel;
     SerialController* m_controller;

@@ -78,6 +78,7 @@ private slots:
     void applyKeepsMmsiAndSkipsOtherGeneration();
     void documentedExampleOpens();
     void csvQuotesFields();
+    void mismatchesCompareAsTheDeviceKeeps();
     void backupsKeepNewestFiftyPerSerial();
 };
 
@@ -246,6 +247,23 @@ void TestProfile::csvQuotesFields()
     QString error;
     QVERIFY(!ProfileComparison::ExportCsv(rows, dir.filePath(QStringLiteral("none/c.csv")), &error));
     QVERIFY(!error.isEmpty());
+}
+
+// What the device pads, capitalises or rounds is no mismatch; anything else is.
+void TestProfile::mismatchesCompareAsTheDeviceKeeps()
+{
+    const Profile written = Sample(1);
+    Profile device = Sample(1);
+    device.staticData().setVesselName(QStringLiteral("sea, breeze@@@@@@@@@"));
+    device.staticData().setDimension(StaticData::DimensionA, 11.0f);
+    QCOMPARE(ProfileComparison::Mismatches(written, device).size(), 0);
+
+    device.staticData().setDimension(StaticData::DimensionA, 10.0f);
+    device.alerts().setSosMessage(QStringLiteral("help"));
+    const QList<ProfileComparisonRow> rows = ProfileComparison::Mismatches(written, device);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0).deviceValue, QStringLiteral("10 m"));
+    QCOMPARE(rows.at(1).profileValue, QStringLiteral("HELP"));
 }
 
 void TestProfile::backupsKeepNewestFiftyPerSerial()
