@@ -20,6 +20,7 @@ python3
 clang
 libclang-rt-14-dev
 xvfb
+poppler-utils
 "
 
 missing=""

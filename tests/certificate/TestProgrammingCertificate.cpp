@@ -1,0 +1,76 @@
+#include "certificate/ProgrammingCertificate.h"
+#include "profile/ProfileFile.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestProgrammingCertificate : public QObject {
+    Q_OBJECT
+
+    static ProgrammingRecord Record()
+    {
+        Model model;
+        model.messages()->setPositionInterval(600);
+        ProfileOrigin origin;
+        origin.generation = 4;
+        ProgrammingRecord record;
+        record.at = QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
+        record.serialNumber = QStringLiteral("SN/1");
+        record.mmsi = QStringLiteral("235012345");
+        record.vesselName = QStringLiteral("SEA BREEZE");
+        record.generation = 4;
+        record.settings = ProfileFile::ToJson(Profile::FromModel(model, origin));
+        return record;
+    }
+
+    static QString PdfText(const QString& path)
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) {
+            qWarning("pdftotext is missing: scripts/install-deps.sh installs poppler-utils");
+            return QString();
+        }
+        QProcess process;
+        process.start(pdftotext, { path, QStringLiteral("-") });
+        process.waitForFinished(20000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+private slots:
+    void pdfHoldsTheDeviceAndTheVerdict()
+    {
+        QTemporaryDir folder;
+        ProgrammingRecord record = Record();
+        QCOMPARE(
+            ProgrammingCertificate::FileName(record), QStringLiteral("235012345-SN_1-20240501-100000.pdf"));
+        for (bool verified : { true, false }) {
+            record.verified = verified;
+            const QString path = folder.filePath(QStringLiteral("certificate.pdf"));
+            QString error;
+            QVERIFY2(ProgrammingCertificate::WritePdf(record, path, &error), qPrintable(error));
+            const QString text = PdfText(path);
+            for (const QString& expected :
+                { record.mmsi, record.serialNumber, record.vesselName, QStringLiteral("600 s"),
+                    verified ? QStringLiteral("Verified: written and read back")
+                             : QStringLiteral("Not verified") }) {
+                QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in:\n") + text));
+            }
+        }
+    }
+
+    void missingFolderFailsAndLeavesNothing()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("missing/certificate.pdf"));
+        QString error;
+        QVERIFY(!ProgrammingCertificate::WritePdf(Record(), path, &error));
+        QVERIFY2(error.contains(path), qPrintable(error));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+};
+
+QTEST_MAIN(TestProgrammingCertificate)
+#include "TestProgrammingCertificate.moc"
