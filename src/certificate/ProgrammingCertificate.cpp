@@ -258,7 +258,7 @@ bool Fail(QString* error, const QString& message)
 
 bool ProgrammingCertificate::WritePdf(const ProgrammingRecord& record, const QString& path, QString* error)
 {
-    // Without a QGuiApplication there are no fonts, and QPdfWriter would abort the program.
+    // Without a QGuiApplication there are no fonts, and drawing text would crash the program.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         return Fail(error, tr("Cannot write %1: the certificate needs the graphical part of Qt").arg(path));
     }
