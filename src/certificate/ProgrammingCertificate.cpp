@@ -260,7 +260,8 @@ bool ProgrammingCertificate::WritePdf(const ProgrammingRecord& record, const QSt
 {
     // Without a QGuiApplication there are no fonts, and drawing text would crash the program.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        return Fail(error, tr("Cannot write %1: the certificate needs the graphical part of Qt").arg(path));
+        return Fail(error,
+            tr("Cannot write %1: the program was started without fonts (no QGuiApplication)").arg(path));
     }
     QByteArray pdf;
     QBuffer buffer(&pdf);
