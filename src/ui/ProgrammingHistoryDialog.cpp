@@ -11,13 +11,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-const QSize preferredSize(960, 520);
+const QSize preferredSize(720, 520);
 
 } // namespace
 
@@ -55,8 +56,8 @@ ProgrammingHistoryDialog::ProgrammingHistoryDialog(const QString& databasePath, 
     layout->addWidget(summary);
     layout->addWidget(table);
     layout->addWidget(buttons);
-    resize(preferredSize);
     Refresh();
+    FitWidth();
 }
 
 // A failure to open stays on show: the rows are then those the database
@@ -87,8 +88,17 @@ void ProgrammingHistoryDialog::FillTable()
         for (int column = 0; column < texts.size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(texts.at(column)));
     }
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
+}
+
+// Wide enough for every column of the rows first shown.
+void ProgrammingHistoryDialog::FitWidth()
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int width = table->horizontalHeader()->length() + 2 * table->frameWidth()
+        + table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    resize(qMax(preferredSize.width(), width), preferredSize.height());
 }
 
 bool ProgrammingHistoryDialog::Export(const QString& path)

@@ -25,6 +25,7 @@ private slots:
 
 private:
     void FillTable();
+    void FitWidth();
 
     ProgrammingHistory history;
     QString openError;
