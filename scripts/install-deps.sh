@@ -10,6 +10,7 @@ qtbase5-dev
 qtbase5-dev-tools
 libqt5serialport5-dev
 libqt5svg5-dev
+libqt5sql5-sqlite
 libqwt-qt5-dev
 qttools5-dev-tools
 libxml2-utils

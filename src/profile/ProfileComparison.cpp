@@ -13,15 +13,6 @@ QString Shown(const ProfileSetting& setting, const Profile& profile, bool held)
     return held ? setting.Shown(profile) : ProfileSetting::tr("(not on this device)");
 }
 
-QString CsvLine(const QStringList& fields)
-{
-    QStringList quoted;
-    for (const QString& field : fields) {
-        quoted << CsvField::Quoted(field);
-    }
-    return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-}
-
 QVariant AsKept(const ProfileSetting& setting, const Profile& profile)
 {
     const QVariant value = setting.get(profile);
@@ -77,10 +68,10 @@ QList<ProfileComparisonRow> ProfileComparison::Mismatches(const Profile& written
 bool ProfileComparison::ExportCsv(
     const QList<ProfileComparisonRow>& rows, const QString& path, QString* error)
 {
-    QString text = CsvLine({ ProfileSetting::tr("Setting"), ProfileSetting::tr("Profile"),
+    QString text = CsvField::Line({ ProfileSetting::tr("Setting"), ProfileSetting::tr("Profile"),
         ProfileSetting::tr("Device"), ProfileSetting::tr("Differs") });
     for (const ProfileComparisonRow& row : rows) {
-        text += CsvLine({ row.setting, row.profileValue, row.deviceValue,
+        text += CsvField::Line({ row.setting, row.profileValue, row.deviceValue,
             row.differs ? ProfileSetting::tr("yes") : ProfileSetting::tr("no") });
     }
     return CompleteFile::Write(path, text.toUtf8(), error);

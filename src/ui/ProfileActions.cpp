@@ -9,6 +9,7 @@
 #include "profile/ProfileComparison.h"
 #include "profile/ProfileFile.h"
 #include "ui/DeviceTypes.h"
+#include "ui/HistoryActions.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileCompareDialog.h"
 #include "ui/TabBase.h"
@@ -46,6 +47,7 @@ ProfileActions::ProfileActions(MainWindow* window, QMenu* menu)
     openAction->setObjectName(QStringLiteral("actionOpenProfile"));
     compareAction->setObjectName(QStringLiteral("actionCompareProfile"));
     restoreAction->setObjectName(QStringLiteral("actionRestoreBackup"));
+    new HistoryActions(window, menu, first);
     menu->insertSeparator(first);
     connect(menu, &QMenu::aboutToShow, this, &ProfileActions::RefreshActions);
     connect(app->GetStateMachine(), &StateMachine::UpdateTabIcon, this, &ProfileActions::RefreshActions);

@@ -13,7 +13,8 @@ class VelmoraApplication;
 // a profile, opening a profile (or the newest backup) into the pages for the
 // user to send, comparing a profile with the device, and the backup taken
 // before a reset. It works on the models and the state machine only; the
-// pages it loads are the window's own.
+// pages it loads are the window's own. The programming history's entry goes
+// with them.
 class ProfileActions : public QObject {
     Q_OBJECT
 

@@ -5,6 +5,7 @@ list(APPEND WIDGET_SOURCES
     ui/BasicTab.cpp
     ui/ConfigurationTab.cpp
     ui/DisconnectDialog.cpp
+    ui/HistoryActions.cpp
     ui/LoginDialog.cpp
     ui/MainWindow.cpp
     ui/ModePages.cpp
@@ -12,6 +13,7 @@ list(APPEND WIDGET_SOURCES
     ui/Pictures.cpp
     ui/ProfileActions.cpp
     ui/ProfileCompareDialog.cpp
+    ui/ProgrammingHistoryDialog.cpp
     ui/SetPasswordDialog.cpp
     ui/TabBase.cpp
     ui/VesselDetailsBox.cpp

@@ -14,6 +14,7 @@
 #include "ui/DisconnectDialog.h"
 #include "ui/LoginDialog.h"
 #include "ui/ProfileCompareDialog.h"
+#include "ui/ProgrammingHistoryDialog.h"
 #include "ui/SetPasswordDialog.h"
 #include "voyage/VoyageLogTab.h"
 
@@ -143,9 +144,39 @@ ProfileCompareDialog* CompareDialog(MainWindow* window)
     return new ProfileCompareDialog(ProfileComparison::Compare(fleet, device), origin, window);
 }
 
+// A few programmings of a small fleet, one of them not verified.
+ProgrammingHistoryDialog* HistoryDialog(MainWindow* window)
+{
+    const QString path = ProgrammingHistory::DefaultPath();
+    ProgrammingHistory history(path);
+    const QDateTime start(QDate(2024, 5, 14), QTime(9, 30), Qt::UTC);
+    const QStringList vessels[] = { { "235123456", "SEA SPRITE", "GBXY", "205170030117" },
+        { "235123457", "NORTH STAR", "MNST7", "205170030118" },
+        { "235123458", "SEAGULL, II", "GSEA2", "305170030204" } };
+    for (int index = 0; index < 3; ++index) {
+        ProgrammingRecord record;
+        record.at = start.addSecs(index * 420);
+        record.mmsi = vessels[index].at(0);
+        record.vesselName = vessels[index].at(1);
+        record.callSign = vessels[index].at(2);
+        record.serialNumber = vessels[index].at(3);
+        record.firmware = index == 2 ? QStringLiteral("160200.01.00.00") : QStringLiteral("050200.02.01.00");
+        record.generation = index == 2 ? 4 : 2;
+        record.verified = index != 1;
+        record.user = QStringLiteral("dealer");
+        record.computer = QStringLiteral("BENCH-2");
+        record.source = index == 0 ? QStringLiteral("window") : QStringLiteral("command line");
+        QString error;
+        if (!history.Add(record, &error))
+            QTextStream(stderr) << error << '\n';
+    }
+    return new ProgrammingHistoryDialog(path, window);
+}
+
 void TakeDialogs(MainWindow* window, Camera& camera)
 {
     camera.TakeDialog(CompareDialog(window), QStringLiteral("compare-dialog"));
+    camera.TakeDialog(HistoryDialog(window), QStringLiteral("history-dialog"));
     camera.TakeDialog(new AboutDialog(window), QStringLiteral("about-dialog"));
     camera.TakeDialog(new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
                           QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),

@@ -6,6 +6,7 @@
 #include "ui/ConfigurationTab.h"
 #include "ui/MainWindow.h"
 
+#include <QMenu>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -130,6 +131,10 @@ void TestMainWindow::startsInBasicMode()
     QVERIFY(!SendButton()->isEnabled());
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Ready"));
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionChange_Password"))->isEnabled());
+    // The programming history needs no device.
+    auto* history = window->findChild<QAction*>(QStringLiteral("actionProgrammingHistory"));
+    QVERIFY(history && history->isEnabled());
+    QVERIFY(window->findChild<QMenu*>(QStringLiteral("menuFile"))->actions().contains(history));
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!window->windowIcon().isNull());
 }

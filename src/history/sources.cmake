@@ -1,0 +1,4 @@
+list(APPEND CORE_SOURCES
+    history/ConfigurationLogImport.cpp
+    history/ProgrammingHistory.cpp
+)
