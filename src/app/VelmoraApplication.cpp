@@ -12,6 +12,7 @@
 #include "protocol/cChapPasswordEntry.h"
 #include "protocol/cSecurityDomainManager.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgrammingOutcome.h"
 
 #include <QLocale>
 #include <QMessageBox>
@@ -312,6 +313,7 @@ void VelmoraApplication::SetMainWindow(MainWindow* window)
     connect(sm, &StateMachine::AISType, window, &MainWindow::OnAISType);
     connect(sm, &StateMachine::JobCompleted, window, &MainWindow::OnJobCompleted);
     connect(sm, &StateMachine::sm_connected, window, &MainWindow::OnConnected);
+    connect(sm, &StateMachine::WriteVerified, window->Outcome(), &ProgrammingOutcome::OnWriteVerified);
     // While the updater has the device, the window takes no input.
     connect(sm, &StateMachine::updaterRunning, window, [window](bool running) { window->setEnabled(!running); });
     connect(connectionManager, &cConnectionManager::autoConnect, window, &MainWindow::onAutoConnect);

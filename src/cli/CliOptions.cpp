@@ -56,6 +56,9 @@ CliOptions::CliOptions()
           tr("FILE"))
     , m_update(QStringLiteral("update"),
           tr("program: update an outdated device's firmware first instead of skipping it."))
+    , m_certificate(QStringLiteral("certificate"),
+          tr("write, program: a PDF certificate for the owner of each device verified, into this folder."),
+          tr("DIR"))
 {
     m_parser.setApplicationDescription(tr("Reads, writes and programs Identifiers without a window.\n\n"
                                           "Commands:\n"
@@ -68,7 +71,7 @@ CliOptions::CliOptions()
                                           "MMSI of the list"));
     m_parser.addPositionalArgument(QStringLiteral("command"), tr("ports, info, read, write, voyage or program"));
     m_parser.addOptions({ m_help, m_version, m_port, m_json, m_passwordFile, m_timeout, m_vendor, m_product,
-        m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update });
+        m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update, m_certificate });
 }
 
 bool CliOptions::Parse(const QStringList& arguments)
@@ -152,6 +155,10 @@ bool CliOptions::CheckRequired()
     }
     if (m_command == Command::Program && mmsiList().isEmpty()) {
         return Refuse(tr("\"program\" needs --mmsi-list FILE."));
+    }
+    const bool writes = m_command == Command::Write || m_command == Command::Program;
+    if (!certificateFolder().isEmpty() && !writes) {
+        return Refuse(tr("Only \"write\" and \"program\" make certificates."));
     }
     if (m_command != Command::Program && ports().size() > 1) {
         return Refuse(tr("Only \"program\" takes more than one --port."));
@@ -244,4 +251,9 @@ bool CliOptions::hasCallSign() const
 QString CliOptions::callSign() const
 {
     return m_parser.value(m_callSign).toUpper();
+}
+
+QString CliOptions::certificateFolder() const
+{
+    return m_parser.value(m_certificate);
 }

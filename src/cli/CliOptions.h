@@ -44,6 +44,8 @@ public:
     QString mmsiList() const;
     bool clear() const;
     bool update() const;
+    // Empty when no certificates are wanted.
+    QString certificateFolder() const;
     // Empty when not given; the MMSI is checked, the texts are in capitals.
     QString mmsi() const;
     bool hasName() const;
@@ -75,6 +77,7 @@ private:
     QCommandLineOption m_clear;
     QCommandLineOption m_mmsiList;
     QCommandLineOption m_update;
+    QCommandLineOption m_certificate;
     Command m_command = Command::None;
     QString m_error;
     int m_timeoutSeconds = 20;

@@ -38,9 +38,14 @@ void CliOutput::Progress(const QString& text)
     }
 }
 
+void CliOutput::Warning(const QString& text)
+{
+    QTextStream(stderr) << ProgramName << ": " << text << '\n';
+}
+
 int CliOutput::Failure(CliExit code, const QString& message)
 {
-    QTextStream(stderr) << ProgramName << ": " << message << '\n';
+    Warning(message);
     if (m_json) {
         Result({ { QStringLiteral("result"), QStringLiteral("error") },
                    { QStringLiteral("exitCode"), static_cast<int>(code) },

@@ -18,6 +18,9 @@ public:
     // fields for JSON, text for people (one or more lines).
     void Result(const QJsonObject& fields, const QString& text);
     void Progress(const QString& text);
+    // Something the user must know that does not end the command: standard
+    // error, always.
+    void Warning(const QString& text);
     // The reason a command ends without success; returns code for the
     // caller to exit with.
     int Failure(CliExit code, const QString& message);

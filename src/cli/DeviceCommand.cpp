@@ -25,6 +25,9 @@ DeviceCommand::DeviceCommand(const CliOptions& options, CliOutput& output, QObje
     , m_options(options)
     , m_output(output)
 {
+    if (options.command() == CliOptions::Command::Write) {
+        m_recorder = std::make_unique<ProgrammingRecorder>(options.certificateFolder(), output);
+    }
 }
 
 void DeviceCommand::Start()
@@ -51,8 +54,7 @@ void DeviceCommand::Cancel()
         return;
     }
     const DeviceSession::Step step = m_session->CurrentStep();
-    if (step != DeviceSession::Step::Write && step != DeviceSession::Step::Verify
-        && step != DeviceSession::Step::Clear) {
+    if (step != DeviceSession::Step::Write && step != DeviceSession::Step::Clear) {
         m_session->Close();
         Fail(CliExit::Cancelled, tr("Cancelled."));
     }
@@ -199,9 +201,17 @@ void DeviceCommand::ReportWrite()
         fields.insert(QStringLiteral("skipped"), QJsonArray::fromStringList(skipped));
         m_output.Progress(tr("Not on this device, not written: %1").arg(skipped.join(QStringLiteral(", "))));
     }
+    QString certificate;
+    QString error;
+    const bool recorded = m_recorder->Record(m_session->Written(), mismatches.isEmpty(), &certificate, &error);
     if (mismatches.isEmpty()) {
-        m_output.Result(fields, tr("Written and verified on %1.").arg(m_session->Identity().serialNumber));
-        End(0);
+        QString text = tr("Written and verified on %1.").arg(m_session->Identity().serialNumber);
+        if (!certificate.isEmpty()) {
+            fields.insert(QStringLiteral("certificate"), certificate);
+            text += QLatin1Char('\n') + tr("Certificate: %1").arg(QDir::toNativeSeparators(certificate));
+        }
+        m_output.Result(fields, text);
+        recorded ? End(0) : Fail(CliExit::FileError, error);
         return;
     }
     QJsonArray rows;

@@ -2,10 +2,13 @@
 
 #include "app/UpdateImages.h"
 #include "cli/CliOptions.h"
+#include "cli/ProgrammingRecorder.h"
 #include "profile/Profile.h"
 #include "session/DeviceSession.h"
 
 #include <QObject>
+
+#include <memory>
 
 class CliOutput;
 
@@ -44,6 +47,7 @@ private:
 
     const CliOptions& m_options;
     CliOutput& m_output;
+    std::unique_ptr<ProgrammingRecorder> m_recorder; // for writes only
     DeviceSession* m_session = nullptr;
     Profile m_profile;
     bool m_cancelled = false;

@@ -14,6 +14,7 @@ ProductionRun::ProductionRun(const CliOptions& options, CliOutput& output, QObje
     : QObject(parent)
     , m_options(options)
     , m_output(output)
+    , m_recorder(options.certificateFolder(), output)
 {
     m_scan.setInterval(PortWatcher::CheckInterval);
     connect(&m_scan, &QTimer::timeout, this, &ProductionRun::Scan);
@@ -208,6 +209,10 @@ void ProductionRun::AfterRead(const QString& port, Slot& slot)
 void ProductionRun::AfterWrite(Slot& slot)
 {
     const QList<ProfileComparisonRow>& mismatches = slot.session->Mismatches();
+    QString certificate;
+    QString certificateError;
+    const bool recorded
+        = m_recorder.Record(slot.session->Written(), mismatches.isEmpty(), &certificate, &certificateError);
     if (!mismatches.isEmpty()) {
         QStringList settings;
         for (const ProfileComparisonRow& row : mismatches) {
@@ -223,7 +228,11 @@ void ProductionRun::AfterWrite(Slot& slot)
         Report(slot, QStringLiteral("programmed"), CliExit::FileError, error);
         return;
     }
-    Report(slot, QStringLiteral("programmed"), CliExit::Done);
+    if (!recorded) {
+        Report(slot, QStringLiteral("programmed"), CliExit::FileError, certificateError);
+        return;
+    }
+    Report(slot, QStringLiteral("programmed"), CliExit::Done, QString(), certificate);
 }
 
 bool ProductionRun::IsOutdated(const DeviceIdentity& device) const
@@ -247,7 +256,8 @@ Profile ProductionRun::ProfileFor(int row) const
     return profile;
 }
 
-void ProductionRun::Report(Slot& slot, const QString& result, CliExit code, const QString& message)
+void ProductionRun::Report(
+    Slot& slot, const QString& result, CliExit code, const QString& message, const QString& certificate)
 {
     DeviceSession* session = slot.session;
     if (!session) {
@@ -268,6 +278,10 @@ void ProductionRun::Report(Slot& slot, const QString& result, CliExit code, cons
     if (!message.isEmpty()) {
         fields.insert(QStringLiteral("message"), message);
         text += QStringLiteral("\t") + message;
+    }
+    if (!certificate.isEmpty()) {
+        fields.insert(QStringLiteral("certificate"), certificate);
+        text += QStringLiteral("\t") + certificate;
     }
     m_output.Result(fields, text);
     if (code != CliExit::Done && static_cast<int>(code) > static_cast<int>(m_worst)) {

@@ -2,6 +2,7 @@
 
 #include "app/UpdateImages.h"
 #include "cli/CliOptions.h"
+#include "cli/ProgrammingRecorder.h"
 #include "production/MmsiList.h"
 #include "profile/Profile.h"
 #include "session/DeviceSession.h"
@@ -52,12 +53,14 @@ private:
     void AfterWrite(Slot& slot);
     bool IsOutdated(const DeviceIdentity& device) const;
     Profile ProfileFor(int row) const;
-    void Report(Slot& slot, const QString& result, CliExit code, const QString& message = QString());
+    void Report(Slot& slot, const QString& result, CliExit code, const QString& message = QString(),
+        const QString& certificate = QString());
     int BusyCount() const;
     void EndIfDone();
 
     const CliOptions& m_options;
     CliOutput& m_output;
+    ProgrammingRecorder m_recorder;
     UpdateImages m_images;
     Profile m_profile;
     MmsiList m_list;

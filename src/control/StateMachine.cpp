@@ -200,32 +200,41 @@ void StateMachine::OnSettingJobComplete(const QString& name, bool send)
         if (send) {
             AppendConfigurationLog();
         } else {
-            emit UpdateTabFromTransportModel(TabBasic);
+            ShowRead(TabBasic);
         }
         SetState(TabBasic, StateSynchronised);
     } else if (name == JobName::Configuration) {
         if (send) {
             AppendConfigurationLog();
         } else {
-            emit UpdateTabFromTransportModel(TabConfiguration);
-            emit UpdateTabFromTransportModel(TabBasic);
+            ShowRead(TabConfiguration);
+            ShowRead(TabBasic);
         }
         SetState(TabConfiguration, StateSynchronised);
     } else if (name == JobName::Control) {
         if (!send) {
-            emit UpdateTabFromTransportModel(TabControl);
+            ShowRead(TabControl);
         }
         SetState(TabControl, StateSynchronised);
     } else if (name == JobName::Diagnostics) {
         if (!send) {
-            emit UpdateTabFromTransportModel(TabDiagnostics);
+            ShowRead(TabDiagnostics);
         }
         SetState(TabDiagnostics, StateSynchronised);
     } else if (name == JobName::VdrConfiguration) {
         if (!send) {
-            emit UpdateTabFromTransportModel(TabVoyage);
+            ShowRead(TabVoyage);
         }
         SetState(TabVoyage, StateSynchronised);
+    }
+}
+
+// A read-back checks the device; the pages keep what the user sent, so that
+// nothing typed is lost when the device did not take it.
+void StateMachine::ShowRead(int tab)
+{
+    if (!m_verifying) {
+        emit UpdateTabFromTransportModel(tab);
     }
 }
 
@@ -296,6 +305,9 @@ void StateMachine::SendTab(int tab)
 {
     if (!m_connected) {
         return;
+    }
+    if (!m_sentTabs.contains(tab)) {
+        m_sentTabs << tab;
     }
     switch (tab) {
     case TabBasic:
@@ -400,7 +412,7 @@ void StateMachine::Idle()
     emit UpdateUiControls(false);
     // While the updater holds the port, a poll would time out and start a
     // connection test that reopens the port under the updater's feet.
-    if (!m_portHandedOver) {
+    if (!m_portHandedOver && m_connected) {
         m_pollTimer.start();
     }
 }
@@ -408,11 +420,49 @@ void StateMachine::Idle()
 void StateMachine::AllJobsComplete()
 {
     m_idle = true;
+    if (m_verifying) {
+        FinishVerification();
+    } else if (StartVerification()) {
+        return;
+    }
     if (m_voyageRetrieval) {
         emit VoyageLogRequested();
     } else {
         Idle();
     }
+}
+
+// Nothing is called written before the device has been asked what it now
+// holds: every tab sent is read again with the jobs that read it.
+bool StateMachine::StartVerification()
+{
+    m_readBackTabs = m_sentTabs;
+    m_sentTabs.clear();
+    if (m_readBackTabs.isEmpty() || !m_connected) {
+        return false;
+    }
+    m_sent = Profile::FromModel(*m_transportModel,
+        Profile::OriginNow(m_transportModel->appVersion(), m_deviceType, m_serialNumber));
+    m_verifying = true;
+    for (int tab : qAsConst(m_readBackTabs)) {
+        GetTab(tab);
+    }
+    return true;
+}
+
+void StateMachine::FinishVerification()
+{
+    m_verifying = false;
+    const Profile held = Profile::FromModel(*m_transportModel, m_sent.Origin());
+    const QList<ProfileComparisonRow> mismatches = ProfileComparison::Mismatches(m_sent, held);
+    // A tab the device did not take is not in step with it.
+    if (!mismatches.isEmpty()) {
+        for (int tab : qAsConst(m_readBackTabs)) {
+            SetState(tab == TabVoyageSettings ? TabVoyage : tab, StateEdited);
+        }
+    }
+    m_readBackTabs.clear();
+    emit WriteVerified(m_sent, mismatches);
 }
 
 void StateMachine::on_pollDevice()
@@ -473,6 +523,9 @@ void StateMachine::onJobTimeout(bool polling_timeout)
 void StateMachine::Disconnected(bool)
 {
     m_connected = false;
+    m_verifying = false;
+    m_sentTabs.clear();
+    m_readBackTabs.clear();
     m_pollTimer.stop();
     SetConnectedTabs(StateNotConnected);
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "profile/Profile.h"
+#include "profile/ProfileComparison.h"
+
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -89,6 +93,10 @@ signals:
     void triggerSecurityAccess();
     // The updater runs: no device work and no user input until it ends.
     void updaterRunning(bool running);
+    // The settings just written have been read back: empty when the device
+    // holds all of them as sent, else each one it does not. sent is what was
+    // written, as the device should now hold it.
+    void WriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
 
 public slots:
     void ConnectErrorMsg(const QString& error);
@@ -131,6 +139,9 @@ private:
     void OnVersionComplete();
     void OnPollComplete();
     void OnSettingJobComplete(const QString& name, bool send);
+    void ShowRead(int tab);
+    bool StartVerification();
+    void FinishVerification();
     void AppendConfigurationLog();
     void HandPortToUpdater(bool handOver);
     void StartUpdater();
@@ -144,6 +155,11 @@ private:
     UpdaterLauncher* m_updater;
     QTimer m_pollTimer;
     QVector<int> m_tabStates;
+    // Tabs written since the device was last read back, and what they sent.
+    QVector<int> m_sentTabs;
+    QVector<int> m_readBackTabs;
+    Profile m_sent;
+    bool m_verifying = false;
     QString m_portName;
     QString m_deviceVersion;
     QString m_imageVersion;

@@ -4,6 +4,7 @@
 #include "app/CsvField.h"
 #include "control/StateMachine.h"
 #include "history/ConfigurationLogImport.h"
+#include "profile/ProfileFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,6 +144,25 @@ QString Containing(const QString& text)
 }
 
 } // namespace
+
+ProgrammingRecord ProgrammingHistory::RecordOf(const Profile& sent, bool verified, const QString& source)
+{
+    const ProfileOrigin& origin = sent.Origin();
+    ProgrammingRecord record;
+    record.at = origin.savedAt;
+    record.user = origin.savedBy;
+    record.computer = origin.computer;
+    record.serialNumber = origin.serialNumber;
+    record.firmware = origin.firmware;
+    record.mmsi = sent.Mmsi();
+    record.vesselName = sent.staticData().vesselName();
+    record.callSign = sent.staticData().callSign();
+    record.generation = origin.generation;
+    record.verified = verified;
+    record.source = source;
+    record.settings = ProfileFile::ToJson(sent);
+    return record;
+}
 
 QString ProgrammingHistory::DefaultPath()
 {

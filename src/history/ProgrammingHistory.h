@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/ProgrammingRecord.h"
+#include "profile/Profile.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -42,6 +43,9 @@ public:
     // Where a damaged database was renamed to by this object; empty if none.
     QString DamagedCopy() const { return damagedCopy; }
 
+    // The row for a programming: sent is what was written, its origin naming
+    // the device, the user and the time.
+    static ProgrammingRecord RecordOf(const Profile& sent, bool verified, const QString& source);
     // The columns a user sees of a row, and a row's texts in them.
     static QStringList ColumnTitles();
     static QStringList Texts(const ProgrammingRecord& record);

@@ -1,5 +1,6 @@
 #include "profile/Profile.h"
 
+#include "app/PlatformInfo.h"
 #include "profile/ProfileSetting.h"
 
 Profile Profile::FromModel(Model& model, const ProfileOrigin& origin)
@@ -15,6 +16,19 @@ Profile Profile::FromModel(Model& model, const ProfileOrigin& origin)
     profile.m_voyageLog = *model.voyageLog();
     profile.m_sbasEnabled = model.sbasEnabled();
     return profile;
+}
+
+ProfileOrigin Profile::OriginNow(const QString& firmware, int generation, const QString& serialNumber)
+{
+    ProfileOrigin origin;
+    origin.savedAt = QDateTime::currentDateTimeUtc();
+    origin.savedBy = PlatformInfo::UserName();
+    origin.computer = PlatformInfo::ComputerName();
+    origin.firmware = firmware;
+    origin.family = firmware.left(6);
+    origin.generation = generation;
+    origin.serialNumber = serialNumber;
+    return origin;
 }
 
 // Only settings both the profile's device and the target have are taken, so a

@@ -11,6 +11,8 @@
 class Profile {
 public:
     static Profile FromModel(Model& model, const ProfileOrigin& origin);
+    // Saved now, by this user on this computer, from the device described.
+    static ProfileOrigin OriginNow(const QString& firmware, int generation, const QString& serialNumber);
     // Writes the settings into model (the tab model). The model's own MMSI is
     // kept unless takeMmsi. Settings deviceType does not have are left untouched.
     void ApplyTo(Model& model, int deviceType, bool takeMmsi) const;

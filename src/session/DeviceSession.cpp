@@ -1,7 +1,6 @@
 #include "session/DeviceSession.h"
 
 #include "app/JobNames.h"
-#include "app/PlatformInfo.h"
 #include "control/StateMachine.h"
 #include "link/SerialController.h"
 #include "link/SerialTransport.h"
@@ -26,6 +25,7 @@ DeviceSession::DeviceSession(
     connect(m_machine, &StateMachine::DisplayError, this, &DeviceSession::OnDisplayError);
     connect(m_machine, &StateMachine::Disconnect, this, &DeviceSession::OnDisconnect);
     connect(m_machine, &StateMachine::updaterRunning, this, &DeviceSession::OnUpdaterRunning);
+    connect(m_machine, &StateMachine::WriteVerified, this, &DeviceSession::OnWriteVerified);
     connect(m_machine, &StateMachine::VoyageLogRequested, m_voyage, &VoyageLogCollector::Start);
     connect(m_voyage, &VoyageLogCollector::finished, this, &DeviceSession::OnVoyageFinished);
     connect(m_machine, &StateMachine::JobCompleted, this, [this](const QString& name) {
@@ -67,13 +67,10 @@ void DeviceSession::Read()
 void DeviceSession::Write(const Profile& profile, bool takeMmsi)
 {
     Begin(Step::Write);
-    ProfileOrigin origin;
-    origin.generation = m_identity.generation;
     // The tab model starts from what the device holds, so that a setting the
     // profile cannot give keeps the device's value.
     DeviceProfile().ApplyTo(*m_tabModel, m_identity.generation, true);
     profile.ApplyTo(*m_tabModel, m_identity.generation, takeMmsi);
-    m_written = Profile::FromModel(*m_tabModel, origin);
     m_mismatches.clear();
     m_machine->SendTab(StateMachine::TabConfiguration);
     m_machine->SendTab(StateMachine::TabControl);
@@ -100,15 +97,8 @@ void DeviceSession::Close()
 
 Profile DeviceSession::DeviceProfile() const
 {
-    ProfileOrigin origin;
-    origin.savedAt = QDateTime::currentDateTimeUtc();
-    origin.savedBy = PlatformInfo::UserName();
-    origin.computer = PlatformInfo::ComputerName();
-    origin.generation = m_identity.generation;
-    origin.firmware = m_identity.firmware;
-    origin.serialNumber = m_identity.serialNumber;
-    origin.family = m_identity.firmware.left(6);
-    return Profile::FromModel(*m_transportModel, origin);
+    return Profile::FromModel(*m_transportModel,
+        Profile::OriginNow(m_identity.firmware, m_identity.generation, m_identity.serialNumber));
 }
 
 const QVector<VoyageRecord>& DeviceSession::VoyageRecords() const
@@ -138,19 +128,11 @@ void DeviceSession::OnJobsDone()
             Finish();
         }
         break;
-    case Step::Write:
-        // Nothing is called written before the device has been asked what it
-        // now holds.
-        m_step = Step::Verify;
-        ReadSettingJobs();
-        break;
-    case Step::Verify:
-        Verify();
-        break;
     case Step::Read:
     case Step::Clear:
         Finish();
         break;
+    case Step::Write:
     case Step::Fetch:
     case Step::None:
         break;
@@ -217,7 +199,7 @@ void DeviceSession::Begin(Step step)
 
 void DeviceSession::Finish()
 {
-    const Step done = m_step == Step::Verify ? Step::Write : m_step;
+    const Step done = m_step;
     m_step = Step::None;
     emit stepDone(done);
 }
@@ -227,7 +209,7 @@ void DeviceSession::Fail(const QString& message)
     if (m_step == Step::None && !m_transport) {
         return;
     }
-    const Step failedStep = m_step == Step::Verify ? Step::Write : m_step;
+    const Step failedStep = m_step;
     m_step = Step::None;
     m_connectTimeout.stop();
     EndTransport();
@@ -240,10 +222,14 @@ void DeviceSession::ReadSettingJobs()
     m_machine->GetTab(StateMachine::TabControl);
 }
 
-void DeviceSession::Verify()
+// The state machine reads back what it wrote before it calls a write done.
+void DeviceSession::OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches)
 {
-    m_mismatches = ProfileComparison::Mismatches(m_written, DeviceProfile());
-    Finish();
+    if (m_step == Step::Write) {
+        m_written = sent;
+        m_mismatches = mismatches;
+        Finish();
+    }
 }
 
 // As the window's disconnect: the transport may be the sender of the signal

@@ -32,7 +32,7 @@ class DeviceSession : public QObject {
     Q_OBJECT
 
 public:
-    enum class Step { None, Open, Read, Write, Verify, Fetch, Clear };
+    enum class Step { None, Open, Read, Write, Fetch, Clear };
 
     // images: the firmware images an outdated device is handed to the updater
     // for, once at most; an empty set never starts the updater. The
@@ -48,8 +48,8 @@ public:
     void Open();
     // Every setting a profile holds; DeviceProfile() then has them.
     void Read();
-    // Writes the profile's settings (its MMSI only when takeMmsi), reads them
-    // back and compares: Mismatches() lists what the device does not hold.
+    // Writes the profile's settings (its MMSI only when takeMmsi); the state
+    // machine reads them back: Mismatches() lists what the device does not hold.
     void Write(const Profile& profile, bool takeMmsi);
     void FetchVoyageLog();
     void ClearVoyageLog();
@@ -78,13 +78,13 @@ private slots:
     void OnConnectTimeout();
     void OnUpdaterRunning(bool running);
     void OnVoyageFinished();
+    void OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
 
 private:
     void Begin(Step step);
     void Finish();
     void Fail(const QString& message);
     void ReadSettingJobs();
-    void Verify();
     void EndTransport();
 
     UpdateImages m_images;

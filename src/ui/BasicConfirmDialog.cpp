@@ -1,5 +1,6 @@
 #include "ui/BasicConfirmDialog.h"
 
+#include "model/VesselData.h"
 #include "ui/DeviceTypes.h"
 #include "ui/Pictures.h"
 #include "ui_BasicConfirmDialog.h"
@@ -17,7 +18,11 @@ BasicConfirmDialog::BasicConfirmDialog(int deviceType, QString mmsi, QString ves
     ui->labelMMSI->setText(mmsi);
     ui->labelShipName->setText(vesselName);
     ui->labelCallSign->setText(callSign);
-    ui->labelVesselType->setText(QString::number(vesselType));
+    // The code alone means nothing to most users; the name carries it
+    // ("37 = Vessel - Pleasure craft"), and a code the lists do not offer is
+    // shown as not specified.
+    const QString typeName = VesselData::vesselTypeText(vesselType);
+    ui->labelVesselType->setText(typeName.isEmpty() ? tr("%1 (not specified)").arg(vesselType) : typeName);
     const QStringList dimensions { QString::number(dimensionA), QString::number(dimensionB),
         QString::number(dimensionC), QString::number(dimensionD) };
     ui->labelDimensions->setText(dimensions.join(QLatin1String(", ")));

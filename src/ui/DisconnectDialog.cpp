@@ -1,7 +1,17 @@
 #include "ui/DisconnectDialog.h"
 
+#include "certificate/ProgrammingCertificate.h"
 #include "ui/Pictures.h"
 #include "ui_DisconnectDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
 
 DisconnectDialog::DisconnectDialog(QWidget* parent)
     : QDialog(parent, Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
@@ -15,4 +25,43 @@ DisconnectDialog::DisconnectDialog(QWidget* parent)
 DisconnectDialog::~DisconnectDialog()
 {
     delete ui;
+}
+
+void DisconnectDialog::ShowVerified(const ProgrammingRecord& record)
+{
+    m_record = record;
+    ui->labelText->setText(ui->labelText->text() + QLatin1Char('\n')
+        + tr("Verified: every setting sent was read back from the Identifier."));
+    auto* save = new QPushButton(tr("Save certificate..."), this);
+    save->setObjectName(QStringLiteral("saveCertificateButton"));
+    auto* print = new QPushButton(tr("Print..."), this);
+    print->setObjectName(QStringLiteral("printCertificateButton"));
+    ui->layoutButtons->insertWidget(0, save);
+    ui->layoutButtons->insertWidget(1, print);
+    connect(save, &QPushButton::clicked, this, &DisconnectDialog::SaveCertificate);
+    connect(print, &QPushButton::clicked, this, &DisconnectDialog::PrintCertificate);
+}
+
+void DisconnectDialog::SaveCertificate()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save certificate"),
+        folder + QLatin1Char('/') + ProgrammingCertificate::FileName(m_record), tr("PDF documents (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (!ProgrammingCertificate::WritePdf(m_record, path, &error)) {
+        QMessageBox::warning(this, tr("Save certificate"), error);
+    }
+}
+
+void DisconnectDialog::PrintCertificate()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        ProgrammingCertificate::Print(m_record, &printer);
+    }
 }

@@ -15,10 +15,10 @@
 #include "ui/ConfigurationTab.h"
 #include "ui/DeviceTypes.h"
 #include "ui/DiagnosticsTab.h"
-#include "ui/DisconnectDialog.h"
 #include "ui/LoginDialog.h"
 #include "ui/ModePages.h"
 #include "ui/ProfileActions.h"
+#include "ui/ProgrammingOutcome.h"
 #include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
 #include "ui/cControlTab.h"
@@ -65,6 +65,7 @@ MainWindow::MainWindow(QWidget* parent)
     CreateSendButton();
     CreatePages();
     profileActions = new ProfileActions(this, ui->menuFile);
+    outcome = new ProgrammingOutcome(this);
 
     disconnectTimer = new QTimer(this);
     disconnectTimer->setObjectName(QStringLiteral("disconnectTimer"));
@@ -396,14 +397,8 @@ void MainWindow::OnJobCompleted(QString name, bool send)
     const bool deviceAction = name == JobName::DeepSleep || name == JobName::ClearHolder;
     if (name == JobName::VdrConfiguration && send)
         voyageLogTab->EnableControls(true);
-    if (CurrentMode() == Mode::Basic) {
-        if (name == JobName::Basic && send) {
-            disconnectTimer->setInterval(disconnectDelayAfterBasicSend);
-            disconnectTimer->start();
-        }
-        if (deviceAction)
-            basicTab->EnableDeviceActions();
-    }
+    if (CurrentMode() == Mode::Basic && deviceAction)
+        basicTab->EnableDeviceActions();
     if (CurrentMode() == Mode::Advanced
         && (deviceAction || name == JobName::ResetVessel || name == JobName::ResetConfig)) {
         deviceActionsTab->EnableDeviceActions(true);
@@ -460,6 +455,13 @@ void MainWindow::OnDisconnected(bool error)
     RefreshControls();
 }
 
+// In basic mode the link closes before "Programming Complete", as it always has.
+void MainWindow::OnBasicVerified()
+{
+    disconnectTimer->setInterval(disconnectDelayAfterBasicSend);
+    disconnectTimer->start();
+}
+
 void MainWindow::OnDisconnectTimeout()
 {
     disconnectPending = false;
@@ -467,8 +469,7 @@ void MainWindow::OnDisconnectTimeout()
         app->Disconnect(false);
         if (CurrentMode() == Mode::Basic) {
             basicTab->EnableDeviceActions();
-            DisconnectDialog done(this);
-            done.exec();
+            outcome->ShowComplete(true);
         }
     }
     ShowReady();

@@ -11,6 +11,7 @@ class cControlTab;
 class cDeviceActionsTab;
 class ModePages;
 class ProfileActions;
+class ProgrammingOutcome;
 class Model;
 class QTabWidget;
 class QTimer;
@@ -65,6 +66,7 @@ public:
     DiagnosticsTab* GetDiagnosticsTab() const { return diagnosticsTab; }
     SerialTab* GetSerialTab() const { return serialTab; }
     VoyageLogTab* GetVoyageLogTab() const { return voyageLogTab; }
+    ProgrammingOutcome* Outcome() const { return outcome; }
 
 signals:
     void Edited(int tab);
@@ -104,6 +106,7 @@ public slots:
     void OnSendError();
     void OnSaveError();
     void OnDisconnected(bool error);
+    void OnBasicVerified();
     void OnDisconnectTimeout();
     void OnDiagnosticsRefreshTimeout();
     void OnEdited(QWidget* tab);
@@ -145,6 +148,7 @@ private:
     QTabWidget* tabs = nullptr;
     ModePages* modePages = nullptr;
     ProfileActions* profileActions = nullptr;
+    ProgrammingOutcome* outcome = nullptr;
     BasicTab* basicTab;
     ConfigurationTab* configurationTab;
     cControlTab* controlTab;

@@ -1,6 +1,5 @@
 #include "ui/ProfileActions.h"
 
-#include "app/PlatformInfo.h"
 #include "app/VelmoraApplication.h"
 #include "control/StateMachine.h"
 #include "link/cConnectionManager.h"
@@ -107,15 +106,8 @@ bool ProfileActions::StillReady(bool synchronised, const QString& title)
 Profile ProfileActions::DeviceProfile() const
 {
     Model* device = app->GetTransportModel();
-    ProfileOrigin origin;
-    origin.savedAt = QDateTime::currentDateTimeUtc();
-    origin.savedBy = PlatformInfo::UserName();
-    origin.computer = PlatformInfo::ComputerName();
-    origin.firmware = device->appVersion();
-    origin.family = origin.firmware.left(6);
-    origin.generation = app->GetStateMachine()->DeviceType();
-    origin.serialNumber = device->serialNumber();
-    return Profile::FromModel(*device, origin);
+    return Profile::FromModel(*device,
+        Profile::OriginNow(device->appVersion(), app->GetStateMachine()->DeviceType(), device->serialNumber()));
 }
 
 // ---- the flows

@@ -14,6 +14,7 @@ list(APPEND WIDGET_SOURCES
     ui/ProfileActions.cpp
     ui/ProfileCompareDialog.cpp
     ui/ProgrammingHistoryDialog.cpp
+    ui/ProgrammingOutcome.cpp
     ui/SetPasswordDialog.cpp
     ui/TabBase.cpp
     ui/VesselDetailsBox.cpp

@@ -4,8 +4,10 @@
 
 #include "SimConfig.h"
 #include "SimulatedIdentifier.h"
+#include "history/ProgrammingHistory.h"
 #include "profile/ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,6 +17,7 @@
 
 #include <csignal>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -47,6 +50,7 @@ private slots:
     void lockedDeviceTakesThePasswordFile();
     void verificationCatchesAnIgnoredWrite();
     void productionGivesEachDeviceItsOwnMmsi();
+    void parallelWritesAreRecordedWithCertificates();
 
 private:
     std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
@@ -292,6 +296,47 @@ void TestCliEndToEnd::productionGivesEachDeviceItsOwnMmsi()
     QVERIFY2(saved.contains(QStringLiteral("235000001,ALPHA,,100000000001,done")), qPrintable(saved));
     QVERIFY2(saved.contains(QStringLiteral("235000002,BRAVO,CALLB,100000000002,done")), qPrintable(saved));
     QVERIFY2(saved.contains(QStringLiteral("235000003,,,,,")), qPrintable(saved));
+}
+
+// Three programs writing at once: each device's row in the history, whole,
+// and a certificate for each.
+void TestCliEndToEnd::parallelWritesAreRecordedWithCertificates()
+{
+    const QString profile = PathOf(QStringLiteral("profile.json"));
+    std::vector<std::unique_ptr<SimulatedIdentifier>> devices;
+    for (int index = 0; index < 3; ++index) {
+        const QString port = PathOf(QStringLiteral("p%1").arg(index));
+        devices.push_back(Plug(port, QuickDevice(QStringLiteral("20000000000%1").arg(index))));
+        QVERIFY(devices.back());
+    }
+    QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), PathOf(QStringLiteral("p0")), QStringLiteral("-o"),
+                 profile }),
+        0);
+    QDir().mkpath(PathOf(QStringLiteral("certificates")));
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int index = 0; index < 3; ++index) {
+        runs.push_back(std::make_unique<QProcess>());
+        Launch(*runs.back(),
+            { QStringLiteral("write"), QStringLiteral("--port"), PathOf(QStringLiteral("p%1").arg(index)),
+                QStringLiteral("--profile"), profile, QStringLiteral("--mmsi"), QStringLiteral("23500010%1").arg(index),
+                QStringLiteral("--certificate"), PathOf(QStringLiteral("certificates")) });
+    }
+    for (auto& run : runs) {
+        WaitFor(*run, CommandTimeoutMs);
+        QCOMPARE(run->exitCode(), 0);
+    }
+    QCOMPARE(QDir(PathOf(QStringLiteral("certificates"))).entryList({ QStringLiteral("*.pdf") }).size(), 3);
+
+    ProgrammingHistory history(PathOf(QStringLiteral("data/Norwake/velmora/programming-history.sqlite")));
+    QString error;
+    QVERIFY2(history.Open(&error), qPrintable(error));
+    const QList<ProgrammingRecord> rows = history.Find(QStringLiteral("2350001"), &error);
+    QCOMPARE(rows.size(), 3);
+    for (const ProgrammingRecord& row : rows) {
+        QVERIFY(row.verified);
+        QCOMPARE(row.source, QStringLiteral("command line"));
+        QVERIFY(ProfileFile::FromJson(row.settings).ok);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)

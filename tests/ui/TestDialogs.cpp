@@ -59,7 +59,7 @@ void TestDialogs::confirmationRows()
     QCOMPARE(labelText(&dialog, "labelMMSI"), QStringLiteral("235123456"));
     QCOMPARE(labelText(&dialog, "labelShipName"), QStringLiteral("SEA SPRITE"));
     QCOMPARE(labelText(&dialog, "labelCallSign"), QStringLiteral("GBXY"));
-    QCOMPARE(labelText(&dialog, "labelVesselType"), QStringLiteral("37"));
+    QCOMPARE(labelText(&dialog, "labelVesselType"), QStringLiteral("37 = Vessel - Pleasure craft"));
     QCOMPARE(labelText(&dialog, "labelDimensions"), QStringLiteral("20, 5, 3, 2"));
     for (const char* name : { "label_PowerBox", "label_PowerBoxEnabled" })
         QCOMPARE(dialog.findChild<QLabel*>(QLatin1String(name))->isVisibleTo(&dialog), powerRowShown);

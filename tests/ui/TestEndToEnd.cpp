@@ -1,5 +1,6 @@
 #include "ProgramDriver.h"
 
+#include "history/ProgrammingHistory.h"
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
 
@@ -19,6 +20,7 @@ class TestEndToEnd : public QObject {
 private slots:
     void basicModeProgramsANewDevice();
     void advancedModeWritesAndReadsBack();
+    void writeTheDeviceIgnoresIsNamed();
 
 private:
     static SimConfig Device(const QString& mmsi);
@@ -80,18 +82,23 @@ void TestEndToEnd::basicModeProgramsANewDevice()
     QString completed;
     UiTest::AnswerNextModal([&confirmed, &completed](QWidget* confirm) {
         confirmed = confirm->findChild<QLabel*>(QStringLiteral("labelShipName"))->text() + QLatin1Char('|')
+            + confirm->findChild<QLabel*>(QStringLiteral("labelVesselType"))->text() + QLatin1Char('|')
             + confirm->findChild<QLabel*>(QStringLiteral("label_PowerBoxEnabled"))->text();
         UiTest::ClickButton(confirm, "okButton");
         UiTest::AnswerNextModal(
             [&completed](QWidget* done) {
-                completed = done->objectName() + QLatin1Char('|') + done->windowTitle();
+                completed = done->objectName() + QLatin1Char('|') + done->windowTitle() + QLatin1Char('|')
+                    + done->findChild<QLabel*>(QStringLiteral("labelText"))->text().section(QLatin1Char('\n'), 1);
                 UiTest::ClickButton(done, "okButton");
             },
             30000);
     });
     basic->findChild<QToolButton*>(QStringLiteral("toolButtonProgramme"))->click();
-    QCOMPARE(confirmed, QStringLiteral("SEA SPRITE|Enabled"));
-    QTRY_COMPARE_WITH_TIMEOUT(completed, QStringLiteral("DisconnectDialog|Programming Complete"), 30000);
+    QCOMPARE(confirmed, QStringLiteral("SEA SPRITE|37 = Vessel - Pleasure craft|Enabled"));
+    QTRY_COMPARE_WITH_TIMEOUT(completed,
+        QStringLiteral("DisconnectDialog|Programming Complete|Verified: every setting sent was read back from the "
+                       "Identifier."),
+        30000);
 
     const DeviceSettings& kept = program.device.state().settings;
     const QStringList expected { "mmsi=235123456", "vesselName=SEA SPRITE", "callSign=GBXY", "vesselType=37",
@@ -161,5 +168,54 @@ void TestEndToEnd::advancedModeWritesAndReadsBack()
         program.device.config().serialNumber);
 }
 
+// A device that acknowledges a setting but keeps its old value: the setting
+// is named, and nothing says "Programming Complete".
+void TestEndToEnd::writeTheDeviceIgnoresIsNamed()
+{
+    SimConfig config = Device(QStringLiteral("235123457"));
+    config.settings.insert(QStringLiteral("callSign"), QStringLiteral("OLDCALL"));
+    config.faults.ignoreWrites = QStringList { QStringLiteral("callSign") };
+    ProgramDriver program(config);
+    QVERIFY(program.Start());
+    QVERIFY(program.WaitIdle());
+    program.ClickMode(QStringLiteral("Basic mode"));
+    QVERIFY(program.WaitIdle());
+    Type(program.Window()->GetBasicTab(), "lineCallSign", QStringLiteral("NEWCALL"));
+
+    QString told;
+    UiTest::AnswerNextModal([&told](QWidget* confirm) {
+        UiTest::ClickButton(confirm, "okButton");
+        UiTest::AnswerNextModal(
+            [&told](QWidget* box) {
+                const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                told = box->objectName() + QLatin1Char('|') + (text ? text->text() : QString());
+                box->close();
+            },
+            30000);
+    });
+    program.Window()->GetBasicTab()->findChild<QToolButton*>(QStringLiteral("toolButtonProgramme"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), 30000);
+    QVERIFY2(told.startsWith(QStringLiteral("mismatchBox|")), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral("Vessel: call sign: sent \"NEWCALL\", the Identifier holds \"OLDCALL\"")),
+        qPrintable(told));
+    QVERIFY(!program.Window()->findChild<QDialog*>(QStringLiteral("DisconnectDialog")));
+    QCOMPARE(program.device.state().settings.value(QStringLiteral("callSign")), QStringLiteral("OLDCALL"));
+
+    // The history keeps the session's programmings, this one unverified.
+    QString error;
+    ProgrammingHistory history;
+    QVERIFY2(history.Open(&error), qPrintable(error));
+    const QList<ProgrammingRecord> rows = history.Find(QString(), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(!rows.isEmpty());
+    QCOMPARE(rows.first().callSign, QStringLiteral("NEWCALL"));
+    QVERIFY(!rows.first().verified);
+    const bool first = std::any_of(rows.cbegin(), rows.cend(), [](const ProgrammingRecord& row) {
+        return row.vesselName == QLatin1String("SEA SPRITE") && row.verified && row.source == QLatin1String("window");
+    });
+    QVERIFY(first);
+}
+
 VELMORA_UI_TEST_MAIN(TestEndToEnd)
 #include "TestEndToEnd.moc"
+

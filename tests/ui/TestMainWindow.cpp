@@ -5,6 +5,7 @@
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgrammingOutcome.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -464,7 +465,10 @@ void TestMainWindow::basicSendEndsWithProgrammingComplete()
     window->OnJobCompleted(JobName::Basic, false);
     QTimer* timer = Timer("disconnectTimer");
     QVERIFY(!timer->isActive());
+    // Nothing is complete before the device has been read back.
     window->OnJobCompleted(JobName::Basic, true);
+    QVERIFY(!timer->isActive());
+    window->Outcome()->OnWriteVerified(Profile(), {});
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 1100);
 

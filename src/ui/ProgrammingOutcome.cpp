@@ -1,0 +1,85 @@
+#include "ui/ProgrammingOutcome.h"
+
+#include "history/ProgrammingHistory.h"
+#include "ui/DisconnectDialog.h"
+#include "ui/MainWindow.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+ProgrammingOutcome::ProgrammingOutcome(MainWindow* window)
+    : QObject(window)
+    , m_window(window)
+    , m_history(std::make_unique<ProgrammingHistory>())
+{
+    // Before the window adds to the configuration log: the log's earlier rows
+    // are taken into a new history once, and this session's must not be among
+    // them. A failure is told when a row is added.
+    QString later;
+    m_history->Open(&later);
+    connect(this, &ProgrammingOutcome::basicVerified, window, &MainWindow::OnBasicVerified);
+    connect(this, &ProgrammingOutcome::sendAgain, window, &MainWindow::OnSendAllTabs);
+}
+
+ProgrammingOutcome::~ProgrammingOutcome() = default;
+
+void ProgrammingOutcome::ShowComplete(bool modal)
+{
+    auto* dialog = new DisconnectDialog(m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->ShowVerified(m_last);
+    if (modal) {
+        dialog->exec();
+    } else {
+        dialog->show();
+    }
+}
+
+void ProgrammingOutcome::OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches)
+{
+    ProgrammingRecord record = ProgrammingHistory::RecordOf(sent, mismatches.isEmpty(), QStringLiteral("window"));
+    Store(record);
+    if (mismatches.isEmpty()) {
+        m_last = record;
+        // Basic mode shows it once the link is closed.
+        if (m_window->CurrentMode() == MainWindow::Mode::Basic) {
+            emit basicVerified();
+        } else {
+            ShowComplete(false);
+        }
+    } else {
+        ShowMismatches(mismatches);
+    }
+}
+
+// The history is a record for later: a history that cannot be written is told,
+// never a reason to hold up the programming.
+void ProgrammingOutcome::Store(ProgrammingRecord& record)
+{
+    QString error;
+    if (!m_history->Add(record, &error)) {
+        QMessageBox::warning(m_window, tr("Programming history"),
+            tr("The programming history could not be updated. The device is programmed and the "
+               "configuration log is written.\n\n%1")
+                .arg(error));
+    }
+}
+
+void ProgrammingOutcome::ShowMismatches(const QList<ProfileComparisonRow>& mismatches)
+{
+    QStringList lines;
+    for (const ProfileComparisonRow& row : mismatches) {
+        lines << tr("%1: sent \"%2\", the Identifier holds \"%3\"").arg(row.setting, row.profileValue, row.deviceValue);
+    }
+    delete m_mismatchBox;
+    m_mismatchBox = new QMessageBox(QMessageBox::Warning, tr("Programming not verified"),
+        tr("The Identifier does not hold every setting that was sent:\n\n%1\n\nSend the settings again?")
+            .arg(lines.join(QLatin1Char('\n'))),
+        QMessageBox::NoButton, m_window);
+    m_mismatchBox->setObjectName(QStringLiteral("mismatchBox"));
+    m_mismatchBox->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* again = m_mismatchBox->addButton(tr("Send again"), QMessageBox::AcceptRole);
+    m_mismatchBox->addButton(QMessageBox::Close);
+    connect(again, &QPushButton::clicked, this, &ProgrammingOutcome::sendAgain);
+    m_mismatchBox->open();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "history/ProgrammingRecord.h"
+#include "profile/Profile.h"
+#include "profile/ProfileComparison.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class ProgrammingHistory;
+class MainWindow;
+class QMessageBox;
+
+// What the window does once the device has been read back after a write:
+// the history gets a row either way; a device that holds everything sent is
+// "Programming Complete" and verified, with its certificate on offer; one
+// that does not is named setting by setting, with the offer to send again.
+class ProgrammingOutcome : public QObject {
+    Q_OBJECT
+
+public:
+    // Tells the window when to close the link and to send again.
+    explicit ProgrammingOutcome(MainWindow* window);
+    ~ProgrammingOutcome() override;
+
+    // "Programming Complete" for the last verified programming; modal in basic
+    // mode, where the link has just been closed.
+    void ShowComplete(bool modal);
+
+public slots:
+    void OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
+
+signals:
+    void basicVerified();
+    void sendAgain();
+
+private:
+    void Store(ProgrammingRecord& record);
+    void ShowMismatches(const QList<ProfileComparisonRow>& mismatches);
+
+    MainWindow* m_window;
+    std::unique_ptr<ProgrammingHistory> m_history;
+    ProgrammingRecord m_last;
+    QPointer<QMessageBox> m_mismatchBox;
+};
