@@ -1,6 +1,7 @@
 list(APPEND CORE_SOURCES
     protocol/AISSentence.cpp
     protocol/CommandHistory.cpp
+    protocol/ConsoleClock.cpp
     protocol/ConsoleLine.cpp
     protocol/NmeaSentence.cpp
     protocol/NmeaShellCommand.cpp

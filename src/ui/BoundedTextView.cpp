@@ -4,9 +4,14 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+// The text direction is fixed: left to itself, the layout works it out
+// afresh for every line by reading the line.
 void BoundedTextView::Prepare(QTextEdit* view)
 {
     view->setUndoRedoEnabled(false);
+    QTextOption option = view->document()->defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    view->document()->setDefaultTextOption(option);
 }
 
 // The text goes at the end, not at the view's cursor: a click into the view

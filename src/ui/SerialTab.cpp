@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QShortcut>
-#include <QTime>
 
 namespace {
 
@@ -166,12 +165,12 @@ void SerialTab::OnSent(QString sent)
         Display(Shown(sent, sentPrefix), true);
 }
 
-QString SerialTab::Shown(const QString& text, const QString& prefix) const
+QString SerialTab::Shown(const QString& text, const QString& prefix)
 {
     ConsoleLine::Options options;
     options.timeStamps = ui->checkBoxTimeStamps->isChecked();
     options.hex = ui->checkBoxHex->isChecked();
-    return ConsoleLine::Format(text, prefix, QTime::currentTime(), options);
+    return ConsoleLine::Format(text, prefix, options.timeStamps ? clock.Now() : QTime(), options);
 }
 
 void SerialTab::OnPause()

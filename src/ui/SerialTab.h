@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/CommandHistory.h"
+#include "protocol/ConsoleClock.h"
 #include "protocol/ConsoleLine.h"
 #include "protocol/TypedLine.h"
 
@@ -77,7 +78,7 @@ private:
         bool sent;
     };
 
-    QString Shown(const QString& text, const QString& prefix) const;
+    QString Shown(const QString& text, const QString& prefix);
     bool WalkHistory(int key);
     bool FindByKey(int key, Qt::KeyboardModifiers modifiers);
     void ConnectFind();
@@ -94,6 +95,7 @@ private:
     bool showTransmit;
     TypedLine typedLine;
     CommandHistory history;
+    ConsoleClock clock;
     ConsoleFind* find;
     QTextCharFormat sentFormat;
     QString pauseBuffer;

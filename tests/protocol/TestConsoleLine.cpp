@@ -1,4 +1,5 @@
 #include "protocol/CommandHistory.h"
+#include "protocol/ConsoleClock.h"
 #include "protocol/ConsoleLine.h"
 
 #include <QTime>
@@ -38,6 +39,17 @@ private slots:
         options.timeStamps = timeStamps;
         options.hex = hex;
         QCOMPARE(ConsoleLine::Format(text, prefix, QTime(9, 5, 3, 7), options), shown);
+    }
+
+    // Between the platform's answers the clock counts on by itself.
+    void clockFollowsTheTimeOfDay()
+    {
+        ConsoleClock clock;
+        const QTime first = clock.Now();
+        QTest::qWait(30);
+        const int passed = first.msecsTo(clock.Now());
+        QVERIFY2(passed >= 30 && passed < 1000, qPrintable(QString::number(passed)));
+        QVERIFY(qAbs(clock.Now().msecsTo(QTime::currentTime())) < 50);
     }
 
     void historyWalksBackAndReturnsToTheTypedLine()
