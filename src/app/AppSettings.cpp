@@ -7,6 +7,7 @@ const QString LogFilenameKey = QStringLiteral("LogFilename");
 const QString PortNameKey = QStringLiteral("PortName");
 const QString FccAcceptKey = QStringLiteral("FCCAccept");
 const QString ShowTransmitKey = QStringLiteral("ShowTransmit");
+const QString ConsoleHistoryKey = QStringLiteral("ConsoleHistory");
 
 // Text stores give back "true" or "false"; anything else is not a flag.
 bool ReadFlag(const QSettings& settings, const QString& key)
@@ -28,6 +29,7 @@ void AppSettings::Load()
     password.Read(settings);
     showTransmit = ReadFlag(settings, ShowTransmitKey);
     fccAccept = ReadFlag(settings, FccAcceptKey);
+    consoleHistory = settings.value(ConsoleHistoryKey).toStringList();
     changed = false;
 }
 
@@ -37,6 +39,7 @@ bool AppSettings::Save()
     settings.setValue(LogFilenameKey, logFilename);
     settings.setValue(PortNameKey, portName);
     settings.setValue(FccAcceptKey, fccAccept);
+    settings.setValue(ConsoleHistoryKey, consoleHistory);
     password.Write(settings);
     settings.sync();
     if (settings.status() != QSettings::NoError) {
@@ -84,6 +87,19 @@ bool AppSettings::FccAccept() const
 bool AppSettings::ShowTransmit() const
 {
     return showTransmit;
+}
+
+QStringList AppSettings::ConsoleHistory() const
+{
+    return consoleHistory;
+}
+
+void AppSettings::SetConsoleHistory(const QStringList& lines)
+{
+    if (consoleHistory != lines) {
+        consoleHistory = lines;
+        changed = true;
+    }
 }
 
 const AdvancedPassword& AppSettings::Password() const

@@ -3,6 +3,7 @@
 #include "app/AdvancedPassword.h"
 
 #include <QString>
+#include <QStringList>
 
 // The user's persistent settings, kept in the platform's native store under
 // the application's organisation and name. Every load and save opens the
@@ -24,6 +25,10 @@ public:
     bool FccAccept() const;
     // Read only: whether the serial console also shows the sent lines.
     bool ShowTransmit() const;
+    // The serial console's sent lines, oldest first, as stored: the console
+    // checks them.
+    QStringList ConsoleHistory() const;
+    void SetConsoleHistory(const QStringList& lines);
 
     const AdvancedPassword& Password() const;
     // Sets the advanced password and saves at once; false if the save failed.
@@ -36,6 +41,7 @@ private:
     QString portName;
     bool fccAccept = false;
     bool showTransmit = false;
+    QStringList consoleHistory;
     AdvancedPassword password;
     bool changed = false;
 };

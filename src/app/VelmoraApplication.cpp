@@ -112,6 +112,16 @@ bool VelmoraApplication::ShowTransmit() const
     return settings.ShowTransmit();
 }
 
+QStringList VelmoraApplication::ConsoleHistory() const
+{
+    return settings.ConsoleHistory();
+}
+
+void VelmoraApplication::SetConsoleHistory(const QStringList& lines)
+{
+    settings.SetConsoleHistory(lines);
+}
+
 bool VelmoraApplication::HasPassword() const
 {
     return settings.Password().IsSet();

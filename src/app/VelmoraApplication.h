@@ -52,6 +52,9 @@ public:
     QString PortName() const;
     void SetPortName(const QString& name);
     bool ShowTransmit() const;
+    // Saved with the other settings as the program ends.
+    QStringList ConsoleHistory() const;
+    void SetConsoleHistory(const QStringList& lines);
 
     bool HasPassword() const;
     bool CheckPassword(const QString& text) const;

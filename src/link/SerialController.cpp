@@ -1,6 +1,7 @@
 #include "link/SerialController.h"
 
 #include "link/SystemPortEnumerator.h"
+#include "protocol/ConsoleLine.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -257,7 +258,7 @@ void SerialController::DeliverLine(const QString& line)
     const bool identifying
         = line.contains(QLatin1String("255,appver")) || line.contains(QLatin1String("255,getserno"));
     if (!identifying && m_logFile) {
-        WriteLogText(line);
+        WriteLogText(m_logTimeStamps ? ConsoleLine::TimeStamp(QTime::currentTime()) + QLatin1Char(' ') + line : line);
     }
     emit Received(line);
 }

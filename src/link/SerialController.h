@@ -33,6 +33,9 @@ public:
     bool StartLog(const QString& fileName);
     bool StopLog();
     QString LogErrorString() const;
+    // Whether each received line in the serial data log starts with the time
+    // it arrived; off until set.
+    void SetLogTimeStamps(bool on) { m_logTimeStamps = on; }
 
     // Port look-ups over one program-wide list of port records.
     static QList<PortRecord> PortRecords();
@@ -93,4 +96,5 @@ private:
     QString m_errorString;
     QString m_logError;
     bool m_readScheduled = false;
+    bool m_logTimeStamps = false;
 };

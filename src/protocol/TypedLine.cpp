@@ -22,6 +22,7 @@ bool completeSentence(QString& text)
 bool TypedLine::complete(const QString& typed, QString& out)
 {
     out.clear();
+    const bool wasRaw = m_raw;
     if (typed == rawModeLine) {
         m_raw = true;
     }
@@ -29,6 +30,6 @@ bool TypedLine::complete(const QString& typed, QString& out)
     if (!m_raw && !completeSentence(text)) {
         return false;
     }
-    out = text + QStringLiteral("\r\n");
+    out = text + (wasRaw ? m_rawLineEnd : QStringLiteral("\r\n"));
     return true;
 }

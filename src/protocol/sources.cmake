@@ -1,5 +1,8 @@
 list(APPEND CORE_SOURCES
     protocol/AISSentence.cpp
+    protocol/CommandHistory.cpp
+    protocol/ConsoleClock.cpp
+    protocol/ConsoleLine.cpp
     protocol/NmeaSentence.cpp
     protocol/NmeaShellCommand.cpp
     protocol/TypedLine.cpp

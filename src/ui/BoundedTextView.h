@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTextCharFormat>
+
 class QString;
 class QTextEdit;
 
@@ -12,9 +14,10 @@ public:
     static constexpr int TrimLength = 100000;
 
     // Turns off the view's undo history, which would otherwise keep every
-    // appended and trimmed text.
+    // appended and trimmed text, and sets the text left to right.
     static void Prepare(QTextEdit* view);
-    // Adds the text at the end, trims, and leaves the cursor at the end.
-    static void Append(QTextEdit* view, const QString& text);
+    // Adds the text at the end in the format given, trims, and leaves the
+    // cursor at the end, unless the user has text selected there.
+    static void Append(QTextEdit* view, const QString& text, const QTextCharFormat& format = QTextCharFormat());
     static int Length(const QTextEdit* view);
 };

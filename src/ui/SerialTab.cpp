@@ -1,9 +1,17 @@
 #include "ui/SerialTab.h"
 
+#include "app/CompleteFile.h"
 #include "app/VelmoraApplication.h"
+#include "link/SerialController.h"
 #include "ui/BoundedTextView.h"
+#include "ui/ConsoleFind.h"
 #include "ui/MainWindow.h"
 #include "ui_SerialTab.h"
+
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QShortcut>
 
 namespace {
 
@@ -12,6 +20,9 @@ const int consoleFontPixels = 12;
 // instead of per line, soon enough to look immediate.
 const int displayBatchInterval = 50;
 const QString sentPrefix = QStringLiteral("OUT > ");
+const QColor sentColour(0x1B, 0x5E, 0xA8);
+// In the order of the page's line end choice.
+const QString rawLineEnds[] = { QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r") };
 
 // Replies to the program's own background queries, which would flood the
 // display once a second.
@@ -27,6 +38,7 @@ SerialTab::SerialTab(MainWindow* parent)
     : QWidget(parent)
     , ui(new Ui::SerialTab)
     , showTransmit(VelmoraApplication::Instance()->ShowTransmit())
+    , history(VelmoraApplication::Instance()->ConsoleHistory())
 {
     ui->setupUi(this);
     QFont font(QStringLiteral("Courier New"));
@@ -34,7 +46,9 @@ SerialTab::SerialTab(MainWindow* parent)
     ui->textEditReceived->setFont(font);
     ui->lineSend->setFont(QFont(QStringLiteral("Courier New")));
     ui->labelSendError->hide();
+    ui->widgetFind->hide();
     BoundedTextView::Prepare(ui->textEditReceived);
+    sentFormat.setForeground(sentColour);
     displayBatch.setSingleShot(true);
     displayBatch.setInterval(displayBatchInterval);
     connect(&displayBatch, &QTimer::timeout, this, &SerialTab::ShowBatch);
@@ -43,6 +57,27 @@ SerialTab::SerialTab(MainWindow* parent)
     connect(ui->toolButtonPause, &QToolButton::clicked, this, &SerialTab::OnPause);
     connect(ui->toolButtonSaveToLog, &QToolButton::clicked, this, &SerialTab::OnSaveToLog);
     connect(ui->toolButtonSend, &QToolButton::clicked, this, &SerialTab::OnSend);
+    connect(ui->checkBoxTimeStamps, &QCheckBox::toggled, this, &SerialTab::OnTimeStamps);
+    connect(ui->comboBoxLineEnd, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &SerialTab::OnLineEnd);
+    connect(ui->toolButtonSaveView, &QToolButton::clicked, this, &SerialTab::OnSaveView);
+    ui->lineSend->installEventFilter(this);
+    ConnectFind();
+}
+
+void SerialTab::ConnectFind()
+{
+    find = new ConsoleFind(ui->textEditReceived, ui->labelFindCount, this);
+    auto* shortcut = new QShortcut(QKeySequence::Find, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, &SerialTab::OnShowFind);
+    connect(ui->lineFind, &QLineEdit::textEdited, this,
+        [this](const QString& text) { find->Find(text, ConsoleFind::Direction::Here); });
+    connect(ui->toolButtonFindNext, &QToolButton::clicked, this,
+        [this] { find->Find(ui->lineFind->text(), ConsoleFind::Direction::Next); });
+    connect(ui->toolButtonFindPrevious, &QToolButton::clicked, this,
+        [this] { find->Find(ui->lineFind->text(), ConsoleFind::Direction::Previous); });
+    connect(ui->toolButtonFindClose, &QToolButton::clicked, ui->widgetFind, &QWidget::hide);
+    ui->lineFind->installEventFilter(this);
 }
 
 // Hiding the widgets as the page goes takes the focus from the line edit,
@@ -94,6 +129,8 @@ void SerialTab::OnSend()
         return;
     }
     emit Send(line);
+    history.Add(text);
+    VelmoraApplication::Instance()->SetConsoleHistory(history.Lines());
     ui->lineSend->clear();
     RefreshButtons();
 }
@@ -106,14 +143,16 @@ void SerialTab::ShowSendError()
     RefreshButtons();
 }
 
+// Lines are stamped as they come, not when they are shown.
 void SerialTab::OnReceived(QString received)
 {
+    const QString shown = Shown(received, QString());
     if (IsPaused())
-        Hold(received);
+        Hold(shown);
     else if (IsBackgroundReply(received))
-        HoldReply(received);
+        HoldReply(shown);
     else
-        Display(received);
+        Display(shown, false);
 }
 
 void SerialTab::OnSent(QString sent)
@@ -121,16 +160,24 @@ void SerialTab::OnSent(QString sent)
     if (!showTransmit)
         return;
     if (IsPaused())
-        Hold(sent);
+        Hold(Shown(sent, QString()));
     else
-        Display(sentPrefix + sent);
+        Display(Shown(sent, sentPrefix), true);
+}
+
+QString SerialTab::Shown(const QString& text, const QString& prefix)
+{
+    ConsoleLine::Options options;
+    options.timeStamps = ui->checkBoxTimeStamps->isChecked();
+    options.hex = ui->checkBoxHex->isChecked();
+    return ConsoleLine::Format(text, prefix, options.timeStamps ? clock.Now() : QTime(), options);
 }
 
 void SerialTab::OnPause()
 {
     if (IsPaused() || (heldReplies.isEmpty() && pauseBuffer.isEmpty()))
         return;
-    Display(heldReplies + pauseBuffer);
+    Display(heldReplies + pauseBuffer, false);
     heldReplies.clear();
     pauseBuffer.clear();
 }
@@ -162,16 +209,20 @@ bool SerialTab::IsPaused() const
     return ui->toolButtonPause->isChecked();
 }
 
-void SerialTab::Display(const QString& text)
+void SerialTab::Display(const QString& text, bool sent)
 {
-    batch += text;
+    if (batch.isEmpty() || batch.last().sent != sent)
+        batch.append({ text, sent });
+    else
+        batch.last().text += text;
     if (!displayBatch.isActive())
         displayBatch.start();
 }
 
 void SerialTab::ShowBatch()
 {
-    BoundedTextView::Append(ui->textEditReceived, batch);
+    for (const Run& run : qAsConst(batch))
+        BoundedTextView::Append(ui->textEditReceived, run.text, run.sent ? sentFormat : QTextCharFormat());
     batch.clear();
 }
 
@@ -193,4 +244,76 @@ void SerialTab::HoldReply(const QString& reply)
         return;
     const int lineEnd = heldReplies.indexOf(QLatin1Char('\n'), excess - 1);
     heldReplies.remove(0, lineEnd < 0 ? excess : lineEnd + 1);
+}
+
+// The serial data log is kept by the serial controller, which stamps its
+// lines itself.
+void SerialTab::OnTimeStamps(bool on)
+{
+    VelmoraApplication::Instance()->GetSerialController()->SetLogTimeStamps(on);
+}
+
+void SerialTab::OnLineEnd(int index)
+{
+    if (index >= 0)
+        typedLine.setRawLineEnd(rawLineEnds[index]);
+}
+
+bool SerialTab::SaveView(const QString& path, QString* error) const
+{
+    return CompleteFile::Write(path, ui->textEditReceived->toPlainText().toUtf8(), error);
+}
+
+void SerialTab::OnSaveView()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save view"), QString(), tr("Text files (*.txt);;All files (*)"));
+    QString error;
+    if (!path.isEmpty() && !SaveView(path, &error))
+        QMessageBox::critical(this, tr("Save view"), error);
+}
+
+void SerialTab::OnShowFind()
+{
+    ui->widgetFind->show();
+    ui->lineFind->setFocus();
+    ui->lineFind->selectAll();
+}
+
+bool SerialTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == ui->lineSend && WalkHistory(key->key()))
+            return true;
+        if (watched == ui->lineFind && FindByKey(key->key(), key->modifiers()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool SerialTab::WalkHistory(int key)
+{
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    const QString shown = ui->lineSend->text();
+    ui->lineSend->setText(key == Qt::Key_Up ? history.Older(shown) : history.Newer(shown));
+    OnSendEdited(ui->lineSend->text());
+    return true;
+}
+
+// Return finds the next match, Shift+Return the previous; Escape closes the
+// bar and leaves the found text selected in the view.
+bool SerialTab::FindByKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key == Qt::Key_Escape) {
+        ui->widgetFind->hide();
+        ui->textEditReceived->setFocus();
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    const bool backward = modifiers & Qt::ShiftModifier;
+    find->Find(ui->lineFind->text(), backward ? ConsoleFind::Direction::Previous : ConsoleFind::Direction::Next);
+    return true;
 }

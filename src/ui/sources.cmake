@@ -23,6 +23,7 @@ list(APPEND WIDGET_SOURCES
 )
 list(APPEND WIDGET_SOURCES
     ui/BoundedTextView.cpp
+    ui/ConsoleFind.cpp
     ui/cControlTab.cpp
     ui/cDeviceActionsTab.cpp
     ui/DiagnosticsTab.cpp

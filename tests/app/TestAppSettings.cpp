@@ -87,6 +87,8 @@ private slots:
         AppSettings settings = Loaded();
         settings.SetLogFilename(QStringLiteral("C:/logs/serial.txt"));
         settings.SetPortName(QStringLiteral("COM7"));
+        // A single line with commas must not come back as several.
+        settings.SetConsoleHistory({ QStringLiteral("$ECAIQ,SSD") });
         QVERIFY(settings.Save());
         QVERIFY(!settings.IsChanged());
 
@@ -100,6 +102,7 @@ private slots:
         const AppSettings reloaded = Loaded();
         QCOMPARE(reloaded.LogFilename(), settings.LogFilename());
         QCOMPARE(reloaded.PortName(), settings.PortName());
+        QCOMPARE(reloaded.ConsoleHistory(), QStringList { QStringLiteral("$ECAIQ,SSD") });
         QVERIFY(reloaded.FccAccept());
     }
 

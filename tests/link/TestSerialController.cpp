@@ -187,6 +187,25 @@ private slots:
         QCOMPARE(lines.at(7), QString());
     }
 
+    void logStampsLinesWhenAsked()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("serial.log"));
+        QVERIFY(m_controller->StartLog(path));
+        QVERIFY(m_controller->OpenPort(m_peer->portPath(), BaudType::Baud115200));
+        m_controller->SetLogTimeStamps(true);
+        m_peer->write("$GPRMC,x*00\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(m_received->count(), 1, 2000);
+        m_controller->SetLogTimeStamps(false);
+        m_peer->write("$GPGGA,y*00\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(m_received->count(), 2, 2000);
+        m_controller->StopLog();
+        const QStringList lines = ReadAll(path).split(QLatin1Char('\n'));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} \\$GPRMC,x\\*00$")).match(lines.at(3)).hasMatch(),
+            qPrintable(lines.at(3)));
+        QCOMPARE(lines.at(4), QStringLiteral("$GPGGA,y*00"));
+    }
+
     void reportsALogThatCannotBeCreated()
     {
         QVERIFY(!m_controller->StartLog(QStringLiteral("/nonexistent/dir/serial.log")));

@@ -44,6 +44,21 @@ private slots:
         QVERIFY(typedLine.complete(QStringLiteral("$UPAIQ,SSD*00"), out));
         QCOMPARE(out, QStringLiteral("$UPAIQ,SSD*00\r\n"));
     }
+
+    // The "+++" itself reaches a device not yet in raw mode: CR LF.
+    void rawModeLineEndAsChosen()
+    {
+        TypedLine typedLine;
+        typedLine.setRawLineEnd(QStringLiteral("\n"));
+        QString out;
+        QVERIFY(typedLine.complete(QStringLiteral("+++"), out));
+        QCOMPARE(out, QStringLiteral("+++\r\n"));
+        QVERIFY(typedLine.complete(QStringLiteral("ls"), out));
+        QCOMPARE(out, QStringLiteral("ls\n"));
+        typedLine.setRawLineEnd(QStringLiteral("\r"));
+        QVERIFY(typedLine.complete(QStringLiteral("+++"), out));
+        QCOMPARE(out, QStringLiteral("+++\r"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTypedLine)

@@ -6,3 +6,4 @@ velmora_add_test(test_chappasswordentry SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCh
 velmora_add_test(test_settingcodecs CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSettingCodecs.cpp)
 velmora_add_test(test_codecrobustness CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCodecRobustness.cpp TIMEOUT 300)
 velmora_add_test(test_typedline CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTypedLine.cpp)
+velmora_add_test(test_consoleline CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestConsoleLine.cpp)

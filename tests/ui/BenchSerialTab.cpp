@@ -1,6 +1,7 @@
 // Feeds the serial console a long burst of received lines, as the transport
 // delivers them, and reports how many lines a second it shows and how much
-// memory the display holds. The display must stay within its bound
+// memory the display holds; then again with time stamps and the hex view on,
+// followed by finds on the full view. The display must stay within its bound
 // throughout. Run by hand (see the README's performance section):
 //     bench_serialtab [lines]
 
@@ -8,8 +9,11 @@
 #include "ui/BoundedTextView.h"
 #include "ui/SerialTab.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -102,6 +106,49 @@ void Report(const char* title, const Run& run)
         run.residentAfter / 1024.0);
 }
 
+// Running, paused, resumed; false when the display outgrew its bound.
+bool Bench(SerialTab* console, QTextEdit* view, int lines, const char* mode)
+{
+    std::printf("%s\n", mode);
+    const Run running = Feed(console, view, lines);
+    Report("display running", running);
+
+    auto* pause = console->findChild<QToolButton*>(QStringLiteral("toolButtonPause"));
+    pause->click();
+    const Run paused = Feed(console, view, lines);
+    Report("display paused", paused);
+    // Resuming shows the held lines with the next batch.
+    pause->click();
+    QTimer::singleShot(200, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    const int resumed = BoundedTextView::Length(view);
+    std::printf("after resuming: display %d characters\n", resumed);
+
+    const bool bounded = running.maximumLength <= BoundedTextView::MaxLength
+        && paused.maximumLength <= BoundedTextView::MaxLength && resumed <= BoundedTextView::MaxLength;
+    if (!bounded)
+        std::printf("FAILED: the display grew beyond %d characters\n", BoundedTextView::MaxLength);
+    return bounded;
+}
+
+// A find as the user makes it: the text typed, then "Next"; the slowest of
+// a few tries.
+void TimeFind(SerialTab* console, const QString& text)
+{
+    auto* find = console->findChild<QLineEdit*>(QStringLiteral("lineFind"));
+    auto* next = console->findChild<QToolButton*>(QStringLiteral("toolButtonFindNext"));
+    find->setText(text);
+    qint64 slowest = 0;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        next->click();
+        slowest = qMax(slowest, clock.elapsed());
+    }
+    const QString count = console->findChild<QLabel*>(QStringLiteral("labelFindCount"))->text();
+    std::printf("find \"%s\": slowest of 5 %lld ms (%s)\n", qPrintable(text), slowest, qPrintable(count));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -121,23 +168,14 @@ int main(int argc, char** argv)
     console.OnOpened();
     auto* view = console.findChild<QTextEdit*>(QStringLiteral("textEditReceived"));
 
-    const Run running = Feed(&console, view, lines);
-    Report("display running", running);
+    bool bounded = Bench(&console, view, lines, "as received");
+    console.findChild<QCheckBox*>(QStringLiteral("checkBoxTimeStamps"))->setChecked(true);
+    console.findChild<QCheckBox*>(QStringLiteral("checkBoxHex"))->setChecked(true);
+    bounded = Bench(&console, view, lines, "time stamps and hex view") && bounded;
 
-    auto* pause = console.findChild<QToolButton*>(QStringLiteral("toolButtonPause"));
-    pause->click();
-    const Run paused = Feed(&console, view, lines);
-    Report("display paused", paused);
-    // Resuming shows the held lines with the next batch.
-    pause->click();
-    QTimer::singleShot(200, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
-    const int resumed = BoundedTextView::Length(view);
-    std::printf("after resuming: display %d characters\n", resumed);
-
-    const bool bounded = running.maximumLength <= BoundedTextView::MaxLength
-        && paused.maximumLength <= BoundedTextView::MaxLength && resumed <= BoundedTextView::MaxLength;
-    if (!bounded)
-        std::printf("FAILED: the display grew beyond %d characters\n", BoundedTextView::MaxLength);
+    std::printf("finds on a display of %d characters\n", BoundedTextView::Length(view));
+    TimeFind(&console, QStringLiteral("GNRMC"));
+    TimeFind(&console, QStringLiteral("0a"));
+    TimeFind(&console, QStringLiteral("not there"));
     return bounded ? 0 : 1;
 }

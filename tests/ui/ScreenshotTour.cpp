@@ -15,12 +15,14 @@
 #include "ui/LoginDialog.h"
 #include "ui/ProfileCompareDialog.h"
 #include "ui/ProgrammingHistoryDialog.h"
+#include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
 #include "voyage/VoyageLogTab.h"
 
 #include "model/Model.h"
 #include "profile/ProfileComparison.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QSignalSpy>
@@ -128,6 +130,24 @@ bool TakePages(const ProgramDriver& program, const QString& mode, Camera& camera
     return true;
 }
 
+// The console with its lines stamped and shown in hexadecimal: the device's
+// answers to a few queries typed by hand.
+void TakeConsoleOptions(const ProgramDriver& program, Camera& camera)
+{
+    SerialTab* console = program.Window()->GetSerialTab();
+    program.Tabs()->setCurrentWidget(console);
+    console->findChild<QCheckBox*>(QStringLiteral("checkBoxTimeStamps"))->setChecked(true);
+    console->findChild<QCheckBox*>(QStringLiteral("checkBoxHex"))->setChecked(true);
+    auto* line = console->findChild<QLineEdit*>(QStringLiteral("lineSend"));
+    for (const char* query : { "$ECAIQ,SSD", "$ECAIQ,VSD", "$ECAIQ,SMM", "$ECAIQ,SSD" }) {
+        line->setFocus();
+        QTest::keyClicks(line, QLatin1String(query));
+        QTest::keyClick(line, Qt::Key_Return);
+        QTest::qWait(500);
+    }
+    camera.Take(program.Window(), QStringLiteral("advanced-serial-data-time-stamps-hex"));
+}
+
 // A fleet profile beside the demo device, which differs in a few settings.
 ProfileCompareDialog* CompareDialog(MainWindow* window)
 {
@@ -218,6 +238,8 @@ int Tour(const QString& configuration, Camera& camera)
 
     program.LogIn(QStringLiteral("harbour"));
     toured = toured && program.WaitIdle() && TakePages(program, QStringLiteral("advanced"), camera);
+    if (toured)
+        TakeConsoleOptions(program, camera);
     TakeDialogs(window, camera);
     if (!toured)
         QTextStream(stderr) << "the tour stopped: a page did not finish its reads\n";

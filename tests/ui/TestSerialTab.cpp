@@ -1,10 +1,13 @@
 #include "UiTestSupport.h"
 
 #include "app/VelmoraApplication.h"
+#include "protocol/ConsoleLine.h"
 #include "protocol/NmeaSentence.h"
 #include "ui/BoundedTextView.h"
 #include "ui/SerialTab.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -20,6 +23,15 @@ const QString invalidText = QStringLiteral("The NMEA Sentence is invalid. It has
 QString Framed(const QString& body)
 {
     return body + QLatin1Char('*') + NmeaSentence::checksum(body);
+}
+
+// How long a line is once stamped and shown in hexadecimal: a time stamp is
+// always as long as this one.
+int FormattedLength(const QString& line, bool formatted)
+{
+    ConsoleLine::Options options;
+    options.timeStamps = options.hex = formatted;
+    return ConsoleLine::Format(line, QString(), QTime(0, 0), options).size();
 }
 
 } // namespace
@@ -47,12 +59,19 @@ private slots:
     void nothingSentWithoutLink();
     void closingWithTypedLineSendsNothing();
     void rawModeAfterPlusPlusPlus();
+    void rawLineEndChosenOnThePage();
+    void historyWalksSentLinesAndOutlivesThePage();
+    void timeStampsAndHexView();
+    void findCountsAndWraps();
+    void saveViewWritesTheViewWhole();
     void receivedLinesShownUnchanged();
     void backgroundRepliesHeldUntilResume_data();
     void backgroundRepliesHeldUntilResume();
     void pauseHoldsLinesInOrder();
+    void pauseBufferBounded_data();
     void pauseBufferBounded();
     void longSessionStillPauses();
+    void displayTrimmed_data();
     void displayTrimmed();
     void sentLines();
     void logButtonFollowsTheMainWindow();
@@ -62,6 +81,11 @@ private:
     QString displayed() const { return child<QTextEdit>("textEditReceived")->toPlainText(); }
     QStringList TypeAndSend(const QString& text);
     void ClickPause() { QTest::mouseClick(child<QToolButton>("toolButtonPause"), Qt::LeftButton); }
+    void StampAndHex(bool on)
+    {
+        child<QCheckBox>("checkBoxTimeStamps")->setChecked(on);
+        child<QCheckBox>("checkBoxHex")->setChecked(on);
+    }
 
     const bool showTransmit;
     SerialTab* tab = nullptr;
@@ -214,6 +238,99 @@ void TestSerialTab::rawModeAfterPlusPlusPlus()
     QCOMPARE(TypeAndSend(QStringLiteral("$ECAIQ,SSD")), QStringList { "$ECAIQ,SSD\r\n" });
 }
 
+void TestSerialTab::rawLineEndChosenOnThePage()
+{
+    child<QComboBox>("comboBoxLineEnd")->setCurrentIndex(1);
+    QCOMPARE(TypeAndSend(QStringLiteral("+++")), QStringList { "+++\r\n" });
+    QCOMPARE(TypeAndSend(QStringLiteral("ls")), QStringList { "ls\n" });
+    child<QComboBox>("comboBoxLineEnd")->setCurrentIndex(2);
+    QCOMPARE(TypeAndSend(QStringLiteral("ls")), QStringList { "ls\r" });
+}
+
+// Refused lines are not kept; the next page (the next start of the program)
+// gets the lines through the application's settings.
+void TestSerialTab::historyWalksSentLinesAndOutlivesThePage()
+{
+    TypeAndSend(QStringLiteral("$ECAIQ,SSD"));
+    TypeAndSend(QStringLiteral("$ECAIQ,VSD"));
+    TypeAndSend(QStringLiteral("$ECAIQ,VSD*00"));
+    auto* line = child<QLineEdit>("lineSend");
+    line->setText(QStringLiteral("$EC"));
+    QTest::keyClick(line, Qt::Key_Up);
+    QCOMPARE(line->text(), QStringLiteral("$ECAIQ,VSD"));
+    QVERIFY(child<QLabel>("labelSendError")->isHidden());
+    QTest::keyClick(line, Qt::Key_Up);
+    QCOMPARE(line->text(), QStringLiteral("$ECAIQ,SSD"));
+    QTest::keyClick(line, Qt::Key_Down);
+    QTest::keyClick(line, Qt::Key_Down);
+    QCOMPARE(line->text(), QStringLiteral("$EC"));
+
+    QCOMPARE(VelmoraApplication::Instance()->ConsoleHistory().last(), QStringLiteral("$ECAIQ,VSD"));
+    delete tab;
+    init();
+    line = child<QLineEdit>("lineSend");
+    QTest::keyClick(line, Qt::Key_Up);
+    QCOMPARE(line->text(), QStringLiteral("$ECAIQ,VSD"));
+}
+
+void TestSerialTab::timeStampsAndHexView()
+{
+    StampAndHex(true);
+    tab->OnReceived(QStringLiteral("$GNRMC,1*00\n"));
+    tab->OnReceived(QStringLiteral(">"));
+    const QRegularExpression shown(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} \\$GNRMC,1\\*00  \\| 24 47 4E 52 4D 43 2C 31 2A 30 30 0A\n"
+                                                  "\\d\\d:\\d\\d:\\d\\d\\.\\d{3} >  \\| 3E\n$"));
+    QTRY_VERIFY2(shown.match(displayed()).hasMatch(), qPrintable(displayed()));
+}
+
+void TestSerialTab::findCountsAndWraps()
+{
+    tab->OnReceived(QStringLiteral("$GNRMC,1\nadc = 5\n$gnrmc,2\n$GNGSA\n$GNRMC,3\n"));
+    auto* view = child<QTextEdit>("textEditReceived");
+    QTRY_VERIFY(!displayed().isEmpty());
+    QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+    auto* find = child<QLineEdit>("lineFind");
+    QVERIFY(find->isVisible());
+    QVERIFY(find->hasFocus());
+    QTest::keyClicks(find, QStringLiteral("gnrmc"));
+    auto* count = child<QLabel>("labelFindCount");
+    QCOMPARE(count->text(), QStringLiteral("1 of 3"));
+    QCOMPARE(view->textCursor().selectedText(), QStringLiteral("GNRMC"));
+    QTest::keyClick(find, Qt::Key_Return);
+    QCOMPARE(count->text(), QStringLiteral("2 of 3"));
+    QCOMPARE(view->textCursor().selectedText(), QStringLiteral("gnrmc"));
+    QTest::keyClick(find, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(find, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(count->text(), QStringLiteral("3 of 3"));
+
+    // Lines arriving do not take the found text away.
+    const int selected = view->textCursor().selectionStart();
+    tab->OnReceived(QStringLiteral("$GNRMC,4\n"));
+    QTRY_VERIFY(displayed().endsWith(QLatin1String(",4\n")));
+    QCOMPARE(view->textCursor().selectionStart(), selected);
+
+    QTest::keyClicks(find, QStringLiteral("x"));
+    QCOMPARE(count->text(), QStringLiteral("No matches"));
+    QTest::keyClick(find, Qt::Key_Escape);
+    QVERIFY(!find->isVisible());
+}
+
+void TestSerialTab::saveViewWritesTheViewWhole()
+{
+    tab->OnReceived(QStringLiteral("$GNRMC,1*00\n\u00e9\n"));
+    QTRY_VERIFY(!displayed().isEmpty());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("view.txt"));
+    QString error;
+    QVERIFY(tab->SaveView(path, &error));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), displayed());
+
+    QVERIFY(!tab->SaveView(folder.filePath(QStringLiteral("missing/view.txt")), &error));
+    QVERIFY2(error.contains(QLatin1String("view.txt")), qPrintable(error));
+}
+
 void TestSerialTab::receivedLinesShownUnchanged()
 {
     tab->OnReceived(QStringLiteral("$GNRMC,1*00\n"));
@@ -259,14 +376,23 @@ void TestSerialTab::pauseHoldsLinesInOrder()
     QTRY_COMPARE(displayed(), QStringLiteral("1\n2\n3\n4\n"));
 }
 
+void TestSerialTab::pauseBufferBounded_data()
+{
+    QTest::addColumn<bool>("formatted");
+    QTest::newRow("as received") << false;
+    QTest::newRow("time stamps and hex") << true;
+}
+
 void TestSerialTab::pauseBufferBounded()
 {
+    QFETCH(bool, formatted);
+    StampAndHex(formatted);
     ClickPause();
     const QString line = QString(81, QLatin1Char('p')) + QLatin1Char('\n');
     int held = 0;
     while (held < SerialTab::PauseBufferLimit) {
         tab->OnReceived(line);
-        held += line.size();
+        held += FormattedLength(line, formatted);
     }
     tab->OnReceived(QStringLiteral("lost\n"));
     QTest::qWait(100);
@@ -292,16 +418,28 @@ void TestSerialTab::longSessionStillPauses()
     QVERIFY(!displayed().contains(QLatin1String("OLDEST")));
 }
 
+void TestSerialTab::displayTrimmed_data()
+{
+    pauseBufferBounded_data();
+}
+
 void TestSerialTab::displayTrimmed()
 {
+    QFETCH(bool, formatted);
+    StampAndHex(formatted);
     const QString line = QString(99, QLatin1Char('r')) + QLatin1Char('\n');
-    for (int i = 0; i < BoundedTextView::MaxLength / line.size(); ++i)
+    const int lineLength = FormattedLength(line, formatted);
+    const int full = BoundedTextView::MaxLength / lineLength * lineLength;
+    for (int i = 0; i < BoundedTextView::MaxLength / lineLength; ++i)
         tab->OnReceived(line);
     auto* view = child<QTextEdit>("textEditReceived");
-    QTRY_COMPARE(BoundedTextView::Length(view), BoundedTextView::MaxLength);
-    tab->OnReceived(QStringLiteral("last\n"));
-    QTRY_COMPARE(BoundedTextView::Length(view), BoundedTextView::MaxLength - BoundedTextView::TrimLength + 5);
-    QVERIFY(displayed().endsWith(QLatin1String("r\nlast\n")));
+    QTRY_COMPARE(BoundedTextView::Length(view), full);
+    const QString last = QStringLiteral("last\n");
+    tab->OnReceived(last);
+    const int lastLength = FormattedLength(last, formatted);
+    const int trimmed = full + lastLength - BoundedTextView::TrimLength;
+    QTRY_COMPARE(BoundedTextView::Length(view), full + lastLength > BoundedTextView::MaxLength ? trimmed : full + lastLength);
+    QVERIFY(displayed().endsWith(QLatin1String("last") + (formatted ? QStringLiteral("  | 6C 61 73 74 0A\n") : QStringLiteral("\n"))));
 }
 
 void TestSerialTab::sentLines()
@@ -313,6 +451,13 @@ void TestSerialTab::sentLines()
     tab->OnSent(sentence);
     const QString shown = showTransmit ? "in\nOUT > " + sentence.trimmed() + '\n' : QStringLiteral("in\n");
     QTRY_COMPARE(displayed(), shown);
+    if (showTransmit) {
+        QTextCursor out(child<QTextEdit>("textEditReceived")->document());
+        out.setPosition(displayed().indexOf(QLatin1String("OUT")) + 1);
+        QTextCursor in(out.document());
+        in.setPosition(1);
+        QVERIFY(out.charFormat().foreground() != in.charFormat().foreground());
+    }
     ClickPause();
     // Held sent lines come back without the prefix.
     QTRY_COMPARE(displayed(), showTransmit ? shown + sentence.trimmed() + '\n' : shown);
