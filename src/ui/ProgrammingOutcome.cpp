@@ -67,19 +67,29 @@ void ProgrammingOutcome::Store(ProgrammingRecord& record)
 
 void ProgrammingOutcome::ShowMismatches(const QList<ProfileComparisonRow>& mismatches)
 {
+    delete m_mismatchBox;
+    m_mismatchBox = MismatchBox(mismatches, m_window);
+    m_mismatchBox->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAbstractButton* button : m_mismatchBox->buttons()) {
+        if (m_mismatchBox->buttonRole(button) == QMessageBox::AcceptRole) {
+            connect(button, &QAbstractButton::clicked, this, &ProgrammingOutcome::sendAgain);
+        }
+    }
+    m_mismatchBox->open();
+}
+
+QMessageBox* ProgrammingOutcome::MismatchBox(const QList<ProfileComparisonRow>& mismatches, QWidget* parent)
+{
     QStringList lines;
     for (const ProfileComparisonRow& row : mismatches) {
         lines << tr("%1: sent \"%2\", the Identifier holds \"%3\"").arg(row.setting, row.profileValue, row.deviceValue);
     }
-    delete m_mismatchBox;
-    m_mismatchBox = new QMessageBox(QMessageBox::Warning, tr("Programming not verified"),
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Programming not verified"),
         tr("The Identifier does not hold every setting that was sent:\n\n%1\n\nSend the settings again?")
             .arg(lines.join(QLatin1Char('\n'))),
-        QMessageBox::NoButton, m_window);
-    m_mismatchBox->setObjectName(QStringLiteral("mismatchBox"));
-    m_mismatchBox->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* again = m_mismatchBox->addButton(tr("Send again"), QMessageBox::AcceptRole);
-    m_mismatchBox->addButton(QMessageBox::Close);
-    connect(again, &QPushButton::clicked, this, &ProgrammingOutcome::sendAgain);
-    m_mismatchBox->open();
+        QMessageBox::NoButton, parent);
+    box->setObjectName(QStringLiteral("mismatchBox"));
+    box->addButton(tr("Send again"), QMessageBox::AcceptRole);
+    box->addButton(QMessageBox::Close);
+    return box;
 }

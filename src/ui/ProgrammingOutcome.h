@@ -29,6 +29,9 @@ public:
     // "Programming Complete" for the last verified programming; modal in basic
     // mode, where the link has just been closed.
     void ShowComplete(bool modal);
+    // The message naming each setting the device does not hold; its button
+    // of the accept role sends again.
+    static QMessageBox* MismatchBox(const QList<ProfileComparisonRow>& mismatches, QWidget* parent);
 
 public slots:
     void OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);

@@ -12,6 +12,7 @@
 #include "ui/BasicConfirmDialog.h"
 #include "ui/BasicTab.h"
 #include "ui/DisconnectDialog.h"
+#include "ui/ProgrammingOutcome.h"
 #include "ui/LoginDialog.h"
 #include "ui/ProfileCompareDialog.h"
 #include "ui/ProgrammingHistoryDialog.h"
@@ -25,6 +26,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTextStream>
@@ -193,6 +195,17 @@ ProgrammingHistoryDialog* HistoryDialog(MainWindow* window)
     return new ProgrammingHistoryDialog(path, window);
 }
 
+DisconnectDialog* VerifiedDialog(MainWindow* window)
+{
+    auto* dialog = new DisconnectDialog(window);
+    ProgrammingRecord record;
+    record.mmsi = QStringLiteral("235123456");
+    record.serialNumber = QStringLiteral("205170031442");
+    record.verified = true;
+    dialog->ShowVerified(record);
+    return dialog;
+}
+
 void TakeDialogs(MainWindow* window, Camera& camera)
 {
     camera.TakeDialog(CompareDialog(window), QStringLiteral("compare-dialog"));
@@ -201,7 +214,11 @@ void TakeDialogs(MainWindow* window, Camera& camera)
     camera.TakeDialog(new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
                           QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),
         QStringLiteral("confirm-dialog"));
-    camera.TakeDialog(new DisconnectDialog(window), QStringLiteral("disconnect-dialog"));
+    camera.TakeDialog(VerifiedDialog(window), QStringLiteral("disconnect-dialog"));
+    camera.TakeDialog(ProgrammingOutcome::MismatchBox({ { QStringLiteral("Vessel: call sign"), QStringLiteral("MABC1"),
+                                                            QStringLiteral("GBXY"), true } },
+                          window),
+        QStringLiteral("mismatch-box"));
     camera.TakeDialog(new LoginDialog(window), QStringLiteral("login-dialog"));
     camera.TakeDialog(new SetPasswordDialog(window), QStringLiteral("set-password-dialog"));
     camera.TakeDialog(new cChapPasswordEntry(window), QStringLiteral("device-password-dialog"));
