@@ -1,17 +1,14 @@
 #include "ui/DisconnectDialog.h"
 
 #include "certificate/ProgrammingCertificate.h"
+#include "ui/FileQuestion.h"
 #include "ui/Pictures.h"
 #include "ui_DisconnectDialog.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 
 DisconnectDialog::DisconnectDialog(QWidget* parent)
     : QDialog(parent, Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
@@ -44,10 +41,8 @@ void DisconnectDialog::ShowVerified(const ProgrammingRecord& record)
 
 void DisconnectDialog::SaveCertificate()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save certificate"),
-        folder + QLatin1Char('/') + ProgrammingCertificate::FileName(m_record), tr("PDF documents (*.pdf)"));
+    const QString path = FileQuestion::Save(
+        this, tr("Save certificate"), ProgrammingCertificate::FileName(m_record), tr("PDF documents (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }

@@ -2,12 +2,12 @@
 
 #include "app/VelmoraApplication.h"
 #include "control/StateMachine.h"
-#include "link/cConnectionManager.h"
 #include "model/Model.h"
 #include "profile/ProfileBackups.h"
 #include "profile/ProfileComparison.h"
 #include "profile/ProfileFile.h"
 #include "ui/DeviceTypes.h"
+#include "ui/FileQuestion.h"
 #include "ui/HistoryActions.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileCompareDialog.h"
@@ -16,12 +16,10 @@
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -246,21 +244,13 @@ void ProfileActions::ShowReadProblems(const QString& path, const QStringList& pr
 
 QString ProfileActions::AskFile(const QString& title, bool save)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString filter = tr("Configuration profiles (*.json)");
-    // No connection box may pop up over the file dialog.
-    cConnectionManager* connectionManager = app->GetConnectionManager();
-    connectionManager->SetPromptsSuppressed(true);
-    QString path;
-    if (save) {
-        const QString name = app->GetTransportModel()->serialNumber() + QLatin1Char('-')
-            + QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".json");
-        path = QFileDialog::getSaveFileName(window, title, QDir(folder).filePath(name), filter);
-    } else {
-        path = QFileDialog::getOpenFileName(window, title, folder, filter);
+    if (!save) {
+        return FileQuestion::Open(window, title, filter);
     }
-    connectionManager->SetPromptsSuppressed(false);
-    return path;
+    const QString name = app->GetTransportModel()->serialNumber() + QLatin1Char('-')
+        + QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".json");
+    return FileQuestion::Save(window, title, name, filter);
 }
 
 void ProfileActions::OnSave()

@@ -1,16 +1,12 @@
 #include "ui/ProfileCompareDialog.h"
 
-#include "app/VelmoraApplication.h"
-#include "link/cConnectionManager.h"
+#include "ui/FileQuestion.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -103,13 +99,8 @@ bool ProfileCompareDialog::Export(const QString& path)
 
 void ProfileCompareDialog::OnExport()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    // No connection box may pop up over the file dialog.
-    cConnectionManager* connectionManager = VelmoraApplication::Instance()->GetConnectionManager();
-    connectionManager->SetPromptsSuppressed(true);
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export comparison"),
-        QDir(folder).filePath(QStringLiteral("comparison.csv")), tr("CSV files (*.csv)"));
-    connectionManager->SetPromptsSuppressed(false);
+    const QString path = FileQuestion::Save(
+        this, tr("Export comparison"), QStringLiteral("comparison.csv"), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         Export(path);
 }

@@ -1,18 +1,15 @@
 #include "ui/ProgrammingHistoryDialog.h"
 
-#include "app/VelmoraApplication.h"
-#include "link/cConnectionManager.h"
+#include "ui/FileQuestion.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -112,13 +109,8 @@ bool ProgrammingHistoryDialog::Export(const QString& path)
 
 void ProgrammingHistoryDialog::OnExport()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    // No connection box may pop up over the file dialog.
-    cConnectionManager* connectionManager = VelmoraApplication::Instance()->GetConnectionManager();
-    connectionManager->SetPromptsSuppressed(true);
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export programming history"),
-        QDir(folder).filePath(QStringLiteral("programming-history.csv")), tr("CSV files (*.csv)"));
-    connectionManager->SetPromptsSuppressed(false);
+    const QString path = FileQuestion::Save(this, tr("Export programming history"),
+        QStringLiteral("programming-history.csv"), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         Export(path);
 }

@@ -5,10 +5,10 @@
 #include "link/SerialController.h"
 #include "ui/BoundedTextView.h"
 #include "ui/ConsoleFind.h"
+#include "ui/FileQuestion.h"
 #include "ui/MainWindow.h"
 #include "ui_SerialTab.h"
 
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QShortcut>
@@ -266,8 +266,8 @@ bool SerialTab::SaveView(const QString& path, QString* error) const
 
 void SerialTab::OnSaveView()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save view"), QString(), tr("Text files (*.txt);;All files (*)"));
+    const QString path
+        = FileQuestion::Save(this, tr("Save view"), QString(), tr("Text files (*.txt);;All files (*)"));
     QString error;
     if (!path.isEmpty() && !SaveView(path, &error))
         QMessageBox::critical(this, tr("Save view"), error);

@@ -5,6 +5,7 @@ list(APPEND WIDGET_SOURCES
     ui/BasicTab.cpp
     ui/ConfigurationTab.cpp
     ui/DisconnectDialog.cpp
+    ui/FileQuestion.cpp
     ui/HistoryActions.cpp
     ui/LoginDialog.cpp
     ui/MainWindow.cpp

@@ -1,20 +1,17 @@
 #include "voyage/VoyageLogTab.h"
 
-#include "app/VelmoraApplication.h"
 #include "link/LogExportMessage.h"
-#include "link/cConnectionManager.h"
 #include "model/Model.h"
 #include "model/SettingRules.h"
+#include "ui/FileQuestion.h"
 #include "ui_VoyageLogTab.h"
 #include "voyage/VoyageLogCollector.h"
 #include "voyage/VoyageLogExport.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace {
 
@@ -41,32 +38,6 @@ QTableWidgetItem* FlagCell(bool set)
     item->setCheckState(set ? Qt::Checked : Qt::Unchecked);
     return item;
 }
-
-// Holds back the connection manager's boxes while a file dialog is open, so
-// that none pops up over it. Outside the program (no application object of
-// its own) there is nothing to hold back.
-class PromptSuppression {
-public:
-    PromptSuppression()
-    {
-        auto* application = qobject_cast<VelmoraApplication*>(QCoreApplication::instance());
-        manager = application ? application->GetConnectionManager() : nullptr;
-        if (manager) {
-            manager->SetPromptsSuppressed(true);
-        }
-    }
-    ~PromptSuppression()
-    {
-        if (manager) {
-            manager->SetPromptsSuppressed(false);
-        }
-    }
-    PromptSuppression(const PromptSuppression&) = delete;
-    PromptSuppression& operator=(const PromptSuppression&) = delete;
-
-private:
-    cConnectionManager* manager = nullptr;
-};
 
 } // namespace
 
@@ -228,9 +199,8 @@ bool VoyageLogTab::ExportLog()
 
 QString VoyageLogTab::AskExportFileName(bool* kml)
 {
-    const PromptSuppression suppression;
     QString selectedFilter;
-    const QString typed = QFileDialog::getSaveFileName(this, tr("Export voyage log..."), StartFolder(),
+    const QString typed = FileQuestion::Save(this, tr("Export voyage log..."), QString(),
         KmlFilter() + QStringLiteral(";;") + tr("Comma Separated Values (*.csv)"), &selectedFilter);
     if (typed.isEmpty()) {
         return QString();
@@ -253,13 +223,6 @@ bool VoyageLogTab::MayReplace(const QString& fileName)
                tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(fileName)),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
-}
-
-// A folder that does not exist would be offered as the file's name.
-QString VoyageLogTab::StartFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString VoyageLogTab::KmlFilter()

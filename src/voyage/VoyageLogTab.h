@@ -62,7 +62,6 @@ private:
     // format chosen.
     QString AskExportFileName(bool* kml);
     bool MayReplace(const QString& fileName);
-    static QString StartFolder();
     static QString KmlFilter();
     ClearChoice AskClear();
     void AddRow(const VoyageRecord& record);

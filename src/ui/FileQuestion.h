@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Asks the user for a file to save or open. The dialog starts in the
+// documents folder (else the home folder), and while it is open the
+// connection manager's boxes are held back, so that none pops up over it.
+class FileQuestion {
+public:
+    // name: the file name offered, may be empty. Empty when cancelled.
+    static QString Save(QWidget* parent, const QString& title, const QString& name, const QString& filters,
+        QString* selectedFilter = nullptr);
+    static QString Open(QWidget* parent, const QString& title, const QString& filters);
+    // A folder that does not exist would be offered as the file's name.
+    static QString StartFolder();
+};
