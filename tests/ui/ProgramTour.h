@@ -173,9 +173,10 @@ inline bool VisitDialogs(MainWindow* window, const Visit& visit)
     bool visited = VisitDialog(CompareDialog(window), QStringLiteral("compare-dialog"), visit);
     visited &= VisitDialog(HistoryDialog(window), QStringLiteral("history-dialog"), visit);
     visited &= VisitDialog(new AboutDialog(window), QStringLiteral("about-dialog"), visit);
-    visited &= VisitDialog(new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
-                               QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),
-        QStringLiteral("confirm-dialog"), visit);
+    visited
+        &= VisitDialog(new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
+                           QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),
+            QStringLiteral("confirm-dialog"), visit);
     visited &= VisitDialog(new DisconnectDialog(window), QStringLiteral("disconnect-dialog"), visit);
     visited &= VisitDialog(new LoginDialog(window), QStringLiteral("login-dialog"), visit);
     visited &= VisitDialog(new SetPasswordDialog(window), QStringLiteral("set-password-dialog"), visit);

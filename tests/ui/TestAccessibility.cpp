@@ -43,7 +43,8 @@ bool IsOwnControl(const QWidget* widget)
 
 QString Describe(const QWidget* widget)
 {
-    return QStringLiteral("%1 %2").arg(QLatin1String(widget->metaObject()->className()), widget->objectName());
+    return QStringLiteral("%1 %2").arg(
+        QLatin1String(widget->metaObject()->className()), widget->objectName());
 }
 
 // The page that fills a stop: the dialog itself, or the window's current page.
@@ -127,8 +128,8 @@ void TestAccessibility::controlsNamedAndInReadingOrder()
 {
     // Each fault once, at the first stop that shows it.
     QMap<QString, QString> problems;
-    const bool toured = ProgramTour::Run(
-        QStringLiteral(TESTDATA_DIR "/../../sim/demo.json"), [&problems](QWidget* shown, const QString& name) {
+    const bool toured = ProgramTour::Run(QStringLiteral(TESTDATA_DIR "/../../sim/demo.json"),
+        [&problems](QWidget* shown, const QString& name) {
             QWidget* page = PageOf(shown);
             if (qobject_cast<SerialTab*>(page))
                 OpenFind(shown, page);
