@@ -52,6 +52,7 @@ cGpsStatusTab::cGpsStatusTab(QWidget* parent)
     m_textGps = new QPlainTextEdit(this);
     m_textGps->setObjectName(QStringLiteral("textGPS"));
     m_textGps->setReadOnly(true);
+    m_textGps->setAccessibleName(tr("GNSS sentences"));
     m_textGps->setMaximumBlockCount(textLinesKept);
     m_textGps->hide();
     page->addWidget(m_textGps, 1, 0, 1, 2);

@@ -130,8 +130,9 @@ void MainWindow::CreatePages()
 
 void MainWindow::CreateSendButton()
 {
-    auto* send = new QAction(QIcon(QStringLiteral(":/velmora/PCtoIdentifier.png")), QString(), this);
-    send->setToolTip(tr("Send configuration to Identifier"));
+    // The button shows the icon alone; the text is its tool tip and its name to a screen reader.
+    auto* send = new QAction(
+        QIcon(QStringLiteral(":/velmora/PCtoIdentifier.png")), tr("Send configuration to Identifier"), this);
     send->setEnabled(false);
     connect(send, &QAction::triggered, this, &MainWindow::OnSendAllTabs);
     sendButton = new QToolButton(this);

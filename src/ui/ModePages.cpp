@@ -3,6 +3,8 @@
 #include "ui/TabBase.h"
 
 #include <QAction>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -26,12 +28,14 @@ ModePages::ModePages(MainWindow* window, QWidget* basicPage, QToolBar* sendBar)
     tabs->setObjectName(QStringLiteral("tabs"));
     // Every page title stays readable: the window is never narrower than the tabs.
     tabs->setUsesScrollButtons(false);
+    tabs->tabBar()->setAccessibleName(tr("Pages"));
     tabs->hide();
     diagnosticsRefreshTimer->setObjectName(QStringLiteral("diagnosticsRefreshTimer"));
     diagnosticsRefreshTimer->setInterval(diagnosticsRefreshInterval);
     connect(diagnosticsRefreshTimer, &QTimer::timeout, this, &ModePages::DiagnosticsRefreshDue);
     connect(tabs, &QTabWidget::currentChanged, this, &ModePages::FollowCurrentPage);
     CreateModeBar();
+    CreatePageShortcuts();
     pages.insert(MainWindow::TabBasic, basicPage);
     window->setCentralWidget(basicPage);
 }
@@ -52,6 +56,9 @@ void ModePages::CreateModeBar()
     AddModeButton(tr("Advanced mode"), tr("Enter advanced mode (password required)."),
         QIcon(QStringLiteral(":/velmora/Lock.png")), Qt::ToolButtonTextBesideIcon,
         &MainWindow::OnAdvancedModeSelected);
+    // Ctrl+1, Ctrl+2 and Ctrl+3 choose the modes in the order of their buttons.
+    for (int index = 0; index < modeActions.size(); ++index)
+        modeActions.at(index)->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_1 + index));
     // A compact bar, but never lower than its buttons with the system's font.
     modeBar->setFixedHeight(qMax(modeBarHeight, modeBar->sizeHint().height()));
 }
@@ -68,6 +75,20 @@ void ModePages::AddModeButton(const QString& text, const QString& toolTip, const
     modeBar->addWidget(button);
     modeBar->addSeparator();
     modeActions.append(action);
+}
+
+// Alt+1 and on bring up the pages of the mode shown, in the order of their
+// tabs, unless the pages are busy and a click would not change them either.
+void ModePages::CreatePageShortcuts()
+{
+    const int mostPages = PagesOf(Mode::Advanced).size();
+    for (int index = 0; index < mostPages; ++index) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT + Qt::Key_1 + index), window);
+        connect(shortcut, &QShortcut::activated, this, [this, index] {
+            if (tabs->isVisible() && tabs->isEnabled() && index < tabs->count())
+                tabs->setCurrentIndex(index);
+        });
+    }
 }
 
 void ModePages::EnableModeButtons(bool enabled)

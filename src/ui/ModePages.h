@@ -75,6 +75,7 @@ signals:
 
 private:
     void CreateModeBar();
+    void CreatePageShortcuts();
     void AddModeButton(const QString& text, const QString& toolTip, const QIcon& icon,
         Qt::ToolButtonStyle style, void (MainWindow::*slot)());
     static QList<int> PagesOf(Mode mode);

@@ -44,6 +44,8 @@ ProfileActions::ProfileActions(MainWindow* window, QMenu* menu)
     openAction->setObjectName(QStringLiteral("actionOpenProfile"));
     compareAction->setObjectName(QStringLiteral("actionCompareProfile"));
     restoreAction->setObjectName(QStringLiteral("actionRestoreBackup"));
+    saveAction->setShortcut(QKeySequence::Save);
+    openAction->setShortcut(QKeySequence::Open);
     new HistoryActions(window, menu, first);
     menu->insertSeparator(first);
     connect(menu, &QMenu::aboutToShow, this, &ProfileActions::RefreshActions);

@@ -32,6 +32,7 @@ ProfileCompareDialog::ProfileCompareDialog(
     summary->setObjectName(QStringLiteral("labelSummary"));
     summary->setWordWrap(true);
     table->setObjectName(QStringLiteral("tableComparison"));
+    table->setAccessibleName(tr("Settings of the profile and the device"));
     FillTable();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -38,7 +38,10 @@ ProgrammingHistoryDialog::ProgrammingHistoryDialog(const QString& databasePath, 
     search->setObjectName(QStringLiteral("lineSearch"));
     search->setPlaceholderText(tr("Search by MMSI, serial number or vessel name"));
     search->setClearButtonEnabled(true);
+    search->setAccessibleName(tr("Search the history"));
+    search->setAccessibleDescription(search->placeholderText());
     table->setObjectName(QStringLiteral("tableHistory"));
+    table->setAccessibleName(tr("Programmings"));
     connect(search, &QLineEdit::textChanged, this, &ProgrammingHistoryDialog::Refresh);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

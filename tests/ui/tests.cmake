@@ -31,3 +31,5 @@ if(TARGET test_ui_windowservices)
 endif()
 velmora_add_test(test_ui_profiles_endtoend SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestProfilesEndToEnd.cpp
     LIBS identifier_sim TIMEOUT 180)
+velmora_add_test(test_ui_accessibility SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAccessibility.cpp
+    LIBS flashwell_widgets identifier_sim TIMEOUT 180)
