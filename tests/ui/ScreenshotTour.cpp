@@ -3,37 +3,18 @@
 // picture of each.
 // Usage: ui_screenshot_tour DEMO-CONFIGURATION OUTPUT-FOLDER SUFFIX
 // (the suffix tells the pictures of one scale from another, e.g. "@2x").
+// The texts are in the system's language, as in the program: LANGUAGE=de
+// gives the German pictures.
 
-#include "ProgramDriver.h"
+#include "ScreenTour.h"
 
-#include "Flashwell.h"
-#include "protocol/cChapPasswordEntry.h"
-#include "ui/AboutDialog.h"
-#include "ui/BasicConfirmDialog.h"
-#include "ui/BasicTab.h"
-#include "ui/DisconnectDialog.h"
-#include "ui/LoginDialog.h"
-#include "ui/ProfileCompareDialog.h"
-#include "ui/ProgrammingHistoryDialog.h"
-#include "ui/SerialTab.h"
-#include "ui/SetPasswordDialog.h"
-#include "voyage/VoyageLogTab.h"
+#include "app/TranslationLoader.h"
 
-#include "model/Model.h"
-#include "profile/ProfileComparison.h"
-
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QTextStream>
-
-#include <memory>
 
 namespace {
 
-class Camera {
+class Camera : public Tour::TourVisitor {
 public:
     Camera(const QString& folder, const QString& suffix)
         : folder(folder)
@@ -41,210 +22,19 @@ public:
     {
     }
 
-    // False once any picture could not be written.
-    bool Ok() const { return ok; }
-
-    void Take(QWidget* widget, const QString& name)
+    void See(QWidget* widget, const QString& name) override
     {
-        // Let the last repaint and any pending layout settle first.
-        QTest::qWait(200);
         const QString path = QDir(folder).filePath(name + suffix + QStringLiteral(".png"));
         if (widget->grab().save(path))
             return;
         QTextStream(stderr) << "cannot write " << path << '\n';
-        ok = false;
-    }
-
-    // Shows the dialog beside the window, as exec() would, without waiting
-    // for an answer.
-    void TakeDialog(QDialog* dialog, const QString& name)
-    {
-        std::unique_ptr<QDialog> owner(dialog);
-        dialog->show();
-        if (!QTest::qWaitForWindowExposed(dialog)) {
-            QTextStream(stderr) << name << " did not show\n";
-            ok = false;
-            return;
-        }
-        Take(dialog, name);
+        Fail();
     }
 
 private:
     QString folder;
     QString suffix;
-    bool ok = true;
 };
-
-// What a user has typed just before programming a new device.
-void FillInVessel(BasicTab* basic)
-{
-    const QPair<const char*, const char*> texts[]
-        = { { "lineMMSI", "235123456" }, { "lineVesselName", "SEA SPRITE" }, { "lineCallSign", "GBXY" } };
-    for (const auto& text : texts)
-        QTest::keyClicks(basic->findChild<QLineEdit*>(QLatin1String(text.first)), QLatin1String(text.second));
-    auto* type = basic->findChild<QComboBox*>(QStringLiteral("comboVesselType"));
-    type->setCurrentIndex(type->findData(37));
-    basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionA"))->setValue(7);
-    basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionB"))->setValue(4);
-    basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionC"))->setValue(2);
-    basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionD"))->setValue(2);
-}
-
-// "tabGnssStatus" becomes "gnss-status".
-QString PageName(const QWidget* page)
-{
-    QString name;
-    for (const QChar c : page->objectName().mid(3)) {
-        if (c.isUpper() && !name.isEmpty())
-            name += QLatin1Char('-');
-        name += c.toLower();
-    }
-    return name;
-}
-
-// The voyage page shows what a fetched log looks like.
-bool FetchVoyageLog(VoyageLogTab* page)
-{
-    QSignalSpy ended(page, &VoyageLogTab::VoyageSyncComplete);
-    page->findChild<QPushButton*>(QStringLiteral("pushButtonGetLog"))->click();
-    return ended.wait(60000);
-}
-
-// The first page of a mode is the picture of the mode itself.
-bool TakePages(const ProgramDriver& program, const QString& mode, Camera& camera)
-{
-    QTabWidget* tabs = program.Tabs();
-    for (int index = 0; index < tabs->count(); ++index) {
-        tabs->setCurrentIndex(index);
-        QWidget* page = tabs->currentWidget();
-        if (!program.WaitIdle())
-            return false;
-        if (page == program.Window()->GetVoyageLogTab()
-            && !FetchVoyageLog(program.Window()->GetVoyageLogTab()))
-            return false;
-        if (page == program.Window()->Page(MainWindow::TabGnssStatus))
-            QTest::qWait(2500); // a few fixes and satellite reports
-        camera.Take(program.Window(),
-            mode + (index == 0 ? QStringLiteral("-mode") : QLatin1Char('-') + PageName(page)));
-    }
-    return true;
-}
-
-// The console with its lines stamped and shown in hexadecimal: the device's
-// answers to a few queries typed by hand.
-void TakeConsoleOptions(const ProgramDriver& program, Camera& camera)
-{
-    SerialTab* console = program.Window()->GetSerialTab();
-    program.Tabs()->setCurrentWidget(console);
-    console->findChild<QCheckBox*>(QStringLiteral("checkBoxTimeStamps"))->setChecked(true);
-    console->findChild<QCheckBox*>(QStringLiteral("checkBoxHex"))->setChecked(true);
-    auto* line = console->findChild<QLineEdit*>(QStringLiteral("lineSend"));
-    for (const char* query : { "$ECAIQ,SSD", "$ECAIQ,VSD", "$ECAIQ,SMM", "$ECAIQ,SSD" }) {
-        line->setFocus();
-        QTest::keyClicks(line, QLatin1String(query));
-        QTest::keyClick(line, Qt::Key_Return);
-        QTest::qWait(500);
-    }
-    camera.Take(program.Window(), QStringLiteral("advanced-serial-data-time-stamps-hex"));
-}
-
-// A fleet profile beside the demo device, which differs in a few settings.
-ProfileCompareDialog* CompareDialog(MainWindow* window)
-{
-    ProfileOrigin origin;
-    origin.savedAt = QDateTime(QDate(2024, 5, 14), QTime(9, 30), Qt::UTC);
-    origin.savedBy = QStringLiteral("dealer");
-    origin.firmware = QStringLiteral("050200.02.01.00");
-    origin.serialNumber = QStringLiteral("205170030117");
-    const Profile device = Profile::FromModel(*VelmoraApplication::Instance()->GetTransportModel(), origin);
-    Profile fleet = device;
-    fleet.staticData().setVesselName(QStringLiteral("SEA SPRITE"));
-    fleet.staticData().setCallSign(QStringLiteral("GBXY"));
-    fleet.alerts().setSosMessage(QStringLiteral("CALL COASTGUARD"));
-    return new ProfileCompareDialog(ProfileComparison::Compare(fleet, device), origin, window);
-}
-
-// A few programmings of a small fleet, one of them not verified.
-ProgrammingHistoryDialog* HistoryDialog(MainWindow* window)
-{
-    const QString path = ProgrammingHistory::DefaultPath();
-    ProgrammingHistory history(path);
-    const QDateTime start(QDate(2024, 5, 14), QTime(9, 30), Qt::UTC);
-    const QStringList vessels[] = { { "235123456", "SEA SPRITE", "GBXY", "205170030117" },
-        { "235123457", "NORTH STAR", "MNST7", "205170030118" },
-        { "235123458", "SEAGULL, II", "GSEA2", "305170030204" } };
-    for (int index = 0; index < 3; ++index) {
-        ProgrammingRecord record;
-        record.at = start.addSecs(index * 420);
-        record.mmsi = vessels[index].at(0);
-        record.vesselName = vessels[index].at(1);
-        record.callSign = vessels[index].at(2);
-        record.serialNumber = vessels[index].at(3);
-        record.firmware = index == 2 ? QStringLiteral("160200.01.00.00") : QStringLiteral("050200.02.01.00");
-        record.generation = index == 2 ? 4 : 2;
-        record.verified = index != 1;
-        record.user = QStringLiteral("dealer");
-        record.computer = QStringLiteral("BENCH-2");
-        record.source = index == 0 ? QStringLiteral("window") : QStringLiteral("command line");
-        QString error;
-        if (!history.Add(record, &error))
-            QTextStream(stderr) << error << '\n';
-    }
-    return new ProgrammingHistoryDialog(path, window);
-}
-
-void TakeDialogs(MainWindow* window, Camera& camera)
-{
-    camera.TakeDialog(CompareDialog(window), QStringLiteral("compare-dialog"));
-    camera.TakeDialog(HistoryDialog(window), QStringLiteral("history-dialog"));
-    camera.TakeDialog(new AboutDialog(window), QStringLiteral("about-dialog"));
-    camera.TakeDialog(new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
-                          QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),
-        QStringLiteral("confirm-dialog"));
-    camera.TakeDialog(new DisconnectDialog(window), QStringLiteral("disconnect-dialog"));
-    camera.TakeDialog(new LoginDialog(window), QStringLiteral("login-dialog"));
-    camera.TakeDialog(new SetPasswordDialog(window), QStringLiteral("set-password-dialog"));
-    camera.TakeDialog(new cChapPasswordEntry(window), QStringLiteral("device-password-dialog"));
-    // The updater's first words: connecting. It stays there, before it
-    // touches any port.
-    cUpdateRequest request;
-    request.imagePath = QStringLiteral("AISImage/identifier.bin");
-    request.portName = QStringLiteral("/dev/null");
-    cUpdateTiming timing;
-    timing.configure = 0;
-    timing.settle = 3600 * 1000;
-    camera.TakeDialog(new Flashwell(request, timing), QStringLiteral("updater"));
-}
-
-int Tour(const QString& configuration, Camera& camera)
-{
-    SimConfig config;
-    QString error;
-    if (!SimConfig::fromFile(configuration, &config, &error)) {
-        QTextStream(stderr) << configuration << ": " << error << '\n';
-        return 1;
-    }
-    ProgramDriver program(config);
-    if (!program.Start() || !program.WaitIdle()) {
-        QTextStream(stderr) << "the program did not connect to the simulated Identifier\n";
-        return 1;
-    }
-    MainWindow* window = program.Window();
-    FillInVessel(window->GetBasicTab());
-    camera.Take(window, QStringLiteral("basic-mode"));
-
-    program.ClickMode(QStringLiteral("Diagnostic mode"));
-    bool toured = program.WaitIdle() && TakePages(program, QStringLiteral("diagnostic"), camera);
-
-    program.LogIn(QStringLiteral("harbour"));
-    toured = toured && program.WaitIdle() && TakePages(program, QStringLiteral("advanced"), camera);
-    if (toured)
-        TakeConsoleOptions(program, camera);
-    TakeDialogs(window, camera);
-    if (!toured)
-        QTextStream(stderr) << "the tour stopped: a page did not finish its reads\n";
-    return toured && camera.Ok() ? 0 : 1;
-}
 
 } // namespace
 
@@ -262,6 +52,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     int noArguments = 1;
     VelmoraApplication application(noArguments, argv);
+    TranslationLoader::Install(application);
     Camera camera(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    return Tour(QString::fromLocal8Bit(argv[1]), camera);
+    return Tour::Run(QString::fromLocal8Bit(argv[1]), camera);
 }
