@@ -693,7 +693,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>Power Box Enabled: </source>
-        <translation>Stromversorgungsbox aktiviert: </translation>
+        <translation>Strombox aktiviert: </translation>
     </message>
     <message>
         <source>Export configuration log</source>
@@ -892,11 +892,11 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>0 Power Box Disabled</source>
-        <translation>0 Stromversorgungsbox deaktiviert</translation>
+        <translation>0 Strombox deaktiviert</translation>
     </message>
     <message>
         <source>1 Power Box Enabled</source>
-        <translation>1 Stromversorgungsbox aktiviert</translation>
+        <translation>1 Strombox aktiviert</translation>
     </message>
     <message>
         <source>No data</source>

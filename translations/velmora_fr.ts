@@ -892,11 +892,11 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>0 Power Box Disabled</source>
-        <translation>0 Boîtier d&apos;alimentation désactivé</translation>
+        <translation>0 Boîtier alim. désactivé</translation>
     </message>
     <message>
         <source>1 Power Box Enabled</source>
-        <translation>1 Boîtier d&apos;alimentation activé</translation>
+        <translation>1 Boîtier alim. activé</translation>
     </message>
     <message>
         <source>No data</source>
