@@ -13,6 +13,7 @@ libqt5svg5-dev
 libqt5sql5-sqlite
 libqwt-qt5-dev
 qttools5-dev-tools
+qttranslations5-l10n
 libxml2-utils
 lrzsz
 socat

@@ -1,5 +1,7 @@
 #include "Flashwell.h"
 
+#include "app/TranslationLoader.h"
+
 #include <QApplication>
 #include <QTextStream>
 
@@ -19,6 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_UseOpenGLES);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
+    TranslationLoader::Install(app);
     Flashwell wizard(request);
     QObject::connect(&wizard, &QDialog::finished, &app, &QCoreApplication::exit);
     wizard.show();

@@ -1,6 +1,7 @@
 #include "app/VelmoraApplication.h"
 
 #include "app/ProgramIdentity.h"
+#include "app/TranslationLoader.h"
 #include "control/StateMachine.h"
 #include "gnss/GPSDecoder.h"
 #include "link/LogExportMessage.h"
@@ -14,11 +15,9 @@
 #include "ui/MainWindow.h"
 #include "ui/ProgrammingOutcome.h"
 
-#include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
 #include <QTextStream>
-#include <QTranslator>
 #include <cstdio>
 
 VelmoraApplication::VelmoraApplication(int& argc, char** argv)
@@ -49,7 +48,7 @@ int VelmoraApplication::Run()
     if (request != CommandLine::Request::Run) {
         return AnswerCommandLine();
     }
-    InstallTranslation();
+    TranslationLoader::Install(*this);
     MainWindow window;
     SetMainWindow(&window);
     window.show();
@@ -249,21 +248,6 @@ void VelmoraApplication::SetLook()
     look.setBrush(QPalette::Highlight, QColor(Qt::white).lighter(150));
     look.setBrush(QPalette::HighlightedText, QColor(Qt::black));
     setPalette(look);
-}
-
-// "velmora_" plus the system's two-letter language, from the working folder
-// first and then beside the program. Without a file the built-in texts stay.
-void VelmoraApplication::InstallTranslation()
-{
-    const QString name = QStringLiteral("velmora_") + QLocale::system().name().left(2);
-    auto* translator = new QTranslator(this);
-    for (const QString& folder : { QStringLiteral("."), applicationDirPath() }) {
-        if (translator->load(name, folder, QString(), QStringLiteral(".qm"))) {
-            installTranslator(translator);
-            return;
-        }
-    }
-    delete translator;
 }
 
 void VelmoraApplication::ReadCommandLine()

@@ -92,7 +92,6 @@ private slots:
 
 private:
     void SetLook();
-    void InstallTranslation();
     void ReadCommandLine();
     int AnswerCommandLine();
 

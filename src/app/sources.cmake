@@ -8,6 +8,7 @@ list(APPEND CORE_SOURCES
     app/JobNames.cpp
     app/PlatformInfo.cpp
     app/ProgramIdentity.cpp
+    app/TranslationLoader.cpp
     app/UpdateImages.cpp
 )
 list(APPEND WIDGET_SOURCES

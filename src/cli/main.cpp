@@ -1,4 +1,5 @@
 #include "app/ProgramIdentity.h"
+#include "app/TranslationLoader.h"
 #include "cli/CliProgram.h"
 
 #include <QGuiApplication>
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
 {
     const std::unique_ptr<QCoreApplication> application = MakeApplication(argc, argv);
     ProgramIdentity::Apply();
+    TranslationLoader::Install(*application);
     CliProgram program;
     return program.Run(application->arguments());
 }

@@ -17,6 +17,8 @@ DisconnectDialog::DisconnectDialog(QWidget* parent)
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
     Pictures::Show(ui->labelTick, QStringLiteral(":/velmora/TickCircle.png"));
+    connect(ui->saveCertificateButton, &QPushButton::clicked, this, &DisconnectDialog::SaveCertificate);
+    connect(ui->printCertificateButton, &QPushButton::clicked, this, &DisconnectDialog::PrintCertificate);
 }
 
 DisconnectDialog::~DisconnectDialog()
@@ -29,14 +31,8 @@ void DisconnectDialog::ShowVerified(const ProgrammingRecord& record)
     m_record = record;
     ui->labelText->setText(ui->labelText->text() + QLatin1Char('\n')
         + tr("Verified: every setting sent was read back from the Identifier."));
-    auto* save = new QPushButton(tr("Save certificate..."), this);
-    save->setObjectName(QStringLiteral("saveCertificateButton"));
-    auto* print = new QPushButton(tr("Print..."), this);
-    print->setObjectName(QStringLiteral("printCertificateButton"));
-    ui->layoutButtons->insertWidget(0, save);
-    ui->layoutButtons->insertWidget(1, print);
-    connect(save, &QPushButton::clicked, this, &DisconnectDialog::SaveCertificate);
-    connect(print, &QPushButton::clicked, this, &DisconnectDialog::PrintCertificate);
+    ui->saveCertificateButton->show();
+    ui->printCertificateButton->show();
 }
 
 void DisconnectDialog::SaveCertificate()

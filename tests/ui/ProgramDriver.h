@@ -61,7 +61,7 @@ public:
     {
         return QTest::qWaitFor(
             [this] {
-                if (window->statusBar()->currentMessage() == QLatin1String("Ready"))
+                if (window->statusBar()->currentMessage() == QCoreApplication::translate("MainWindow", "Ready"))
                     return false;
                 if (window->CurrentMode() == MainWindow::Mode::Basic) {
                     QWidget* basic = window->GetBasicTab();
@@ -76,10 +76,12 @@ public:
             timeout);
     }
 
+    // The English name of the mode: a loaded translation is followed.
     void ClickMode(const QString& text) const
     {
+        const QString shown = QCoreApplication::translate("ModePages", text.toUtf8().constData());
         for (QToolButton* button : window->findChildren<QToolButton*>()) {
-            if (button->text() == text) {
+            if (button->text() == shown) {
                 button->click();
                 return;
             }

@@ -22,6 +22,7 @@
 
 #include "model/Model.h"
 #include "profile/ProfileComparison.h"
+#include "profile/ProfileSetting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,7 +193,7 @@ inline bool VisitDialogs(MainWindow* window, const Visit& visit)
                            QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),
             QStringLiteral("confirm-dialog"), visit);
     visited &= VisitDialog(VerifiedDialog(window), QStringLiteral("disconnect-dialog"), visit);
-    visited &= VisitDialog(ProgrammingOutcome::MismatchBox({ { QStringLiteral("Vessel: call sign"),
+    visited &= VisitDialog(ProgrammingOutcome::MismatchBox({ { ProfileSetting::tr("Vessel: call sign"),
                                                                QStringLiteral("MABC1"), QStringLiteral("GBXY"), true } },
                                window),
         QStringLiteral("mismatch-box"), visit);

@@ -3,8 +3,12 @@
 // picture of each.
 // Usage: ui_screenshot_tour DEMO-CONFIGURATION OUTPUT-FOLDER SUFFIX
 // (the suffix tells the pictures of one scale from another, e.g. "@2x").
+// The texts are in the system's language, as in the program: LANGUAGE=de
+// gives the German pictures.
 
 #include "ProgramTour.h"
+
+#include "app/TranslationLoader.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -52,6 +56,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     int noArguments = 1;
     VelmoraApplication application(noArguments, argv);
+    TranslationLoader::Install(application);
     const Camera camera(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     const bool toured = ProgramTour::Run(QString::fromLocal8Bit(argv[1]),
         [&camera](QWidget* shown, const QString& name) { return camera.Take(shown, name); });

@@ -1,18 +1,23 @@
 #!/bin/sh
 # Makes the pictures in docs/screenshots: the program against the simulated
 # Identifier, every page of its three modes and every dialog, at 100 % and
-# 200 % scaling.
+# 200 % scaling; the main window in German too (basic-mode-de).
 # Usage: tests/ui/make-screenshots.sh [build folder]
 set -eu
 BUILD="${1:-build}"
 SOURCE="$(cd "$(dirname "$0")/../.." && pwd)"
 OUT="$SOURCE/docs/screenshots"
 mkdir -p "$OUT"
-cmake --build "$BUILD" --target ui_screenshot_tour
+cmake --build "$BUILD" --target ui_screenshot_tour translations
 for scale in 1 2; do
     suffix=""
     [ "$scale" = 1 ] || suffix="@${scale}x"
-    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" \
+    LANGUAGE=en QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" \
         "$BUILD/tests/ui_screenshot_tour" "$SOURCE/sim/demo.json" "$OUT" "$suffix"
+    GERMAN="$(mktemp -d)"
+    LANGUAGE=de LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" \
+        "$BUILD/tests/ui_screenshot_tour" "$SOURCE/sim/demo.json" "$GERMAN" "$suffix"
+    cp "$GERMAN/basic-mode$suffix.png" "$OUT/basic-mode-de$suffix.png"
+    rm -r "$GERMAN"
 done
 echo "screenshots written to $OUT"

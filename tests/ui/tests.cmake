@@ -33,3 +33,15 @@ velmora_add_test(test_ui_profiles_endtoend SOURCES ${CMAKE_CURRENT_LIST_DIR}/Tes
     LIBS identifier_sim TIMEOUT 180)
 velmora_add_test(test_ui_accessibility SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestAccessibility.cpp
     LIBS flashwell_widgets identifier_sim TIMEOUT 180)
+# Not built in the sanitizer build: it needs the updater's window.
+if(NOT VELMORA_SANITIZE)
+    velmora_add_test(test_ui_translations SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestTranslations.cpp
+        LIBS flashwell_widgets identifier_sim TIMEOUT 180)
+    add_dependencies(test_ui_translations translations)
+    target_compile_definitions(test_ui_translations PRIVATE
+        TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/translations" PROJECT_DIR="${PROJECT_SOURCE_DIR}")
+    # Without an argument it checks German; French runs as a test of its own.
+    add_test(NAME test_ui_translations_fr COMMAND test_ui_translations fr)
+    set_tests_properties(test_ui_translations_fr PROPERTIES
+        TIMEOUT 180 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endif()

@@ -1,0 +1,31 @@
+#include "app/TranslationLoader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void TranslationLoader::Install(QCoreApplication& application)
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString folders[] = { QStringLiteral("."), programFolder.path(), programFolder.filePath(QStringLiteral("..")),
+        programFolder.filePath(QStringLiteral("../share/velmora/translations")),
+        programFolder.filePath(QStringLiteral("../../share/velmora/translations")) };
+    for (const QString& folder : folders) {
+        if (Load(application, QStringLiteral("velmora"), folder))
+            break;
+    }
+    Load(application, QStringLiteral("qtbase"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+}
+
+bool TranslationLoader::Load(QCoreApplication& application, const QString& name, const QString& folder)
+{
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(), name, QStringLiteral("_"), folder, QStringLiteral(".qm"))) {
+        application.installTranslator(translator);
+        return true;
+    }
+    delete translator;
+    return false;
+}
