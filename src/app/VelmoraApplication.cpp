@@ -31,7 +31,7 @@ VelmoraApplication::VelmoraApplication(int& argc, char** argv)
     connect(connectionManager, &cConnectionManager::portFound, this, &VelmoraApplication::SetPortName);
     CreateServices();
     settings.Load();
-    images.Scan(UpdateImages::DefaultFolder());
+    images.Scan(UpdateImages::DefaultFolders());
     connect(this, &QCoreApplication::aboutToQuit, this, &VelmoraApplication::OnClosing);
 }
 
