@@ -1,5 +1,5 @@
-# The two commands of the README. Both install what is missing, configure,
-# build and run.
+# The commands of the README. Each installs what is missing, configures,
+# builds and runs (or packs).
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2
@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_SCRATCH ?= /tmp/velmora-fuzz
 FUZZERS = $(notdir $(wildcard tests/fuzz/corpus/Fuzz*))
 
-.PHONY: all deps build build-asan build-fuzz test fuzz demo clean
+.PHONY: all deps build build-asan build-fuzz package test fuzz demo clean
 
 all: build
 
@@ -35,10 +35,15 @@ build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 build-fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
-test: build build-asan build-fuzz
+# The Debian package, in $(BUILD)/ (see README: Installing from the package).
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+test: build build-asan build-fuzz package
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -j$(JOBS)
+	sh scripts/check-package.sh $(BUILD)
 
 fuzz: build-fuzz
 	@for h in $(FUZZERS); do \

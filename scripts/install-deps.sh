@@ -23,6 +23,11 @@ clang
 libclang-rt-14-dev
 xvfb
 poppler-utils
+dpkg-dev
+file
+lintian
+desktop-file-utils
+appstream
 "
 
 missing=""

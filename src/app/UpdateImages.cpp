@@ -1,30 +1,36 @@
 #include "app/UpdateImages.h"
 
+#include "app/InstallLayout.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
 // In the order of UpdateImages::images.
 const QLatin1String Families[] = { QLatin1String("050200"), QLatin1String("160200") };
 } // namespace
 
-QString UpdateImages::DefaultFolder()
+QStringList UpdateImages::DefaultFolders()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/AISImage");
+    return InstallLayout::ImageFolders(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-void UpdateImages::Scan(const QString& folder)
+void UpdateImages::Scan(const QStringList& folders)
 {
     for (Image& image : images) {
         image = Image();
     }
     // Sorted by name so that of two images with the same version the same one
     // wins on every platform.
-    const QFileInfoList files
-        = QDir(folder).entryInfoList({ QStringLiteral("*.img") }, QDir::Files, QDir::Name);
-    for (const QFileInfo& file : files) {
-        Consider(file);
+    for (const QString& folder : folders) {
+        const QFileInfoList files
+            = QDir(folder).entryInfoList({ QStringLiteral("*.img") }, QDir::Files, QDir::Name);
+        for (const QFileInfo& file : files) {
+            Consider(file);
+        }
     }
 }
 

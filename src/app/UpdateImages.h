@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFileInfo;
 
-// The firmware images shipped beside the program. Their names carry a
+// The firmware images shipped with the program. Their names carry a
 // product family and a version of three two-digit parts, for example
 // 050200_01_10_00.img; for each family only the highest version counts.
 class UpdateImages {
@@ -15,12 +16,14 @@ public:
         QString path;
     };
 
-    // The "AISImage" folder under the program's own folder.
-    static QString DefaultFolder();
+    // Beside the program, in the installed data folder and in the user's
+    // data folder (see InstallLayout).
+    static QStringList DefaultFolders();
 
-    // Forgets earlier results and scans the "*.img" files of the folder;
-    // a missing folder leaves both families absent.
-    void Scan(const QString& folder);
+    // Forgets earlier results and scans the "*.img" files of the folders;
+    // missing folders hold no images. Of two images with the same version
+    // the one in the earlier folder counts.
+    void Scan(const QStringList& folders);
     // Family "160200" when true, "050200" when false.
     const Image& Newest(bool family160200) const;
 

@@ -15,6 +15,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ProgrammingOutcome.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QPalette>
 #include <QTextStream>
@@ -26,11 +27,12 @@ VelmoraApplication::VelmoraApplication(int& argc, char** argv)
 {
     ProgramIdentity::Apply();
     SetLook();
+    SetIcon();
     ReadCommandLine();
     connect(connectionManager, &cConnectionManager::portFound, this, &VelmoraApplication::SetPortName);
     CreateServices();
     settings.Load();
-    images.Scan(UpdateImages::DefaultFolder());
+    images.Scan(UpdateImages::DefaultFolders());
     connect(this, &QCoreApplication::aboutToQuit, this, &VelmoraApplication::OnClosing);
 }
 
@@ -248,6 +250,16 @@ void VelmoraApplication::SetLook()
     look.setBrush(QPalette::Highlight, QColor(Qt::white).lighter(150));
     look.setBrush(QPalette::HighlightedText, QColor(Qt::black));
     setPalette(look);
+}
+
+// Every window without an icon of its own shows the application's. The
+// desktop finds the entry, and with it the icon of the installed program, by
+// the desktop file's name.
+void VelmoraApplication::SetIcon()
+{
+    Q_INIT_RESOURCE(velmora);
+    setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
+    setDesktopFileName(QStringLiteral("velmora"));
 }
 
 void VelmoraApplication::ReadCommandLine()

@@ -92,6 +92,7 @@ private slots:
 
 private:
     void SetLook();
+    void SetIcon();
     void ReadCommandLine();
     int AnswerCommandLine();
 

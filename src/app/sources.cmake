@@ -5,6 +5,7 @@ list(APPEND CORE_SOURCES
     app/CommandLine.cpp
     app/CompleteFile.cpp
     app/CsvField.cpp
+    app/InstallLayout.cpp
     app/JobNames.cpp
     app/PlatformInfo.cpp
     app/ProgramIdentity.cpp

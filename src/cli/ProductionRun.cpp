@@ -63,7 +63,7 @@ bool ProductionRun::Prepare()
         return false;
     }
     m_profile = read.profile;
-    m_images.Scan(UpdateImages::DefaultFolder());
+    m_images.Scan(UpdateImages::DefaultFolders());
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "control/UpdaterLauncher.h"
 
-#include "app/PlatformInfo.h"
+#include "app/InstallLayout.h"
 #include "control/ProcessProbe.h"
 
 #include <QCoreApplication>
@@ -27,8 +27,7 @@ UpdaterLauncher::~UpdaterLauncher() = default;
 
 QString UpdaterLauncher::DefaultProgram()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/AISImage/")
-        + PlatformInfo::UpdaterFileName();
+    return InstallLayout::UpdaterProgram(QCoreApplication::applicationDirPath());
 }
 
 bool UpdaterLauncher::Start(const QString& imagePath, const QString& portName, int baudType)

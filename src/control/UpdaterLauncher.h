@@ -21,8 +21,8 @@ public:
     explicit UpdaterLauncher(QObject* parent = nullptr);
     ~UpdaterLauncher() override;
 
-    // The updater beside the program: "AISImage/Flashwell" with the
-    // platform's executable suffix.
+    // The updater in "AISImage" beside the program, else the installed one
+    // (see InstallLayout).
     static QString DefaultProgram();
 
     void SetProgram(const QString& program) { m_program = program; }

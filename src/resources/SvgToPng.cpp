@@ -1,6 +1,7 @@
 // Build tool: renders one of the program's SVG pictures to PNG at its normal
 // size and at twice that size, so that Qt picks the sharp "@2x" file on a
-// high-DPI screen.
+// high-DPI screen; or, given a size, once at that many pixels square (the
+// application icon's sizes for the desktop).
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -41,9 +42,11 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        err << "usage: svgtopng picture.svg output-base\n"
-               "writes output-base.png and output-base@2x.png\n";
+    const int pixels = args.size() == 4 ? args.at(3).toInt() : 0;
+    if (args.size() < 3 || args.size() > 4 || (args.size() == 4 && pixels <= 0)) {
+        err << "usage: svgtopng picture.svg output-base [pixels]\n"
+               "writes output-base.png and output-base@2x.png, or only output-base.png\n"
+               "at pixels by pixels\n";
         return 2;
     }
     QSvgRenderer renderer(args.at(1));
@@ -53,7 +56,10 @@ int main(int argc, char* argv[])
     }
     const QSize size = renderer.defaultSize();
     const QString base = args.at(2);
-    if (!render(renderer, size, base + ".png") || !render(renderer, size * 2, base + "@2x.png")) {
+    const bool written = pixels > 0
+        ? render(renderer, QSize(pixels, pixels), base + ".png")
+        : render(renderer, size, base + ".png") && render(renderer, size * 2, base + "@2x.png");
+    if (!written) {
         err << base << ": cannot write the PNG files\n";
         return 1;
     }

@@ -91,7 +91,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         UpdateImages images;
-        images.Scan(folder.path());
+        images.Scan({ folder.path() });
         Verify(images.Newest(false), folder.path(), { version050200, file050200 });
         Verify(images.Newest(true), folder.path(), { version160200, file160200 });
     }
@@ -101,8 +101,29 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("050200_09_09_09.img")));
         UpdateImages images;
-        images.Scan(folder.path());
+        images.Scan({ folder.path() });
         QVERIFY(!images.Newest(false).present);
+    }
+
+    // The user's folder may bring a newer image; an equal one beside the
+    // program still counts first.
+    void newestOverAllFoldersEarlierFolderOnATie()
+    {
+        QTemporaryDir beside;
+        QTemporaryDir user;
+        for (const QString& path : { beside.filePath(QStringLiteral("050200_01_00_00.img")),
+                 beside.filePath(QStringLiteral("160200_02_00_00.img")),
+                 user.filePath(QStringLiteral("050200_01_10_00.img")),
+                 user.filePath(QStringLiteral("160200_02_00_00.img")) }) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        UpdateImages images;
+        images.Scan({ beside.path(), user.filePath(QStringLiteral("missing")), user.path() });
+        Verify(images.Newest(false), user.path(),
+            { QStringLiteral("050200.01.10.00"), QStringLiteral("050200_01_10_00.img") });
+        Verify(images.Newest(true), beside.path(),
+            { QStringLiteral("160200.02.00.00"), QStringLiteral("160200_02_00_00.img") });
     }
 
     void rescanForgetsEarlierImages()
@@ -111,9 +132,9 @@ private slots:
         QFile file(folder.filePath(QStringLiteral("160200_02_00_01.img")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         UpdateImages images;
-        images.Scan(folder.path());
+        images.Scan({ folder.path() });
         QVERIFY(images.Newest(true).present);
-        images.Scan(folder.filePath(QStringLiteral("missing")));
+        images.Scan({ folder.filePath(QStringLiteral("missing")) });
         Verify(images.Newest(true), folder.path(), {});
     }
 };

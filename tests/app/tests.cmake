@@ -4,6 +4,7 @@ velmora_add_test(test_appsettings CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestApp
 velmora_add_test(test_updateimages CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateImages.cpp)
 velmora_add_test(test_commandline CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCommandLine.cpp)
 velmora_add_test(test_platforminfo CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPlatformInfo.cpp)
+velmora_add_test(test_installlayout CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestInstallLayout.cpp)
 velmora_add_test(test_velmoraapplication
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestVelmoraApplication.cpp ${CMAKE_CURRENT_LIST_DIR}/../link/PtyPeer.cpp
     LIBS util TIMEOUT 60)

@@ -27,7 +27,7 @@ struct Bench {
     explicit Bench(const SimConfig& config, const QString& imageFolder = QString())
         : device(config)
     {
-        images.Scan(imageFolder);
+        images.Scan({ imageFolder });
         machine = std::make_unique<StateMachine>(
             &tabModel, &transportModel, &images, folder.filePath(QStringLiteral("velmoraProgrammed.csv")));
         QObject::connect(

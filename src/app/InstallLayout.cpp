@@ -1,0 +1,42 @@
+#include "app/InstallLayout.h"
+
+#include "app/PlatformInfo.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+// The build passes the installed folders relative to the installed program,
+// so a package that is unpacked or relocated elsewhere still finds them.
+#ifndef VELMORA_UPDATER_FROM_BIN
+#error "VELMORA_UPDATER_FROM_BIN must name the updater's folder relative to the program's"
+#endif
+#ifndef VELMORA_DATA_FROM_BIN
+#error "VELMORA_DATA_FROM_BIN must name the data folder relative to the program's"
+#endif
+
+namespace {
+const QString ImageFolderName = QStringLiteral("AISImage");
+
+QString Below(const QString& folder, const QString& relative)
+{
+    return QDir::cleanPath(folder + QLatin1Char('/') + relative);
+}
+} // namespace
+
+QString InstallLayout::UpdaterProgram(const QString& programFolder)
+{
+    const QString beside
+        = Below(programFolder, ImageFolderName + QLatin1Char('/') + PlatformInfo::UpdaterFileName());
+    if (QFileInfo(beside).isFile()) {
+        return beside;
+    }
+    return Below(
+        programFolder, QStringLiteral(VELMORA_UPDATER_FROM_BIN "/") + PlatformInfo::UpdaterFileName());
+}
+
+QStringList InstallLayout::ImageFolders(const QString& programFolder, const QString& userDataFolder)
+{
+    return { Below(programFolder, ImageFolderName),
+        Below(programFolder, QStringLiteral(VELMORA_DATA_FROM_BIN "/") + ImageFolderName),
+        Below(userDataFolder, ImageFolderName) };
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where velmora finds the updater and the firmware images. In the build folder
+// and in an unpacked archive both lie in "AISImage" beside the program; an
+// installed velmora finds the updater in its private program folder and the
+// images in the shared data folder, and the user may add images in a data
+// folder of their own, so nothing is ever written to system folders.
+class InstallLayout {
+public:
+    // "AISImage/Flashwell" beside the program when it is there, else the
+    // installed updater.
+    static QString UpdaterProgram(const QString& programFolder);
+    // The folders to scan for images, first the one beside the program, then
+    // the installed data folder, then "AISImage" in userDataFolder.
+    static QStringList ImageFolders(const QString& programFolder, const QString& userDataFolder);
+};
