@@ -2331,6 +2331,14 @@ Bitte prüfen Sie die Verbindungen zum Identifier.
 
 Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     </message>
+    <message>
+        <source>The firmware could not be updated.</source>
+        <translation>Die Firmware konnte nicht aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again to try once more.</source>
+        <translation>Der Identifier behält die Firmware %1; das neueste Abbild ist %2. Schließen Sie den Identifier erneut an, um es noch einmal zu versuchen.</translation>
+    </message>
 </context>
 <context>
     <name>Transport</name>

@@ -2331,6 +2331,14 @@ Veuillez vérifier les connexions à l&apos;Identifier.
 
 L&apos;application tente de se reconnecter.</translation>
     </message>
+    <message>
+        <source>The firmware could not be updated.</source>
+        <translation>Le micrologiciel n&apos;a pas pu être mis à jour.</translation>
+    </message>
+    <message>
+        <source>The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again to try once more.</source>
+        <translation>L&apos;Identifier garde le micrologiciel %1 ; l&apos;image la plus récente est %2. Reconnectez l&apos;Identifier pour réessayer.</translation>
+    </message>
 </context>
 <context>
     <name>Transport</name>

@@ -47,6 +47,7 @@ StateMachine::~StateMachine() = default;
 void StateMachine::Attach(Transport* transport)
 {
     m_transport = transport;
+    m_updateTried = false;
     connect(transport, &Transport::transportConnected, this, &StateMachine::onConnectedSM);
     connect(transport, &Transport::ConnectErrorMsg, this, &StateMachine::ConnectErrorMsg);
     connect(transport, &Transport::CommandError, this, &StateMachine::CommandError);
@@ -136,9 +137,18 @@ void StateMachine::OnConnectionTestComplete()
     if (image.present) {
         m_imageVersion = image.version;
         m_imagePath = image.path;
-        if (m_deviceVersion < m_imageVersion) {
+        if (m_deviceVersion < m_imageVersion && !m_updateTried) {
+            m_updateTried = true;
             HandPortToUpdater(true);
             return;
+        }
+        // An updater that could not start, or an update that did not take,
+        // would otherwise be handed the device again at once, for ever.
+        if (m_deviceVersion < m_imageVersion) {
+            emit DisplayError(tr("The firmware could not be updated."),
+                tr("The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again "
+                   "to try once more.")
+                    .arg(m_deviceVersion, m_imageVersion));
         }
     }
     emit readyForConnection();

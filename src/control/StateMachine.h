@@ -169,6 +169,8 @@ private:
     bool m_idle = true;
     bool m_voyageRetrieval = false;
     bool m_portHandedOver = false;
+    // Each connection hands an outdated device to the updater once.
+    bool m_updateTried = false;
     int m_deviceType = 0;
     int m_baudType = 0;
     int m_pollCount = 0;

@@ -179,14 +179,8 @@ void DeviceSession::OnUpdaterRunning(bool running)
 {
     if (running) {
         m_connectTimeout.stop();
-    } else {
-        // An update that did not take would otherwise be started again and
-        // again: the device comes back as it is, and the caller sees its
-        // version.
-        m_images = UpdateImages();
-        if (m_step == Step::Open && !m_versionAsked) {
-            m_connectTimeout.start();
-        }
+    } else if (m_step == Step::Open && !m_versionAsked) {
+        m_connectTimeout.start();
     }
     emit updating(running);
 }

@@ -35,7 +35,7 @@ public:
     enum class Step { None, Open, Read, Write, Fetch, Clear };
 
     // images: the firmware images an outdated device is handed to the updater
-    // for, once at most; an empty set never starts the updater. The
+    // for (once a connection); an empty set never starts the updater. The
     // configuration log gets a row for every configuration written.
     DeviceSession(const QString& portName, const UpdateImages& images, const QString& logPath,
         QObject* parent = nullptr);

@@ -153,6 +153,7 @@ private slots:
             [&events](bool running) { events << (running ? QStringLiteral("started") : QStringLiteral("ended")); });
         connect(bench.machine.get(), &StateMachine::QueueJob, [&events](const QString& job) { events << job; });
         QSignalSpy tests(bench.transport.get(), &Transport::testConnection);
+        QSignalSpy errors(bench.machine.get(), &StateMachine::DisplayError);
         QVERIFY(bench.transport->ConnectAtBaud(true));
         QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ended")), 15000);
         // No device work while the updater runs.
@@ -163,8 +164,13 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList arguments = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
         QCOMPARE(arguments.mid(0, 3), QStringList({ image, bench.device.portPath(), QStringLiteral("19") }));
-        // The port is taken back and tested again.
+        // The port is taken back and tested again; the device is still
+        // outdated, and is not handed over a second time.
         QTRY_VERIFY_WITH_TIMEOUT(tests.count() >= 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), 5000);
+        QCOMPARE(errors.last().at(0).toString(), QStringLiteral("The firmware could not be updated."));
+        QTest::qWait(1000);
+        QCOMPARE(events.count(QStringLiteral("started")), 1);
         qunsetenv("RECORD_ARGUMENTS_TO");
         qunsetenv("RECORD_ARGUMENTS_STAY_MS");
     }
