@@ -14,7 +14,6 @@ public:
 
     explicit CliOutput(bool json);
 
-    bool IsJson() const { return m_json; }
     // fields for JSON, text for people (one or more lines).
     void Result(const QJsonObject& fields, const QString& text);
     void Progress(const QString& text);

@@ -61,7 +61,6 @@ public:
     const Profile& Written() const { return m_written; }
     const QList<ProfileComparisonRow>& Mismatches() const { return m_mismatches; }
     const QVector<VoyageRecord>& VoyageRecords() const;
-    QString PortName() const { return m_identity.port; }
     Step CurrentStep() const { return m_step; }
 
 signals:

@@ -17,11 +17,6 @@ void VoyageLogCollector::Start()
     m_endTimer->start();
 }
 
-bool VoyageLogCollector::IsRunning() const
-{
-    return m_endTimer->isActive();
-}
-
 const QVector<VoyageRecord>& VoyageLogCollector::Records() const
 {
     return m_records;

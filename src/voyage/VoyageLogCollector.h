@@ -23,7 +23,6 @@ public:
     // TransferEndMs after the last record (or after this call when no record
     // comes).
     void Start();
-    bool IsRunning() const;
     const QVector<VoyageRecord>& Records() const;
     // Forgets the records; the records that come next are added to them.
     void Clear();
