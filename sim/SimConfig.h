@@ -21,6 +21,8 @@ struct FaultPlan {
     int ignoreFirstBlock = 0; // transfers whose first block gets no answer; -1: every transfer
     bool nakFirstEot = false;
     QStringList ignoreWrites; // setting keys whose writes are acknowledged but not stored
+    int voyagePauseAfter = 0; // the voyage log stream stops after this many records; 0: never
+    int voyagePauseMs = 3000;
 };
 
 struct SimConfig {

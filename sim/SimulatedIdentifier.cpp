@@ -173,9 +173,31 @@ void SimulatedIdentifier::takeLines(const QByteArray& bytes)
 
 void SimulatedIdentifier::queueLine(const QByteArray& line)
 {
-    m_pending.append({line, m_clock.elapsed() + m_config.replyDelayMs});
+    queueLineAfter(line, m_config.replyDelayMs);
+}
+
+void SimulatedIdentifier::queueLineAfter(const QByteArray& line, int delayMs)
+{
+    m_pending.append({line, m_clock.elapsed() + delayMs});
     if (!m_replyTimer.isActive())
-        m_replyTimer.start(m_config.replyDelayMs);
+        m_replyTimer.start(delayMs);
+}
+
+// With faults.voyagePauseAfter the line falls silent once that many records
+// have gone out (ten bits a byte), then the rest follows.
+void SimulatedIdentifier::streamVoyageLog()
+{
+    const FaultPlan& faults = m_config.faults;
+    int delayMs = m_config.replyDelayMs;
+    double lineMs = 0;
+    int queued = 0;
+    for (const SimVoyageRecord& record : m_state.voyageLog.records()) {
+        const QByteArray line = SimSentence::frame(SimVoyageLog::vdrBody(record));
+        if (faults.voyagePauseAfter > 0 && queued++ == faults.voyagePauseAfter)
+            delayMs += static_cast<int>(lineMs) + faults.voyagePauseMs;
+        lineMs += line.size() * 10000.0 / m_config.baud;
+        queueLineAfter(line, delayMs);
+    }
 }
 
 void SimulatedIdentifier::sendDue()
@@ -214,8 +236,7 @@ void SimulatedIdentifier::onAction(ShellOutcome::Action action)
         m_gnssTimer.stop();
         break;
     case A::StreamVoyage:
-        for (const SimVoyageRecord& record : m_state.voyageLog.records())
-            queueLine(SimSentence::frame(SimVoyageLog::vdrBody(record)));
+        streamVoyageLog();
         break;
     case A::Nothing:
         break;

@@ -74,6 +74,8 @@ private:
     void onArrived(const QByteArray& bytes, int rate);
     void takeLines(const QByteArray& bytes);
     void queueLine(const QByteArray& line);
+    void queueLineAfter(const QByteArray& line, int delayMs);
+    void streamVoyageLog();
     void sendDue();
     void onAction(ShellOutcome::Action action);
     void onBootLoaderFinished(bool complete, const QByteArray& image);

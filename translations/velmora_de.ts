@@ -617,6 +617,14 @@ Generation:    %5</translation>
         <source>The device&apos;s voyage log is cleared.</source>
         <translation>Das Reiselogbuch des Geräts ist gelöscht.</translation>
     </message>
+    <message>
+        <source>The device did not say how many records its voyage log holds; nothing was written and the device keeps its log.</source>
+        <translation>Das Gerät hat nicht mitgeteilt, wie viele Einträge sein Reiselogbuch enthält; nichts wurde geschrieben, und das Gerät behält sein Logbuch.</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 records of the device&apos;s voyage log arrived; nothing was written and the device keeps its log. Try again.</source>
+        <translation>Nur %1 der %2 Einträge des Reiselogbuchs sind angekommen; nichts wurde geschrieben, und das Gerät behält sein Logbuch. Bitte erneut versuchen.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSession</name>

@@ -617,6 +617,14 @@ Génération :        %5</translation>
         <source>The device&apos;s voyage log is cleared.</source>
         <translation>Le journal de voyage de l&apos;appareil est effacé.</translation>
     </message>
+    <message>
+        <source>The device did not say how many records its voyage log holds; nothing was written and the device keeps its log.</source>
+        <translation>L&apos;appareil n&apos;a pas indiqué combien d&apos;enregistrements contient son journal de voyage ; rien n&apos;a été écrit et l&apos;appareil conserve son journal.</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 records of the device&apos;s voyage log arrived; nothing was written and the device keeps its log. Try again.</source>
+        <translation>Seuls %1 des %2 enregistrements du journal de voyage sont arrivés ; rien n&apos;a été écrit et l&apos;appareil conserve son journal. Réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSession</name>

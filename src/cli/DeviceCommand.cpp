@@ -232,6 +232,19 @@ void DeviceCommand::ExportVoyageLog()
     const QString file = m_options.output();
     const bool kml = file.endsWith(QLatin1String(".kml"), Qt::CaseInsensitive);
     const QVector<VoyageRecord>& records = m_session->VoyageRecords();
+    const int announced = m_session->AnnouncedVoyageRecords();
+    // Part of the log is no copy of it: nothing is written, nothing cleared.
+    if (announced < 0 || records.size() < announced) {
+        Fail(CliExit::Communication,
+            announced < 0
+                ? tr("The device did not say how many records its voyage log holds; nothing was written "
+                     "and the device keeps its log.")
+                : tr("Only %1 of the %2 records of the device's voyage log arrived; nothing was written "
+                     "and the device keeps its log. Try again.")
+                      .arg(records.size())
+                      .arg(announced));
+        return;
+    }
     const bool written = kml ? VoyageLogExport::writeKml(file, records)
                              : VoyageLogExport::writeCsv(file, VoyageLogExport::csvHeaders(), records);
     if (!written) {

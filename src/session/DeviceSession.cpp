@@ -106,6 +106,11 @@ const QVector<VoyageRecord>& DeviceSession::VoyageRecords() const
     return m_voyage->Records();
 }
 
+int DeviceSession::AnnouncedVoyageRecords() const
+{
+    return m_voyage->Announced();
+}
+
 void DeviceSession::OnConnected()
 {
     if (m_step != Step::Open) {

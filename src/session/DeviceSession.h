@@ -61,6 +61,8 @@ public:
     const Profile& Written() const { return m_written; }
     const QList<ProfileComparisonRow>& Mismatches() const { return m_mismatches; }
     const QVector<VoyageRecord>& VoyageRecords() const;
+    // The number of records the device said its log holds; -1 when it did not.
+    int AnnouncedVoyageRecords() const;
     Step CurrentStep() const { return m_step; }
 
 signals:

@@ -1,5 +1,8 @@
 #include "voyage/VoyageLogCollector.h"
 
+#include "protocol/NmeaSentence.h"
+#include "protocol/NmeaShellCommand.h"
+
 #include <QTimer>
 
 VoyageLogCollector::VoyageLogCollector(QObject* parent)
@@ -22,14 +25,23 @@ const QVector<VoyageRecord>& VoyageLogCollector::Records() const
     return m_records;
 }
 
+bool VoyageLogCollector::Complete() const
+{
+    return m_announced >= 0 && m_records.size() >= m_announced;
+}
+
 void VoyageLogCollector::Clear()
 {
     m_records.clear();
+    m_announced = -1;
     m_clearOnNextRecord = false;
 }
 
 void VoyageLogCollector::OnReceived(const QString& line)
 {
+    if (TakeAnnouncement(line)) {
+        return;
+    }
     VoyageRecord record;
     if (!VoyageRecord::decode(line, record)) {
         return;
@@ -47,4 +59,19 @@ void VoyageLogCollector::Finish()
     m_endTimer->stop();
     m_clearOnNextRecord = true;
     emit finished();
+}
+
+// The reply to the "voyage" command: the number of records that follow. It
+// starts a new transfer.
+bool VoyageLogCollector::TakeAnnouncement(const QString& line)
+{
+    NmeaShellCommand request(QStringLiteral("voyage"), 0, 0, 0);
+    if (request.parseResponse(NmeaSentence(line)) != NmeaShellCommand::ResultReply) {
+        return false;
+    }
+    bool number = false;
+    const int count = request.response().trimmed().toInt(&number);
+    Clear();
+    m_announced = number && count >= 0 ? count : -1;
+    return true;
 }

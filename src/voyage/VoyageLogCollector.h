@@ -8,9 +8,11 @@
 class QTimer;
 
 // Gathers the records of one voyage log transfer from the received lines. The
-// device gives no sign of the end of its log, so the transfer is taken as
-// ended once no record has come for TransferEndMs. The records stay until the
-// first record of the next transfer, or Clear().
+// device answers the request with the number of records it holds but gives no
+// sign of the end of its log, so the transfer is taken as ended once no record
+// has come for TransferEndMs; Complete() tells whether every announced record
+// came. The records stay until the next transfer's answer or first record, or
+// Clear().
 class VoyageLogCollector : public QObject {
     Q_OBJECT
 
@@ -24,7 +26,12 @@ public:
     // comes).
     void Start();
     const QVector<VoyageRecord>& Records() const;
-    // Forgets the records; the records that come next are added to them.
+    // The number of records the device said it holds; -1 before it has said.
+    int Announced() const { return m_announced; }
+    // Every record the device announced has come.
+    bool Complete() const;
+    // Forgets the records and the announcement; the records that come next
+    // are added to them.
     void Clear();
 
 public slots:
@@ -38,8 +45,10 @@ signals:
 
 private:
     void Finish();
+    bool TakeAnnouncement(const QString& line);
 
     QVector<VoyageRecord> m_records;
     QTimer* m_endTimer;
+    int m_announced = -1;
     bool m_clearOnNextRecord = true;
 };

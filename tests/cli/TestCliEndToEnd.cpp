@@ -47,6 +47,7 @@ private slots:
     void init();
     void commandsOnOneDevice();
     void failuresHaveTheirExitCodes();
+    void partialVoyageLogIsNeitherWrittenNorCleared();
     void lockedDeviceTakesThePasswordFile();
     void verificationCatchesAnIgnoredWrite();
     void productionGivesEachDeviceItsOwnMmsi();
@@ -199,6 +200,28 @@ void TestCliEndToEnd::failuresHaveTheirExitCodes()
     QCOMPARE(Run({ QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--timeout"),
                  QStringLiteral("2") }),
         3);
+}
+
+// The device stops streaming for longer than the download waits: what came
+// is part of the log, which the device must keep.
+void TestCliEndToEnd::partialVoyageLogIsNeitherWrittenNorCleared()
+{
+    SimConfig config = QuickDevice(QStringLiteral("205170000005"));
+    config.voyageGenerate = 120;
+    config.faults.voyagePauseAfter = 40;
+    config.faults.voyagePauseMs = 4000;
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, config);
+    QVERIFY(device);
+    QString out;
+    QCOMPARE(
+        Run({ QStringLiteral("voyage"), QStringLiteral("--port"), port, QStringLiteral("-o"),
+                PathOf(QStringLiteral("voyage.csv")), QStringLiteral("--clear"), QStringLiteral("--json") },
+            &out),
+        3);
+    QCOMPARE(device->state().voyageLog.size(), 120);
+    QVERIFY(!QFile::exists(PathOf(QStringLiteral("voyage.csv"))));
+    QVERIFY2(out.contains(QStringLiteral("Only 40 of the 120 records")), qPrintable(out));
 }
 
 void TestCliEndToEnd::lockedDeviceTakesThePasswordFile()
