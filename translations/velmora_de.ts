@@ -2866,6 +2866,18 @@ Benötigte Daten sollten vorher exportiert werden.</translation>
         <source>Voyage log</source>
         <translation>Reiselog</translation>
     </message>
+    <message>
+        <source>There are no voyage records to export.</source>
+        <translation>Es gibt keine Reiselogbuch-Einträge zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>The voyage log did not arrive whole. It was not exported, and the Identifier keeps it; try again.</source>
+        <translation>Das Reiselogbuch ist nicht vollständig angekommen. Es wurde nicht exportiert, und der Identifier behält es; bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records arrived.</source>
+        <translation>%1 von %2 Einträgen sind angekommen.</translation>
+    </message>
 </context>
 <context>
     <name>cChapPasswordEntry</name>

@@ -2866,6 +2866,18 @@ Les données nécessaires doivent être exportées.</translation>
         <source>Voyage log</source>
         <translation>Journal de voyage</translation>
     </message>
+    <message>
+        <source>There are no voyage records to export.</source>
+        <translation>Il n&apos;y a aucun enregistrement de voyage à exporter.</translation>
+    </message>
+    <message>
+        <source>The voyage log did not arrive whole. It was not exported, and the Identifier keeps it; try again.</source>
+        <translation>Le journal de voyage n&apos;est pas arrivé en entier. Il n&apos;a pas été exporté et l&apos;Identifier le conserve ; réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records arrived.</source>
+        <translation>%1 enregistrements sur %2 sont arrivés.</translation>
+    </message>
 </context>
 <context>
     <name>cChapPasswordEntry</name>

@@ -102,6 +102,7 @@ void VoyageLogTab::ClearEntries()
 {
     ui->tableWidget->setRowCount(0);
     collector->Clear();
+    exportAndClearAfterFetch = false;
 }
 
 void VoyageLogTab::EnableControls(bool enable)
@@ -162,12 +163,26 @@ void VoyageLogTab::SetCell(int row, int column, QTableWidgetItem* item)
 
 void VoyageLogTab::OnTransferFinished()
 {
+    // A device that announced an empty log sent no record to replace the rows.
+    if (collector->Records().isEmpty()) {
+        ui->tableWidget->setRowCount(0);
+    }
     FitColumns();
     EnableControls(true);
     emit VoyageSyncComplete();
+    if (exportAndClearAfterFetch) {
+        exportAndClearAfterFetch = false;
+        ExportAndClear();
+    }
 }
 
 void VoyageLogTab::on_pushButtonGetLog_released()
+{
+    exportAndClearAfterFetch = false;
+    RequestLog();
+}
+
+void VoyageLogTab::RequestLog()
 {
     EnableControls(false);
     emit getVoyageDataLog(TabId);
@@ -185,12 +200,17 @@ void VoyageLogTab::OnExportLog()
 
 bool VoyageLogTab::ExportLog()
 {
+    const VoyageLogExport::Records& records = collector->Records();
+    if (records.isEmpty()) {
+        QMessageBox::information(
+            this, tr("Export voyage log..."), tr("There are no voyage records to export."));
+        return false;
+    }
     bool kml = false;
     const QString fileName = AskExportFileName(&kml);
     if (fileName.isEmpty()) {
         return false;
     }
-    const VoyageLogExport::Records& records = collector->Records();
     const bool written = kml ? VoyageLogExport::writeKml(fileName, records)
                              : VoyageLogExport::writeCsv(fileName, VoyageLogExport::csvHeaders(), records);
     LogExportMessage::ShowResult(written, fileName, tr("Created "), this);
@@ -234,11 +254,11 @@ void VoyageLogTab::on_pushButtonClearLog_released()
 {
     switch (AskClear()) {
     case ClearChoice::ExportAndClear:
-        // The device's log is the only copy until an export has succeeded.
-        if (!ExportLog()) {
-            return;
-        }
-        break;
+        // The device's log is the only copy until an export of all of it has
+        // succeeded; the table may hold an older or partial fetch, or none.
+        exportAndClearAfterFetch = true;
+        RequestLog();
+        return;
     case ClearChoice::ClearOnly:
         break;
     case ClearChoice::Cancel:
@@ -246,6 +266,26 @@ void VoyageLogTab::on_pushButtonClearLog_released()
     }
     emit ClearVoyageLog();
     ClearEntries();
+}
+
+void VoyageLogTab::ExportAndClear()
+{
+    if (!collector->Complete()) {
+        QMessageBox box(QMessageBox::Warning, tr("Clear Voyage Data Log"),
+            tr("The voyage log did not arrive whole. It was not exported, and the Identifier keeps it; try "
+               "again."),
+            QMessageBox::Ok, this);
+        if (collector->Announced() >= 0) {
+            box.setInformativeText(
+                tr("%1 of %2 records arrived.").arg(collector->Records().size()).arg(collector->Announced()));
+        }
+        box.exec();
+        return;
+    }
+    if (ExportLog()) {
+        emit ClearVoyageLog();
+        ClearEntries();
+    }
 }
 
 VoyageLogTab::ClearChoice VoyageLogTab::AskClear()

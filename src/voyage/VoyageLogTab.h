@@ -56,6 +56,10 @@ private slots:
 private:
     enum class ClearChoice { ExportAndClear, ClearOnly, Cancel };
 
+    void RequestLog();
+    // After a fetch for "Export and clear": the log is cleared only once a
+    // file holds every record the device announced.
+    void ExportAndClear();
     // True only when a file was written.
     bool ExportLog();
     // The name to write to, empty when the user cancelled; kml tells the
@@ -72,4 +76,5 @@ private:
 
     Ui::VoyageLogTab* ui;
     VoyageLogCollector* collector;
+    bool exportAndClearAfterFetch = false;
 };

@@ -404,34 +404,55 @@ private slots:
         QVERIFY(driver.messages.isEmpty());
     }
 
+    void emptyTableIsNotExported()
+    {
+        ModalDriver driver;
+        driver.Plan({ driver.Note() });
+        tab->OnExportLog();
+        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        QCOMPARE(driver.messages, QStringList("1|There are no voyage records to export.|"));
+    }
+
+    // "Export and clear" fetches the device's log first, whatever the table
+    // held, and clears it only once a file holds every announced record.
     void clearLog_data()
     {
         QTest::addColumn<QString>("choice");
+        QTest::addColumn<int>("announced"); // by the fetch, which sends two records; -1: no fetch
         QTest::addColumn<QString>("exportTo");
         QTest::addColumn<bool>("cleared");
         QTest::addColumn<QString>("message");
+        const QString exportAndClear = QStringLiteral("Export and clear log");
         const QString good = dir.filePath("cleared.kml");
         // A folder where no file can be made, even by the superuser.
         const QString bad = QStringLiteral("/proc/voyage-export-test.kml");
-        QTest::newRow("cancel") << "Cancel" << QString() << false << QString();
-        QTest::newRow("clear only") << "Clear log only" << QString() << true << QString();
-        QTest::newRow("export cancelled") << "Export and clear log" << QString() << false << QString();
-        QTest::newRow("export failed") << "Export and clear log" << bad << false
+        QTest::newRow("cancel") << "Cancel" << -1 << QString() << false << QString();
+        QTest::newRow("clear only") << "Clear log only" << -1 << QString() << true << QString();
+        QTest::newRow("export cancelled") << exportAndClear << 2 << QString() << false << QString();
+        QTest::newRow("export failed") << exportAndClear << 2 << bad << false
                                        << bad + " could not be created.|Check access permissions.";
-        QTest::newRow("exported") << "Export and clear log" << good << true << "Created " + good + ".|";
+        QTest::newRow("exported") << exportAndClear << 2 << good << true << "Created " + good + ".|";
+        QTest::newRow("fetch incomplete")
+            << exportAndClear << 3 << QString() << false
+            << "The voyage log did not arrive whole. It was not exported, and the Identifier keeps it; try "
+               "again.|2 of 3 records arrived.";
     }
 
     void clearLog()
     {
         QFETCH(QString, choice);
+        QFETCH(int, announced);
         QFETCH(QString, exportTo);
         QFETCH(bool, cleared);
         QFETCH(QString, message);
-        Receive({ located, unlocated });
+        // An older fetch of one record.
+        Receive({ voyageAnswer(1), located });
+        EndTransfer();
         QSignalSpy clears(tab, &VoyageLogTab::ClearVoyageLog);
+        QSignalSpy requests(tab, &VoyageLogTab::getVoyageDataLog);
         ModalDriver driver;
         QList<ModalDriver::Step> steps { driver.Click(choice) };
-        if (choice == "Export and clear log") {
+        if (announced == 2) {
             steps << (exportTo.isEmpty() ? driver.Cancel() : driver.SaveAs(exportTo, kmlFilter));
         }
         if (!message.isEmpty()) {
@@ -440,13 +461,19 @@ private slots:
         driver.Plan(steps);
 
         tab->findChild<QPushButton*>("pushButtonClearLog")->click();
+        QCOMPARE(requests.size(), announced >= 0 ? 1 : 0);
+        if (announced >= 0) {
+            tab->OnLogRequested();
+            Receive({ voyageAnswer(announced), located, unlocated });
+            EndTransfer();
+        }
         QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
         QCOMPARE(clears.size(), cleared ? 1 : 0);
         QCOMPARE(window->clearRequests, cleared ? 1 : 0);
-        QCOMPARE(Table()->rowCount(), cleared ? 0 : 2);
+        QCOMPARE(Table()->rowCount(), cleared ? 0 : (announced >= 0 ? 2 : 1));
         QCOMPARE(driver.messages.join(QString()).section('|', 1), message);
         if (!exportTo.isEmpty() && cleared) {
-            QVERIFY(readText(exportTo).contains("<Point>"));
+            QCOMPARE(readText(exportTo).count("<Point>"), 1);
         }
     }
 

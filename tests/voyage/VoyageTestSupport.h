@@ -12,6 +12,12 @@ inline QString vdrLine(const QString& fields)
     return NmeaSentence::frame(QStringLiteral("$PKRX,VDR,") + fields);
 }
 
+// The device's answer to the request for its log: the number of records.
+inline QString voyageAnswer(int records)
+{
+    return NmeaSentence::frame(QStringLiteral("$PKRX,255,voyage,0,%1").arg(records));
+}
+
 // Every field of a record on one line, so that a comparison names the field
 // that differs.
 inline QString describe(const VoyageRecord& r)
