@@ -625,6 +625,10 @@ Generation:    %5</translation>
         <source>Only %1 of the %2 records of the device&apos;s voyage log arrived; nothing was written and the device keeps its log. Try again.</source>
         <translation>Nur %1 der %2 Einträge des Reiselogbuchs sind angekommen; nichts wurde geschrieben, und das Gerät behält sein Logbuch. Bitte erneut versuchen.</translation>
     </message>
+    <message>
+        <source>Not offered by the window, written as it is: %1</source>
+        <translation>Nicht im Fenster angeboten, unverändert geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSession</name>
@@ -1502,6 +1506,14 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <source>There is no backup of the Identifier with serial number %1 in %2.</source>
         <translation>Es gibt keine Sicherung des Identifiers mit der Seriennummer %1 in %2.</translation>
     </message>
+    <message>
+        <source>These values of the profile are not among those the pages offer; check them on the pages before sending:
+
+%1</source>
+        <translation>Diese Werte des Profils gehören nicht zu denen, die die Seiten anbieten; prüfen Sie sie auf den Seiten vor dem Senden:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ProfileCompareDialog</name>
@@ -2301,6 +2313,10 @@ Die Einstellungen erneut senden?</translation>
     <message>
         <source>%1 s is not a multiple of the position interval of %2 s</source>
         <translation>%1 s ist kein Vielfaches des Positionsintervalls von %2 s</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; cannot be sent to the device</source>
+        <translation>das Zeichen „%1“ kann nicht an das Gerät gesendet werden</translation>
     </message>
 </context>
 <context>

@@ -625,6 +625,10 @@ Génération :        %5</translation>
         <source>Only %1 of the %2 records of the device&apos;s voyage log arrived; nothing was written and the device keeps its log. Try again.</source>
         <translation>Seuls %1 des %2 enregistrements du journal de voyage sont arrivés ; rien n&apos;a été écrit et l&apos;appareil conserve son journal. Réessayez.</translation>
     </message>
+    <message>
+        <source>Not offered by the window, written as it is: %1</source>
+        <translation>Non proposé par la fenêtre, écrit tel quel : %1</translation>
+    </message>
 </context>
 <context>
     <name>DeviceSession</name>
@@ -1502,6 +1506,14 @@ La réinitialisation a tout de même eu lieu.</translation>
         <source>There is no backup of the Identifier with serial number %1 in %2.</source>
         <translation>Il n&apos;existe aucune sauvegarde de l&apos;Identifier de numéro de série %1 dans %2.</translation>
     </message>
+    <message>
+        <source>These values of the profile are not among those the pages offer; check them on the pages before sending:
+
+%1</source>
+        <translation>Ces valeurs du profil ne font pas partie de celles que proposent les pages ; vérifiez-les sur les pages avant l&apos;envoi :
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ProfileCompareDialog</name>
@@ -2301,6 +2313,10 @@ Envoyer de nouveau les réglages ?</translation>
     <message>
         <source>%1 s is not a multiple of the position interval of %2 s</source>
         <translation>%1 s n&apos;est pas un multiple de l&apos;intervalle de position de %2 s</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; cannot be sent to the device</source>
+        <translation>le caractère « %1 » ne peut pas être envoyé à l&apos;appareil</translation>
     </message>
 </context>
 <context>

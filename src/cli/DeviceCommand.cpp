@@ -72,6 +72,9 @@ bool DeviceCommand::Prepare()
         Fail(CliExit::FileError, read.problems.join(QStringLiteral("\n")));
         return false;
     }
+    for (const QString& warning : read.warnings) {
+        m_output.Warning(tr("Not offered by the window, written as it is: %1").arg(warning));
+    }
     m_profile = read.profile;
     if (!m_options.mmsi().isEmpty()) {
         m_profile.mmsi().setText(m_options.mmsi());

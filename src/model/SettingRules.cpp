@@ -47,6 +47,19 @@ QString SettingRules::AisTextProblem(const QString& text, int maxLength)
     return QString();
 }
 
+QString SettingRules::SendableTextProblem(const QString& text, int maxLength)
+{
+    if (text.size() > maxLength) {
+        return tr("longer than %1 characters").arg(maxLength);
+    }
+    for (const QChar c : text) {
+        if (c.unicode() < ' ' || c.unicode() > '~') {
+            return tr("the character \"%1\" cannot be sent to the device").arg(c);
+        }
+    }
+    return QString();
+}
+
 QString SettingRules::RangeProblem(double value, double lowest, double highest)
 {
     if (value >= lowest && value <= highest) {

@@ -30,6 +30,12 @@ public:
     static constexpr int LogPeriodMax = 86400;
     static constexpr int LogDistanceMin = 400;
     static constexpr int LogDistanceMax = 1000;
+    // What a device's fields hold and the sentences carry, which may be more
+    // than the pages offer: a device's own values are always taken back.
+    static constexpr int SosMessageFieldLength = 20;
+    static constexpr int VesselTypeMax = 255;
+    static constexpr int LengthFieldMax = 999; // three digits in the static data sentence
+    static constexpr int BeamFieldMax = 99; // two digits
 
     // The printable part of the AIS six-bit character set, space to "_".
     static bool IsAisCharacter(QChar c);
@@ -42,6 +48,8 @@ public:
 
     static QString MmsiProblem(const QString& text);
     static QString AisTextProblem(const QString& text, int maxLength);
+    // Any printable ASCII character can be sent, lower case too.
+    static QString SendableTextProblem(const QString& text, int maxLength);
     static QString RangeProblem(double value, double lowest, double highest);
     static QString VesselTypeProblem(int code);
     static QString ReportIntervalProblem(int seconds, int choices);

@@ -85,15 +85,19 @@ bool ProfileBackups::Save(const Profile& profile, QString* savedPath, QString* e
         }
         return false;
     }
+    const QString serial = SafeSerial(profile.Origin().serialNumber);
     const QString stamp = QDateTime::currentDateTimeUtc().toString(timeFormat);
-    const QString path
-        = FreePath(m_folder, SafeSerial(profile.Origin().serialNumber) + QLatin1Char('-') + stamp);
+    const QString path = FreePath(m_folder, serial + QLatin1Char('-') + stamp);
     if (!ProfileFile::Write(profile, path, error)) {
         return false;
     }
-    const QVector<Backup> backups = Backups(m_folder);
-    for (int i = keptBackups; i < backups.size(); ++i) {
-        QFile::remove(backups.at(i).path);
+    // Counted per device, so that many resets of one device cannot take the
+    // backups of another.
+    int kept = 0;
+    for (const Backup& backup : Backups(m_folder)) {
+        if (backup.serial == serial && ++kept > keptBackups) {
+            QFile::remove(backup.path);
+        }
     }
     if (savedPath) {
         *savedPath = path;

@@ -5,7 +5,8 @@
 #include <QString>
 
 // The automatic backups taken before a reset: one file per backup in one
-// folder, named "<serial>-<yyyyMMdd-HHmmss>.json", the newest 50 kept.
+// folder, named "<serial>-<yyyyMMdd-HHmmss>.json", the newest 50 of each
+// device kept.
 class ProfileBackups {
 public:
     explicit ProfileBackups(const QString& folder);

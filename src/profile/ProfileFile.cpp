@@ -4,8 +4,10 @@
 #include "profile/ProfileSetting.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
 #include <cmath>
 #include <limits>
@@ -18,6 +20,14 @@ constexpr int formatVersion = 1;
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("ProfileFile", text);
+}
+
+// A number as the file gives it: 3000000000, not 3e+09.
+QString Written(double number)
+{
+    return std::fabs(number) < 1e15 && std::trunc(number) == number
+        ? QString::number(static_cast<qint64>(number))
+        : QString::number(number, 'g', QLocale::FloatingPointShortest);
 }
 
 QString Problem(const QString& field, const QString& why)
@@ -60,9 +70,11 @@ QVariant FromJsonValue(const ProfileSetting& setting, QJsonValue value, QString*
         break;
     }
     case ProfileSetting::Kind::Decimal:
-        if (value.isDouble())
+        // Kept as a float: a larger number would read as infinity.
+        if (value.isDouble() && std::fabs(value.toDouble()) <= std::numeric_limits<float>::max())
             return value.toDouble();
-        *why = Tr("must be a number");
+        *why = value.isDouble() ? Tr("%1 is too large").arg(Written(value.toDouble()))
+                                : Tr("must be a number");
         break;
     case ProfileSetting::Kind::Text:
         if (value.isString())
@@ -128,13 +140,13 @@ QString FormatProblem(const QJsonObject& root)
         return Problem(QStringLiteral("format"), Tr("this is not a velmora profile"));
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
-    const int major = static_cast<int>(std::floor(version.toDouble(0)));
+    const double major = std::floor(version.toDouble(0));
     if (major > formatVersion) {
         return Problem(QStringLiteral("version"),
             Tr("the profile has format version %1, written by a newer program; this program reads version "
                "%2. "
                "Update the program to open it.")
-                .arg(major)
+                .arg(Written(major))
                 .arg(formatVersion));
     }
     return major < 1 ? Problem(QStringLiteral("version"), Tr("must be a number from 1")) : QString();
@@ -142,7 +154,7 @@ QString FormatProblem(const QJsonObject& root)
 
 // Reads every setting of the profile's generation, then checks the ones read;
 // the checks may look at other settings, so they come second.
-void ReadSettings(const QJsonObject& root, Profile* profile, QStringList* problems)
+void ReadSettings(const QJsonObject& root, Profile* profile, QStringList* problems, QStringList* warnings)
 {
     std::vector<const ProfileSetting*> read;
     for (const ProfileSetting& setting : ProfileSetting::All()) {
@@ -159,10 +171,15 @@ void ReadSettings(const QJsonObject& root, Profile* profile, QStringList* proble
             *problems << Problem(setting, why);
         }
     }
+    // What a device can hold and be sent is taken; what the pages would not
+    // offer is only said.
     for (const ProfileSetting* setting : read) {
-        const QString why = setting->problem(*profile);
-        if (!why.isEmpty()) {
-            *problems << Problem(*setting, why);
+        const QString refused = setting->unsendable(*profile);
+        const QString unusual = refused.isEmpty() ? setting->problem(*profile) : QString();
+        if (!refused.isEmpty()) {
+            *problems << Problem(*setting, refused);
+        } else if (!unusual.isEmpty()) {
+            *warnings << Problem(*setting, unusual);
         }
     }
 }
@@ -208,10 +225,11 @@ ProfileReadResult ProfileFile::FromJson(const QByteArray& json)
         return Refused({ format });
     }
     QStringList problems;
+    QStringList warnings;
     Profile profile;
     profile.SetOrigin(OriginFromJson(root, &problems));
     if (problems.isEmpty()) {
-        ReadSettings(root, &profile, &problems);
+        ReadSettings(root, &profile, &problems, &warnings);
     }
     if (!problems.isEmpty()) {
         return Refused(problems);
@@ -219,16 +237,29 @@ ProfileReadResult ProfileFile::FromJson(const QByteArray& json)
     ProfileReadResult result;
     result.ok = true;
     result.profile = profile;
+    result.warnings = warnings;
     return result;
 }
 
 ProfileReadResult ProfileFile::Read(const QString& path)
 {
+    // Checked before opening: a FIFO would block the open, a device such as
+    // /dev/zero never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        return Refused({ Tr("%1 is not a regular file.").arg(path) });
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Refused({ Tr("Cannot open %1: %2").arg(path, file.errorString()) });
     }
-    return FromJson(file.readAll());
+    const QByteArray json = file.read(MaxBytes + 1);
+    if (json.size() > MaxBytes) {
+        return Refused({ Tr("%1 is larger than %2 MB; a profile is a few kilobytes.")
+                             .arg(path)
+                             .arg(MaxBytes / (1024 * 1024)) });
+    }
+    return FromJson(json);
 }
 
 bool ProfileFile::Write(const Profile& profile, const QString& path, QString* error)

@@ -9,11 +9,17 @@ struct ProfileReadResult {
     bool ok = false;
     Profile profile;
     QStringList problems; // one line per bad field or a JSON error, each naming the field
+    // Values taken as they are though the pages would not offer them (a
+    // device's own), one line per field.
+    QStringList warnings;
 };
 
 // The profile file: one JSON object, "format": "velmora-profile", "version": 1.
 class ProfileFile {
 public:
+    // Larger files are refused unread.
+    static constexpr qint64 MaxBytes = 16 * 1024 * 1024;
+
     static QByteArray ToJson(const Profile& profile);
     static ProfileReadResult FromJson(const QByteArray& json);
     static ProfileReadResult Read(const QString& path);

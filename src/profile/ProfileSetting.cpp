@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -71,6 +72,12 @@ ProfileSetting::Checker AisText(const ProfileSetting::Getter& get, int maxLength
                const Profile& p) { return SettingRules::AisTextProblem(get(p).toString(), maxLength); };
 }
 
+ProfileSetting::Checker SendableText(const ProfileSetting::Getter& get, int maxLength)
+{
+    return [get, maxLength](
+               const Profile& p) { return SettingRules::SendableTextProblem(get(p).toString(), maxLength); };
+}
+
 // Rules relative to the position interval say nothing while it is bad itself;
 // it is reported on its own.
 bool PositionIntervalGood(const Profile& p)
@@ -88,7 +95,7 @@ ProfileSetting Flag(const QString& section, const QString& key, const QString& n
     ProfileSetting::Getter get, ProfileSetting::Setter set)
 {
     return { section, key, name, ProfileSetting::Kind::Flag, generations, false, std::move(get),
-        std::move(set), NoProblem, OnOff };
+        std::move(set), NoProblem, OnOff, NoProblem };
 }
 
 ProfileSetting Mode(const QString& section, const QString& key, const QString& name, int generations,
@@ -96,32 +103,45 @@ ProfileSetting Mode(const QString& section, const QString& key, const QString& n
 {
     const ProfileSetting::Checker check = Range(get, 0, words.size() - 1);
     return { section, key, name, ProfileSetting::Kind::Whole, generations, false, std::move(get),
-        std::move(set), check, Choice(words) };
+        std::move(set), check, Choice(words), NoProblem };
 }
 
-ProfileSetting Dimension(const QString& key, const QString& name, StaticData::Dimension which, int maxMetres)
+// The page shows whole metres, rounded half up, and the sentence carries them.
+ProfileSetting::Checker WholeMetres(StaticData::Dimension which, int maxMetres)
+{
+    return [which, maxMetres](const Profile& p) {
+        const float metres = p.staticData().dimension(which);
+        if (metres >= 0 && std::floor(metres + 0.5) <= maxMetres) {
+            return QString();
+        }
+        // The float to the digits it holds: -0.4 as written, not
+        // -0.400000006.
+        const double written
+            = QString::number(metres, 'g', std::numeric_limits<float>::digits10 + 1).toDouble();
+        return SettingRules::RangeProblem(written, 0, maxMetres);
+    };
+}
+
+ProfileSetting Dimension(
+    const QString& key, const QString& name, StaticData::Dimension which, int maxMetres, int fieldMetres)
 {
     const ProfileSetting::Getter get = [which](const Profile& p) {
         return QVariant(static_cast<double>(p.staticData().dimension(which)));
-    };
-    // The page shows whole metres, rounded half up.
-    const ProfileSetting::Checker check = [get, maxMetres](const Profile& p) {
-        const double metres = get(p).toDouble();
-        return metres >= 0 && std::floor(metres + 0.5) <= maxMetres
-            ? QString()
-            : SettingRules::RangeProblem(metres, 0, maxMetres);
     };
     return { QStringLiteral("vessel"), key, name, ProfileSetting::Kind::Decimal, allGenerations, false, get,
         [which](Profile& p, const QVariant& v) {
             p.staticData().setDimension(which, static_cast<float>(v.toDouble()));
         },
-        check, WithUnit(QStringLiteral("m")) };
+        WholeMetres(which, maxMetres), WithUnit(QStringLiteral("m")), WholeMetres(which, fieldMetres) };
 }
 
 std::vector<ProfileSetting> VesselSettings()
 {
     const QString vessel = QStringLiteral("vessel");
     const ProfileSetting::Getter mmsi = [](const Profile& p) { return QVariant(p.mmsi().text()); };
+    // Nine digits are all the sentence carries.
+    const ProfileSetting::Checker mmsiProblem
+        = [mmsi](const Profile& p) { return SettingRules::MmsiProblem(mmsi(p).toString()); };
     const ProfileSetting::Getter name
         = [](const Profile& p) { return QVariant(p.staticData().vesselName()); };
     const ProfileSetting::Getter callSign
@@ -131,28 +151,30 @@ std::vector<ProfileSetting> VesselSettings()
     return {
         { vessel, QStringLiteral("mmsi"), ProfileSetting::tr("Vessel: MMSI"), ProfileSetting::Kind::Text,
             allGenerations, true, mmsi, [](Profile& p, const QVariant& v) { p.mmsi().setText(v.toString()); },
-            [mmsi](const Profile& p) { return SettingRules::MmsiProblem(mmsi(p).toString()); }, Text },
+            mmsiProblem, Text, mmsiProblem },
         { vessel, QStringLiteral("name"), ProfileSetting::tr("Vessel: name"), ProfileSetting::Kind::Text,
             allGenerations, false, name,
             [](Profile& p, const QVariant& v) { p.staticData().setVesselName(v.toString()); },
-            AisText(name, SettingRules::VesselNameLength), Text },
+            AisText(name, SettingRules::VesselNameLength), Text,
+            SendableText(name, SettingRules::VesselNameLength) },
         { vessel, QStringLiteral("callSign"), ProfileSetting::tr("Vessel: call sign"),
             ProfileSetting::Kind::Text, allGenerations, false, callSign,
             [](Profile& p, const QVariant& v) { p.staticData().setCallSign(v.toString()); },
-            AisText(callSign, SettingRules::CallSignLength), Text },
+            AisText(callSign, SettingRules::CallSignLength), Text,
+            SendableText(callSign, SettingRules::CallSignLength) },
         { vessel, QStringLiteral("type"), ProfileSetting::tr("Vessel: type"), ProfileSetting::Kind::Whole,
             allGenerations, false, type,
             [](Profile& p, const QVariant& v) { p.vesselData().setVesselType(v.toInt()); },
-            [type](const Profile& p) { return SettingRules::VesselTypeProblem(type(p).toInt()); },
-            VesselType },
+            [type](const Profile& p) { return SettingRules::VesselTypeProblem(type(p).toInt()); }, VesselType,
+            Range(type, VesselData::TypeNotSpecified, SettingRules::VesselTypeMax) },
         Dimension(QStringLiteral("dimensionA"), ProfileSetting::tr("Vessel: dimension A (to bow)"),
-            StaticData::DimensionA, SettingRules::LengthMaxMetres),
+            StaticData::DimensionA, SettingRules::LengthMaxMetres, SettingRules::LengthFieldMax),
         Dimension(QStringLiteral("dimensionB"), ProfileSetting::tr("Vessel: dimension B (to stern)"),
-            StaticData::DimensionB, SettingRules::LengthMaxMetres),
+            StaticData::DimensionB, SettingRules::LengthMaxMetres, SettingRules::LengthFieldMax),
         Dimension(QStringLiteral("dimensionC"), ProfileSetting::tr("Vessel: dimension C (to port)"),
-            StaticData::DimensionC, SettingRules::BeamMaxMetres),
+            StaticData::DimensionC, SettingRules::BeamMaxMetres, SettingRules::BeamFieldMax),
         Dimension(QStringLiteral("dimensionD"), ProfileSetting::tr("Vessel: dimension D (to starboard)"),
-            StaticData::DimensionD, SettingRules::BeamMaxMetres),
+            StaticData::DimensionD, SettingRules::BeamMaxMetres, SettingRules::BeamFieldMax),
     };
 }
 
@@ -168,7 +190,7 @@ ProfileSetting Frequency(const QString& key, const QString& name, bool channelA)
             else
                 p.messages().setChannelBFrequency(v.toInt());
         },
-        Range(get, SettingRules::FrequencyMinHz, SettingRules::FrequencyMaxHz), MegaHertz };
+        Range(get, SettingRules::FrequencyMinHz, SettingRules::FrequencyMaxHz), MegaHertz, NoProblem };
 }
 
 std::vector<ProfileSetting> MessageSettings()
@@ -187,7 +209,7 @@ std::vector<ProfileSetting> MessageSettings()
                 return SettingRules::ReportIntervalProblem(
                     position(p).toInt(), Messages::ReportIntervalCount);
             },
-            WithUnit(QStringLiteral("s")) },
+            WithUnit(QStringLiteral("s")), NoProblem },
         Flag(
             messages, QStringLiteral("highRateEnabled"),
             ProfileSetting::tr("AIS messages: high-rate reporting"), allGenerations,
@@ -197,7 +219,7 @@ std::vector<ProfileSetting> MessageSettings()
             ProfileSetting::Kind::Whole, allGenerations, false, sog,
             [](Profile& p, const QVariant& v) { p.messages().setHighRateSog(v.toInt()); },
             Range(sog, SettingRules::HighRateSogMin, SettingRules::HighRateSogMax),
-            WithUnit(QStringLiteral("kn")) },
+            WithUnit(QStringLiteral("kn")), NoProblem },
         { messages, QStringLiteral("highRateInterval"),
             ProfileSetting::tr("AIS messages: high-rate interval"), ProfileSetting::Kind::Whole,
             allGenerations, false, highRate,
@@ -210,7 +232,7 @@ std::vector<ProfileSetting> MessageSettings()
                 return SettingRules::HighRateIntervalProblem(p.messages().highRateEnabled(),
                     p.messages().highRateInterval(), p.messages().positionInterval());
             },
-            WithUnit(QStringLiteral("s")) },
+            WithUnit(QStringLiteral("s")), NoProblem },
         Frequency(QStringLiteral("channelAFrequency"), ProfileSetting::tr("AIS messages: frequency A"), true),
         Flag(
             messages, QStringLiteral("channelBEnabled"), ProfileSetting::tr("AIS messages: channel B"),
@@ -247,7 +269,8 @@ std::vector<ProfileSetting> ControlSettings()
         { control, QStringLiteral("sosMessage"), ProfileSetting::tr("Control: SOS message"),
             ProfileSetting::Kind::Text, allGenerations, false, sos,
             [](Profile& p, const QVariant& v) { p.alerts().setSosMessage(v.toString()); },
-            AisText(sos, SettingRules::SosMessageLength), Text },
+            AisText(sos, SettingRules::SosMessageLength), Text,
+            SendableText(sos, SettingRules::SosMessageFieldLength) },
         Mode(
             control, QStringLiteral("sosAudibleAlert"), ProfileSetting::tr("Control: SOS audible alert"),
             allGenerations, audible, [](const Profile& p) { return QVariant(p.alerts().sosBuzzerMode()); },
@@ -317,12 +340,12 @@ std::vector<ProfileSetting> VoyageLogAndPowerBoxSettings()
                 const int interval = PositionIntervalGood(p) ? p.messages().positionInterval() : 0;
                 return SettingRules::LogPeriodProblem(p.voyageLog().logPeriod(), interval);
             },
-            WithUnit(QStringLiteral("s")) },
+            WithUnit(QStringLiteral("s")), NoProblem },
         { log, QStringLiteral("distance"), ProfileSetting::tr("Voyage log: minimum distance"),
             ProfileSetting::Kind::Whole, allGenerations, false, distance,
             [](Profile& p, const QVariant& v) { p.voyageLog().setLogDistance(v.toInt()); },
             Range(distance, SettingRules::LogDistanceMin, SettingRules::LogDistanceMax),
-            WithUnit(QStringLiteral("m")) },
+            WithUnit(QStringLiteral("m")), NoProblem },
         Flag(
             powerBox, QStringLiteral("enabled"), ProfileSetting::tr("Control: power box connection"),
             firstGeneration, [](const Profile& p) { return QVariant(p.alerts().powerBoxEnabled()); },

@@ -20,7 +20,7 @@ public:
     enum class Kind { Flag, Whole, Decimal, Text };
     using Getter = std::function<QVariant(const Profile&)>;
     using Setter = std::function<void(Profile&, const QVariant&)>;
-    // The reason the profile's value is bad, empty when it is good.
+    // The reason a value is bad, empty when it is good.
     using Checker = std::function<QString(const Profile&)>;
     using Shower = std::function<QString(const QVariant&)>;
 
@@ -36,8 +36,10 @@ public:
     bool perVessel = false; // belongs to one vessel, not copied by default
     Getter get;
     Setter set;
-    Checker problem;
+    Checker problem; // the pages would not offer the value
     Shower show;
+    // The value cannot be sent to a device; a device's own values always can.
+    Checker unsendable;
 
     QString Path() const { return section + QLatin1Char('.') + key; }
     bool HeldBy(int generation) const;

@@ -128,6 +128,12 @@ bool ProfileActions::OpenProfile(const QString& path)
         ShowReadProblems(path, read.problems);
         return false;
     }
+    if (!read.warnings.isEmpty()) {
+        QMessageBox::information(window, tr("Open profile"),
+            tr("These values of the profile are not among those the pages offer; check them on the pages "
+               "before sending:\n\n%1")
+                .arg(read.warnings.join(QLatin1Char('\n'))));
+    }
     return Load(read.profile);
 }
 

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A device whose every setting differs from the model's defaults.
@@ -72,9 +74,11 @@ class TestProfile : public QObject {
 private slots:
     void roundTripKeepsEverySetting_data();
     void roundTripKeepsEverySetting();
-    void badValueRefusesWholeFile_data();
-    void badValueRefusesWholeFile();
+    void deviceValuesRoundTrip();
+    void checkedValue_data();
+    void checkedValue();
     void unknownKeyNewerVersionAndDamage();
+    void onlyRegularFilesOfProfileSizeAreRead();
     void applyKeepsMmsiAndSkipsOtherGeneration();
     void documentedExampleOpens();
     void csvQuotesFields();
@@ -104,51 +108,101 @@ void TestProfile::roundTripKeepsEverySetting()
     QCOMPARE(Rows(read.profile, Profile(), true).size() > 10, true);
 }
 
-void TestProfile::badValueRefusesWholeFile_data()
+// A backup taken before a reset opens again, whatever the device held.
+void TestProfile::deviceValuesRoundTrip()
+{
+    Profile held = Sample(2);
+    held.vesselData().setVesselType(99);
+    held.staticData().setVesselName(QStringLiteral("sea breeze"));
+    held.staticData().setDimension(StaticData::DimensionA, 600);
+    held.alerts().setSosMessage(QStringLiteral("help us"));
+    held.voyageLog().setLogDistance(50);
+    held.messages().setPositionInterval(2);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("backup.json"));
+    QString error;
+    QVERIFY(ProfileFile::Write(held, path, &error));
+    const ProfileReadResult read = ProfileFile::Read(path);
+    QVERIFY2(read.ok, qPrintable(read.problems.join(QLatin1Char('\n'))));
+    QCOMPARE(Rows(read.profile, held, true), QStringList());
+    QStringList warned;
+    for (const QString& warning : read.warnings) {
+        warned << warning.section(QLatin1Char(' '), 0, 0);
+    }
+    QCOMPARE(warned,
+        QStringList({ "vessel.name", "vessel.type", "vessel.dimensionA", "messages.positionInterval",
+            "control.sosMessage", "voyageLog.distance" }));
+}
+
+// What a device could not be sent refuses the file; what only the pages
+// would not offer is read and said.
+void TestProfile::checkedValue_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("why");
     QTest::newRow("mmsi digits") << "vessel"
-                                 << "mmsi" << QJsonValue("23500000x") << "9 digits";
+                                 << "mmsi" << QJsonValue("23500000x") << true << "9 digits";
     QTest::newRow("call sign length") << "vessel"
-                                      << "callSign" << QJsonValue("ABCDEFGH") << "longer than 7";
-    QTest::newRow("call sign character") << "vessel"
-                                         << "callSign" << QJsonValue("ab") << "not allowed";
-    QTest::newRow("vessel type not offered") << "vessel"
-                                             << "type" << QJsonValue(38) << "offered";
-    QTest::newRow("dimension range") << "vessel"
-                                     << "dimensionC" << QJsonValue(63.6) << "outside";
-    QTest::newRow("interval not listed") << "messages"
-                                         << "positionInterval" << QJsonValue(45) << "not one of";
-    QTest::newRow("high rate not shorter") << "messages"
-                                           << "highRateInterval" << QJsonValue(600) << "shorter";
-    QTest::newRow("sog range") << "messages"
-                               << "highRateSog" << QJsonValue(51) << "outside";
-    QTest::newRow("frequency range") << "messages"
-                                     << "channelAFrequency" << QJsonValue(162030000) << "outside";
-    QTest::newRow("mode range") << "control"
-                                << "insideGeofence" << QJsonValue(3) << "outside";
-    QTest::newRow("sos length") << "control"
-                                << "sosMessage" << QJsonValue(QString(17, 'A')) << "longer than 16";
-    QTest::newRow("log period step") << "voyageLog"
-                                     << "period" << QJsonValue(1500) << "multiple";
-    QTest::newRow("log distance range") << "voyageLog"
-                                        << "distance" << QJsonValue(300) << "outside";
+                                      << "callSign" << QJsonValue("ABCDEFGH") << true << "longer than 7";
+    QTest::newRow("call sign control character")
+        << "vessel"
+        << "callSign" << QJsonValue("A\tB") << true << "cannot be sent";
+    QTest::newRow("vessel type beyond a byte")
+        << "vessel"
+        << "type" << QJsonValue(256) << true << "256 is outside -1 to 255";
+    QTest::newRow("dimension beyond its field")
+        << "vessel"
+        << "dimensionA" << QJsonValue(999.5) << true << "999.5 is outside 0 to 999";
+    QTest::newRow("negative dimension as written")
+        << "vessel"
+        << "dimensionD" << QJsonValue(-0.4) << true << ": -0.4 is outside 0 to 99";
+    QTest::newRow("dimension too large")
+        << "vessel"
+        << "dimensionB" << QJsonValue(1e300) << true << "1e+300 is too large";
+    QTest::newRow("sos beyond its field")
+        << "control"
+        << "sosMessage" << QJsonValue(QString(21, 'A')) << true << "longer than 20";
     QTest::newRow("flag type") << "powerBox"
-                               << "enabled" << QJsonValue(1) << "true or false";
+                               << "enabled" << QJsonValue(1) << true << "true or false";
     QTest::newRow("whole number") << "messages"
-                                  << "highRateSog" << QJsonValue(10.5) << "whole number";
+                                  << "highRateSog" << QJsonValue(10.5) << true << "whole number";
     QTest::newRow("missing") << "control"
-                             << "sbasEnabled" << QJsonValue(QJsonValue::Undefined) << "missing";
+                             << "sbasEnabled" << QJsonValue(QJsonValue::Undefined) << true << "missing";
+    QTest::newRow("call sign lower case") << "vessel"
+                                          << "callSign" << QJsonValue("ab") << false << "not allowed";
+    QTest::newRow("vessel type not offered") << "vessel"
+                                             << "type" << QJsonValue(38) << false << "offered";
+    QTest::newRow("dimension past the page")
+        << "vessel"
+        << "dimensionC" << QJsonValue(63.6) << false << "63.6 is outside";
+    QTest::newRow("interval not listed") << "messages"
+                                         << "positionInterval" << QJsonValue(45) << false << "not one of";
+    QTest::newRow("high rate not shorter") << "messages"
+                                           << "highRateInterval" << QJsonValue(600) << false << "shorter";
+    QTest::newRow("sog range") << "messages"
+                               << "highRateSog" << QJsonValue(51) << false << "outside";
+    QTest::newRow("frequency range") << "messages"
+                                     << "channelAFrequency" << QJsonValue(162030000) << false << "outside";
+    QTest::newRow("mode range") << "control"
+                                << "insideGeofence" << QJsonValue(3) << false << "outside";
+    QTest::newRow("sos past the page")
+        << "control"
+        << "sosMessage" << QJsonValue(QString(17, 'A')) << false << "longer than 16";
+    QTest::newRow("log period step") << "voyageLog"
+                                     << "period" << QJsonValue(1500) << false << "multiple";
+    QTest::newRow("log distance range") << "voyageLog"
+                                        << "distance" << QJsonValue(300) << false << "outside";
 }
 
-void TestProfile::badValueRefusesWholeFile()
+void TestProfile::checkedValue()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QJsonValue, value);
+    QFETCH(bool, refused);
     QFETCH(QString, why);
     QJsonObject root = SampleJson(2);
     QJsonObject part = root.value(section).toObject();
@@ -160,12 +214,12 @@ void TestProfile::badValueRefusesWholeFile()
     root.insert(QStringLiteral("vessel"), vessel);
 
     const ProfileReadResult read = ProfileFile::FromJson(QJsonDocument(root).toJson());
-    QVERIFY(!read.ok);
-    QCOMPARE(read.problems.size(), 1);
-    QVERIFY2(read.problems.first().startsWith(section + QLatin1Char('.') + key),
-        qPrintable(read.problems.first()));
-    QVERIFY2(read.problems.first().contains(why), qPrintable(read.problems.first()));
-    QCOMPARE(read.profile.Mmsi(), MMSI().text());
+    QCOMPARE(read.ok, !refused);
+    const QStringList said = refused ? read.problems : read.warnings;
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().startsWith(section + QLatin1Char('.') + key), qPrintable(said.first()));
+    QVERIFY2(said.first().contains(why), qPrintable(said.first()));
+    QCOMPARE(read.profile.Mmsi(), refused ? MMSI().text() : QStringLiteral("235000001"));
 }
 
 void TestProfile::unknownKeyNewerVersionAndDamage()
@@ -178,10 +232,14 @@ void TestProfile::unknownKeyNewerVersionAndDamage()
     // A backup of a device whose vessel type was never set.
     QVERIFY(ProfileFile::FromJson(WithValue(root, QStringLiteral("vessel"), QStringLiteral("type"), 0)).ok);
 
-    root.insert(QStringLiteral("version"), 2);
-    const ProfileReadResult newer = ProfileFile::FromJson(QJsonDocument(root).toJson());
-    QVERIFY(!newer.ok);
-    QVERIFY(newer.problems.first().contains(QLatin1String("newer program")));
+    for (const double version : { 2.0, 3000000000.0 }) {
+        root.insert(QStringLiteral("version"), version);
+        const ProfileReadResult newer = ProfileFile::FromJson(QJsonDocument(root).toJson());
+        QVERIFY(!newer.ok);
+        QVERIFY2(newer.problems.first().contains(
+                     QStringLiteral("format version %1, written by a newer program").arg(qint64(version))),
+            qPrintable(newer.problems.first()));
+    }
 
     for (const QByteArray& damaged : { QByteArray("{\"format\": \"velmora-profile\", \"vers"),
              QByteArray("[1]"), QByteArray("{\"format\": \"other\"}") }) {
@@ -195,6 +253,24 @@ void TestProfile::unknownKeyNewerVersionAndDamage()
 // A later-generation profile on a first-generation device: shared settings
 // are taken, the MMSI only on request, fences skipped and the device's own
 // power box and geofence behaviour kept.
+void TestProfile::onlyRegularFilesOfProfileSizeAreRead()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile large(dir.filePath(QStringLiteral("large.json")));
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(ProfileFile::MaxBytes + 1));
+    large.close();
+    const QStringList expected { QStringLiteral("/dev/zero is not a regular file."),
+        fifo + QStringLiteral(" is not a regular file."),
+        large.fileName() + QStringLiteral(" is larger than 16 MB; a profile is a few kilobytes.") };
+    QStringList said;
+    for (const QString& path : { QStringLiteral("/dev/zero"), fifo, large.fileName() }) {
+        said << ProfileFile::Read(path).problems;
+    }
+    QCOMPARE(said, expected);
+}
+
 void TestProfile::applyKeepsMmsiAndSkipsOtherGeneration()
 {
     const Profile later = Sample(4);
@@ -272,7 +348,8 @@ void TestProfile::backupsKeepNewestFiftyPerSerial()
     const QString folder = dir.filePath(QStringLiteral("backups"));
     QDir().mkpath(folder);
     for (int i = 0; i < 55; ++i) {
-        const QString serial = i == 10 ? QStringLiteral("SN2") : QStringLiteral("SN1");
+        // The other device's backup is older than fifty of this one's.
+        const QString serial = i == 3 ? QStringLiteral("SN2") : QStringLiteral("SN1");
         QFile(
             QStringLiteral("%1/%2-20240101-0000%3.json").arg(folder, serial).arg(i, 2, 10, QLatin1Char('0')))
             .open(QIODevice::WriteOnly);
@@ -282,12 +359,12 @@ void TestProfile::backupsKeepNewestFiftyPerSerial()
     QString second;
     QVERIFY(backups.Save(Sample(2), &saved, nullptr));
     QVERIFY(backups.Save(Sample(2), &second, nullptr));
-    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 50);
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 51);
     QVERIFY(QFile::exists(saved) && saved != second);
     QCOMPARE(backups.NewestFor(QStringLiteral("SN1")), second);
     QVERIFY(ProfileFile::Read(second).ok);
     QCOMPARE(backups.NewestFor(QStringLiteral("SN2")),
-        QString(folder + QStringLiteral("/SN2-20240101-000010.json")));
+        QString(folder + QStringLiteral("/SN2-20240101-000003.json")));
     QCOMPARE(backups.NewestFor(QStringLiteral("SN3")), QString());
 }
 
