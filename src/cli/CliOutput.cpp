@@ -22,6 +22,7 @@ CliOutput::CliOutput(bool json)
 
 void CliOutput::Result(const QJsonObject& fields, const QString& text)
 {
+    m_resultGiven = true;
     QTextStream out(stdout);
     if (m_json) {
         out << QJsonDocument(fields).toJson(QJsonDocument::Compact) << '\n';
@@ -46,7 +47,7 @@ void CliOutput::Warning(const QString& text)
 int CliOutput::Failure(CliExit code, const QString& message)
 {
     Warning(message);
-    if (m_json) {
+    if (m_json && !m_resultGiven) {
         Result({ { QStringLiteral("result"), QStringLiteral("error") },
                    { QStringLiteral("exitCode"), static_cast<int>(code) },
                    { QStringLiteral("message"), message } },

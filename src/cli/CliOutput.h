@@ -21,10 +21,13 @@ public:
     // error, always.
     void Warning(const QString& text);
     // The reason a command ends without success; returns code for the
-    // caller to exit with.
+    // caller to exit with. A command that has given its result (a write's
+    // mismatches) gets no second JSON object: the message goes to standard
+    // error only.
     int Failure(CliExit code, const QString& message);
 
 private:
     bool m_json;
     bool m_progress;
+    bool m_resultGiven = false;
 };

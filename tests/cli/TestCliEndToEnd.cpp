@@ -259,7 +259,9 @@ void TestCliEndToEnd::verificationCatchesAnIgnoredWrite()
                  QStringLiteral("--call-sign"), QStringLiteral("NEWCALL"), QStringLiteral("--json") },
                  &out),
         4);
-    const QJsonObject result = QJsonDocument::fromJson(out.section(QLatin1Char('\n'), 0, 0).toUtf8()).object();
+    // One JSON object for the run, the mismatch itself.
+    QCOMPARE(out.count(QLatin1Char('\n')), 1);
+    const QJsonObject result = QJsonDocument::fromJson(out.toUtf8()).object();
     QCOMPARE(result.value(QStringLiteral("result")).toString(), QStringLiteral("mismatch"));
     const QJsonArray mismatches = result.value(QStringLiteral("mismatches")).toArray();
     QCOMPARE(mismatches.size(), 1);
