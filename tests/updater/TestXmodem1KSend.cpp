@@ -13,6 +13,9 @@ const QByteArray Silence;
 // An ACK that comes only after the sender has given up waiting for it: it
 // arrives while the sender's next bytes go out.
 const QByteArray LateACK = "late" + ACK;
+// An ACK that comes a moment after the frame: while the sender waits for the
+// line to go quiet, or else while its next bytes go out.
+const QByteArray SlowACK = "slow" + ACK;
 constexpr int FrameSize = 1029;
 
 // What the scripted receiver is told to answer and what it saw. Answers are
@@ -53,13 +56,22 @@ public:
         return isOpen;
     }
     void close() override { isOpen = false; }
+    int readByte(QDeadlineTimer deadline) override
+    {
+        if (pending.isEmpty()) {
+            pending = slow;
+            slow.clear();
+        }
+        return QueuedLink::readByte(deadline);
+    }
     bool send(const QByteArray& bytes, QDeadlineTimer) override
     {
         if (!isOpen) {
             return false;
         }
-        pending += late;
+        pending += late + slow;
         late.clear();
+        slow.clear();
         incoming += bytes;
         while (!incoming.isEmpty() && take()) { }
         return true;
@@ -112,6 +124,8 @@ private:
         }
         if (answer == LateACK) {
             late = ACK;
+        } else if (answer == SlowACK) {
+            slow = ACK;
         } else {
             pending += answer;
         }
@@ -120,6 +134,7 @@ private:
     ReceiverScript* script;
     QByteArray incoming;
     QByteArray late;
+    QByteArray slow;
     int expected = 1;
     bool isOpen = false;
 };
@@ -215,6 +230,11 @@ private slots:
         QTest::newRow("a late ACK to block 1, then a NAK to the last block")
             << 3000 << QList<QByteArray> { LateACK, ACK, ACK, NAK } << none << complete
             << QList<int> { 1, 1, 2, 3, 3 } << 34 << 1;
+        // After a retry the sender waits for quiet: the retry's own ACK,
+        // behind the late one, must not answer block 2.
+        QTest::newRow("a late ACK to block 1, a slow one to its retry, then a NAK to block 2")
+            << 3000 << QList<QByteArray> { LateACK, SlowACK, NAK } << none << complete
+            << QList<int> { 1, 1, 2, 2, 3 } << 34 << 1;
         QTest::newRow("every ACK sent twice, block 2 and the first EOT refused once")
             << 3000 << QList<QByteArray> { ACK + ACK, NAK, ACK + ACK, ACK + ACK } << QList<QByteArray> { NAK }
             << complete << QList<int> { 1, 2, 2, 3 } << 34 << 2;
