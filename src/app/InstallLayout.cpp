@@ -13,6 +13,9 @@
 #ifndef VELMORA_DATA_FROM_BIN
 #error "VELMORA_DATA_FROM_BIN must name the data folder relative to the program's"
 #endif
+#ifndef VELMORA_DATA_FROM_UPDATER
+#error "VELMORA_DATA_FROM_UPDATER must name the data folder relative to the updater's"
+#endif
 
 namespace {
 const QString ImageFolderName = QStringLiteral("AISImage");
@@ -39,4 +42,11 @@ QStringList InstallLayout::ImageFolders(const QString& programFolder, const QStr
     return { Below(programFolder, ImageFolderName),
         Below(programFolder, QStringLiteral(VELMORA_DATA_FROM_BIN "/") + ImageFolderName),
         Below(userDataFolder, ImageFolderName) };
+}
+
+QStringList InstallLayout::TranslationFolders(const QString& programFolder)
+{
+    return { QStringLiteral("."), programFolder, Below(programFolder, QStringLiteral("..")),
+        Below(programFolder, QStringLiteral(VELMORA_DATA_FROM_BIN "/translations")),
+        Below(programFolder, QStringLiteral(VELMORA_DATA_FROM_UPDATER "/translations")) };
 }

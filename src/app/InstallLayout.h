@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// Where velmora finds the updater and the firmware images. In the build folder
+// Where velmora finds the updater, the firmware images and the translations. In the build folder
 // and in an unpacked archive both lie in "AISImage" beside the program; an
 // installed velmora finds the updater in its private program folder and the
 // images in the shared data folder, and the user may add images in a data
@@ -16,4 +16,9 @@ public:
     // The folders to scan for images, first the one beside the program, then
     // the installed data folder, then "AISImage" in userDataFolder.
     static QStringList ImageFolders(const QString& programFolder, const QString& userDataFolder);
+    // The folders to look for translations in, in order: the working folder,
+    // the program's, the one above it (the updater's folder lies below the
+    // configuration program in the build), then the installed translations
+    // as seen from an installed program or an installed updater.
+    static QStringList TranslationFolders(const QString& programFolder);
 };

@@ -1,17 +1,15 @@
 #include "app/TranslationLoader.h"
 
+#include "app/InstallLayout.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 void TranslationLoader::Install(QCoreApplication& application)
 {
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString folders[] = { QStringLiteral("."), programFolder.path(), programFolder.filePath(QStringLiteral("..")),
-        programFolder.filePath(QStringLiteral("../share/velmora/translations")),
-        programFolder.filePath(QStringLiteral("../../share/velmora/translations")) };
+    const QStringList folders = InstallLayout::TranslationFolders(QCoreApplication::applicationDirPath());
     for (const QString& folder : folders) {
         if (Load(application, QStringLiteral("velmora"), folder))
             break;

@@ -8,9 +8,8 @@ class QString;
 // built-in English texts.
 class TranslationLoader {
 public:
-    // Looks for "velmora_<language>.qm" in the working folder, beside the
-    // program, one folder up (the updater lives in a folder below the
-    // configuration program) and in the installed share/velmora/translations.
+    // Looks for "velmora_<language>.qm" in InstallLayout's translation
+    // folders.
     static void Install(QCoreApplication& application);
 
 private:

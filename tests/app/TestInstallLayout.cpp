@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,6 +36,36 @@ private slots:
         QCOMPARE(InstallLayout::ImageFolders(
                      QStringLiteral("/usr/bin"), QStringLiteral("/home/u/.local/share/Norwake/velmora")),
             expected);
+    }
+
+    // Where the install rules put the programs and the translations, read
+    // from the build's own install script.
+    void installedProgramsFindTheInstalledTranslations()
+    {
+        QFile script(QStringLiteral(BINARY_DIR "/cmake_install.cmake"));
+        QVERIFY(script.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(script.readAll());
+        static const QRegularExpression rule(QStringLiteral(
+            "file\\(INSTALL DESTINATION \"\\$\\{CMAKE_INSTALL_PREFIX\\}/([^\"]*)\"[^)]*FILES([^)]*)\\)"));
+        QMap<QString, QString> destinations;
+        for (auto match = rule.globalMatch(text); match.hasNext();) {
+            const QRegularExpressionMatch found = match.next();
+            for (const QString& file : { QStringLiteral("velmora_de.qm\""), QStringLiteral("/velmora\""),
+                     QStringLiteral("/Flashwell\"") }) {
+                if (found.captured(2).contains(file))
+                    destinations.insert(file, found.captured(1));
+            }
+        }
+        if (!destinations.contains(QStringLiteral("velmora_de.qm\"")))
+            QSKIP("this build installs no translations");
+        const QString prefix = QStringLiteral("/opt/velmora/");
+        const QString translations = prefix + destinations.value(QStringLiteral("velmora_de.qm\""));
+        for (const QString& program : { QStringLiteral("/velmora\""), QStringLiteral("/Flashwell\"") }) {
+            QVERIFY2(destinations.contains(program), qPrintable(program));
+            const QStringList folders
+                = InstallLayout::TranslationFolders(prefix + destinations.value(program));
+            QVERIFY2(folders.contains(translations), qPrintable(program + folders.join(QLatin1Char(' '))));
+        }
     }
 };
 
