@@ -255,7 +255,8 @@ private slots:
                                        : Steps { driver.Click("Export and clear log"),
                                            driver.SaveAs(exportTo, csvFilter), driver.Note() });
         rig.Button("pushButtonClearLog")->click();
-        QVERIFY2(driver.Done(), qPrintable(driver.unexpected.join(", ")));
+        // The export follows a fresh fetch of the log.
+        QTRY_VERIFY2_WITH_TIMEOUT(driver.Done(), qPrintable(driver.unexpected.join(", ")), 20000);
         QVERIFY(rig.bench.WaitIdle());
         QCOMPARE(jobs.contains({ JobName::ClearVoyageLog, false }), cleared);
         if (cleared) {
