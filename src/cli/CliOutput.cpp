@@ -40,12 +40,22 @@ void CliOutput::Progress(const QString& text)
 
 void CliOutput::Warning(const QString& text)
 {
+    ToStandardError(text);
+    if (m_json) {
+        Result(
+            { { QStringLiteral("result"), QStringLiteral("warning") }, { QStringLiteral("message"), text } },
+            QString());
+    }
+}
+
+void CliOutput::ToStandardError(const QString& text)
+{
     QTextStream(stderr) << ProgramName << ": " << text << '\n';
 }
 
 int CliOutput::Failure(CliExit code, const QString& message)
 {
-    Warning(message);
+    ToStandardError(message);
     if (m_json) {
         Result({ { QStringLiteral("result"), QStringLiteral("error") },
                    { QStringLiteral("exitCode"), static_cast<int>(code) },

@@ -18,13 +18,15 @@ public:
     void Result(const QJsonObject& fields, const QString& text);
     void Progress(const QString& text);
     // Something the user must know that does not end the command: standard
-    // error, always.
+    // error, always, and a "warning" object with --json.
     void Warning(const QString& text);
     // The reason a command ends without success; returns code for the
     // caller to exit with.
     int Failure(CliExit code, const QString& message);
 
 private:
+    static void ToStandardError(const QString& text);
+
     bool m_json;
     bool m_progress;
 };

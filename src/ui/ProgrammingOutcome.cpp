@@ -52,6 +52,13 @@ void ProgrammingOutcome::OnWriteVerified(const Profile& sent, const QList<Profil
     }
 }
 
+void ProgrammingOutcome::OnWriteUnverified(const Profile& sent, const QString& failure)
+{
+    ProgrammingRecord record = ProgrammingHistory::RecordOf(sent, false, QStringLiteral("window"));
+    record.failure = failure;
+    Store(record);
+}
+
 // The history is a record for later: a history that cannot be written is told,
 // never a reason to hold up the programming.
 void ProgrammingOutcome::Store(ProgrammingRecord& record)

@@ -35,6 +35,9 @@ public:
 
 public slots:
     void OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
+    // A write cut off before its read-back: the history's row, with the
+    // failure the window has already shown.
+    void OnWriteUnverified(const Profile& sent, const QString& failure);
 
 signals:
     void basicVerified();
