@@ -79,8 +79,6 @@ void ProgrammingRecorder::AddToHistory(ProgrammingRecord& record)
 {
     QString error;
     if (!m_history.Add(record, &error)) {
-        m_output.Warning(tr(
-            "The programming history could not be updated: %1. The row is kept and written once it can be.")
-                             .arg(error));
+        m_output.Warning(tr("%1; the row is kept and written once it can be.").arg(error));
     }
 }
