@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class ProgrammingHistory;
+class HistoryWriter;
 class MainWindow;
 class QMessageBox;
 
@@ -18,6 +18,7 @@ class QMessageBox;
 // the history gets a row either way; a device that holds everything sent is
 // "Programming Complete" and verified, with its certificate on offer; one
 // that does not is named setting by setting, with the offer to send again.
+// A row the history cannot take now waits for it, into a side file at the end.
 class ProgrammingOutcome : public QObject {
     Q_OBJECT
 
@@ -48,7 +49,7 @@ private:
     void ShowMismatches(const QList<ProfileComparisonRow>& mismatches);
 
     MainWindow* m_window;
-    std::unique_ptr<ProgrammingHistory> m_history;
+    std::unique_ptr<HistoryWriter> m_history;
     ProgrammingRecord m_last;
     QPointer<QMessageBox> m_mismatchBox;
 };
