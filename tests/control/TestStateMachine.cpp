@@ -222,9 +222,10 @@ private slots:
     {
         Rig rig;
         QStringList reports;
-        connect(&rig.machine, &StateMachine::WriteUnverified, this, [&reports](const Profile& sent, const QString& why) {
-            reports << sent.staticData().vesselName() + QStringLiteral(" | ") + why;
-        });
+        connect(&rig.machine, &StateMachine::WriteUnverified, this,
+            [&reports](const Profile& sent, const QString& why) {
+                reports << sent.staticData().vesselName() + QStringLiteral(" | ") + why;
+            });
         rig.machine.onConnectedSM();
         rig.tabModel.staticData()->setVesselName(QStringLiteral("KITTIWAKE"));
         rig.machine.SendTab(StateMachine::TabConfiguration);
@@ -233,8 +234,9 @@ private slots:
         rig.machine.Disconnected(true);
         rig.machine.Disconnected(true);
         QCOMPARE(reports,
-            QStringList { QStringLiteral("KITTIWAKE | Connection Error: Communication Timeout. Please check the "
-                                         "connections to the Identifier.") });
+            QStringList {
+                QStringLiteral("KITTIWAKE | Connection Error: Communication Timeout. Please check the "
+                               "connections to the Identifier.") });
     }
 
     void unansweredPollTestsTheConnectionAgain()
