@@ -135,7 +135,7 @@ void ProductionRun::Begin(const QString& port)
     connect(slot.session, &DeviceSession::writeUnverified, this,
         [this](const Profile& sent, const QString& failure) { m_recorder.RecordUnverified(sent, failure); });
     connect(slot.session, &DeviceSession::warning, this,
-        [this, port](const QString& message) { m_output.Warning(tr("%1: %2").arg(port, message)); });
+        [this, port](const QString& message) { m_output.Warning(port + QStringLiteral(": ") + message); });
     connect(slot.session, &DeviceSession::updating, this, [this, port](bool running) {
         m_output.Progress(running ? tr("%1: updating the firmware...").arg(port) : tr("%1: update ended.").arg(port));
     });
