@@ -392,6 +392,19 @@ QList<ProgrammingRecord> ProgrammingHistory::Find(const QString& text, QString* 
         Fail(error, tr("The programming history cannot be read"), tr("it is not open"));
         return rows;
     }
+    QSqlError failure;
+    if (!Select(text, &rows, &failure)) {
+        rows.clear();
+        QString rebuildError;
+        if (Damaged(failure))
+            Rebuild(nullptr, &rebuildError);
+        Fail(error, tr("The programming history cannot be read"), failure.text());
+    }
+    return rows;
+}
+
+bool ProgrammingHistory::Select(const QString& text, QList<ProgrammingRecord>* rows, QSqlError* failure) const
+{
     QSqlQuery query(QSqlDatabase::database(connection, false));
     query.setForwardOnly(true);
     const QString sql
@@ -399,21 +412,13 @@ QList<ProgrammingRecord> ProgrammingHistory::Find(const QString& text, QString* 
                          "OR serial_number LIKE ? ESCAPE '\\' OR vessel_name LIKE ? ESCAPE '\\' "
                          "ORDER BY at DESC, id DESC")
               .arg(rowColumns);
-    QSqlError failure;
-    const bool prepared = Prepared(query, sql, &failure);
+    if (!Prepared(query, sql, failure))
+        return false;
     const QString pattern = Containing(text);
     query.addBindValue(text);
     for (int column = 0; column < 3; ++column)
         query.addBindValue(pattern);
-    if (!prepared || !Run(query, &failure) || !ReadRows(query, &rows, &failure)) {
-        rows.clear();
-        query.finish();
-        QString rebuildError;
-        if (Damaged(failure))
-            Rebuild(nullptr, &rebuildError);
-        Fail(error, tr("The programming history cannot be read"), failure.text());
-    }
-    return rows;
+    return Run(query, failure) && ReadRows(query, rows, failure);
 }
 
 bool ProgrammingHistory::Imported(const QString& fact, bool* done, QSqlError* failure) const

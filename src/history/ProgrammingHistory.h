@@ -64,6 +64,7 @@ private:
     bool Damaged(const QSqlError& failure) const;
     bool Rebuild(const ProgrammingRecord* recording, QString* error);
     qint64 Insert(const ProgrammingRecord& record, QSqlError* failure);
+    bool Select(const QString& text, QList<ProgrammingRecord>* rows, QSqlError* failure) const;
     bool ImportPending(QString* error);
     bool Import(const QList<ProgrammingRecord>& records, const QString& fact, QSqlError* failure);
     bool TakeIn(const QList<ProgrammingRecord>& records, const QString& fact, QSqlError* failure);
