@@ -409,11 +409,12 @@ void TestCliEndToEnd::historyKeepsEveryWrite()
     QVERIFY2(history.Open(&error), qPrintable(error));
     QStringList rows;
     for (const ProgrammingRecord& row : history.Find(QStringLiteral("23500060"), &error)) {
-        rows << QStringLiteral("%1 %2 %3").arg(row.mmsi).arg(row.verified).arg(row.failure.section(':', 0, 0));
+        rows
+            << QStringLiteral("%1 %2 %3").arg(row.mmsi).arg(row.verified).arg(row.failure.section(':', 0, 0));
     }
     QCOMPARE(rows,
-        QStringList({ QStringLiteral("235000603 0 Connection Error"),
-            QStringLiteral("235000602 1 "), QStringLiteral("235000601 1 ") }));
+        QStringList({ QStringLiteral("235000603 0 Connection Error"), QStringLiteral("235000602 1 "),
+            QStringLiteral("235000601 1 ") }));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)
