@@ -402,6 +402,11 @@ void TestCliEndToEnd::historyKeepsEveryWrite()
     device->setFaults(plan);
     QCOMPARE(write(QStringLiteral("235000603"), &out), 3);
     QCOMPARE(Setting(*device, "mmsi"), QStringLiteral("235000603"));
+    device->setFaults(plan);
+    QCOMPARE(Run({ QStringLiteral("program"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                 profile, QStringLiteral("--mmsi-list"),
+                 WriteFile(QStringLiteral("mmsi.csv"), "mmsi,name,call_sign\r\n235000604,,\r\n") }),
+        3);
 
     QVERIFY(QDir(log).removeRecursively());
     ProgrammingHistory history(database);
@@ -413,8 +418,9 @@ void TestCliEndToEnd::historyKeepsEveryWrite()
             << QStringLiteral("%1 %2 %3").arg(row.mmsi).arg(row.verified).arg(row.failure.section(':', 0, 0));
     }
     QCOMPARE(rows,
-        QStringList({ QStringLiteral("235000603 0 Connection Error"), QStringLiteral("235000602 1 "),
-            QStringLiteral("235000601 1 ") }));
+        QStringList(
+            { QStringLiteral("235000604 0 Connection Error"), QStringLiteral("235000603 0 Connection Error"),
+                QStringLiteral("235000602 1 "), QStringLiteral("235000601 1 ") }));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)
