@@ -355,21 +355,16 @@ bool ProgrammingHistory::Damaged(const QSqlError& failure) const
         || (!Check(QSqlDatabase::database(connection, false), &finding) && IsDamage(finding));
 }
 
-// As for damage found at open: the file set aside, a fresh one in its place
-// with the configuration log taken in, but for the row of the programming
-// being recorded, which is inserted after.
+// As for damage found at open: the file set aside and a fresh one opened in
+// its place, but without the log's row of the programming being recorded,
+// which is inserted after. What cannot be taken in now is tried next time.
 bool ProgrammingHistory::Rebuild(const ProgrammingRecord* recording, QString* error)
 {
     if (!SetAside(error) || !Connect(error))
         return false;
-    QList<ProgrammingRecord> records;
     QString later;
-    if (ConfigurationLogImport::Read(LogPath(), &records, &later)) {
-        if (recording)
-            LeaveOut(&records, *recording);
-        QSqlError failure;
-        Import(records, importedFact, &failure);
-    }
+    ImportConfigurationLog(LogPath(), &later, recording);
+    ImportPending(&later);
     return true;
 }
 
@@ -433,7 +428,8 @@ bool ProgrammingHistory::Imported(const QString& fact, bool* done, QSqlError* fa
     return true;
 }
 
-bool ProgrammingHistory::ImportConfigurationLog(const QString& csvPath, QString* error)
+bool ProgrammingHistory::ImportConfigurationLog(
+    const QString& csvPath, QString* error, const ProgrammingRecord* recording)
 {
     const QString what = tr("The configuration log could not be taken into the programming history");
     if (!open)
@@ -448,6 +444,8 @@ bool ProgrammingHistory::ImportConfigurationLog(const QString& csvPath, QString*
     QString readError;
     if (!ConfigurationLogImport::Read(csvPath, &records, &readError))
         return Fail(error, what, readError);
+    if (recording)
+        LeaveOut(&records, *recording);
     return Import(records, importedFact, &failure) || Fail(error, what, failure.text());
 }
 

@@ -42,8 +42,10 @@ public:
     // then set aside as at open.
     QList<ProgrammingRecord> Find(const QString& text, QString* error);
     // Once per database: the rows of the configuration log become history
-    // rows, unverified, with the source "configuration log".
-    bool ImportConfigurationLog(const QString& csvPath, QString* error);
+    // rows, unverified, with the source "configuration log". The log's row of
+    // recording, a programming about to be added, is left out.
+    bool ImportConfigurationLog(
+        const QString& csvPath, QString* error, const ProgrammingRecord* recording = nullptr);
     // Where a damaged database was renamed to by this object; empty if none.
     QString DamagedCopy() const { return damagedCopy; }
 
