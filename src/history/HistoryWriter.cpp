@@ -16,7 +16,7 @@ HistoryWriter::HistoryWriter(const QString& path, QObject* parent)
     , m_pauseMs(firstPauseMs)
 {
     m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, &HistoryWriter::Retry);
+    connect(&m_retry, &QTimer::timeout, this, &HistoryWriter::WriteWaiting);
 }
 
 HistoryWriter::~HistoryWriter() = default;
@@ -27,7 +27,7 @@ bool HistoryWriter::Add(ProgrammingRecord& record, QString* error)
         record.at = QDateTime::currentDateTimeUtc();
     // Rows keep their order: a new one goes behind those waiting.
     m_waiting << record;
-    Retry();
+    WriteWaiting();
     if (!m_waiting.isEmpty()) {
         *error = m_failure;
         return false;
@@ -36,9 +36,11 @@ bool HistoryWriter::Add(ProgrammingRecord& record, QString* error)
     return true;
 }
 
-void HistoryWriter::Retry()
+// In order, until one is refused: the next try comes after a pause twice the
+// last, up to a minute.
+void HistoryWriter::WriteWaiting()
 {
-    const bool behind = m_pauseMs > firstPauseMs;
+    const bool behind = m_pauseMs > firstPauseMs; // a try has been refused
     while (!m_waiting.isEmpty()) {
         if (!m_history.Add(m_waiting.first(), &m_failure)) {
             if (!m_retry.isActive()) {
@@ -59,7 +61,7 @@ bool HistoryWriter::Finish(QString* file, QString* error)
 {
     file->clear();
     if (!m_waiting.isEmpty())
-        Retry();
+        WriteWaiting();
     if (m_waiting.isEmpty())
         return true;
     m_retry.stop();

@@ -33,7 +33,7 @@ signals:
     void caughtUp();
 
 private:
-    void Retry();
+    void WriteWaiting();
 
     QString m_path;
     ProgrammingHistory m_history;
