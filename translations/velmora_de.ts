@@ -1315,6 +1315,13 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
 </context>
 <context>
+    <name>PendingRows</name>
+    <message>
+        <source>The rows kept in %1 cannot be read: %2</source>
+        <translation>Die in %1 aufbewahrten Zeilen können nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>ProductionRun</name>
     <message numerus="yes">
         <source>%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.</source>
@@ -1966,6 +1973,14 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <source>no</source>
         <translation>nein</translation>
     </message>
+    <message>
+        <source>Rows kept aside could not be taken into the programming history</source>
+        <translation>Beiseitegelegte Zeilen konnten nicht in den Programmierverlauf übernommen werden</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingHistoryDialog</name>
@@ -2021,14 +2036,6 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <translation>Programmierverlauf</translation>
     </message>
     <message>
-        <source>The programming history could not be updated. The device is programmed and the configuration log is written.
-
-%1</source>
-        <translation>Der Programmierverlauf konnte nicht aktualisiert werden. Das Gerät ist programmiert und das Konfigurationsprotokoll geschrieben.
-
-%1</translation>
-    </message>
-    <message>
         <source>%1: sent &quot;%2&quot;, the Identifier holds &quot;%3&quot;</source>
         <translation>%1: gesendet &quot;%2&quot;, der Identifier enthält &quot;%3&quot;</translation>
     </message>
@@ -2052,12 +2059,55 @@ Die Einstellungen erneut senden?</translation>
         <source>Send again</source>
         <translation>Erneut senden</translation>
     </message>
+    <message numerus="yes">
+        <source>%n row(s) of the programming history could not be kept.
+
+%1</source>
+        <translation>
+            <numerusform>%n Zeile des Programmierverlaufs konnte nicht aufbewahrt werden.
+
+%1</numerusform>
+            <numerusform>%n Zeilen des Programmierverlaufs konnten nicht aufbewahrt werden.
+
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The programming history could not be updated now. The row is kept and written once it can be.
+
+%1</source>
+        <translation>Der Programmierverlauf konnte jetzt nicht aktualisiert werden. Die Zeile wird aufbewahrt und geschrieben, sobald es möglich ist.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingRecorder</name>
     <message>
-        <source>The programming history could not be updated: %1</source>
-        <translation>Der Programmierverlauf konnte nicht aktualisiert werden: %1</translation>
+        <source>The programming history has taken in the rows that waited.</source>
+        <translation>Der Programmierverlauf hat die wartenden Zeilen übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the programming history could not be kept: %1</source>
+        <translation>
+            <numerusform>%n Zeile des Programmierverlaufs konnte nicht aufbewahrt werden: %1</numerusform>
+            <numerusform>%n Zeilen des Programmierverlaufs konnten nicht aufbewahrt werden: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the programming history could not be written; they are kept in %1 and taken in when the history is next opened.</source>
+        <translation>
+            <numerusform>%n Zeile des Programmierverlaufs konnte nicht geschrieben werden; sie wird in %1 aufbewahrt und beim nächsten Öffnen des Verlaufs übernommen.</numerusform>
+            <numerusform>%n Zeilen des Programmierverlaufs konnten nicht geschrieben werden; sie werden in %1 aufbewahrt und beim nächsten Öffnen des Verlaufs übernommen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Certificates cannot be written into %1: %2</source>
+        <translation>In %1 können keine Zertifikate geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1; the row is kept and written once it can be.</source>
+        <translation>%1; die Zeile wird aufbewahrt und geschrieben, sobald es möglich ist.</translation>
     </message>
 </context>
 <context>
@@ -2362,6 +2412,10 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     <message>
         <source>The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again to try once more.</source>
         <translation>Der Identifier behält die Firmware %1; das neueste Abbild ist %2. Schließen Sie den Identifier erneut an, um es noch einmal zu versuchen.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the settings were read back.</source>
+        <translation>Die Verbindung endete, bevor die Einstellungen zurückgelesen waren.</translation>
     </message>
 </context>
 <context>

@@ -1315,6 +1315,13 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
 </context>
 <context>
+    <name>PendingRows</name>
+    <message>
+        <source>The rows kept in %1 cannot be read: %2</source>
+        <translation>Les lignes conservées dans %1 ne peuvent pas être lues : %2</translation>
+    </message>
+</context>
+<context>
     <name>ProductionRun</name>
     <message numerus="yes">
         <source>%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.</source>
@@ -1966,6 +1973,14 @@ La réinitialisation a tout de même eu lieu.</translation>
         <source>no</source>
         <translation>non</translation>
     </message>
+    <message>
+        <source>Rows kept aside could not be taken into the programming history</source>
+        <translation>Les lignes mises de côté n&apos;ont pas pu être reprises dans l&apos;historique de programmation</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Échec</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingHistoryDialog</name>
@@ -2021,14 +2036,6 @@ La réinitialisation a tout de même eu lieu.</translation>
         <translation>Historique de programmation</translation>
     </message>
     <message>
-        <source>The programming history could not be updated. The device is programmed and the configuration log is written.
-
-%1</source>
-        <translation>L&apos;historique de programmation n&apos;a pas pu être mis à jour. L&apos;appareil est programmé et le journal de configuration est écrit.
-
-%1</translation>
-    </message>
-    <message>
         <source>%1: sent &quot;%2&quot;, the Identifier holds &quot;%3&quot;</source>
         <translation>%1 : envoyé « %2 », l&apos;Identifier contient « %3 »</translation>
     </message>
@@ -2052,12 +2059,55 @@ Envoyer de nouveau les réglages ?</translation>
         <source>Send again</source>
         <translation>Envoyer de nouveau</translation>
     </message>
+    <message numerus="yes">
+        <source>%n row(s) of the programming history could not be kept.
+
+%1</source>
+        <translation>
+            <numerusform>%n ligne de l&apos;historique de programmation n&apos;a pas pu être conservée.
+
+%1</numerusform>
+            <numerusform>%n lignes de l&apos;historique de programmation n&apos;ont pas pu être conservées.
+
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The programming history could not be updated now. The row is kept and written once it can be.
+
+%1</source>
+        <translation>L&apos;historique de programmation n&apos;a pas pu être mis à jour pour l&apos;instant. La ligne est conservée et sera écrite dès que possible.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingRecorder</name>
     <message>
-        <source>The programming history could not be updated: %1</source>
-        <translation>L&apos;historique de programmation n&apos;a pas pu être mis à jour : %1</translation>
+        <source>The programming history has taken in the rows that waited.</source>
+        <translation>L&apos;historique de programmation a repris les lignes en attente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the programming history could not be kept: %1</source>
+        <translation>
+            <numerusform>%n ligne de l&apos;historique de programmation n&apos;a pas pu être conservée : %1</numerusform>
+            <numerusform>%n lignes de l&apos;historique de programmation n&apos;ont pas pu être conservées : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the programming history could not be written; they are kept in %1 and taken in when the history is next opened.</source>
+        <translation>
+            <numerusform>%n ligne de l&apos;historique de programmation n&apos;a pas pu être écrite ; elle est conservée dans %1 et reprise à la prochaine ouverture de l&apos;historique.</numerusform>
+            <numerusform>%n lignes de l&apos;historique de programmation n&apos;ont pas pu être écrites ; elles sont conservées dans %1 et reprises à la prochaine ouverture de l&apos;historique.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Certificates cannot be written into %1: %2</source>
+        <translation>Impossible d&apos;écrire des certificats dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1; the row is kept and written once it can be.</source>
+        <translation>%1 ; la ligne est conservée et sera écrite dès que possible.</translation>
     </message>
 </context>
 <context>
@@ -2362,6 +2412,10 @@ L&apos;application tente de se reconnecter.</translation>
     <message>
         <source>The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again to try once more.</source>
         <translation>L&apos;Identifier garde le micrologiciel %1 ; l&apos;image la plus récente est %2. Reconnectez l&apos;Identifier pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the settings were read back.</source>
+        <translation>La connexion s&apos;est terminée avant la relecture des réglages.</translation>
     </message>
 </context>
 <context>

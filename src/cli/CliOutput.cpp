@@ -20,12 +20,24 @@ CliOutput::CliOutput(bool json)
 {
 }
 
+CliOutput::~CliOutput()
+{
+    if (!m_warnings.isEmpty()) {
+        Result({ { QStringLiteral("result"), QStringLiteral("warning") } }, QString());
+    }
+}
+
 void CliOutput::Result(const QJsonObject& fields, const QString& text)
 {
     m_resultGiven = true;
     QTextStream out(stdout);
     if (m_json) {
-        out << QJsonDocument(fields).toJson(QJsonDocument::Compact) << '\n';
+        QJsonObject object = fields;
+        if (!m_warnings.isEmpty()) {
+            object.insert(QStringLiteral("warnings"), m_warnings);
+            m_warnings = QJsonArray();
+        }
+        out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
     } else {
         out << text << '\n';
     }
@@ -41,12 +53,24 @@ void CliOutput::Progress(const QString& text)
 
 void CliOutput::Warning(const QString& text)
 {
+    ToStandardError(text);
+    if (!m_json) {
+        return;
+    }
+    m_warnings.append(text);
+    if (m_resultGiven) {
+        Result({ { QStringLiteral("result"), QStringLiteral("warning") } }, QString());
+    }
+}
+
+void CliOutput::ToStandardError(const QString& text)
+{
     QTextStream(stderr) << ProgramName << ": " << text << '\n';
 }
 
 int CliOutput::Failure(CliExit code, const QString& message)
 {
-    Warning(message);
+    ToStandardError(message);
     if (m_json && !m_resultGiven) {
         Result({ { QStringLiteral("result"), QStringLiteral("error") },
                    { QStringLiteral("exitCode"), static_cast<int>(code) },

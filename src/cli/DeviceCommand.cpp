@@ -43,6 +43,14 @@ void DeviceCommand::Start()
     m_session->SetConnectTimeout(m_options.timeoutSeconds() * 1000);
     connect(m_session, &DeviceSession::stepDone, this, &DeviceCommand::OnStepDone);
     connect(m_session, &DeviceSession::failed, this, &DeviceCommand::OnFailed);
+    connect(m_session, &DeviceSession::warning, this,
+        [this](const QString& message) { m_output.Warning(message); });
+    if (m_recorder) {
+        connect(m_session, &DeviceSession::writeUnverified, this,
+            [this](const Profile& sent, const QString& failure) {
+                m_recorder->RecordUnverified(sent, failure);
+            });
+    }
     m_output.Progress(tr("Connecting to the Identifier on %1...").arg(port));
     m_session->Open();
 }
@@ -70,6 +78,11 @@ bool DeviceCommand::Prepare()
     const ProfileReadResult read = ProfileFile::Read(m_options.profile());
     if (!read.ok) {
         Fail(CliExit::FileError, read.problems.join(QStringLiteral("\n")));
+        return false;
+    }
+    QString error;
+    if (!m_recorder->CertificateFolderUsable(&error)) {
+        Fail(CliExit::FileError, error);
         return false;
     }
     for (const QString& warning : read.warnings) {

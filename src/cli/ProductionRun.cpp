@@ -56,6 +56,9 @@ bool ProductionRun::Prepare()
     if (error.isEmpty()) {
         error = ListProblems();
     }
+    if (error.isEmpty()) {
+        m_recorder.CertificateFolderUsable(&error);
+    }
     if (!error.isEmpty()) {
         m_ended = true;
         const int code = m_output.Failure(CliExit::FileError, error);
@@ -129,6 +132,10 @@ void ProductionRun::Begin(const QString& port)
     connect(slot.session, &DeviceSession::failed, this, [this, port](DeviceSession::Step, const QString& message) {
         Report(m_slots[port], QStringLiteral("failed"), CliExit::Communication, message);
     });
+    connect(slot.session, &DeviceSession::writeUnverified, this,
+        [this](const Profile& sent, const QString& failure) { m_recorder.RecordUnverified(sent, failure); });
+    connect(slot.session, &DeviceSession::warning, this,
+        [this, port](const QString& message) { m_output.Warning(port + QStringLiteral(": ") + message); });
     connect(slot.session, &DeviceSession::updating, this, [this, port](bool running) {
         m_output.Progress(running ? tr("%1: updating the firmware...").arg(port) : tr("%1: update ended.").arg(port));
     });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/ProgrammingHistory.h"
+#include "history/HistoryWriter.h"
 #include "profile/Profile.h"
 
 #include <QCoreApplication>
@@ -10,22 +10,32 @@ class CliOutput;
 
 // Keeps what velmora-cli programmed: a row in the programming history for
 // every write, and the owner's certificate of a verified one when a folder
-// for them is given.
+// for them is given. Rows the history could not take wait; those still
+// waiting at the end are kept in a side file, told on standard output.
 class ProgrammingRecorder {
     Q_DECLARE_TR_FUNCTIONS(ProgrammingRecorder)
 
 public:
     ProgrammingRecorder(const QString& certificateFolder, CliOutput& output);
+    ~ProgrammingRecorder();
+    ProgrammingRecorder(const ProgrammingRecorder&) = delete;
+    ProgrammingRecorder& operator=(const ProgrammingRecorder&) = delete;
+
+    // Before any device is written: a certificate folder that is asked for
+    // must take files. False with the reason.
+    bool CertificateFolderUsable(QString* error) const;
 
     // A history that cannot be written is told on standard error and does not
     // fail the programming; a certificate asked for and not written does
     // (false, with the reason). certificate gets the file written, if any.
     bool Record(const Profile& sent, bool verified, QString* certificate, QString* error);
+    // A write cut off before its read-back: a row, unverified, with the failure.
+    void RecordUnverified(const Profile& sent, const QString& failure);
 
 private:
     void AddToHistory(ProgrammingRecord& record);
 
     QString m_certificateFolder;
     CliOutput& m_output;
-    ProgrammingHistory m_history;
+    HistoryWriter m_history;
 };

@@ -75,6 +75,15 @@ int StateMachine::State(int tab) const
     return tab >= 0 && tab < TabCount ? m_tabStates.at(tab) : StateNotConnected;
 }
 
+QString StateMachine::FailureText(const QString& text, const QString& detail)
+{
+    QString line = text.section(QStringLiteral("\n\n"), 0, 0).simplified();
+    if (!detail.isEmpty()) {
+        line += QStringLiteral(": ") + detail.section(QStringLiteral("\n\n"), 0, 0).simplified();
+    }
+    return line;
+}
+
 int StateMachine::DeviceTypeFor(const QString& version)
 {
     if (version.startsWith(QLatin1String("050200"))) {
@@ -444,6 +453,12 @@ void StateMachine::AllJobsComplete()
 
 // Nothing is called written before the device has been asked what it now
 // holds: every tab sent is read again with the jobs that read it.
+Profile StateMachine::SentProfile() const
+{
+    return Profile::FromModel(
+        *m_transportModel, Profile::OriginNow(m_transportModel->appVersion(), m_deviceType, m_serialNumber));
+}
+
 bool StateMachine::StartVerification()
 {
     m_readBackTabs = m_sentTabs;
@@ -451,8 +466,7 @@ bool StateMachine::StartVerification()
     if (m_readBackTabs.isEmpty() || !m_connected) {
         return false;
     }
-    m_sent = Profile::FromModel(*m_transportModel,
-        Profile::OriginNow(m_transportModel->appVersion(), m_deviceType, m_serialNumber));
+    m_sent = SentProfile();
     m_verifying = true;
     for (int tab : qAsConst(m_readBackTabs)) {
         GetTab(tab);
@@ -502,17 +516,22 @@ void StateMachine::OnVoyageSyncComplete()
 
 // Failures ----------------------------------------------------------------------
 
+void StateMachine::Fail(const QString& text, const QString& detail)
+{
+    m_failure = FailureText(text, detail);
+    emit DisplayError(text, detail);
+    emit Disconnect(true);
+}
+
 void StateMachine::ConnectErrorMsg(const QString& error)
 {
-    emit DisplayError(tr("Error connecting to the Identifier.\n\nApplication is attempting to reconnect."), error);
-    emit Disconnect(true);
+    Fail(tr("Error connecting to the Identifier.\n\nApplication is attempting to reconnect."), error);
 }
 
 void StateMachine::CommandError(const QString& command)
 {
-    emit DisplayError(
+    Fail(
         tr("Error sending a command to the Identifier.\n\nApplication is attempting to reconnect."), command);
-    emit Disconnect(true);
 }
 
 void StateMachine::onJobTimeout(bool polling_timeout)
@@ -524,20 +543,31 @@ void StateMachine::onJobTimeout(bool polling_timeout)
         return;
     }
     emit UpdateUiControls(false);
-    emit DisplayError(tr("Connection Error"),
+    Fail(tr("Connection Error"),
         tr("Communication Timeout.\nPlease check the connections to the Identifier.\n\n"
            "Application is attempting to reconnect."));
-    emit Disconnect(true);
 }
 
 void StateMachine::Disconnected(bool)
 {
+    ReportUnverifiedWrite();
+    m_failure.clear();
     m_connected = false;
     m_verifying = false;
     m_sentTabs.clear();
     m_readBackTabs.clear();
     m_pollTimer.stop();
     SetConnectedTabs(StateNotConnected);
+}
+
+// A write cut off is kept all the same: the device may hold any part of it.
+void StateMachine::ReportUnverifiedWrite()
+{
+    if (!m_verifying && m_sentTabs.isEmpty()) {
+        return;
+    }
+    emit WriteUnverified(m_verifying ? m_sent : SentProfile(),
+        m_failure.isEmpty() ? tr("The connection ended before the settings were read back.") : m_failure);
 }
 
 void StateMachine::Disconnecting(bool)

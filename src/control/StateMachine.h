@@ -71,6 +71,8 @@ public:
 
     // The device type that a version text stands for: 0, 1, 2 or 4.
     static int DeviceTypeFor(const QString& version);
+    // A failure's text in one line, without the window's promise to reconnect.
+    static QString FailureText(const QString& text, const QString& detail);
 
 signals:
     void usePortForSwUpdate(bool close);
@@ -97,6 +99,9 @@ signals:
     // holds all of them as sent, else each one it does not. sent is what was
     // written, as the device should now hold it.
     void WriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
+    // The connection ended after settings were sent and before they were all
+    // read back: the device may hold any part of sent. failure says why.
+    void WriteUnverified(const Profile& sent, const QString& failure);
 
 public slots:
     void ConnectErrorMsg(const QString& error);
@@ -140,8 +145,11 @@ private:
     void OnPollComplete();
     void OnSettingJobComplete(const QString& name, bool send);
     void ShowRead(int tab);
+    Profile SentProfile() const;
     bool StartVerification();
     void FinishVerification();
+    void ReportUnverifiedWrite();
+    void Fail(const QString& text, const QString& detail);
     void AppendConfigurationLog();
     void HandPortToUpdater(bool handOver);
     void StartUpdater();
@@ -160,6 +168,8 @@ private:
     QVector<int> m_readBackTabs;
     Profile m_sent;
     bool m_verifying = false;
+    // Why the connection is being ended, for a write it cuts off.
+    QString m_failure;
     QString m_portName;
     QString m_deviceVersion;
     QString m_imageVersion;

@@ -4,6 +4,7 @@
 #include "app/CsvField.h"
 #include "control/StateMachine.h"
 #include "history/ConfigurationLogImport.h"
+#include "history/PendingRows.h"
 #include "profile/ProfileFile.h"
 
 #include <QDir>
@@ -21,7 +22,10 @@ namespace {
 const int busyTimeoutMs = 5000;
 const QString importedFact = QStringLiteral("configuration log imported");
 const QString rowColumns = QStringLiteral("at, user, computer, serial_number, firmware, mmsi, vessel_name, "
-                                          "call_sign, generation, verified, source, settings");
+                                          "call_sign, generation, verified, source, settings, failure");
+// How far apart the configuration log's row and the history's row of one
+// programming may be in time.
+const int sameProgrammingSeconds = 600;
 
 // Each object has its own connection, as a Qt SQL connection may serve only one user.
 QString NewConnectionName()
@@ -35,6 +39,11 @@ bool IsDamage(const QSqlError& failure)
 {
     const QString code = failure.nativeErrorCode();
     return code == QLatin1String("11") || code == QLatin1String("26");
+}
+
+QSqlError Damage(const QString& finding)
+{
+    return QSqlError(QString(), finding, QSqlError::StatementError, QStringLiteral("11"));
 }
 
 bool Run(QSqlQuery& query, QSqlError* failure)
@@ -70,7 +79,7 @@ bool CreateTables(const QSqlDatabase& database, QSqlError* failure)
             "CREATE TABLE IF NOT EXISTS programming (id INTEGER PRIMARY KEY AUTOINCREMENT, "
             "at TEXT NOT NULL, user TEXT, computer TEXT, serial_number TEXT, firmware TEXT, mmsi TEXT, "
             "vessel_name TEXT, call_sign TEXT, generation INTEGER, verified INTEGER, source TEXT, "
-            "settings BLOB)"),
+            "settings BLOB, failure TEXT)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS programming_at ON programming (at)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS facts (name TEXT PRIMARY KEY, value TEXT)"),
     };
@@ -81,7 +90,42 @@ bool CreateTables(const QSqlDatabase& database, QSqlError* failure)
     return true;
 }
 
-// Opens the connection and makes the tables; the error when that failed.
+bool HasFailureColumn(const QSqlDatabase& database)
+{
+    QSqlQuery query(database);
+    query.exec(QStringLiteral("PRAGMA table_info(programming)"));
+    while (query.next()) {
+        if (query.value(1).toString() == QLatin1String("failure"))
+            return true;
+    }
+    return false;
+}
+
+// A database made before failures were kept lacks their column; another
+// program may be adding it at the same moment.
+bool AddFailureColumn(const QSqlDatabase& database, QSqlError* failure)
+{
+    return HasFailureColumn(database)
+        || Run(database, QStringLiteral("ALTER TABLE programming ADD COLUMN failure TEXT"), failure)
+        || HasFailureColumn(database);
+}
+
+// SQLite's own look through every page; damage it finds is told as damage.
+bool Check(const QSqlDatabase& database, QSqlError* failure)
+{
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check"))) {
+        *failure = query.lastError();
+        return false;
+    }
+    const QString finding = query.next() ? query.value(0).toString() : QString();
+    if (finding == QLatin1String("ok"))
+        return true;
+    *failure = query.lastError().type() != QSqlError::NoError ? query.lastError() : Damage(finding);
+    return false;
+}
+
+// Opens the connection, checks the file and makes the tables; the error when that failed.
 QSqlError Prepare(const QString& connection, const QString& path)
 {
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -94,7 +138,8 @@ QSqlError Prepare(const QString& connection, const QString& path)
     if (!database.open())
         return database.lastError();
     QSqlError failure;
-    CreateTables(database, &failure);
+    if (Check(database, &failure) && CreateTables(database, &failure))
+        AddFailureColumn(database, &failure);
     return failure;
 }
 
@@ -112,6 +157,7 @@ void BindRow(QSqlQuery& query, const ProgrammingRecord& record)
     query.addBindValue(record.verified ? 1 : 0);
     query.addBindValue(record.source);
     query.addBindValue(record.settings);
+    query.addBindValue(record.failure);
 }
 
 ProgrammingRecord ReadRow(const QSqlQuery& query)
@@ -130,7 +176,38 @@ ProgrammingRecord ReadRow(const QSqlQuery& query)
     record.verified = query.value(10).toInt() != 0;
     record.source = query.value(11).toString();
     record.settings = query.value(12).toByteArray();
+    record.failure = query.value(13).toString();
     return record;
+}
+
+// The rows until the last; a query that stops short of it is a failure.
+bool ReadRows(QSqlQuery& query, QList<ProgrammingRecord>* rows, QSqlError* failure)
+{
+    while (query.next())
+        rows->append(ReadRow(query));
+    if (query.lastError().type() == QSqlError::NoError)
+        return true;
+    *failure = query.lastError();
+    return false;
+}
+
+// The configuration log's row of the programming being recorded, written
+// just before it: the newest of the same device and MMSI close in time.
+void LeaveOut(QList<ProgrammingRecord>* records, const ProgrammingRecord& recording)
+{
+    for (int index = records->size() - 1; index >= 0; --index) {
+        const ProgrammingRecord& row = records->at(index);
+        if (row.serialNumber == recording.serialNumber && row.mmsi == recording.mmsi
+            && qAbs(row.at.secsTo(recording.at)) <= sameProgrammingSeconds) {
+            records->removeAt(index);
+            return;
+        }
+    }
+}
+
+QString PendingFact(const QString& file)
+{
+    return QStringLiteral("pending rows taken in: ") + QFileInfo(file).fileName();
 }
 
 // A LIKE pattern that finds the text anywhere, its own % and _ taken literally.
@@ -192,9 +269,13 @@ bool ProgrammingHistory::Open(QString* error)
 {
     if (!open && !Connect(error))
         return false;
-    const QString log
-        = QFileInfo(path).dir().filePath(QFileInfo(StateMachine::DefaultConfigurationLogPath()).fileName());
-    return ImportConfigurationLog(log, error);
+    const bool logTaken = ImportConfigurationLog(LogPath(), error);
+    return ImportPending(error) && logTaken;
+}
+
+QString ProgrammingHistory::LogPath() const
+{
+    return QFileInfo(path).dir().filePath(QFileInfo(StateMachine::DefaultConfigurationLogPath()).fileName());
 }
 
 bool ProgrammingHistory::Connect(QString* error)
@@ -254,8 +335,8 @@ bool ProgrammingHistory::Add(ProgrammingRecord& record, QString* error)
         record.at = QDateTime::currentDateTimeUtc();
     QSqlError failure;
     qint64 id = Insert(record, &failure);
-    if (id == 0 && IsDamage(failure)) {
-        if (!SetAside(error) || !Connect(error))
+    if (id == 0 && Damaged(failure)) {
+        if (!Rebuild(&record, error))
             return false;
         id = Insert(record, &failure);
     }
@@ -265,11 +346,33 @@ bool ProgrammingHistory::Add(ProgrammingRecord& record, QString* error)
     return true;
 }
 
+// The failure's own code, or the check of the whole file that follows any
+// failure: damage that a query met is not always told as damage.
+bool ProgrammingHistory::Damaged(const QSqlError& failure) const
+{
+    QSqlError finding;
+    return IsDamage(failure)
+        || (!Check(QSqlDatabase::database(connection, false), &finding) && IsDamage(finding));
+}
+
+// As for damage found at open: the file set aside and a fresh one opened in
+// its place, but without the log's row of the programming being recorded,
+// which is inserted after. What cannot be taken in now is tried next time.
+bool ProgrammingHistory::Rebuild(const ProgrammingRecord* recording, QString* error)
+{
+    if (!SetAside(error) || !Connect(error))
+        return false;
+    QString later;
+    ImportConfigurationLog(LogPath(), &later, recording);
+    ImportPending(&later);
+    return true;
+}
+
 qint64 ProgrammingHistory::Insert(const ProgrammingRecord& record, QSqlError* failure)
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
     const QString sql
-        = QStringLiteral("INSERT INTO programming (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        = QStringLiteral("INSERT INTO programming (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
               .arg(rowColumns);
     if (!Prepared(query, sql, failure))
         return 0;
@@ -277,13 +380,26 @@ qint64 ProgrammingHistory::Insert(const ProgrammingRecord& record, QSqlError* fa
     return Run(query, failure) ? query.lastInsertId().toLongLong() : 0;
 }
 
-QList<ProgrammingRecord> ProgrammingHistory::Find(const QString& text, QString* error) const
+QList<ProgrammingRecord> ProgrammingHistory::Find(const QString& text, QString* error)
 {
     QList<ProgrammingRecord> rows;
     if (!open) {
         Fail(error, tr("The programming history cannot be read"), tr("it is not open"));
         return rows;
     }
+    QSqlError failure;
+    if (!Select(text, &rows, &failure)) {
+        rows.clear();
+        QString rebuildError;
+        if (Damaged(failure))
+            Rebuild(nullptr, &rebuildError);
+        Fail(error, tr("The programming history cannot be read"), failure.text());
+    }
+    return rows;
+}
+
+bool ProgrammingHistory::Select(const QString& text, QList<ProgrammingRecord>* rows, QSqlError* failure) const
+{
     QSqlQuery query(QSqlDatabase::database(connection, false));
     query.setForwardOnly(true);
     const QString sql
@@ -291,41 +407,36 @@ QList<ProgrammingRecord> ProgrammingHistory::Find(const QString& text, QString* 
                          "OR serial_number LIKE ? ESCAPE '\\' OR vessel_name LIKE ? ESCAPE '\\' "
                          "ORDER BY at DESC, id DESC")
               .arg(rowColumns);
-    QSqlError failure;
-    const bool prepared = Prepared(query, sql, &failure);
+    if (!Prepared(query, sql, failure))
+        return false;
     const QString pattern = Containing(text);
     query.addBindValue(text);
     for (int column = 0; column < 3; ++column)
         query.addBindValue(pattern);
-    if (!prepared || !Run(query, &failure)) {
-        Fail(error, tr("The programming history cannot be read"), failure.text());
-        return rows;
-    }
-    while (query.next())
-        rows << ReadRow(query);
-    return rows;
+    return Run(query, failure) && ReadRows(query, rows, failure);
 }
 
-bool ProgrammingHistory::Imported(bool* done, QSqlError* failure) const
+bool ProgrammingHistory::Imported(const QString& fact, bool* done, QSqlError* failure) const
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
     if (!Prepared(query, QStringLiteral("SELECT value FROM facts WHERE name = ?"), failure))
         return false;
-    query.addBindValue(importedFact);
+    query.addBindValue(fact);
     if (!Run(query, failure))
         return false;
     *done = query.next();
     return true;
 }
 
-bool ProgrammingHistory::ImportConfigurationLog(const QString& csvPath, QString* error)
+bool ProgrammingHistory::ImportConfigurationLog(
+    const QString& csvPath, QString* error, const ProgrammingRecord* recording)
 {
     const QString what = tr("The configuration log could not be taken into the programming history");
     if (!open)
         return Fail(error, what, tr("it is not open"));
     bool done = false;
     QSqlError failure;
-    if (!Imported(&done, &failure))
+    if (!Imported(importedFact, &done, &failure))
         return Fail(error, what, failure.text());
     if (done)
         return true;
@@ -333,28 +444,54 @@ bool ProgrammingHistory::ImportConfigurationLog(const QString& csvPath, QString*
     QString readError;
     if (!ConfigurationLogImport::Read(csvPath, &records, &readError))
         return Fail(error, what, readError);
-    return Import(records, &failure) || Fail(error, what, failure.text());
+    if (recording)
+        LeaveOut(&records, *recording);
+    return Import(records, importedFact, &failure) || Fail(error, what, failure.text());
+}
+
+// Rows other programs kept aside when they could not write them; each file
+// is taken in once, and removed after.
+bool ProgrammingHistory::ImportPending(QString* error)
+{
+    const QString what = tr("Rows kept aside could not be taken into the programming history");
+    for (const QString& file : PendingRows::Files(path)) {
+        QList<ProgrammingRecord> records;
+        QString readError;
+        if (!PendingRows::Read(file, &records, &readError)) {
+            // Another program may have taken it in and removed it meanwhile.
+            if (!QFile::exists(file))
+                continue;
+            return Fail(error, what, readError);
+        }
+        QSqlError failure;
+        if (!Import(records, PendingFact(file), &failure))
+            return Fail(error, what, failure.text());
+        QFile::remove(file);
+    }
+    return true;
 }
 
 // One transaction, holding the write lock from its start, so that two
-// programs opening a new database at once cannot both take the log in.
-bool ProgrammingHistory::Import(const QList<ProgrammingRecord>& records, QSqlError* failure)
+// programs opening a database at once cannot both take the same rows in.
+bool ProgrammingHistory::Import(
+    const QList<ProgrammingRecord>& records, const QString& fact, QSqlError* failure)
 {
     const QSqlDatabase database = QSqlDatabase::database(connection, false);
     if (!Run(database, QStringLiteral("BEGIN IMMEDIATE"), failure))
         return false;
-    if (TakeIn(records, failure))
+    if (TakeIn(records, fact, failure))
         return Run(database, QStringLiteral("COMMIT"), failure);
     QSqlError ignored;
     Run(database, QStringLiteral("ROLLBACK"), &ignored);
     return false;
 }
 
-// Another program may have taken the log in since this one looked.
-bool ProgrammingHistory::TakeIn(const QList<ProgrammingRecord>& records, QSqlError* failure)
+// Another program may have taken the rows in since this one looked.
+bool ProgrammingHistory::TakeIn(
+    const QList<ProgrammingRecord>& records, const QString& fact, QSqlError* failure)
 {
     bool done = false;
-    if (!Imported(&done, failure))
+    if (!Imported(fact, &done, failure))
         return false;
     if (done)
         return true;
@@ -362,18 +499,18 @@ bool ProgrammingHistory::TakeIn(const QList<ProgrammingRecord>& records, QSqlErr
         if (Insert(record, failure) == 0)
             return false;
     }
-    QSqlQuery fact(QSqlDatabase::database(connection, false));
-    if (!Prepared(fact, QStringLiteral("INSERT INTO facts (name, value) VALUES (?, ?)"), failure))
+    QSqlQuery taken(QSqlDatabase::database(connection, false));
+    if (!Prepared(taken, QStringLiteral("INSERT INTO facts (name, value) VALUES (?, ?)"), failure))
         return false;
-    fact.addBindValue(importedFact);
-    fact.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-    return Run(fact, failure);
+    taken.addBindValue(fact);
+    taken.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    return Run(taken, failure);
 }
 
 QStringList ProgrammingHistory::ColumnTitles()
 {
     return { tr("Time"), tr("MMSI"), tr("Vessel name"), tr("Call sign"), tr("Serial number"), tr("Firmware"),
-        tr("Generation"), tr("Verified"), tr("User"), tr("Computer"), tr("Source") };
+        tr("Generation"), tr("Verified"), tr("User"), tr("Computer"), tr("Source"), tr("Failure") };
 }
 
 QStringList ProgrammingHistory::Texts(const ProgrammingRecord& record)
@@ -381,7 +518,7 @@ QStringList ProgrammingHistory::Texts(const ProgrammingRecord& record)
     return { record.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.mmsi,
         record.vesselName, record.callSign, record.serialNumber, record.firmware,
         record.generation > 0 ? QString::number(record.generation) : QString(),
-        record.verified ? tr("yes") : tr("no"), record.user, record.computer, record.source };
+        record.verified ? tr("yes") : tr("no"), record.user, record.computer, record.source, record.failure };
 }
 
 bool ProgrammingHistory::ExportCsv(const QList<ProgrammingRecord>& rows, const QString& path, QString* error)

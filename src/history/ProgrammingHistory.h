@@ -14,8 +14,9 @@
 // (production ports, the window) may write at once: the database runs in WAL
 // mode with a busy time-out, and each row is one transaction. Nothing here
 // throws or waits for the user: a database that cannot be opened or written
-// makes the call return false with a message, and a damaged file is renamed
-// aside, never deleted, and a fresh one is made in its place.
+// makes the call return false with a message, and a damaged file (as SQLite's
+// check finds it at open and after any failed query) is renamed aside, never
+// deleted, and a fresh one is made in its place.
 class ProgrammingHistory {
     Q_DECLARE_TR_FUNCTIONS(ProgrammingHistory)
 
@@ -28,18 +29,23 @@ public:
     ProgrammingHistory& operator=(const ProgrammingHistory&) = delete;
 
     // Opens the database, making it and its tables when new, and takes in the
-    // configuration log beside it once. False with a message when the
-    // database cannot be used, or when the log could not be taken in: the
-    // database is open all the same then, and the log is tried again next time.
+    // configuration log beside it once and the rows other programs kept aside
+    // (PendingRows). False with a message when the database cannot be used,
+    // or when those could not be taken in: the database is open all the same
+    // then, and they are tried again next time.
     bool Open(QString* error);
     // Stores the record and sets its id; opens the database first if needed.
     bool Add(ProgrammingRecord& record, QString* error);
     // Newest first. An empty text matches every row, else the rows whose MMSI,
-    // serial number or vessel name holds the text (case-insensitive).
-    QList<ProgrammingRecord> Find(const QString& text, QString* error) const;
+    // serial number or vessel name holds the text (case-insensitive). Rows
+    // that cannot all be read are an error and no rows; a damaged file is
+    // then set aside as at open.
+    QList<ProgrammingRecord> Find(const QString& text, QString* error);
     // Once per database: the rows of the configuration log become history
-    // rows, unverified, with the source "configuration log".
-    bool ImportConfigurationLog(const QString& csvPath, QString* error);
+    // rows, unverified, with the source "configuration log". The log's row of
+    // recording, a programming about to be added, is left out.
+    bool ImportConfigurationLog(
+        const QString& csvPath, QString* error, const ProgrammingRecord* recording = nullptr);
     // Where a damaged database was renamed to by this object; empty if none.
     QString DamagedCopy() const { return damagedCopy; }
 
@@ -53,13 +59,18 @@ public:
     static bool ExportCsv(const QList<ProgrammingRecord>& rows, const QString& path, QString* error);
 
 private:
+    QString LogPath() const;
     bool Connect(QString* error);
     bool SetAside(QString* error);
     void Disconnect();
+    bool Damaged(const QSqlError& failure) const;
+    bool Rebuild(const ProgrammingRecord* recording, QString* error);
     qint64 Insert(const ProgrammingRecord& record, QSqlError* failure);
-    bool Import(const QList<ProgrammingRecord>& records, QSqlError* failure);
-    bool TakeIn(const QList<ProgrammingRecord>& records, QSqlError* failure);
-    bool Imported(bool* done, QSqlError* failure) const;
+    bool Select(const QString& text, QList<ProgrammingRecord>* rows, QSqlError* failure) const;
+    bool ImportPending(QString* error);
+    bool Import(const QList<ProgrammingRecord>& records, const QString& fact, QSqlError* failure);
+    bool TakeIn(const QList<ProgrammingRecord>& records, const QString& fact, QSqlError* failure);
+    bool Imported(const QString& fact, bool* done, QSqlError* failure) const;
     bool Fail(QString* error, const QString& what, const QString& why) const;
 
     QString path;

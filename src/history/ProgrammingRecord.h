@@ -20,4 +20,5 @@ struct ProgrammingRecord {
     bool verified = false; // read back and found equal
     QString source; // "window", "command line" or "configuration log"
     QByteArray settings; // the profile JSON of the settings as sent
+    QString failure; // why it was not read back, when it was cut off
 };

@@ -1,4 +1,6 @@
 list(APPEND CORE_SOURCES
     history/ConfigurationLogImport.cpp
+    history/HistoryWriter.cpp
+    history/PendingRows.cpp
     history/ProgrammingHistory.cpp
 )

@@ -26,6 +26,7 @@ DeviceSession::DeviceSession(
     connect(m_machine, &StateMachine::Disconnect, this, &DeviceSession::OnDisconnect);
     connect(m_machine, &StateMachine::updaterRunning, this, &DeviceSession::OnUpdaterRunning);
     connect(m_machine, &StateMachine::WriteVerified, this, &DeviceSession::OnWriteVerified);
+    connect(m_machine, &StateMachine::WriteUnverified, this, &DeviceSession::writeUnverified);
     connect(m_machine, &StateMachine::VoyageLogRequested, m_voyage, &VoyageLogCollector::Start);
     connect(m_voyage, &VoyageLogCollector::finished, this, &DeviceSession::OnVoyageFinished);
     connect(m_machine, &StateMachine::JobCompleted, this, [this](const QString& name) {
@@ -154,12 +155,10 @@ void DeviceSession::OnVoyageFinished()
 
 void DeviceSession::OnDisplayError(const QString& text, const QString& detail)
 {
-    // The state machine's texts end with the window's promise to reconnect,
-    // which is not this program's to keep.
-    QString message = text.section(QStringLiteral("\n\n"), 0, 0).simplified();
-    if (!detail.isEmpty()) {
-        message += QStringLiteral(": ") + detail.section(QStringLiteral("\n\n"), 0, 0).simplified();
-    }
+    const QString message = StateMachine::FailureText(text, detail);
+    // A failure is followed by the disconnect that tells it; an error held
+    // while another comes was not one.
+    WarnHeldError();
     m_error = message;
 }
 
@@ -200,7 +199,16 @@ void DeviceSession::Finish()
 {
     const Step done = m_step;
     m_step = Step::None;
+    WarnHeldError();
     emit stepDone(done);
+}
+
+void DeviceSession::WarnHeldError()
+{
+    if (!m_error.isEmpty()) {
+        emit warning(m_error);
+        m_error.clear();
+    }
 }
 
 void DeviceSession::Fail(const QString& message)

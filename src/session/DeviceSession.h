@@ -70,6 +70,11 @@ signals:
     void failed(DeviceSession::Step step, const QString& message);
     // The device is being updated; the session goes on once it is back.
     void updating(bool running);
+    // Something gone wrong that did not end the step (the configuration log
+    // not written, the firmware not updated): the step goes on.
+    void warning(const QString& message);
+    // A write cut off before its read-back: what was sent, and why.
+    void writeUnverified(const Profile& sent, const QString& failure);
 
 private slots:
     void OnConnected();
@@ -85,6 +90,7 @@ private:
     void Begin(Step step);
     void Finish();
     void Fail(const QString& message);
+    void WarnHeldError();
     void ReadSettingJobs();
     void EndTransport();
 

@@ -1,6 +1,6 @@
 #include "ui/ProgrammingOutcome.h"
 
-#include "history/ProgrammingHistory.h"
+#include "history/HistoryWriter.h"
 #include "ui/DisconnectDialog.h"
 #include "ui/MainWindow.h"
 
@@ -10,18 +10,29 @@
 ProgrammingOutcome::ProgrammingOutcome(MainWindow* window)
     : QObject(window)
     , m_window(window)
-    , m_history(std::make_unique<ProgrammingHistory>())
+    , m_history(std::make_unique<HistoryWriter>())
 {
     // Before the window adds to the configuration log: the log's earlier rows
     // are taken into a new history once, and this session's must not be among
     // them. A failure is told when a row is added.
     QString later;
-    m_history->Open(&later);
+    m_history->History().Open(&later);
     connect(this, &ProgrammingOutcome::basicVerified, window, &MainWindow::OnBasicVerified);
     connect(this, &ProgrammingOutcome::sendAgain, window, &MainWindow::OnSendAllTabs);
 }
 
-ProgrammingOutcome::~ProgrammingOutcome() = default;
+// The window is closing: rows still waiting go to the side file that the
+// next start takes in; only rows that cannot be kept even so are told.
+ProgrammingOutcome::~ProgrammingOutcome()
+{
+    const int waiting = m_history->Waiting();
+    QString file;
+    QString error;
+    if (!m_history->Finish(&file, &error)) {
+        QMessageBox::critical(nullptr, tr("Programming history"),
+            tr("%n row(s) of the programming history could not be kept.\n\n%1", nullptr, waiting).arg(error));
+    }
+}
 
 void ProgrammingOutcome::ShowComplete(bool modal)
 {
@@ -52,6 +63,13 @@ void ProgrammingOutcome::OnWriteVerified(const Profile& sent, const QList<Profil
     }
 }
 
+void ProgrammingOutcome::OnWriteUnverified(const Profile& sent, const QString& failure)
+{
+    ProgrammingRecord record = ProgrammingHistory::RecordOf(sent, false, QStringLiteral("window"));
+    record.failure = failure;
+    Store(record);
+}
+
 // The history is a record for later: a history that cannot be written is told,
 // never a reason to hold up the programming.
 void ProgrammingOutcome::Store(ProgrammingRecord& record)
@@ -59,8 +77,8 @@ void ProgrammingOutcome::Store(ProgrammingRecord& record)
     QString error;
     if (!m_history->Add(record, &error)) {
         QMessageBox::warning(m_window, tr("Programming history"),
-            tr("The programming history could not be updated. The device is programmed and the "
-               "configuration log is written.\n\n%1")
+            tr("The programming history could not be updated now. The row is kept and written once it "
+               "can be.\n\n%1")
                 .arg(error));
     }
 }

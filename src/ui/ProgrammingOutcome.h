@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class ProgrammingHistory;
+class HistoryWriter;
 class MainWindow;
 class QMessageBox;
 
@@ -18,6 +18,7 @@ class QMessageBox;
 // the history gets a row either way; a device that holds everything sent is
 // "Programming Complete" and verified, with its certificate on offer; one
 // that does not is named setting by setting, with the offer to send again.
+// A row the history cannot take now waits for it, into a side file at the end.
 class ProgrammingOutcome : public QObject {
     Q_OBJECT
 
@@ -35,6 +36,9 @@ public:
 
 public slots:
     void OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
+    // A write cut off before its read-back: the history's row, with the
+    // failure the window has already shown.
+    void OnWriteUnverified(const Profile& sent, const QString& failure);
 
 signals:
     void basicVerified();
@@ -45,7 +49,7 @@ private:
     void ShowMismatches(const QList<ProfileComparisonRow>& mismatches);
 
     MainWindow* m_window;
-    std::unique_ptr<ProgrammingHistory> m_history;
+    std::unique_ptr<HistoryWriter> m_history;
     ProgrammingRecord m_last;
     QPointer<QMessageBox> m_mismatchBox;
 };

@@ -12,6 +12,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -52,6 +54,7 @@ private slots:
     void verificationCatchesAnIgnoredWrite();
     void productionGivesEachDeviceItsOwnMmsi();
     void parallelWritesAreRecordedWithCertificates();
+    void historyKeepsEveryWrite();
 
 private:
     std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
@@ -196,6 +199,21 @@ void TestCliEndToEnd::failuresHaveTheirExitCodes()
                  PathOf(QStringLiteral("missing/log.csv")), QStringLiteral("--clear") }),
         5);
     QVERIFY(device->state().voyageLog.size() > 0);
+    // A certificate folder that cannot take files stops a write before the device is asked.
+    const QString profile = PathOf(QStringLiteral("device.json"));
+    QCOMPARE(
+        Run({ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"), profile }), 0);
+    const QString missing = PathOf(QStringLiteral("missing"));
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                 profile, QStringLiteral("--mmsi"), QStringLiteral("235000701"),
+                 QStringLiteral("--certificate"), missing }),
+        5);
+    QCOMPARE(Run({ QStringLiteral("program"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                 profile, QStringLiteral("--mmsi-list"),
+                 WriteFile(QStringLiteral("mmsi.csv"), "mmsi,name,call_sign\r\n235000702,,\r\n"),
+                 QStringLiteral("--certificate"), missing }),
+        5);
+    QVERIFY(!Setting(*device, "mmsi").startsWith(QStringLiteral("2350007")));
     device->unplug();
     QCOMPARE(Run({ QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--timeout"),
                  QStringLiteral("2") }),
@@ -362,6 +380,72 @@ void TestCliEndToEnd::parallelWritesAreRecordedWithCertificates()
         QCOMPARE(row.source, QStringLiteral("command line"));
         QVERIFY(ProfileFile::FromJson(row.settings).ok);
     }
+}
+
+// Whatever befalls a write, the history keeps it: a configuration log that
+// cannot be written is told; a history another program holds locked past the
+// time-out keeps the row aside for the next start; a write whose read-back
+// is cut off gets its row, unverified, with the failure.
+void TestCliEndToEnd::historyKeepsEveryWrite()
+{
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, QuickDevice(QStringLiteral("205170000006")));
+    QVERIFY(device);
+    const QString profile = PathOf(QStringLiteral("device.json"));
+    QCOMPARE(
+        Run({ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"), profile }), 0);
+    const QString data = PathOf(QStringLiteral("data/Norwake/velmora"));
+    const QString log = data + QStringLiteral("/velmoraProgrammed.csv");
+    QVERIFY(QFile::remove(log) && QDir().mkpath(log));
+    const auto write = [&](const QString& mmsi, QString* out) {
+        return Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                       profile, QStringLiteral("--mmsi"), mmsi, QStringLiteral("--json") },
+            out);
+    };
+    QString out;
+    QCOMPARE(write(QStringLiteral("235000601"), &out), 0);
+    QVERIFY2(
+        out.contains(QStringLiteral("\"warnings\":[\"The configuration was written, but the configuration log "
+                                    "could not be updated.")),
+        qPrintable(out));
+
+    const QString database = data + QStringLiteral("/programming-history.sqlite");
+    {
+        QSqlDatabase other
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+        other.setDatabaseName(database);
+        QVERIFY(other.open() && QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QCOMPARE(write(QStringLiteral("235000602"), &out), 0);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+    QVERIFY2(out.contains(QStringLiteral("\"result\":\"history kept aside\"")), qPrintable(out));
+
+    FaultPlan plan;
+    plan.dropReplies
+        = QStringList { QStringLiteral("SSD#2"), QStringLiteral("SSD#3"), QStringLiteral("SSD#4") };
+    device->setFaults(plan);
+    QCOMPARE(write(QStringLiteral("235000603"), &out), 3);
+    QCOMPARE(Setting(*device, "mmsi"), QStringLiteral("235000603"));
+    device->setFaults(plan);
+    QCOMPARE(Run({ QStringLiteral("program"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                 profile, QStringLiteral("--mmsi-list"),
+                 WriteFile(QStringLiteral("mmsi.csv"), "mmsi,name,call_sign\r\n235000604,,\r\n") }),
+        3);
+
+    QVERIFY(QDir(log).removeRecursively());
+    ProgrammingHistory history(database);
+    QString error;
+    QVERIFY2(history.Open(&error), qPrintable(error));
+    QStringList rows;
+    for (const ProgrammingRecord& row : history.Find(QStringLiteral("23500060"), &error)) {
+        rows
+            << QStringLiteral("%1 %2 %3").arg(row.mmsi).arg(row.verified).arg(row.failure.section(':', 0, 0));
+    }
+    QCOMPARE(rows,
+        QStringList(
+            { QStringLiteral("235000604 0 Connection Error"), QStringLiteral("235000603 0 Connection Error"),
+                QStringLiteral("235000602 1 "), QStringLiteral("235000601 1 ") }));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)

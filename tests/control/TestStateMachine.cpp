@@ -217,6 +217,28 @@ private slots:
         QCOMPARE(disconnects.at(0).at(0).toBool(), true);
     }
 
+    // The read-back times out: what was sent is reported once, unverified, with the failure.
+    void aReadBackCutOffReportsTheWriteUnverified()
+    {
+        Rig rig;
+        QStringList reports;
+        connect(&rig.machine, &StateMachine::WriteUnverified, this,
+            [&reports](const Profile& sent, const QString& why) {
+                reports << sent.staticData().vesselName() + QStringLiteral(" | ") + why;
+            });
+        rig.machine.onConnectedSM();
+        rig.tabModel.staticData()->setVesselName(QStringLiteral("KITTIWAKE"));
+        rig.machine.SendTab(StateMachine::TabConfiguration);
+        rig.machine.AllJobsComplete();
+        rig.machine.onJobTimeout(false);
+        rig.machine.Disconnected(true);
+        rig.machine.Disconnected(true);
+        QCOMPARE(reports,
+            QStringList {
+                QStringLiteral("KITTIWAKE | Connection Error: Communication Timeout. Please check the "
+                               "connections to the Identifier.") });
+    }
+
     void unansweredPollTestsTheConnectionAgain()
     {
         Rig rig;

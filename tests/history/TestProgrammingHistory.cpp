@@ -1,3 +1,5 @@
+#include "history/HistoryWriter.h"
+#include "history/PendingRows.h"
 #include "history/ProgrammingHistory.h"
 
 #include <QCoreApplication>
@@ -5,11 +7,15 @@
 #include <QFile>
 #include <QProcess>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -45,6 +51,55 @@ int WriteRows(const QString& path, const QString& writer)
     return 0;
 }
 
+// What a copy of this test started with --open-at does: open the history at
+// the given moment, as programs started together do.
+int OpenAt(const QString& path, qint64 msecsSinceEpoch)
+{
+    while (QDateTime::currentMSecsSinceEpoch() < msecsSinceEpoch)
+        QThread::usleep(200);
+    ProgrammingHistory history(path);
+    QString error;
+    if (history.Open(&error))
+        return 0;
+    QTextStream(stderr) << error << '\n';
+    return 1;
+}
+
+// Another program's connection to the database.
+class OtherProgram {
+public:
+    explicit OtherProgram(const QString& path)
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(path);
+        database.open();
+    }
+    ~OtherProgram() { QSqlDatabase::removeDatabase(name); }
+    bool Run(const QString& sql)
+    {
+        QSqlQuery query(QSqlDatabase::database(name));
+        return query.exec(sql);
+    }
+
+private:
+    const QString name = QStringLiteral("other program");
+};
+
+QString LogLine(const ProgrammingRecord& record)
+{
+    const QDateTime local = record.at.toLocalTime();
+    return QStringLiteral("%1,%2,dealer,BENCH,%3,050200.02.01.00,%4,%5,,\n")
+        .arg(local.toString(QStringLiteral("hh:mm:ss")), local.toString(QStringLiteral("dd/MM/yyyy")),
+            record.serialNumber, record.mmsi, record.vesselName);
+}
+
+void WriteLog(const QString& folder, const QString& lines)
+{
+    QFile log(folder + QStringLiteral("/velmoraProgrammed.csv"));
+    log.open(QIODevice::WriteOnly);
+    log.write("Time,Date,User,PC,Serial No.,Version,MMSI,Vessel Name,Call Sign\n" + lines.toUtf8());
+}
+
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
@@ -64,6 +119,10 @@ private slots:
     void unusableFolderFailsWithMessage_data();
     void unusableFolderFailsWithMessage();
     void damagedDatabaseSetAsideAndReplaced();
+    void damageInTheMiddleIsFound_data();
+    void damageInTheMiddleIsFound();
+    void lockHeldPastTheTimeOutLosesNoRow();
+    void programsOpeningTogetherTakeEachRowInOnce();
 
 private:
     std::unique_ptr<QTemporaryDir> folder;
@@ -201,12 +260,13 @@ void TestProgrammingHistory::unusableFolderFailsWithMessage_data()
 void TestProgrammingHistory::unusableFolderFailsWithMessage()
 {
     QFETCH(bool, readOnly);
-    const QString data = folder->filePath(QStringLiteral("data"));
+    QString data = folder->filePath(QStringLiteral("data"));
     if (readOnly) {
         QVERIFY(QDir().mkdir(data));
         QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        // A user who may write anywhere (root, as tests run here) cannot write in /proc either.
         if (QFile(data + QStringLiteral("/probe")).open(QIODevice::WriteOnly))
-            QSKIP("this user may write into read-only folders");
+            data = QStringLiteral("/proc");
     } else {
         QFile file(data);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -222,7 +282,8 @@ void TestProgrammingHistory::unusableFolderFailsWithMessage()
         QVERIFY(history.Find(QString(), &error).isEmpty());
         QVERIFY(!error.isEmpty());
     }
-    QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(folder->filePath(QStringLiteral("data")),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TestProgrammingHistory::damagedDatabaseSetAsideAndReplaced()
@@ -242,12 +303,146 @@ void TestProgrammingHistory::damagedDatabaseSetAsideAndReplaced()
     QCOMPARE(history.Find(QString(), &error).size(), 1);
 }
 
+void TestProgrammingHistory::damageInTheMiddleIsFound_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("at open") << "open";
+    QTest::newRow("by a search") << "find";
+    QTest::newRow("by an insert") << "insert";
+}
+
+// 28 rows of a page each; three pages in the middle overwritten, or the
+// table's first page, which an insert reads. The configuration log holds an
+// older programming and the one being recorded.
+void TestProgrammingHistory::damageInTheMiddleIsFound()
+{
+    QFETCH(QString, where);
+    const QByteArray page(4096, '\xa5');
+    ProgrammingRecord recording = Record(QStringLiteral("205170030199"), 99);
+    recording.at = QDateTime::currentDateTimeUtc().addSecs(-5);
+    ProgrammingRecord older = Record(QStringLiteral("205170030198"), 98);
+    older.at = recording.at.addDays(-1);
+    WriteLog(folder->path(), LogLine(older) + LogLine(recording));
+    {
+        ProgrammingHistory history(path);
+        for (int index = 0; index < 28; ++index) {
+            ProgrammingRecord record = Record(QStringLiteral("F1"), index);
+            record.settings += QByteArray(3000, ' ');
+            QString error;
+            QVERIFY2(history.Add(record, &error), qPrintable(error));
+        }
+    }
+    ProgrammingHistory history(path);
+    QString error;
+    if (where != QLatin1String("open"))
+        QVERIFY2(history.Open(&error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const qint64 pages = file.size() / page.size();
+    for (qint64 index : where == QLatin1String("insert")
+            ? QList<qint64> { 1 }
+            : QList<qint64> { pages / 2 - 1, pages / 2, pages / 2 + 1 }) {
+        QVERIFY(file.seek(index * page.size()) && file.write(page) == page.size());
+    }
+    file.close();
+    // A write by another program makes the open connection read the file again.
+    QVERIFY(OtherProgram(path).Run(QStringLiteral("PRAGMA user_version = 7")));
+
+    if (where == QLatin1String("open")) {
+        QVERIFY2(history.Open(&error), qPrintable(error));
+    } else if (where == QLatin1String("find")) {
+        QCOMPARE(history.Find(QString(), &error).size(), 0);
+        QVERIFY(!error.isEmpty());
+    } else {
+        QVERIFY2(history.Add(recording, &error), qPrintable(error));
+        QVERIFY(recording.id > 0);
+    }
+    QVERIFY(history.DamagedCopy().startsWith(path + QStringLiteral(".damaged-")));
+
+    // Each programming once, also after the next start.
+    ProgrammingHistory again(path);
+    QVERIFY2(again.Open(&error), qPrintable(error));
+    QStringList rows;
+    for (const ProgrammingRecord& row : again.Find(QString(), &error))
+        rows << row.serialNumber + QLatin1Char(' ') + row.source;
+    QStringList expected { QStringLiteral("205170030199 configuration log"),
+        QStringLiteral("205170030198 configuration log") };
+    if (where == QLatin1String("insert"))
+        expected.first() = QStringLiteral("205170030199 command line");
+    QCOMPARE(rows, expected);
+}
+
+// Another program holds the write lock past the busy time-out: the row waits
+// and is written once the lock is gone; one still waiting at the end goes to
+// a side file, which the next start takes in once.
+void TestProgrammingHistory::lockHeldPastTheTimeOutLosesNoRow()
+{
+    HistoryWriter writer(path);
+    QString error;
+    QVERIFY2(writer.History().Open(&error), qPrintable(error));
+    QString file;
+    for (int round = 0; round < 2; ++round) {
+        auto other = std::make_unique<OtherProgram>(path);
+        QVERIFY(other->Run(QStringLiteral("BEGIN IMMEDIATE")));
+        ProgrammingRecord record = Record(QStringLiteral("L1"), round);
+        QVERIFY(!writer.Add(record, &error));
+        QCOMPARE(writer.Waiting(), 1);
+        if (round == 0) {
+            other.reset();
+            QTRY_COMPARE_WITH_TIMEOUT(writer.Waiting(), 0, 20000);
+        } else {
+            QVERIFY2(writer.Finish(&file, &error), qPrintable(error));
+        }
+    }
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(writer.History().Find(QString(), &error).size(), 1);
+    for (int start = 0; start < 2; ++start) {
+        ProgrammingHistory next(path);
+        QVERIFY2(next.Open(&error), qPrintable(error));
+        QCOMPARE(next.Find(QString(), &error).size(), 2);
+    }
+    QVERIFY(!QFile::exists(file));
+}
+
+// Four programs open a new history at the same moment: the configuration log
+// and a side file each go in once, each in one transaction that holds the
+// write lock from its start.
+void TestProgrammingHistory::programsOpeningTogetherTakeEachRowInOnce()
+{
+    QString lines;
+    for (int index = 0; index < 2000; ++index)
+        lines += LogLine(Record(QStringLiteral("C%1").arg(index), index));
+    WriteLog(folder->path(), lines);
+    QString file;
+    QString error;
+    QVERIFY2(PendingRows::Write(path, { Record(QStringLiteral("K1"), 0) }, &file, &error), qPrintable(error));
+
+    const qint64 moment = QDateTime::currentMSecsSinceEpoch() + 1500;
+    std::vector<std::unique_ptr<QProcess>> programs;
+    for (int index = 0; index < 4; ++index) {
+        programs.push_back(std::make_unique<QProcess>());
+        programs.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        programs.back()->start(QCoreApplication::applicationFilePath(),
+            { QStringLiteral("--open-at"), path, QString::number(moment) });
+    }
+    for (auto& program : programs) {
+        QVERIFY(program->waitForFinished(60000));
+        QCOMPARE(program->exitCode(), 0);
+    }
+    ProgrammingHistory history(path);
+    QVERIFY2(history.Open(&error), qPrintable(error));
+    QCOMPARE(history.Find(QString(), &error).size(), 2001);
+    QVERIFY(!QFile::exists(file));
+}
+
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     if (argc == 4 && QByteArray(argv[1]) == "--write-rows")
         return WriteRows(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 4 && QByteArray(argv[1]) == "--open-at")
+        return OpenAt(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong());
     TestProgrammingHistory test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 
 #include "app/JobNames.h"
+#include "history/ProgrammingHistory.h"
 #include "model/Model.h"
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
@@ -41,6 +42,7 @@ private slots:
     void cleanDisconnectOutsideBasicKeepsControlsDisabled_data();
     void cleanDisconnectOutsideBasicKeepsControlsDisabled();
     void basicSendEndsWithProgrammingComplete();
+    void cutOffWriteKeptInTheHistory();
     void deviceActionsShowSyncing();
     void transportModelReachesTabs();
     void enableTabOnlyForItsIds();
@@ -480,6 +482,21 @@ void TestMainWindow::basicSendEndsWithProgrammingComplete()
     QVERIFY(QTest::qWaitFor([timer] { return !timer->isActive(); }, 3000));
     QTRY_COMPARE(shown, QStringLiteral("DisconnectDialog|Programming Complete"));
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Ready"));
+}
+
+void TestMainWindow::cutOffWriteKeptInTheHistory()
+{
+    Profile sent;
+    sent.mmsi().setText(
+        QStringLiteral("235999%1").arg(QDateTime::currentMSecsSinceEpoch() % 1000, 3, 10, QLatin1Char('0')));
+    window->Outcome()->OnWriteUnverified(sent, QStringLiteral("Connection Error"));
+    ProgrammingHistory history;
+    QString error;
+    history.Open(&error);
+    const ProgrammingRecord row = history.Find(sent.Mmsi(), &error).value(0);
+    QCOMPARE(row.failure, QStringLiteral("Connection Error"));
+    QCOMPARE(row.source, QStringLiteral("window"));
+    QVERIFY(!row.verified);
 }
 
 void TestMainWindow::deviceActionsShowSyncing()
