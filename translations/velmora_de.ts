@@ -1855,6 +1855,10 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <source>Cannot write %1: the PDF could not be started</source>
         <translation>%1 kann nicht geschrieben werden: das PDF konnte nicht begonnen werden</translation>
     </message>
+    <message>
+        <source>%1 (read, not sent)</source>
+        <translation>%1 (gelesen, nicht gesendet)</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingHistory</name>
@@ -2031,6 +2035,10 @@ Die Einstellungen erneut senden?</translation>
     <message>
         <source>Send again</source>
         <translation>Erneut senden</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2347,10 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
         <source>The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again to try once more.</source>
         <translation>Der Identifier behält die Firmware %1; das neueste Abbild ist %2. Schließen Sie den Identifier erneut an, um es noch einmal zu versuchen.</translation>
     </message>
+    <message>
+        <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
+        <translation>Der Identifier ist möglicherweise ohne MMSI: Seine MMSI wurde für die neue gelöscht, und das Schreiben brach ab, bevor die neue MMSI gesendet war. Schließen Sie den Identifier erneut an, prüfen Sie seine MMSI und schreiben Sie sie noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>Transport</name>
@@ -2498,10 +2510,6 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
     <message>
         <source>&lt;Not specified&gt;</source>
         <translation>&lt;Nicht angegeben&gt;</translation>
-    </message>
-    <message>
-        <source>UNKNOWN</source>
-        <translation>UNBEKANNT</translation>
     </message>
 </context>
 <context>

@@ -1855,6 +1855,10 @@ La réinitialisation a tout de même eu lieu.</translation>
         <source>Cannot write %1: the PDF could not be started</source>
         <translation>Impossible d&apos;écrire %1 : le PDF n&apos;a pas pu être commencé</translation>
     </message>
+    <message>
+        <source>%1 (read, not sent)</source>
+        <translation>%1 (lu, non envoyé)</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingHistory</name>
@@ -2031,6 +2035,10 @@ Envoyer de nouveau les réglages ?</translation>
     <message>
         <source>Send again</source>
         <translation>Envoyer de nouveau</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2347,10 @@ L&apos;application tente de se reconnecter.</translation>
         <source>The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again to try once more.</source>
         <translation>L&apos;Identifier garde le micrologiciel %1 ; l&apos;image la plus récente est %2. Reconnectez l&apos;Identifier pour réessayer.</translation>
     </message>
+    <message>
+        <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
+        <translation>L&apos;Identifier est peut-être resté sans MMSI : il a été effacé pour le nouveau, et l&apos;écriture s&apos;est arrêtée avant l&apos;envoi du nouveau MMSI. Reconnectez l&apos;Identifier, vérifiez son MMSI et écrivez-le une nouvelle fois.</translation>
+    </message>
 </context>
 <context>
     <name>Transport</name>
@@ -2498,10 +2510,6 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     <message>
         <source>&lt;Not specified&gt;</source>
         <translation>&lt;Non précisé&gt;</translation>
-    </message>
-    <message>
-        <source>UNKNOWN</source>
-        <translation>INCONNU</translation>
     </message>
 </context>
 <context>

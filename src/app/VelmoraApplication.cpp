@@ -320,6 +320,7 @@ void VelmoraApplication::SetMainWindow(MainWindow* window)
     connect(sm, &StateMachine::JobCompleted, window, &MainWindow::OnJobCompleted);
     connect(sm, &StateMachine::sm_connected, window, &MainWindow::OnConnected);
     connect(sm, &StateMachine::WriteVerified, window->Outcome(), &ProgrammingOutcome::OnWriteVerified);
+    connect(sm, &StateMachine::MmsiMayBeLost, window->Outcome(), &ProgrammingOutcome::OnMmsiMayBeLost);
     // While the updater has the device, the window takes no input.
     connect(sm, &StateMachine::updaterRunning, window, [window](bool running) { window->setEnabled(!running); });
     connect(connectionManager, &cConnectionManager::autoConnect, window, &MainWindow::onAutoConnect);

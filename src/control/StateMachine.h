@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QVector>
@@ -97,6 +98,8 @@ signals:
     // holds all of them as sent, else each one it does not. sent is what was
     // written, as the device should now hold it.
     void WriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
+    // A write failed after the device's MMSI was erased for a new one.
+    void MmsiMayBeLost(const QString& text);
 
 public slots:
     void ConnectErrorMsg(const QString& error);
@@ -142,6 +145,7 @@ private:
     void ShowRead(int tab);
     bool StartVerification();
     void FinishVerification();
+    void WarnIfMmsiErased();
     void AppendConfigurationLog();
     void HandPortToUpdater(bool handOver);
     void StartUpdater();
@@ -160,6 +164,11 @@ private:
     QVector<int> m_readBackTabs;
     Profile m_sent;
     bool m_verifying = false;
+    // Profile settings, by path, written since the last read-back and read
+    // since the device was identified.
+    QSet<QString> m_writtenSettings;
+    QSet<QString> m_readSettings;
+    bool m_mmsiErased = false;
     QString m_portName;
     QString m_deviceVersion;
     QString m_imageVersion;

@@ -12,6 +12,8 @@ struct ProfileReadResult {
 };
 
 // The profile file: one JSON object, "format": "velmora-profile", "version": 1.
+// A partial profile (a programming's record, "partial": true) holds only some
+// settings and lists those read from the device under "readFromDevice".
 class ProfileFile {
 public:
     static QByteArray ToJson(const Profile& profile);

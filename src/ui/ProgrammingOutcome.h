@@ -26,8 +26,8 @@ public:
     explicit ProgrammingOutcome(MainWindow* window);
     ~ProgrammingOutcome() override;
 
-    // "Programming Complete" for the last verified programming; modal in basic
-    // mode, where the link has just been closed.
+    // "Programming Complete" for the last programming, once, if it was
+    // verified; modal in basic mode, where the link has just been closed.
     void ShowComplete(bool modal);
     // The message naming each setting the device does not hold; its button
     // of the accept role sends again.
@@ -35,6 +35,7 @@ public:
 
 public slots:
     void OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
+    void OnMmsiMayBeLost(const QString& text);
 
 signals:
     void basicVerified();

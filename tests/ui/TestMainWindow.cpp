@@ -41,6 +41,7 @@ private slots:
     void cleanDisconnectOutsideBasicKeepsControlsDisabled_data();
     void cleanDisconnectOutsideBasicKeepsControlsDisabled();
     void basicSendEndsWithProgrammingComplete();
+    void unverifiedProgrammingIsNeverComplete();
     void deviceActionsShowSyncing();
     void transportModelReachesTabs();
     void enableTabOnlyForItsIds();
@@ -480,6 +481,17 @@ void TestMainWindow::basicSendEndsWithProgrammingComplete()
     QVERIFY(QTest::qWaitFor([timer] { return !timer->isActive(); }, 3000));
     QTRY_COMPARE(shown, QStringLiteral("DisconnectDialog|Programming Complete"));
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Ready"));
+}
+
+// "Programming Complete" offers the certificate of a verified programming:
+// after one the device did not take there is none to offer.
+void TestMainWindow::unverifiedProgrammingIsNeverComplete()
+{
+    const ProfileComparisonRow mismatch { QStringLiteral("Vessel: call sign"), QStringLiteral("NEWCALL"),
+        QStringLiteral("OLDCALL"), true };
+    window->Outcome()->OnWriteVerified(Profile(), { mismatch });
+    window->Outcome()->ShowComplete(false);
+    QVERIFY(!window->findChild<QDialog*>(QStringLiteral("DisconnectDialog")));
 }
 
 void TestMainWindow::deviceActionsShowSyncing()
