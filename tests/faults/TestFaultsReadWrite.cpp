@@ -106,7 +106,7 @@ void TestFaultsReadWrite::unpluggedDuringWriteRun()
 }
 
 // A new MMSI goes out after the device's own is erased: a write that stops
-// in between says the device may be left without one, after reconnecting too.
+// in between says the device may be left without one.
 void TestFaultsReadWrite::mmsiEraseUnanswered()
 {
     SimConfig config = Device();
@@ -114,14 +114,12 @@ void TestFaultsReadWrite::mmsiEraseUnanswered()
     FaultRig program(config);
     QVERIFY(program.Start());
     QVERIFY(program.WaitIdle());
-    program.LogIn(QStringLiteral("harbour"));
+    program.EnterAdvancedMode(QStringLiteral("harbour"));
     QVERIFY(program.WaitIdle());
     FaultRig::Type(program.Window()->GetConfigurationTab(), "lineMMSI", QStringLiteral("235999999"));
     program.Find<QToolButton>("sendButton")->click();
     const QString told = QStringLiteral("may be left without its MMSI");
     QTRY_VERIFY_WITH_TIMEOUT(FaultRig::Shows(told), 15000);
-    QVERIFY(program.WaitIdle());
-    QVERIFY(FaultRig::Shows(told));
 }
 
 void TestFaultsReadWrite::badReplyDuringRead_data()
