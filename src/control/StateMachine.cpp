@@ -508,7 +508,7 @@ bool StateMachine::StartVerification()
     // device; the model's other values are defaults the device never gave.
     m_sent = Profile::FromModel(*m_transportModel,
         Profile::OriginNow(m_transportModel->appVersion(), m_deviceType, m_serialNumber));
-    m_sent.Restrict(m_writtenSettings, m_readSettings - m_writtenSettings);
+    m_sent.Restrict(m_writtenSettings, m_readSettings);
     m_writtenSettings.clear();
     m_verifying = true;
     for (int tab : qAsConst(m_readBackTabs)) {
