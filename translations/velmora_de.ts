@@ -1882,6 +1882,10 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <source>Cannot write %1: the PDF could not be started</source>
         <translation>%1 kann nicht geschrieben werden: das PDF konnte nicht begonnen werden</translation>
     </message>
+    <message>
+        <source>%1 (read, not sent)</source>
+        <translation>%1 (gelesen, nicht gesendet)</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingHistory</name>
@@ -2079,6 +2083,10 @@ Die Einstellungen erneut senden?</translation>
         <translation>Der Programmierverlauf konnte jetzt nicht aktualisiert werden. Die Zeile wird aufbewahrt und geschrieben, sobald es möglich ist.
 
 %1</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -2417,6 +2425,10 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
         <source>The connection ended before the settings were read back.</source>
         <translation>Die Verbindung endete, bevor die Einstellungen zurückgelesen waren.</translation>
     </message>
+    <message>
+        <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
+        <translation>Der Identifier ist möglicherweise ohne MMSI: Seine MMSI wurde für die neue gelöscht, und das Schreiben brach ab, bevor die neue MMSI gesendet war. Schließen Sie den Identifier erneut an, prüfen Sie seine MMSI und schreiben Sie sie noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>Transport</name>
@@ -2576,10 +2588,6 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
     <message>
         <source>&lt;Not specified&gt;</source>
         <translation>&lt;Nicht angegeben&gt;</translation>
-    </message>
-    <message>
-        <source>UNKNOWN</source>
-        <translation>UNBEKANNT</translation>
     </message>
 </context>
 <context>

@@ -1882,6 +1882,10 @@ La réinitialisation a tout de même eu lieu.</translation>
         <source>Cannot write %1: the PDF could not be started</source>
         <translation>Impossible d&apos;écrire %1 : le PDF n&apos;a pas pu être commencé</translation>
     </message>
+    <message>
+        <source>%1 (read, not sent)</source>
+        <translation>%1 (lu, non envoyé)</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingHistory</name>
@@ -2079,6 +2083,10 @@ Envoyer de nouveau les réglages ?</translation>
         <translation>L&apos;historique de programmation n&apos;a pas pu être mis à jour pour l&apos;instant. La ligne est conservée et sera écrite dès que possible.
 
 %1</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -2417,6 +2425,10 @@ L&apos;application tente de se reconnecter.</translation>
         <source>The connection ended before the settings were read back.</source>
         <translation>La connexion s&apos;est terminée avant la relecture des réglages.</translation>
     </message>
+    <message>
+        <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
+        <translation>L&apos;Identifier est peut-être resté sans MMSI : il a été effacé pour le nouveau, et l&apos;écriture s&apos;est arrêtée avant l&apos;envoi du nouveau MMSI. Reconnectez l&apos;Identifier, vérifiez son MMSI et écrivez-le une nouvelle fois.</translation>
+    </message>
 </context>
 <context>
     <name>Transport</name>
@@ -2576,10 +2588,6 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     <message>
         <source>&lt;Not specified&gt;</source>
         <translation>&lt;Non précisé&gt;</translation>
-    </message>
-    <message>
-        <source>UNKNOWN</source>
-        <translation>INCONNU</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 namespace JobName {
 const QString Configuration = QStringLiteral("Configuration");
+const QString ConfigurationWithoutMmsi = QStringLiteral("Configuration without MMSI");
 const QString Basic = QStringLiteral("Basic");
 const QString ClearHolder = QStringLiteral("ClearHolder");
 const QString ClearVoyageLog = QStringLiteral("ClearVoyageLog");

@@ -7,6 +7,8 @@
 // use the very same strings (spelling included).
 namespace JobName {
 extern const QString Configuration;
+// The configuration written without the MMSI, which the device keeps.
+extern const QString ConfigurationWithoutMmsi;
 extern const QString Basic;
 extern const QString ClearHolder;
 extern const QString ClearVoyageLog;

@@ -321,6 +321,7 @@ void VelmoraApplication::SetMainWindow(MainWindow* window)
     connect(sm, &StateMachine::sm_connected, window, &MainWindow::OnConnected);
     connect(sm, &StateMachine::WriteVerified, window->Outcome(), &ProgrammingOutcome::OnWriteVerified);
     connect(sm, &StateMachine::WriteUnverified, window->Outcome(), &ProgrammingOutcome::OnWriteUnverified);
+    connect(sm, &StateMachine::MmsiMayBeLost, window->Outcome(), &ProgrammingOutcome::OnMmsiMayBeLost);
     // While the updater has the device, the window takes no input.
     connect(sm, &StateMachine::updaterRunning, window, [window](bool running) { window->setEnabled(!running); });
     connect(connectionManager, &cConnectionManager::autoConnect, window, &MainWindow::onAutoConnect);

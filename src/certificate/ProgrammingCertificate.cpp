@@ -227,11 +227,20 @@ void Settings(Sheet& sheet, const ProgrammingRecord& record)
     }
     QString group;
     int row = 0;
+    // A record lists only what was sent, and marks what was only read.
     for (const QString& path : ShownPaths()) {
         for (const ProfileSetting& setting : ProfileSetting::All()) {
-            if (setting.Path() == path && setting.HeldBy(read.profile.Origin().generation)) {
-                SettingRow(sheet, setting.name, setting.Shown(read.profile), &group, &row);
+            const Profile::Source source = read.profile.SourceOf(setting);
+            if (setting.Path() != path || !setting.HeldBy(read.profile.Origin().generation)
+                || source == Profile::Source::Absent) {
+                continue;
             }
+            const QString value = setting.Shown(read.profile);
+            SettingRow(sheet, setting.name,
+                source == Profile::Source::Read
+                    ? ProgrammingCertificate::tr("%1 (read, not sent)").arg(value)
+                    : value,
+                &group, &row);
         }
     }
 }

@@ -22,6 +22,45 @@ bool IsSecurityJob(const QString& name)
         || name == JobName::SecurityAccessChallengeResponse;
 }
 
+// The profile settings each setting job reads or writes, by path.
+QStringList SettingsOf(const QString& job)
+{
+    const QStringList vessel { QStringLiteral("vessel.name"), QStringLiteral("vessel.callSign"),
+        QStringLiteral("vessel.type"), QStringLiteral("vessel.dimensionA"),
+        QStringLiteral("vessel.dimensionB"), QStringLiteral("vessel.dimensionC"),
+        QStringLiteral("vessel.dimensionD") };
+    const QStringList voyageLog { QStringLiteral("voyageLog.enabled"), QStringLiteral("voyageLog.period"),
+        QStringLiteral("voyageLog.distance") };
+    const QStringList configuration = vessel + voyageLog
+        + QStringList { QStringLiteral("messages.positionInterval"),
+              QStringLiteral("messages.highRateEnabled"), QStringLiteral("messages.highRateSog"),
+              QStringLiteral("messages.highRateInterval"), QStringLiteral("messages.channelAFrequency"),
+              QStringLiteral("messages.channelBEnabled"), QStringLiteral("messages.channelBFrequency") };
+    const QString mmsi = QStringLiteral("vessel.mmsi");
+    const QString halvex = QStringLiteral("control.halvexEnabled");
+    const QString powerBox = QStringLiteral("powerBox.enabled");
+    const QHash<QString, QStringList> settings {
+        { JobName::Basic, vessel + QStringList { mmsi, halvex } },
+        { JobName::BasicV4, { powerBox } },
+        { JobName::Configuration, configuration + QStringList { mmsi } },
+        { JobName::ConfigurationWithoutMmsi, configuration },
+        { JobName::Control,
+            { QStringLiteral("control.bracketError"), QStringLiteral("control.offBracket"),
+                QStringLiteral("control.sosAlertEnabled"), QStringLiteral("control.sosAudibleAlert"),
+                QStringLiteral("control.sosMessage"), QStringLiteral("control.geofenceAudibleAlert"),
+                QStringLiteral("powerBox.disconnectAlert"), QStringLiteral("control.sbasEnabled") } },
+        { JobName::ForIdentifierV4,
+            { powerBox, halvex, QStringLiteral("control.insideBoundary"),
+                QStringLiteral("control.insideGeofence"), QStringLiteral("control.outsideGeofence") } },
+        { JobName::ForIdentifierVx,
+            { halvex, QStringLiteral("control.operationalFence"), QStringLiteral("control.halvexFence"),
+                QStringLiteral("control.encryptionFence") } },
+        { JobName::VdrConfiguration, voyageLog },
+        { JobName::Diagnostics, { mmsi } },
+    };
+    return settings.value(job);
+}
+
 } // namespace
 
 StateMachine::StateMachine(Model* tabModel, Model* transportModel, const UpdateImages* images,
@@ -174,6 +213,9 @@ void StateMachine::on_StartDataRetrieval()
 {
     m_tabModel->reset();
     m_transportModel->reset();
+    m_readSettings.clear();
+    m_writtenSettings.clear();
+    m_mmsiErased = false;
     RequestJob(JobName::Version, false);
 }
 
@@ -215,6 +257,8 @@ void StateMachine::JobComplete(const QString& name, bool send)
 
 void StateMachine::OnSettingJobComplete(const QString& name, bool send)
 {
+    const QStringList settings = SettingsOf(name);
+    (send ? m_writtenSettings : m_readSettings).unite(QSet<QString>(settings.cbegin(), settings.cend()));
     if (name == JobName::Basic) {
         if (send) {
             AppendConfigurationLog();
@@ -222,8 +266,10 @@ void StateMachine::OnSettingJobComplete(const QString& name, bool send)
             ShowRead(TabBasic);
         }
         SetState(TabBasic, StateSynchronised);
-    } else if (name == JobName::Configuration) {
+    } else if (name == JobName::Configuration || name == JobName::ConfigurationWithoutMmsi) {
         if (send) {
+            // The new MMSI has gone out after the erased one.
+            m_mmsiErased = false;
             AppendConfigurationLog();
         } else {
             ShowRead(TabConfiguration);
@@ -341,17 +387,24 @@ void StateMachine::SendTab(int tab)
         RequestJob(JobName::Basic, true);
         MarkBusy(TabBasic);
         break;
-    case TabConfiguration:
-        RequestJob(JobName::DeleteMmsi, false);
+    case TabConfiguration: {
+        // The device takes an MMSI only once its own is erased. An MMSI the
+        // user did not change is left out of the write, so it is never erased.
+        const bool newMmsi = m_tabModel->mmsi()->text() != m_transportModel->mmsi()->text();
+        if (newMmsi) {
+            RequestJob(JobName::DeleteMmsi, false);
+            m_mmsiErased = true;
+        }
         *m_transportModel->mmsi() = *m_tabModel->mmsi();
         *m_transportModel->staticData() = *m_tabModel->staticData();
         *m_transportModel->vesselData() = *m_tabModel->vesselData();
         *m_transportModel->messages() = *m_tabModel->messages();
         *m_transportModel->voyageLog() = *m_tabModel->voyageLog();
         m_transportModel->setSbasEnabled(m_tabModel->sbasEnabled());
-        RequestJob(JobName::Configuration, true);
+        RequestJob(newMmsi ? JobName::Configuration : JobName::ConfigurationWithoutMmsi, true);
         MarkBusy(TabConfiguration);
         break;
+    }
     case TabControl:
         *m_transportModel->alerts() = *m_tabModel->alerts();
         *m_transportModel->geoBoundary() = *m_tabModel->geoBoundary();
@@ -453,10 +506,14 @@ void StateMachine::AllJobsComplete()
 
 // Nothing is called written before the device has been asked what it now
 // holds: every tab sent is read again with the jobs that read it.
+// The record holds what was written and, marked, what was read from the
+// device; the model's other values are defaults the device never gave.
 Profile StateMachine::SentProfile() const
 {
-    return Profile::FromModel(
+    Profile sent = Profile::FromModel(
         *m_transportModel, Profile::OriginNow(m_transportModel->appVersion(), m_deviceType, m_serialNumber));
+    sent.Restrict(m_writtenSettings, m_readSettings);
+    return sent;
 }
 
 bool StateMachine::StartVerification()
@@ -467,6 +524,7 @@ bool StateMachine::StartVerification()
         return false;
     }
     m_sent = SentProfile();
+    m_writtenSettings.clear();
     m_verifying = true;
     for (int tab : qAsConst(m_readBackTabs)) {
         GetTab(tab);
@@ -518,9 +576,23 @@ void StateMachine::OnVoyageSyncComplete()
 
 void StateMachine::Fail(const QString& text, const QString& detail)
 {
+    WarnIfMmsiErased();
     m_failure = FailureText(text, detail);
     emit DisplayError(text, detail);
     emit Disconnect(true);
+}
+
+// A write that stops between erasing the MMSI and sending the new one may
+// leave the device without any.
+void StateMachine::WarnIfMmsiErased()
+{
+    if (m_mmsiErased) {
+        m_mmsiErased = false;
+        emit MmsiMayBeLost(
+            tr("The Identifier may be left without its MMSI: it was erased for the new one, and the "
+               "write stopped before the new MMSI was sent. Connect the Identifier again, check its "
+               "MMSI and write it once more."));
+    }
 }
 
 void StateMachine::ConnectErrorMsg(const QString& error)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QVector>
@@ -102,6 +103,8 @@ signals:
     // The connection ended after settings were sent and before they were all
     // read back: the device may hold any part of sent. failure says why.
     void WriteUnverified(const Profile& sent, const QString& failure);
+    // A write failed after the device's MMSI was erased for a new one.
+    void MmsiMayBeLost(const QString& text);
 
 public slots:
     void ConnectErrorMsg(const QString& error);
@@ -150,6 +153,7 @@ private:
     void FinishVerification();
     void ReportUnverifiedWrite();
     void Fail(const QString& text, const QString& detail);
+    void WarnIfMmsiErased();
     void AppendConfigurationLog();
     void HandPortToUpdater(bool handOver);
     void StartUpdater();
@@ -170,6 +174,11 @@ private:
     bool m_verifying = false;
     // Why the connection is being ended, for a write it cuts off.
     QString m_failure;
+    // Profile settings, by path, written since the last read-back and read
+    // since the device was identified.
+    QSet<QString> m_writtenSettings;
+    QSet<QString> m_readSettings;
+    bool m_mmsiErased = false;
     QString m_portName;
     QString m_deviceVersion;
     QString m_imageVersion;

@@ -97,15 +97,19 @@ void JobTable::AddSettingJobs(Model* model)
         { Codec<AISSentenceSMM>(model->mmsi()), Codec<AISSentenceBattVolt>(diagnostics),
             Codec<AISSentenceBattStatus>(diagnostics), Codec<AISSentenceRSSI>(diagnostics),
             Codec<AISSentenceLedSetting>(diagnostics), Codec<AISSentencePowerBoxSetting>(diagnostics) });
-    Add(JobName::Configuration,
-        { Codec<AISSentenceSMM>(model->mmsi()), Codec<AISSentenceSSD>(model->staticData()),
+    // The SMM sentence is the only one that carries the MMSI.
+    const auto configuration = [&] {
+        return QList<JobItem*> { Codec<AISSentenceSSD>(model->staticData()),
             Codec<AISSentenceVSD>(model->vesselData()),
             Codec<AISSentenceMsgTI>(messages, AISSentenceMsgTI::PositionInterval),
             Codec<AISSentenceMsgTI>(messages, AISSentenceMsgTI::HighRateInterval),
             Codec<AISSentenceMsgTI>(messages, AISSentenceMsgTI::HighRateSog),
             Codec<AISSentenceMsgTI>(messages, AISSentenceMsgTI::StaticDataInterval),
             Codec<AISSentenceFreq>(messages, true), Codec<AISSentenceFreq>(messages, false),
-            Codec<AISSentenceVoyageLogPeriod>(voyageLog), Codec<AISSentenceVoyageLogDistance>(voyageLog) });
+            Codec<AISSentenceVoyageLogPeriod>(voyageLog), Codec<AISSentenceVoyageLogDistance>(voyageLog) };
+    };
+    Add(JobName::Configuration, QList<JobItem*> { Codec<AISSentenceSMM>(model->mmsi()) } + configuration());
+    Add(JobName::ConfigurationWithoutMmsi, configuration());
     Add(JobName::Control,
         { Codec<AISSentenceBracketErrorBehaviour>(alerts), Codec<AISSentenceOffBracketBehaviour>(alerts),
             Codec<AISSentenceSosAlertEnable>(alerts), Codec<AISSentenceSosAudibleAlertEnable>(alerts),

@@ -24,6 +24,8 @@ public:
     // Forgets the device's identity and data; message, boundary and voyage-log
     // settings and the diagnostics are kept (see the sub-objects).
     void reset() override;
+    // Every setting of source: the device's identity and diagnostics stay.
+    void takeSettings(Model& source);
 
     QString appVersion() const { return m_appVersion; }
     void setAppVersion(const QString& version) { m_appVersion = version; }

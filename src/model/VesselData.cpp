@@ -40,8 +40,10 @@ const VesselType vesselTypes[] = {
 
 } // namespace
 
+// What is sent until the device's own destination has been read: a device
+// value, the same in every language.
 VesselData::VesselData()
-    : m_destination(tr("UNKNOWN"))
+    : m_destination(QStringLiteral("UNKNOWN"))
 {
 }
 

@@ -37,7 +37,7 @@ void Profile::ApplyTo(Model& model, int deviceType, bool takeMmsi) const
 {
     Profile target = FromModel(model, m_origin);
     for (const ProfileSetting& setting : ProfileSetting::All()) {
-        const bool wanted = takeMmsi || !setting.perVessel;
+        const bool wanted = (takeMmsi || !setting.perVessel) && SourceOf(setting) != Source::Absent;
         if (wanted && setting.HeldBy(m_origin.generation) && setting.HeldBy(deviceType)) {
             setting.set(target, setting.get(*this));
         }
@@ -56,9 +56,25 @@ QStringList Profile::SkippedFor(int deviceType) const
 {
     QStringList skipped;
     for (const ProfileSetting& setting : ProfileSetting::All()) {
-        if (setting.HeldBy(m_origin.generation) && !setting.HeldBy(deviceType)) {
+        if (setting.HeldBy(m_origin.generation) && !setting.HeldBy(deviceType)
+            && SourceOf(setting) != Source::Absent) {
             skipped << setting.name;
         }
     }
     return skipped;
+}
+
+void Profile::Restrict(const QSet<QString>& given, const QSet<QString>& read)
+{
+    m_partial = true;
+    m_given = given;
+    m_read = read - given;
+}
+
+Profile::Source Profile::SourceOf(const ProfileSetting& setting) const
+{
+    if (!m_partial || m_given.contains(setting.Path())) {
+        return Source::Given;
+    }
+    return m_read.contains(setting.Path()) ? Source::Read : Source::Absent;
 }

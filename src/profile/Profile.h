@@ -3,13 +3,21 @@
 #include "model/Model.h"
 #include "profile/ProfileOrigin.h"
 
+#include <QSet>
 #include <QStringList>
+
+class ProfileSetting;
 
 // The settings of one device, held by value so they outlive the model they
 // came from: vessel data, AIS messages and frequencies, control, voyage log
 // settings, power box and the MMSI, stamped with their origin.
 class Profile {
 public:
+    // How a setting came into a programming's record: sent to the device (and
+    // read back), or only read from it. A profile from a model or a whole
+    // file gives every setting.
+    enum class Source { Given, Read, Absent };
+
     static Profile FromModel(Model& model, const ProfileOrigin& origin);
     // Saved now, by this user on this computer, from the device described.
     static ProfileOrigin OriginNow(const QString& firmware, int generation, const QString& serialNumber);
@@ -18,6 +26,10 @@ public:
     void ApplyTo(Model& model, int deviceType, bool takeMmsi) const;
     // Readable names of the settings that deviceType does not have.
     QStringList SkippedFor(int deviceType) const;
+    // Keeps only the settings named by path: given ones and ones only read.
+    void Restrict(const QSet<QString>& given, const QSet<QString>& read);
+    bool IsPartial() const { return m_partial; }
+    Source SourceOf(const ProfileSetting& setting) const;
 
     const ProfileOrigin& Origin() const { return m_origin; }
     void SetOrigin(const ProfileOrigin& origin) { m_origin = origin; }
@@ -50,4 +62,7 @@ private:
     GeoBoundary m_geoBoundary;
     VoyageLog m_voyageLog;
     bool m_sbasEnabled = true;
+    bool m_partial = false;
+    QSet<QString> m_given;
+    QSet<QString> m_read;
 };

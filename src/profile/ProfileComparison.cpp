@@ -38,7 +38,8 @@ QList<ProfileComparisonRow> ProfileComparison::Compare(const Profile& profile, c
 {
     QList<ProfileComparisonRow> rows;
     for (const ProfileSetting& setting : ProfileSetting::All()) {
-        const bool inProfile = setting.HeldBy(profile.Origin().generation);
+        const bool inProfile = setting.HeldBy(profile.Origin().generation)
+            && profile.SourceOf(setting) != Profile::Source::Absent;
         const bool onDevice = setting.HeldBy(device.Origin().generation);
         if (!inProfile && !onDevice) {
             continue;
@@ -57,7 +58,7 @@ QList<ProfileComparisonRow> ProfileComparison::Mismatches(const Profile& written
 {
     QList<ProfileComparisonRow> rows;
     for (const ProfileSetting& setting : ProfileSetting::All()) {
-        if (setting.HeldBy(device.Origin().generation)
+        if (setting.HeldBy(device.Origin().generation) && written.SourceOf(setting) == Profile::Source::Given
             && AsKept(setting, written) != AsKept(setting, device)) {
             rows << ProfileComparisonRow { setting.name, setting.Shown(written), setting.Shown(device), true };
         }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -15,6 +16,10 @@
 namespace {
 
 const QString formatName = QStringLiteral("velmora-profile");
+// A programming's record leaves out the settings neither sent nor read, and
+// lists those only read from the device.
+const QString partialKey = QStringLiteral("partial");
+const QString readKey = QStringLiteral("readFromDevice");
 constexpr int formatVersion = 1;
 
 QString Tr(const char* text)
@@ -156,12 +161,18 @@ QString FormatProblem(const QJsonObject& root)
 // the checks may look at other settings, so they come second.
 void ReadSettings(const QJsonObject& root, Profile* profile, QStringList* problems, QStringList* warnings)
 {
+    const bool partial = root.value(partialKey).toBool();
+    QSet<QString> given;
     std::vector<const ProfileSetting*> read;
     for (const ProfileSetting& setting : ProfileSetting::All()) {
         if (!setting.HeldBy(profile->Origin().generation)) {
             continue;
         }
         const QJsonValue value = root.value(setting.section).toObject().value(setting.key);
+        if (partial && value.isUndefined()) {
+            continue;
+        }
+        given << setting.Path();
         QString why = Tr("missing");
         const QVariant converted = value.isUndefined() ? QVariant() : FromJsonValue(setting, value, &why);
         if (converted.isValid()) {
@@ -182,6 +193,13 @@ void ReadSettings(const QJsonObject& root, Profile* profile, QStringList* proble
             *warnings << Problem(*setting, unusual);
         }
     }
+    if (partial) {
+        QSet<QString> onlyRead;
+        for (const QJsonValue path : root.value(readKey).toArray()) {
+            onlyRead << path.toString();
+        }
+        profile->Restrict(given - onlyRead, given & onlyRead);
+    }
 }
 
 ProfileReadResult Refused(const QStringList& problems)
@@ -198,12 +216,21 @@ QByteArray ProfileFile::ToJson(const Profile& profile)
     QJsonObject root { { QStringLiteral("format"), formatName },
         { QStringLiteral("version"), formatVersion } };
     root = OriginToJson(profile.Origin(), root);
+    QJsonArray onlyRead;
     for (const ProfileSetting& setting : ProfileSetting::All()) {
-        if (setting.HeldBy(profile.Origin().generation)) {
+        const Profile::Source source = profile.SourceOf(setting);
+        if (setting.HeldBy(profile.Origin().generation) && source != Profile::Source::Absent) {
             QJsonObject section = root.value(setting.section).toObject();
             section.insert(setting.key, ToJsonValue(setting, setting.get(profile)));
             root.insert(setting.section, section);
+            if (source == Profile::Source::Read) {
+                onlyRead.append(setting.Path());
+            }
         }
+    }
+    if (profile.IsPartial()) {
+        root.insert(partialKey, true);
+        root.insert(readKey, onlyRead);
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

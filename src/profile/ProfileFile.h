@@ -15,6 +15,8 @@ struct ProfileReadResult {
 };
 
 // The profile file: one JSON object, "format": "velmora-profile", "version": 1.
+// A partial profile (a programming's record, "partial": true) holds only some
+// settings and lists those read from the device under "readFromDevice".
 class ProfileFile {
 public:
     // Larger files are refused unread.

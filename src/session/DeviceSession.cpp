@@ -27,6 +27,8 @@ DeviceSession::DeviceSession(
     connect(m_machine, &StateMachine::updaterRunning, this, &DeviceSession::OnUpdaterRunning);
     connect(m_machine, &StateMachine::WriteVerified, this, &DeviceSession::OnWriteVerified);
     connect(m_machine, &StateMachine::WriteUnverified, this, &DeviceSession::writeUnverified);
+    connect(
+        m_machine, &StateMachine::MmsiMayBeLost, this, [this](const QString& text) { m_mmsiWarning = text; });
     connect(m_machine, &StateMachine::VoyageLogRequested, m_voyage, &VoyageLogCollector::Start);
     connect(m_voyage, &VoyageLogCollector::finished, this, &DeviceSession::OnVoyageFinished);
     connect(m_machine, &StateMachine::JobCompleted, this, [this](const QString& name) {
@@ -68,9 +70,10 @@ void DeviceSession::Read()
 void DeviceSession::Write(const Profile& profile, bool takeMmsi)
 {
     Begin(Step::Write);
-    // The tab model starts from what the device holds, so that a setting the
-    // profile cannot give keeps the device's value.
-    DeviceProfile().ApplyTo(*m_tabModel, m_identity.generation, true);
+    // The tab model starts from all that the device was read to hold, so
+    // that what the profile does not give (the destination, a setting of
+    // another generation) keeps the device's value.
+    m_tabModel->takeSettings(*m_transportModel);
     profile.ApplyTo(*m_tabModel, m_identity.generation, takeMmsi);
     m_mismatches.clear();
     m_machine->SendTab(StateMachine::TabConfiguration);
@@ -164,7 +167,8 @@ void DeviceSession::OnDisplayError(const QString& text, const QString& detail)
 
 void DeviceSession::OnDisconnect(bool)
 {
-    Fail(m_error.isEmpty() ? tr("The connection to the Identifier ended.") : m_error);
+    const QString message = m_error.isEmpty() ? tr("The connection to the Identifier ended.") : m_error;
+    Fail(m_mmsiWarning.isEmpty() ? message : message + QLatin1Char('\n') + m_mmsiWarning);
 }
 
 void DeviceSession::OnConnectTimeout()
@@ -193,6 +197,7 @@ void DeviceSession::Begin(Step step)
 {
     m_step = step;
     m_error.clear();
+    m_mmsiWarning.clear();
 }
 
 void DeviceSession::Finish()

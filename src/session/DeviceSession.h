@@ -107,6 +107,7 @@ private:
     bool m_versionAsked = false;
     bool m_passwordTried = false;
     QString m_error;
+    QString m_mmsiWarning;
     Profile m_written;
     QList<ProfileComparisonRow> m_mismatches;
 };

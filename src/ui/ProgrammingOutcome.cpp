@@ -34,11 +34,16 @@ ProgrammingOutcome::~ProgrammingOutcome()
     }
 }
 
+// Its certificate says the programming was verified: no other may have one.
 void ProgrammingOutcome::ShowComplete(bool modal)
 {
+    if (!m_last.verified) {
+        return;
+    }
     auto* dialog = new DisconnectDialog(m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->ShowVerified(m_last);
+    m_last = ProgrammingRecord();
     if (modal) {
         dialog->exec();
     } else {
@@ -50,8 +55,8 @@ void ProgrammingOutcome::OnWriteVerified(const Profile& sent, const QList<Profil
 {
     ProgrammingRecord record = ProgrammingHistory::RecordOf(sent, mismatches.isEmpty(), QStringLiteral("window"));
     Store(record);
+    m_last = record;
     if (mismatches.isEmpty()) {
-        m_last = record;
         // Basic mode shows it once the link is closed.
         if (m_window->CurrentMode() == MainWindow::Mode::Basic) {
             emit basicVerified();
@@ -94,6 +99,14 @@ void ProgrammingOutcome::ShowMismatches(const QList<ProfileComparisonRow>& misma
         }
     }
     m_mismatchBox->open();
+}
+
+void ProgrammingOutcome::OnMmsiMayBeLost(const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("MMSI"), text, QMessageBox::Ok, m_window);
+    box->setObjectName(QStringLiteral("mmsiMayBeLostBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 QMessageBox* ProgrammingOutcome::MismatchBox(const QList<ProfileComparisonRow>& mismatches, QWidget* parent)

@@ -27,8 +27,8 @@ public:
     explicit ProgrammingOutcome(MainWindow* window);
     ~ProgrammingOutcome() override;
 
-    // "Programming Complete" for the last verified programming; modal in basic
-    // mode, where the link has just been closed.
+    // "Programming Complete" for the last programming, once, if it was
+    // verified; modal in basic mode, where the link has just been closed.
     void ShowComplete(bool modal);
     // The message naming each setting the device does not hold; its button
     // of the accept role sends again.
@@ -39,6 +39,7 @@ public slots:
     // A write cut off before its read-back: the history's row, with the
     // failure the window has already shown.
     void OnWriteUnverified(const Profile& sent, const QString& failure);
+    void OnMmsiMayBeLost(const QString& text);
 
 signals:
     void basicVerified();

@@ -61,6 +61,32 @@ private slots:
         }
     }
 
+    // A programming's record lists what was sent, marks what was only read
+    // from the device, and leaves out what was neither.
+    void recordListsOnlyWhatWasSentOrRead()
+    {
+        Model model;
+        model.messages()->setPositionInterval(600);
+        model.alerts()->setSosMessage(QStringLiteral("CALL COASTGUARD"));
+        ProfileOrigin origin;
+        origin.generation = 4;
+        Profile sent = Profile::FromModel(model, origin);
+        sent.Restrict(
+            { QStringLiteral("messages.positionInterval") }, { QStringLiteral("control.sosMessage") });
+        ProgrammingRecord record = Record();
+        record.settings = ProfileFile::ToJson(sent);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("certificate.pdf"));
+        QString error;
+        QVERIFY2(ProgrammingCertificate::WritePdf(record, path, &error), qPrintable(error));
+        const QString text = PdfText(path).simplified();
+        QVERIFY2(text.contains(QStringLiteral("600 s")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("CALL COASTGUARD (read, not sent)")),
+            qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("MHz")) && !text.contains(QStringLiteral("3600 s")),
+            qPrintable(text));
+    }
+
     void missingFolderFailsAndLeavesNothing()
     {
         QTemporaryDir folder;

@@ -52,6 +52,7 @@ private slots:
     void partialVoyageLogIsNeitherWrittenNorCleared();
     void lockedDeviceTakesThePasswordFile();
     void verificationCatchesAnIgnoredWrite();
+    void writeKeepsWhatItDoesNotSet();
     void productionGivesEachDeviceItsOwnMmsi();
     void parallelWritesAreRecordedWithCertificates();
     void historyKeepsEveryWrite();
@@ -273,10 +274,15 @@ void TestCliEndToEnd::verificationCatchesAnIgnoredWrite()
     const QString profile = PathOf(QStringLiteral("device.json"));
     QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"), profile }), 0);
     QString out;
-    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"), profile,
-                 QStringLiteral("--call-sign"), QStringLiteral("NEWCALL"), QStringLiteral("--json") },
+    const QString certificates = PathOf(QStringLiteral("certificates"));
+    QDir().mkpath(certificates);
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                     profile, QStringLiteral("--call-sign"), QStringLiteral("NEWCALL"),
+                     QStringLiteral("--json"), QStringLiteral("--certificate"), certificates },
                  &out),
         4);
+    // A certificate says the programming was verified.
+    QCOMPARE(QDir(certificates).entryList(QDir::Files), QStringList());
     // One JSON object for the run, the mismatch itself.
     QCOMPARE(out.count(QLatin1Char('\n')), 1);
     const QJsonObject result = QJsonDocument::fromJson(out.toUtf8()).object();
@@ -284,6 +290,41 @@ void TestCliEndToEnd::verificationCatchesAnIgnoredWrite()
     const QJsonArray mismatches = result.value(QStringLiteral("mismatches")).toArray();
     QCOMPARE(mismatches.size(), 1);
     QCOMPARE(mismatches.first().toObject().value(QStringLiteral("held")).toString(), QStringLiteral("OLDCALL"));
+}
+
+// Without --mmsi the device keeps its MMSI, which is then never erased, and
+// what a profile does not hold (the destination) keeps the device's value. A
+// write of a new MMSI that stops after the erase says so.
+void TestCliEndToEnd::writeKeepsWhatItDoesNotSet()
+{
+    const QString profile = PathOf(QStringLiteral("other.json"));
+    SimConfig other = QuickDevice(QStringLiteral("205170000005"));
+    other.settings.insert(QStringLiteral("mmsi"), QStringLiteral("235000555"));
+    auto otherDevice = Plug(PathOf(QStringLiteral("other")), other);
+    QVERIFY(otherDevice);
+    QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), PathOf(QStringLiteral("other")),
+                 QStringLiteral("-o"), profile }),
+        0);
+    SimConfig config = QuickDevice(QStringLiteral("205170000006"));
+    config.settings.insert(QStringLiteral("mmsi"), QStringLiteral("235000666"));
+    config.settings.insert(QStringLiteral("destination"), QStringLiteral("FALMOUTH"));
+    config.faults.dropReplies = QStringList { QStringLiteral("reset_mmsi") };
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, config);
+    QVERIFY(device);
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                 profile }),
+        0);
+    QCOMPARE(Setting(*device, "mmsi"), QStringLiteral("235000666"));
+    QCOMPARE(Setting(*device, "destination"), QStringLiteral("FALMOUTH"));
+
+    QString out;
+    QCOMPARE(
+        Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"), profile,
+                QStringLiteral("--mmsi"), QStringLiteral("235000777"), QStringLiteral("--json") },
+            &out),
+        3);
+    QVERIFY2(out.contains(QStringLiteral("may be left without its MMSI")), qPrintable(out));
 }
 
 // Three devices come at different moments; the run is killed while the second

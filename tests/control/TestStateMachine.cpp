@@ -2,6 +2,7 @@
 #include "app/UpdateImages.h"
 #include "control/StateMachine.h"
 #include "model/Model.h"
+#include "profile/ProfileSetting.h"
 
 #include <QtTest>
 
@@ -95,11 +96,75 @@ private slots:
         rig.jobs.clear();
         rig.machine.SendAllTabs();
         QCOMPARE(rig.JobNames(),
-            QStringList({ JobName::DeleteMmsi, JobName::Configuration + ":w", JobName::VdrConfiguration + ":w",
+            QStringList({ JobName::ConfigurationWithoutMmsi + ":w", JobName::VdrConfiguration + ":w",
                 JobName::Control + ":w" }));
         for (int tab : { 2, 3, 5, 7 }) {
             QCOMPARE(rig.machine.State(tab), int(StateMachine::StateBusy));
         }
+    }
+
+    // Only an MMSI the user changed is written, after the device's own is
+    // erased; a write that stops in between says the MMSI may be gone.
+    void newMmsiIsWrittenAfterTheErase()
+    {
+        Rig rig;
+        QSignalSpy warnings(&rig.machine, &StateMachine::MmsiMayBeLost);
+        rig.machine.onConnectedSM();
+        rig.transportModel.mmsi()->setText(QStringLiteral("235000001"));
+        rig.tabModel.mmsi()->setText(QStringLiteral("235000002"));
+        rig.machine.SendTab(StateMachine::TabConfiguration);
+        QCOMPARE(rig.JobNames(), QStringList({ JobName::DeleteMmsi, JobName::Configuration + ":w" }));
+        rig.machine.onJobTimeout(false);
+        QCOMPARE(warnings.count(), 1);
+        QVERIFY(warnings.at(0).at(0).toString().contains(QStringLiteral("without its MMSI")));
+    }
+
+    // The pages keep what the user sent; a tab the device did not take
+    // shows as edited again.
+    void readBackKeepsThePagesAndMarksWhatWasNotTaken()
+    {
+        Rig rig;
+        QSignalSpy loads(&rig.machine, &StateMachine::UpdateTabFromTransportModel);
+        QList<ProfileComparisonRow> mismatches;
+        connect(&rig.machine, &StateMachine::WriteVerified,
+            [&mismatches](const Profile&, const QList<ProfileComparisonRow>& rows) { mismatches = rows; });
+        rig.machine.onConnectedSM();
+        rig.tabModel.staticData()->setCallSign(QStringLiteral("NEWCALL"));
+        rig.machine.SendTab(StateMachine::TabConfiguration);
+        rig.machine.JobComplete(JobName::ConfigurationWithoutMmsi, true);
+        rig.machine.AllJobsComplete();
+        rig.transportModel.staticData()->setCallSign(QStringLiteral("OLDCALL"));
+        rig.machine.JobComplete(JobName::Configuration, false);
+        rig.machine.AllJobsComplete();
+        QCOMPARE(loads.count(), 0);
+        QCOMPARE(mismatches.size(), 1);
+        QCOMPARE(mismatches.first().deviceValue, QStringLiteral("OLDCALL"));
+        QCOMPARE(rig.machine.State(StateMachine::TabConfiguration), int(StateMachine::StateEdited));
+    }
+
+    // The record of a write holds what was sent, marks what was only read,
+    // and leaves out the model's defaults that the device never gave.
+    void writeRecordsOnlyWhatWasSentOrRead()
+    {
+        Rig rig;
+        Profile sent;
+        connect(&rig.machine, &StateMachine::WriteVerified,
+            [&sent](const Profile& profile, const QList<ProfileComparisonRow>&) { sent = profile; });
+        rig.machine.onConnectedSM();
+        rig.machine.JobComplete(JobName::Control, false);
+        rig.machine.SendTab(StateMachine::TabBasic);
+        rig.machine.JobComplete(JobName::Basic, true);
+        rig.machine.AllJobsComplete();
+        rig.machine.JobComplete(JobName::Basic, false);
+        rig.machine.AllJobsComplete();
+        QMap<QString, Profile::Source> sources;
+        for (const ProfileSetting& setting : ProfileSetting::All()) {
+            sources.insert(setting.Path(), sent.SourceOf(setting));
+        }
+        QCOMPARE(sources.value(QStringLiteral("vessel.name")), Profile::Source::Given);
+        QCOMPARE(sources.value(QStringLiteral("control.sosMessage")), Profile::Source::Read);
+        QCOMPARE(sources.value(QStringLiteral("messages.positionInterval")), Profile::Source::Absent);
+        QCOMPARE(sources.value(QStringLiteral("voyageLog.period")), Profile::Source::Absent);
     }
 
     void writeCopiesTheEditedTabIntoTheTransportModel()

@@ -1,6 +1,7 @@
 #include "StateMachineBench.h"
 #include "app/JobNames.h"
 #include "control/UpdaterLauncher.h"
+#include "profile/ProfileSetting.h"
 #include "protocol/cSecurityDomainManager.h"
 
 #include <QElapsedTimer>
@@ -71,8 +72,24 @@ private slots:
         bench.tabModel.messages()->setPositionInterval(60);
         const QString log = bench.folder.filePath(QStringLiteral("velmoraProgrammed.csv"));
         const int rowsBefore = LineCount(log);
+        Profile sent;
+        bool verified = false;
+        connect(bench.machine.get(), &StateMachine::WriteVerified,
+            [&](const Profile& profile, const QList<ProfileComparisonRow>&) {
+                sent = profile;
+                verified = true;
+            });
         bench.machine->SendAllTabs();
+        QTRY_VERIFY_WITH_TIMEOUT(verified, 15000);
         QVERIFY(bench.WaitIdle());
+        // Every setting of the device was read, and all but the unchanged MMSI
+        // written: the record holds each as such.
+        for (const ProfileSetting& setting : ProfileSetting::All()) {
+            const Profile::Source expected
+                = setting.perVessel ? Profile::Source::Read : Profile::Source::Given;
+            QVERIFY2(!setting.HeldBy(bench.machine->DeviceType()) || sent.SourceOf(setting) == expected,
+                qPrintable(setting.Path()));
+        }
         QCOMPARE(bench.device.state().settings.value(QStringLiteral("vesselName")), QStringLiteral("KITTIWAKE"));
         QCOMPARE(bench.device.state().settings.number(QStringLiteral("positionInterval")), 60);
         QCOMPARE(LineCount(log), rowsBefore + 1);

@@ -16,6 +16,7 @@ class TestFaultsReadWrite : public QObject {
 private slots:
     void unpluggedDuringRead();
     void unpluggedDuringWriteRun();
+    void mmsiEraseUnanswered();
     void badReplyDuringRead_data();
     void badReplyDuringRead();
     void silence();
@@ -102,6 +103,23 @@ void TestFaultsReadWrite::unpluggedDuringWriteRun()
     QTRY_VERIFY_WITH_TIMEOUT(program.Boxes().isEmpty(), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(
         name->text(), program.Current().state().settings.value(QStringLiteral("vesselName")), 10000);
+}
+
+// A new MMSI goes out after the device's own is erased: a write that stops
+// in between says the device may be left without one.
+void TestFaultsReadWrite::mmsiEraseUnanswered()
+{
+    SimConfig config = Device();
+    config.faults.dropReplies = QStringList { QStringLiteral("reset_mmsi") };
+    FaultRig program(config);
+    QVERIFY(program.Start());
+    QVERIFY(program.WaitIdle());
+    program.EnterAdvancedMode(QStringLiteral("harbour"));
+    QVERIFY(program.WaitIdle());
+    FaultRig::Type(program.Window()->GetConfigurationTab(), "lineMMSI", QStringLiteral("235999999"));
+    program.Find<QToolButton>("sendButton")->click();
+    const QString told = QStringLiteral("may be left without its MMSI");
+    QTRY_VERIFY_WITH_TIMEOUT(FaultRig::Shows(told), 15000);
 }
 
 void TestFaultsReadWrite::badReplyDuringRead_data()

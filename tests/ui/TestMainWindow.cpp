@@ -43,6 +43,7 @@ private slots:
     void cleanDisconnectOutsideBasicKeepsControlsDisabled();
     void basicSendEndsWithProgrammingComplete();
     void cutOffWriteKeptInTheHistory();
+    void unverifiedProgrammingIsNeverComplete();
     void deviceActionsShowSyncing();
     void transportModelReachesTabs();
     void enableTabOnlyForItsIds();
@@ -497,6 +498,17 @@ void TestMainWindow::cutOffWriteKeptInTheHistory()
     QCOMPARE(row.failure, QStringLiteral("Connection Error"));
     QCOMPARE(row.source, QStringLiteral("window"));
     QVERIFY(!row.verified);
+}
+
+// "Programming Complete" offers the certificate of a verified programming:
+// after one the device did not take there is none to offer.
+void TestMainWindow::unverifiedProgrammingIsNeverComplete()
+{
+    const ProfileComparisonRow mismatch { QStringLiteral("Vessel: call sign"), QStringLiteral("NEWCALL"),
+        QStringLiteral("OLDCALL"), true };
+    window->Outcome()->OnWriteVerified(Profile(), { mismatch });
+    window->Outcome()->ShowComplete(false);
+    QVERIFY(!window->findChild<QDialog*>(QStringLiteral("DisconnectDialog")));
 }
 
 void TestMainWindow::deviceActionsShowSyncing()

@@ -123,7 +123,7 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("fleet.json"));
-    // The destination is written on every send but never read back.
+    // The destination is not in a profile: each device keeps its own.
     const QStringList ownSettings = { QStringLiteral("mmsi"), QStringLiteral("holderId"), QStringLiteral("destination") };
     QStringList source;
     {
@@ -140,7 +140,9 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
         source = Kept(program, ownSettings);
     }
 
-    ProgramDriver program(Device(QStringLiteral("205170030002"), QStringLiteral("235000002")));
+    SimConfig target = Device(QStringLiteral("205170030002"), QStringLiteral("235000002"));
+    target.settings.insert(QStringLiteral("destination"), QStringLiteral("FALMOUTH"));
+    ProgramDriver program(target);
     EnterAdvancedMode(program);
     StateMachine* machine = VelmoraApplication::Instance()->GetStateMachine();
     // Taking the other device's MMSI is warned of; declining leaves the pages alone.
@@ -156,6 +158,7 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
     QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateEdited));
     Send(program);
     QCOMPARE(Kept(program, "mmsi"), QStringLiteral("235000002"));
+    QCOMPARE(Kept(program, "destination"), QStringLiteral("FALMOUTH"));
     QCOMPARE(Kept(program, ownSettings), source);
 }
 
