@@ -2,6 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/DeviceCommand.h"
+#include "cli/PoolCommand.h"
 #include "cli/ProductionRun.h"
 #include "link/SerialController.h"
 #include "production/InterruptWatch.h"
@@ -70,6 +71,9 @@ int CliProgram::RunCommand(const CliOptions& options, CliOutput& output)
 {
     if (options.command() == CliOptions::Command::Ports) {
         return ListPorts(options, output);
+    }
+    if (options.command() == CliOptions::Command::Pool) {
+        return PoolCommand(options, output).Run();
     }
     if (!InstallPasswordSource(options, output)) {
         return static_cast<int>(CliExit::FileError);
