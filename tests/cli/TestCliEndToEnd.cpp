@@ -291,11 +291,14 @@ void TestCliEndToEnd::productionGivesEachDeviceItsOwnMmsi()
     QCOMPARE(Setting(*two, "callSign"), QStringLiteral("CALLB"));
     QCOMPARE(Setting(*three, "mmsi"), QStringLiteral("235000004"));
     QVERIFY2(out.contains(QStringLiteral("already programmed")), qPrintable(out));
-    QVERIFY2(out.contains(QStringLiteral("already carries")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("found on the device")), qPrintable(out));
     const QString saved = ReadFile(QStringLiteral("mmsi.csv"));
     QVERIFY2(saved.contains(QStringLiteral("235000001,ALPHA,,100000000001,done")), qPrintable(saved));
     QVERIFY2(saved.contains(QStringLiteral("235000002,BRAVO,CALLB,100000000002,done")), qPrintable(saved));
     QVERIFY2(saved.contains(QStringLiteral("235000003,,,,,")), qPrintable(saved));
+    // The row is the device's own, never to be handed to another.
+    QVERIFY2(saved.contains(QStringLiteral("235000004,,,100000000003,done,")), qPrintable(saved));
+    QVERIFY2(saved.contains(QStringLiteral("found on the device")), qPrintable(saved));
 }
 
 // Three programs writing at once: each device's row in the history, whole,
