@@ -5,6 +5,7 @@
 #include "link/PortWatcher.h"
 #include "link/SerialController.h"
 #include "production/MmsiList.h"
+#include "production/MmsiPool.h"
 #include "profile/ProfileFile.h"
 
 #include <QJsonArray>
@@ -54,21 +55,42 @@ bool ProductionRun::Prepare()
 {
     const ProfileReadResult read = ProfileFile::Read(m_options.profile());
     QString error;
-    auto list = std::make_unique<MmsiList>();
     if (!read.ok) {
         error = read.problems.join(QLatin1Char('\n'));
-    } else if (!MmsiList::Load(m_options.mmsiList(), list.get(), &error)) {
-        error = error.isEmpty() ? tr("The MMSI list could not be read.") : error;
+    } else {
+        OpenSource(&error);
     }
     if (!error.isEmpty()) {
         m_ended = true;
-        const int code = m_output.Failure(CliExit::FileError, error);
+        const int code = m_output.Failure(read.ok ? m_sourceFailure : CliExit::FileError, error);
         QTimer::singleShot(0, this, [this, code] { emit finished(code); });
         return false;
     }
-    m_source = std::move(list);
     m_profile = read.profile;
     m_images.Scan(UpdateImages::DefaultFolders());
+    return true;
+}
+
+// The list file, or the pool of several stations, whose server must answer
+// before the first device is taken.
+bool ProductionRun::OpenSource(QString* error)
+{
+    if (m_options.pool().isEmpty()) {
+        auto list = std::make_unique<MmsiList>();
+        if (!MmsiList::Load(m_options.mmsiList(), list.get(), error)) {
+            *error = error->isEmpty() ? tr("The MMSI list could not be read.") : *error;
+            return false;
+        }
+        m_source = std::move(list);
+        return true;
+    }
+    m_sourceFailure = CliExit::Pool;
+    auto pool = std::make_unique<MmsiPool>(m_options.pool(), m_options.station().trimmed());
+    if (pool->FreeCount(error) < 0) {
+        return false;
+    }
+    m_recorder.AlsoRecordIn(pool.get());
+    m_source = std::move(pool);
     return true;
 }
 
@@ -187,7 +209,7 @@ void ProductionRun::Claimed(const QString& port, Slot& slot, const MmsiClaim& cl
         return;
     case MmsiClaim::Kind::Failed:
         m_stopping = true;
-        Report(slot, QStringLiteral("failed"), CliExit::FileError, claim.error);
+        Report(slot, QStringLiteral("failed"), m_sourceFailure, claim.error);
         return;
     case MmsiClaim::Kind::Take:
         m_taken.insert(slot.session->Identity().serialNumber, claim.mmsi);
@@ -211,9 +233,10 @@ void ProductionRun::AfterWrite(Slot& slot)
     QString error;
     if (!m_source->Finish(serial, verified, &error)) {
         m_stopping = true;
-        Report(slot, QStringLiteral("not recorded"), CliExit::FileError,
-            tr("the device holds MMSI %1, verified, but the list could not record it: %2")
-                .arg(slot.mmsi, error));
+        const QString written = verified
+            ? tr("the device holds MMSI %1, verified, but this could not be recorded: %2")
+            : tr("MMSI %1 was written and not verified, and this could not be recorded: %2");
+        Report(slot, QStringLiteral("not recorded"), m_sourceFailure, written.arg(slot.mmsi, error));
         return;
     }
     if (!verified) {
@@ -301,7 +324,7 @@ bool ProductionRun::NoneFree()
     QString error;
     const int free = m_source->FreeCount(&error);
     if (free < 0) {
-        Worsen(CliExit::FileError);
+        Worsen(m_sourceFailure);
         m_output.Progress(error);
     }
     return free <= 0;
@@ -345,7 +368,7 @@ void ProductionRun::ReportUnfinished()
         }
     }
     if (!error.isEmpty()) {
-        Worsen(CliExit::FileError);
+        Worsen(m_sourceFailure);
         m_output.Progress(error);
     }
     for (auto it = m_taken.cbegin(); it != m_taken.cend(); ++it) {

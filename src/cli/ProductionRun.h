@@ -46,6 +46,7 @@ private:
     };
 
     bool Prepare();
+    bool OpenSource(QString* error);
     void Scan();
     QStringList PresentPorts() const;
     void Begin(const QString& port);
@@ -75,6 +76,7 @@ private:
     QTimer m_scan;
     QMap<QString, Slot> m_slots;
     CliExit m_worst = CliExit::Done;
+    CliExit m_sourceFailure = CliExit::FileError; // when the source cannot be read or written
     bool m_stopping = false;
     bool m_ended = false;
 };

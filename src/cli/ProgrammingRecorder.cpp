@@ -2,6 +2,7 @@
 
 #include "certificate/ProgrammingCertificate.h"
 #include "cli/CliOutput.h"
+#include "production/MmsiPool.h"
 
 #include <QDir>
 
@@ -20,6 +21,7 @@ bool ProgrammingRecorder::Record(const Profile& sent, bool verified, QString* ce
 {
     ProgrammingRecord record = ProgrammingHistory::RecordOf(sent, verified, QStringLiteral("command line"));
     AddToHistory(record);
+    AddToPool(record);
     if (m_certificateFolder.isEmpty() || !verified) {
         return true;
     }
@@ -36,5 +38,13 @@ void ProgrammingRecorder::AddToHistory(ProgrammingRecord& record)
     QString error;
     if (!m_history.Add(record, &error)) {
         m_output.Warning(tr("The programming history could not be updated: %1").arg(error));
+    }
+}
+
+void ProgrammingRecorder::AddToPool(const ProgrammingRecord& record)
+{
+    QString error;
+    if (m_pool && !m_pool->AddHistory(record, &error)) {
+        m_output.Warning(tr("The pool's programming history could not be updated: %1").arg(error));
     }
 }

@@ -1,6 +1,7 @@
 #include "production/MmsiPool.h"
 
 #include "history/ProgrammingRecord.h"
+#include "model/MMSI.h"
 #include "production/MmsiList.h"
 
 #include <QAtomicInt>
@@ -13,7 +14,6 @@
 namespace {
 
 const char* const driver = "QPSQL";
-const QString noMmsi = QStringLiteral("000000000");
 
 // Each list of statements brings the tables from one version to the next.
 const char* const schemaSteps[] = {
@@ -138,13 +138,13 @@ bool MmsiPool::Fail(QString* error, const QString& why)
     if (QSqlDatabase::contains(m_connection))
         QSqlDatabase::database(m_connection, false).close();
     if (error)
-        *error = tr("MMSI pool %1: %2").arg(m_url, why);
+        *error = tr("MMSI pool %1: %2").arg(m_url, why.simplified());
     return false;
 }
 
 bool MmsiPool::FailQuery(QString* error, const QSqlQuery& query)
 {
-    return Fail(error, query.lastError().text().trimmed());
+    return Fail(error, query.lastError().text());
 }
 
 bool MmsiPool::Connect(QString* error)
@@ -164,7 +164,7 @@ bool MmsiPool::Connect(QString* error)
     }
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
     if (!database.open())
-        return Fail(error, database.lastError().text().trimmed());
+        return Fail(error, database.lastError().text());
     return true;
 }
 
@@ -186,7 +186,7 @@ bool MmsiPool::Begin(QString* error)
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
     if (!database.transaction())
-        return Fail(error, database.lastError().text().trimmed());
+        return Fail(error, database.lastError().text());
     QSqlQuery query(database);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT version FROM pool_schema")) || !query.next())
@@ -203,7 +203,7 @@ bool MmsiPool::Begin(QString* error)
 bool MmsiPool::Commit(QString* error)
 {
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    return database.commit() || Fail(error, database.lastError().text().trimmed());
+    return database.commit() || Fail(error, database.lastError().text());
 }
 
 bool MmsiPool::AddEvent(const QString& kind, const QString& mmsi, const QString& serialNumber,
@@ -222,10 +222,11 @@ bool MmsiPool::Init(QString* error)
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
     if (!database.transaction())
-        return Fail(error, database.lastError().text().trimmed());
+        return Fail(error, database.lastError().text());
     QSqlQuery query(database);
     // Two administrators running init at once take turns.
-    const bool ready = Exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(7261001)"), {}, error)
+    const bool ready = Exec(query, QStringLiteral("SET LOCAL client_min_messages = warning"), {}, error)
+        && Exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(7261001)"), {}, error)
         && Exec(query, QStringLiteral("CREATE TABLE IF NOT EXISTS pool_schema (version integer NOT NULL)"),
             {}, error)
         && Exec(query, QStringLiteral("SELECT version FROM pool_schema"), {}, error);
@@ -390,31 +391,32 @@ bool MmsiPool::ClaimIn(
         }
         return AddEvent(QStringLiteral("resume"), claim->mmsi, serialNumber, QString(), error);
     }
-    if (!deviceMmsi.isEmpty() && deviceMmsi != noMmsi) {
-        if (!TakeFound(serialNumber, deviceMmsi, claim, error))
-            return false;
-        if (claim->kind == MmsiClaim::Kind::FoundOnDevice)
-            return true;
-    }
-    return TakeFree(serialNumber, claim, error);
+    MMSI held;
+    held.setText(deviceMmsi);
+    return held.isUnset() ? TakeFree(serialNumber, claim, error)
+                          : TakeFound(serialNumber, deviceMmsi, claim, error);
 }
 
 // A device that already carries a free MMSI of the pool keeps it, recorded as
-// done; one carrying an MMSI the pool gives to another device is left alone.
+// done. Any other MMSI it carries is refused: the device cannot be made to
+// drop it.
 bool MmsiPool::TakeFound(const QString& serialNumber, const QString& mmsi, MmsiClaim* claim, QString* error)
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!Exec(query, QStringLiteral("SELECT state, serial_number FROM pool_mmsi WHERE mmsi = ? FOR UPDATE"),
             { mmsi }, error))
         return false;
-    if (!query.next())
+    *claim = { MmsiClaim::Kind::Refused, mmsi, QString(), QString(), QString() };
+    if (!query.next()) {
+        claim->error = tr("the device already holds the MMSI %1, which is not in the pool").arg(mmsi);
         return true;
-    *claim = { MmsiClaim::Kind::FoundOnDevice, mmsi, QString(), QString(), QString() };
+    }
     if (query.value(0).toString() != QLatin1String("free")) {
-        claim->error = tr("the pool gives the MMSI %1 to serial number %2; nothing recorded")
+        claim->error = tr("the device holds the MMSI %1, which the pool gives to the serial number %2")
                            .arg(mmsi, query.value(1).toString());
         return true;
     }
+    claim->kind = MmsiClaim::Kind::FoundOnDevice;
     const QString foundText = QStringLiteral("found on the device");
     return Exec(query,
                QStringLiteral("UPDATE pool_mmsi SET state = 'done', serial_number = ?, station = ?, "
@@ -476,8 +478,9 @@ QStringList MmsiPool::Unfinished(QString* error)
     if (!Status(&status, error))
         return lines;
     for (const MmsiPoolReservation& row : status.reservations) {
-        lines << tr("MMSI %1: serial number %2, station %3, reserved %4")
-                     .arg(row.mmsi, row.serialNumber, row.station, row.reservedAt.toString(Qt::ISODate));
+        if (row.station == m_station)
+            lines << tr("MMSI %1: serial number %2, station %3, reserved %4")
+                         .arg(row.mmsi, row.serialNumber, row.station, row.reservedAt.toString(Qt::ISODate));
     }
     return lines;
 }

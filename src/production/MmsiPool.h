@@ -67,6 +67,7 @@ public:
     MmsiClaim Claim(const QString& serialNumber, const QString& deviceMmsi) override;
     bool Finish(const QString& serialNumber, bool verified, QString* error) override;
     int FreeCount(QString* error) override;
+    // This station's reservations: the other stations answer for theirs.
     QStringList Unfinished(QString* error) override;
 
 private:

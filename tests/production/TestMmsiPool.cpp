@@ -1,8 +1,11 @@
 // The MMSI pool on a PostgreSQL server of the test's own: claims for devices
 // as they come, stations claiming at once, a station killed, the server gone
-// and back, imports, the station's role and velmora-cli's pool commands.
+// and back under a running station, imports, the station's role and
+// velmora-cli's pool commands.
 
 #include "PostgresServer.h"
+#include "SimConfig.h"
+#include "SimulatedIdentifier.h"
 #include "history/ProgrammingRecord.h"
 #include "production/MmsiList.h"
 #include "production/MmsiPool.h"
@@ -40,6 +43,7 @@ private slots:
     void eightStationsClaimDifferentMmsis();
     void killedStationIsResumedElsewhere();
     void serverStoppedMidRun();
+    void stationRunOutlivesTheServer();
     void listImportedTwiceIsRefused();
     void stationRoleClaimsFinishesAndReleasesOnly();
     void poolCommands();
@@ -47,7 +51,12 @@ private slots:
 private:
     QString WriteList(int first, int count);
     bool Import(MmsiPool& pool, int first, int count, QString* error);
+    QStringList Column(const QString& sql);
     QStringList Events();
+    // velmora-cli to its end, the simulated devices answering meanwhile.
+    int RunCli(const QStringList& arguments, QString* output);
+    void LaunchCli(QProcess& cli, const QStringList& arguments);
+    static void WaitFor(QProcess& process);
     void StartClaimer(QProcess& claimer, const QString& station, const QString& prefix, int count, bool hold);
 
     std::unique_ptr<PostgresServer> m_server;
@@ -95,17 +104,55 @@ bool TestMmsiPool::Import(MmsiPool& pool, int first, int count, QString* error)
     return MmsiList::Load(WriteList(first, count), &list, error) && pool.Import(list, error);
 }
 
-// kind mmsi serial station detail, oldest first.
-QStringList TestMmsiPool::Events()
+QStringList TestMmsiPool::Column(const QString& sql)
 {
     QStringList rows;
     QString error;
-    m_server->Query(m_database,
-        QStringLiteral(
-            "SELECT concat_ws(' ', kind, mmsi, serial_number, station, NULLIF(detail, '')) FROM pool_event "
-            "ORDER BY id"),
-        &rows, &error);
+    if (!m_server->Query(m_database, sql, &rows, &error)) {
+        qWarning() << error;
+    }
     return rows;
+}
+
+// kind mmsi serial station detail, oldest first.
+QStringList TestMmsiPool::Events()
+{
+    return Column(QStringLiteral("SELECT concat_ws(' ', kind, mmsi, serial_number, station, NULLIF(detail, "
+                                 "'')) FROM pool_event ORDER BY id"));
+}
+
+void TestMmsiPool::LaunchCli(QProcess& cli, const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The configuration log and the local history stay in the test's folder.
+    environment.insert(QStringLiteral("HOME"), m_dir.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+    cli.setProcessEnvironment(environment);
+    cli.setStandardInputFile(QProcess::nullDevice());
+    cli.start(QStringLiteral(BINARY_DIR "/velmora-cli"), arguments);
+}
+
+void TestMmsiPool::WaitFor(QProcess& process)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (process.state() != QProcess::NotRunning && clock.elapsed() < waitMs) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(waitMs);
+    }
+}
+
+int TestMmsiPool::RunCli(const QStringList& arguments, QString* output)
+{
+    QProcess cli;
+    LaunchCli(cli, arguments);
+    WaitFor(cli);
+    *output = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+    return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
 }
 
 void TestMmsiPool::StartClaimer(
@@ -129,23 +176,24 @@ void TestMmsiPool::claimsFollowTheDevice()
         const char* serial;
         const char* deviceMmsi;
         Kind kind;
-        int mmsi; // -1: none
+        const char* mmsi;
     };
-    // The list's name and call sign come with the first MMSI; a device
-    // carrying a free MMSI keeps it; one carrying another device's is left alone.
+    // A device carrying a free MMSI keeps it; any other MMSI it carries is refused.
     const Step steps[] = {
-        { "S1", "000000000", Kind::Take, 0 },
-        { "S1", "235000002", Kind::Resume, 0 },
-        { "S2", "235000002", Kind::FoundOnDevice, 2 },
-        { "S3", "999999999", Kind::Take, 1 },
-        { "S4", "235000001", Kind::FoundOnDevice, 1 },
-        { "S5", "", Kind::Exhausted, -1 },
+        { "S1", "000000000", Kind::Take, "235000000" },
+        { "S1", "235000002", Kind::Resume, "235000000" },
+        { "S2", "235000002", Kind::FoundOnDevice, "235000002" },
+        { "S3", "999999999", Kind::Refused, "999999999" },
+        { "S3", "", Kind::Take, "235000001" },
+        { "S4", "235000001", Kind::Refused, "235000001" },
+        { "S5", "", Kind::Exhausted, "" },
     };
     for (const Step& step : steps) {
         const MmsiClaim claim = pool.Claim(QLatin1String(step.serial), QLatin1String(step.deviceMmsi));
         QCOMPARE(claim.kind, step.kind);
-        QCOMPARE(claim.mmsi, step.mmsi < 0 ? QString() : MmsiAt(step.mmsi));
+        QCOMPARE(claim.mmsi, QLatin1String(step.mmsi));
     }
+    // The list's name and call sign come with their MMSI, in capitals.
     QCOMPARE(pool.Claim(QStringLiteral("S1"), QString()).vesselName, QStringLiteral("SEA BREEZE"));
     QVERIFY(
         pool.Claim(QStringLiteral("S4"), QStringLiteral("235000001")).error.contains(QLatin1String("S3")));
@@ -240,6 +288,48 @@ void TestMmsiPool::serverStoppedMidRun()
     QCOMPARE(again.mmsi, MmsiAt(0));
 }
 
+// The server stops while the device is written: nothing is done, the run says
+// so and ends with 7. Back, another station resumes the device.
+void TestMmsiPool::stationRunOutlivesTheServer()
+{
+    QString error;
+    MmsiPool admin(m_url, QStringLiteral("admin"));
+    QVERIFY2(Import(admin, 0, 1, &error), qPrintable(error));
+    SimConfig config;
+    config.serialNumber = QStringLiteral("100000000001");
+    config.replyDelayMs = 5;
+    config.resetSilenceMs = 50;
+    SimulatedIdentifier device(config);
+    const QString port = m_dir.filePath(QStringLiteral("port"));
+    QVERIFY2(device.start(&error) && QFile::link(device.portPath(), port), qPrintable(error));
+    const QString profile = m_dir.filePath(QStringLiteral("profile.json"));
+    QString output;
+    QCOMPARE(RunCli({ "read", "--port", port, "-o", profile }, &output), 0);
+    const auto program = [&](const char* station) {
+        return QStringList { "program", "--pool", m_url, "--station", station, "--profile", profile, "--port",
+            port };
+    };
+    QProcess run;
+    LaunchCli(run, program("line-1"));
+    const QString reserved = QStringLiteral("SELECT serial_number FROM pool_mmsi WHERE state = 'reserved'");
+    QTRY_COMPARE_WITH_TIMEOUT(Column(reserved), QStringList { config.serialNumber }, waitMs);
+    QVERIFY2(m_server->Stop(&error), qPrintable(error));
+    WaitFor(run);
+    output = QString::fromUtf8(run.readAllStandardOutput());
+    QVERIFY2(output.contains(QLatin1String("not recorded")) && output.contains(m_url), qPrintable(output));
+    QCOMPARE(run.exitCode(), 7);
+    QVERIFY2(m_server->Start(&error), qPrintable(error));
+    QCOMPARE(Column(reserved), QStringList { config.serialNumber });
+    QCOMPARE(RunCli(program("line-2"), &output), 0);
+    QVERIFY2(output.contains(QLatin1String("programmed")), qPrintable(output));
+    QCOMPARE(device.state().settings.value(QStringLiteral("mmsi")), MmsiAt(0));
+    QCOMPARE(Events(),
+        QStringList({ "claim 235000000 100000000001 line-1", "resume 235000000 100000000001 line-2",
+            "done 235000000 100000000001 line-2" }));
+    QCOMPARE(Column(QStringLiteral("SELECT station || ' ' || verified || ' ' || mmsi FROM pool_history")),
+        QStringList { "line-2 true 235000000" });
+}
+
 void TestMmsiPool::listImportedTwiceIsRefused()
 {
     MmsiPool pool(m_url, QStringLiteral("admin"));
@@ -298,20 +388,15 @@ void TestMmsiPool::poolCommands()
         { { "pool", "status", "--pool", "postgresql://velmora:secret@/x" }, 7, "password" },
         { { "program", "--pool", m_url, "--profile", list }, 1, "--station" },
     };
+    QString output;
     for (const Command& command : commands) {
-        QProcess cli;
-        cli.start(QStringLiteral(BINARY_DIR "/velmora-cli"), command.arguments);
-        QVERIFY(cli.waitForFinished(waitMs));
-        const QString output = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+        QCOMPARE(RunCli(command.arguments, &output), command.exitCode);
         QVERIFY2(output.contains(QLatin1String(command.output)), qPrintable(output));
-        QCOMPARE(cli.exitCode(), command.exitCode);
     }
     MmsiPool pool(m_url, QStringLiteral("line-1"));
     QCOMPARE(pool.Claim(QStringLiteral("S1"), QString()).mmsi, mmsi);
-    QProcess cli;
-    cli.start(QStringLiteral(BINARY_DIR "/velmora-cli"), { "pool", "status", "--pool", m_url, "--json" });
-    QVERIFY(cli.waitForFinished(waitMs));
-    const QJsonObject status = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    QCOMPARE(RunCli({ "pool", "status", "--pool", m_url, "--json" }, &output), 0);
+    const QJsonObject status = QJsonDocument::fromJson(output.toUtf8()).object();
     QCOMPARE(status.value("reserved").toInt(), 1);
     const QJsonObject row = status.value("reservations").toArray().first().toObject();
     QCOMPARE(
