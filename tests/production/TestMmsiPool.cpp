@@ -42,7 +42,6 @@ private slots:
     void claimsFollowTheDevice();
     void eightStationsClaimDifferentMmsis();
     void killedStationIsResumedElsewhere();
-    void serverStoppedMidRun();
     void stationRunOutlivesTheServer();
     void listImportedTwiceIsRefused();
     void stationRoleClaimsFinishesAndReleasesOnly();
@@ -266,26 +265,6 @@ void TestMmsiPool::killedStationIsResumedElsewhere()
     QCOMPARE(claim.mmsi, mmsi);
     QVERIFY(pool.Finish(QStringLiteral("K0"), true, &error));
     QCOMPARE(Events().last(), QStringLiteral("done %1 K0 line-2").arg(mmsi));
-}
-
-void TestMmsiPool::serverStoppedMidRun()
-{
-    MmsiPool pool(m_url, QStringLiteral("line-1"));
-    QString error;
-    QVERIFY2(Import(pool, 0, 2, &error), qPrintable(error));
-    QCOMPARE(pool.Claim(QStringLiteral("S1"), QString()).mmsi, MmsiAt(0));
-    QVERIFY2(m_server->Stop(&error), qPrintable(error));
-    QVERIFY(!pool.Finish(QStringLiteral("S1"), true, &error));
-    QVERIFY2(error.contains(m_url), qPrintable(error));
-    const MmsiClaim lost = pool.Claim(QStringLiteral("S2"), QString());
-    QCOMPARE(lost.kind, Kind::Failed);
-    QVERIFY(!lost.error.isEmpty());
-    QVERIFY2(m_server->Start(&error), qPrintable(error));
-    // Nothing was done: the device is written again with its own MMSI.
-    QCOMPARE(pool.FreeCount(&error), 1);
-    const MmsiClaim again = pool.Claim(QStringLiteral("S1"), QString());
-    QCOMPARE(again.kind, Kind::Resume);
-    QCOMPARE(again.mmsi, MmsiAt(0));
 }
 
 // The server stops while the device is written: nothing is done, the run says
