@@ -14,6 +14,7 @@
 namespace {
 
 const char* const driver = "QPSQL";
+const char* const undefinedTable = "42P01"; // the server's error code
 
 // Each list of statements brings the tables from one version to the next.
 const char* const schemaSteps[] = {
@@ -182,14 +183,17 @@ bool MmsiPool::Exec(QSqlQuery& query, const QString& sql, const QVariantList& va
 // Opens a transaction on tables of this program's version.
 bool MmsiPool::Begin(QString* error)
 {
-    if (!Connect(error))
+    // A connection the server dropped since the last call is found out here,
+    // before anything is done: then once more, afresh.
+    QString dropped;
+    if (!StartTransaction(&dropped) && !StartTransaction(error))
         return false;
-    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    if (!database.transaction())
-        return Fail(error, database.lastError().text());
-    QSqlQuery query(database);
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT version FROM pool_schema")) || !query.next())
+    const bool read = query.exec(QStringLiteral("SELECT version FROM pool_schema"));
+    if (!read && query.lastError().nativeErrorCode() != QLatin1String(undefinedTable))
+        return FailQuery(error, query);
+    if (!read || !query.next())
         return Fail(error, tr("the database has no MMSI pool: \"velmora-cli pool init\" makes one"));
     const int version = query.value(0).toInt();
     if (version < schemaVersion)
@@ -198,6 +202,14 @@ bool MmsiPool::Begin(QString* error)
     if (version > schemaVersion)
         return Fail(error, tr("the pool's tables are of a newer version than this velmora-cli knows"));
     return true;
+}
+
+bool MmsiPool::StartTransaction(QString* error)
+{
+    if (!Connect(error))
+        return false;
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    return database.transaction() || Fail(error, database.lastError().text());
 }
 
 bool MmsiPool::Commit(QString* error)
@@ -218,12 +230,9 @@ bool MmsiPool::AddEvent(const QString& kind, const QString& mmsi, const QString&
 
 bool MmsiPool::Init(QString* error)
 {
-    if (!Connect(error))
+    if (!StartTransaction(error))
         return false;
-    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    if (!database.transaction())
-        return Fail(error, database.lastError().text());
-    QSqlQuery query(database);
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
     // Two administrators running init at once take turns.
     const bool ready = Exec(query, QStringLiteral("SET LOCAL client_min_messages = warning"), {}, error)
         && Exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(7261001)"), {}, error)

@@ -73,6 +73,7 @@ public:
 private:
     bool Connect(QString* error);
     bool Begin(QString* error);
+    bool StartTransaction(QString* error);
     bool Commit(QString* error);
     bool Fail(QString* error, const QString& why);
     bool FailQuery(QString* error, const QSqlQuery& query);
