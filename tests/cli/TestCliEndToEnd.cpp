@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -50,6 +51,8 @@ private slots:
     void lockedDeviceTakesThePasswordFile();
     void verificationCatchesAnIgnoredWrite();
     void productionGivesEachDeviceItsOwnMmsi();
+    void twoRunsOnOneListNeverShareAnMmsi();
+    void productionWritesAgainWhatWasNotVerified();
     void parallelWritesAreRecordedWithCertificates();
 
 private:
@@ -61,6 +64,9 @@ private:
     QString PathOf(const QString& name) const { return m_dir->filePath(name); }
     QString WriteFile(const QString& name, const QByteArray& bytes);
     QString ReadFile(const QString& name) const;
+    // The profile of a device of the same kind, for production.
+    QString PatternProfile();
+    QStringList ProgramArguments(const QString& list, const QStringList& ports) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -135,6 +141,29 @@ QString TestCliEndToEnd::ReadFile(const QString& name) const
 {
     QFile file(PathOf(name));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString TestCliEndToEnd::PatternProfile()
+{
+    const QString profile = PathOf(QStringLiteral("profile.json"));
+    auto pattern = Plug(PathOf(QStringLiteral("pattern")), QuickDevice(QStringLiteral("100000000000")));
+    if (!pattern
+        || Run({ QStringLiteral("read"), QStringLiteral("--port"), PathOf(QStringLiteral("pattern")),
+               QStringLiteral("-o"), profile })
+            != 0) {
+        qWarning() << "no pattern profile";
+    }
+    return profile;
+}
+
+QStringList TestCliEndToEnd::ProgramArguments(const QString& list, const QStringList& ports) const
+{
+    QStringList arguments { QStringLiteral("program"), QStringLiteral("--profile"),
+        PathOf(QStringLiteral("profile.json")), QStringLiteral("--mmsi-list"), PathOf(list) };
+    for (const QString& port : ports) {
+        arguments << QStringLiteral("--port") << PathOf(port);
+    }
+    return arguments;
 }
 
 void TestCliEndToEnd::commandsOnOneDevice()
@@ -250,19 +279,10 @@ void TestCliEndToEnd::productionGivesEachDeviceItsOwnMmsi()
 {
     const QString list = WriteFile(QStringLiteral("mmsi.csv"),
         "mmsi,name,call_sign\r\n235000001,ALPHA,\r\n235000002,BRAVO,CALLB\r\n235000003,,\r\n235000004,,\r\n");
-    // The profile is what a device of the same kind holds.
-    const QString profile = PathOf(QStringLiteral("profile.json"));
-    {
-        auto pattern = Plug(PathOf(QStringLiteral("pattern")), QuickDevice(QStringLiteral("100000000000")));
-        QVERIFY(pattern);
-        QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), PathOf(QStringLiteral("pattern")),
-                     QStringLiteral("-o"), profile }),
-            0);
-    }
-    const QStringList arguments { QStringLiteral("program"), QStringLiteral("--profile"), profile,
-        QStringLiteral("--mmsi-list"), list, QStringLiteral("--json"), QStringLiteral("--port"),
-        PathOf(QStringLiteral("p1")), QStringLiteral("--port"), PathOf(QStringLiteral("p2")), QStringLiteral("--port"),
-        PathOf(QStringLiteral("p3")) };
+    PatternProfile();
+    const QStringList arguments = ProgramArguments(QStringLiteral("mmsi.csv"),
+                                      { QStringLiteral("p1"), QStringLiteral("p2"), QStringLiteral("p3") })
+        << QStringLiteral("--json");
 
     auto one = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000001")));
     QProcess run;
@@ -299,6 +319,71 @@ void TestCliEndToEnd::productionGivesEachDeviceItsOwnMmsi()
     // The row is the device's own, never to be handed to another.
     QVERIFY2(saved.contains(QStringLiteral("235000004,,,100000000003,done,")), qPrintable(saved));
     QVERIFY2(saved.contains(QStringLiteral("found on the device")), qPrintable(saved));
+}
+
+// Two runs on one list, one device each, started together: each device its
+// own MMSI, the header's columns found by their names.
+void TestCliEndToEnd::twoRunsOnOneListNeverShareAnMmsi()
+{
+    PatternProfile();
+    WriteFile(QStringLiteral("empty.csv"), "mmsi,name\r\n");
+    QCOMPARE(Run(ProgramArguments(QStringLiteral("empty.csv"), { QStringLiteral("pattern") })), 5);
+    WriteFile(QStringLiteral("mmsi.csv"),
+        "mmsi,call_sign,name\r\n235100001,CALLA,ALPHA\r\n235100002,CALLB,BRAVO\r\n");
+    std::vector<std::unique_ptr<SimulatedIdentifier>> devices;
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (const char* port : { "p1", "p2" }) {
+        devices.push_back(
+            Plug(PathOf(QLatin1String(port)), QuickDevice(QStringLiteral("10000000001%1").arg(runs.size()))));
+        QVERIFY(devices.back());
+        runs.push_back(std::make_unique<QProcess>());
+        Launch(*runs.back(), ProgramArguments(QStringLiteral("mmsi.csv"), { QLatin1String(port) }));
+    }
+    for (auto& run : runs) {
+        WaitFor(*run, CommandTimeoutMs);
+        QCOMPARE(run->exitCode(), 0);
+    }
+    const QStringList given { Setting(*devices[0], "mmsi"), Setting(*devices[1], "mmsi") };
+    QCOMPARE(QSet<QString>(given.cbegin(), given.cend()),
+        QSet<QString>({ QStringLiteral("235100001"), QStringLiteral("235100002") }));
+    const auto& alpha = given[0] == QLatin1String("235100001") ? devices[0] : devices[1];
+    QCOMPARE(Setting(*alpha, "vesselName") + Setting(*alpha, "callSign"), QStringLiteral("ALPHACALLA"));
+    const QString saved = ReadFile(QStringLiteral("mmsi.csv"));
+    QVERIFY2(saved.startsWith(QStringLiteral("mmsi,call_sign,name,serial_number,state,")), qPrintable(saved));
+    QCOMPARE(saved.count(QStringLiteral(",done,")), 2);
+}
+
+// A run killed while writing, and a write not verified: the same device is
+// written again with its reserved MMSI, though no MMSI is left unused.
+void TestCliEndToEnd::productionWritesAgainWhatWasNotVerified()
+{
+    PatternProfile();
+    WriteFile(QStringLiteral("one.csv"), "235200001\n");
+    auto killed = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000021")));
+    QVERIFY(killed);
+    QProcess run;
+    Launch(run, ProgramArguments(QStringLiteral("one.csv"), { QStringLiteral("p1") }));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        ReadFile(QStringLiteral("one.csv")).contains(QStringLiteral("100000000021,reserved")), 30000);
+    run.kill();
+    WaitFor(run, 5000);
+    QString out;
+    QCOMPARE(Run(ProgramArguments(QStringLiteral("one.csv"), { QStringLiteral("p1") }), &out), 0);
+    QVERIFY2(out.contains(QStringLiteral("235200001\tprogrammed")), qPrintable(out));
+    QCOMPARE(Setting(*killed, "mmsi"), QStringLiteral("235200001"));
+    QVERIFY(ReadFile(QStringLiteral("one.csv")).contains(QStringLiteral("100000000021,done,")));
+
+    SimConfig config = QuickDevice(QStringLiteral("100000000022"));
+    config.settings.insert(QStringLiteral("callSign"), QStringLiteral("OLDCALL"));
+    config.faults.ignoreWrites = QStringList { QStringLiteral("callSign") };
+    auto deaf = Plug(PathOf(QStringLiteral("p2")), config);
+    QVERIFY(deaf);
+    WriteFile(QStringLiteral("deaf.csv"), "235200002,,NEWCALL\n");
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QCOMPARE(Run(ProgramArguments(QStringLiteral("deaf.csv"), { QStringLiteral("p2") }), &out), 4);
+        QVERIFY2(out.contains(QStringLiteral("235200002\tmismatch")), qPrintable(out));
+        QVERIFY(ReadFile(QStringLiteral("deaf.csv")).contains(QStringLiteral("100000000022,reserved,")));
+    }
 }
 
 // Three programs writing at once: each device's row in the history, whole,
