@@ -17,6 +17,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <memory>
 #include <vector>
 
@@ -49,6 +51,7 @@ private slots:
     void commandsOnOneDevice();
     void failuresHaveTheirExitCodes();
     void lockedDeviceTakesThePasswordFile();
+    void passwordTypedLateOrWrongIsAskedAgain();
     void verificationCatchesAnIgnoredWrite();
     void productionGivesEachDeviceItsOwnMmsi();
     void twoRunsOnOneListNeverShareAnMmsi();
@@ -59,7 +62,8 @@ private:
     std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
     // Runs the program to its end while the simulated devices go on answering.
     int Run(const QStringList& arguments, QString* out = nullptr);
-    void Launch(QProcess& process, const QStringList& arguments);
+    // Standard input from the file named, else none.
+    void Launch(QProcess& process, const QStringList& arguments, const QString& input = QString());
     static void WaitFor(QProcess& process, int timeoutMs);
     QString PathOf(const QString& name) const { return m_dir->filePath(name); }
     QString WriteFile(const QString& name, const QByteArray& bytes);
@@ -88,7 +92,7 @@ std::unique_ptr<SimulatedIdentifier> TestCliEndToEnd::Plug(const QString& link, 
     return device;
 }
 
-void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments)
+void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments, const QString& input)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // The configuration log and the settings stay in the test's folder.
@@ -96,7 +100,7 @@ void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments)
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir->filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
     process.setProcessEnvironment(environment);
-    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardInputFile(input.isEmpty() ? QProcess::nullDevice() : input);
     process.start(QStringLiteral(BINARY_DIR "/velmora-cli"), arguments);
 }
 
@@ -248,6 +252,33 @@ void TestCliEndToEnd::lockedDeviceTakesThePasswordFile()
                  &out),
         0);
     QVERIFY(out.contains(QStringLiteral("205170000003")));
+}
+
+// Typed on a terminal: the typing time is not the device's silence, and a
+// refused password is asked again.
+void TestCliEndToEnd::passwordTypedLateOrWrongIsAskedAgain()
+{
+    SimConfig config = QuickDevice(QStringLiteral("205170000005"));
+    config.password = QStringLiteral("harbour7");
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, config);
+    QVERIFY(device);
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    QProcess run;
+    Launch(run, { QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--timeout"), QStringLiteral("2") },
+        QString::fromLocal8Bit(ptsname(terminal)));
+    QByteArray prompts;
+    for (const QByteArray& typed : { QByteArray("harbour8\n"), QByteArray("harbour7\n") }) {
+        const int asked = prompts.count("Password");
+        QTRY_VERIFY_WITH_TIMEOUT((prompts += run.readAllStandardError()).count("Password") > asked, 30000);
+        QTest::qWait(3000); // longer than --timeout
+        QCOMPARE(write(terminal, typed.constData(), typed.size()), typed.size());
+    }
+    WaitFor(run, CommandTimeoutMs);
+    close(terminal);
+    QCOMPARE(run.exitCode(), 0);
+    QVERIFY(run.readAllStandardOutput().contains("205170000005"));
 }
 
 void TestCliEndToEnd::verificationCatchesAnIgnoredWrite()
