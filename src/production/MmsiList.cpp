@@ -294,8 +294,10 @@ bool MmsiList::Load(const QString& path, MmsiList* list, QString* error)
             return Refuse(path, records.first().line, why, error);
         records.removeFirst();
     } else {
-        for (int column = 0; column < headerlessColumns; ++column)
+        for (int column = 0; column < headerlessColumns; ++column) {
             layout << column;
+            loaded.m_columns << QLatin1String(columnNames[column]);
+        }
     }
     // Fields past the header's names keep the meaning their place has in a list without one.
     int widest = 0;

@@ -89,6 +89,10 @@ void TestMmsiList::loadsHandWrittenList()
     QCOMPARE(list.Row(1).mmsi, QStringLiteral("235000002"));
     QCOMPARE(list.Row(1).vesselName, QStringLiteral("SEA, BREEZE"));
     QCOMPARE(list.Row(1).callSign, QStringLiteral("MABC1"));
+    QString error;
+    QVERIFY2(list.Save(&error), qPrintable(error));
+    const MmsiList again = Loaded(list.Path());
+    QCOMPARE(again.Row(1).vesselName + again.Row(1).callSign, QStringLiteral("SEA, BREEZEMABC1"));
 }
 
 void TestMmsiList::badFileNamesFileAndLine_data()
