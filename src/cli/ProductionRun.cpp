@@ -302,7 +302,7 @@ bool ProductionRun::NoneFree()
     const int free = m_source->FreeCount(&error);
     if (free < 0) {
         Worsen(CliExit::FileError);
-        m_output.Progress(error);
+        m_output.Warning(error);
     }
     return free <= 0;
 }
@@ -346,7 +346,7 @@ void ProductionRun::ReportUnfinished()
     }
     if (!error.isEmpty()) {
         Worsen(CliExit::FileError);
-        m_output.Progress(error);
+        m_output.Warning(error);
     }
     for (auto it = m_taken.cbegin(); it != m_taken.cend(); ++it) {
         unfinished << tr("MMSI %1, serial number %2").arg(it.value(), it.key());
@@ -355,8 +355,8 @@ void ProductionRun::ReportUnfinished()
         return;
     }
     Worsen(CliExit::Mismatch);
-    m_output.Progress(tr("Reserved and not verified (plug the device in and run again to write it again):"));
+    m_output.Warning(tr("Reserved and not verified (plug the device in and run again to write it again):"));
     for (const QString& line : unfinished) {
-        m_output.Progress(QStringLiteral("  ") + line);
+        m_output.Warning(QStringLiteral("  ") + line);
     }
 }
