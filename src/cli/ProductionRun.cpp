@@ -165,8 +165,14 @@ void ProductionRun::AfterRead(const QString& port, Slot& slot)
     }
     // The source has made the claim durable before it answers, so that a run
     // cut short never gives the MMSI to a second device.
-    const MmsiClaim claim = m_source->Claim(serial, slot.session->DeviceProfile().Mmsi());
-    slot.mmsi = claim.mmsi;
+    const QString held = slot.session->DeviceProfile().Mmsi();
+    MmsiClaim claim = m_source->Claim(serial, held);
+    // "already programmed" is said only of a device that holds its MMSI.
+    if (claim.kind == MmsiClaim::Kind::AlreadyProgrammed && held != claim.mmsi) {
+        claim.kind = MmsiClaim::Kind::Refused;
+        claim.error = tr("the list has given this device the MMSI %1, but it holds %2").arg(claim.mmsi, held);
+    }
+    slot.mmsi = claim.kind == MmsiClaim::Kind::Refused ? held : claim.mmsi;
     Claimed(port, slot, claim);
 }
 
