@@ -267,7 +267,8 @@ Exit codes:
   1  the command line is wrong
   2  no Identifier found
   3  communication with the Identifier failed
-  4  the device does not hold what was written
+  4  the device does not hold what was written (program: or holds an MMSI the
+     list cannot give it, or an MMSI is left reserved for an unverified write)
   5  a file could not be read or written
   6  cancelled (Ctrl-C)
 </source>
@@ -277,7 +278,9 @@ Exit-Codes:
   1  die Befehlszeile ist falsch
   2  kein Identifier gefunden
   3  die Kommunikation mit dem Identifier ist fehlgeschlagen
-  4  das Gerät enthält nicht, was geschrieben wurde
+  4  das Gerät enthält nicht, was geschrieben wurde (program: oder es enthält eine
+     MMSI, die die Liste ihm nicht geben kann, oder eine MMSI bleibt für ein
+     nicht geprüftes Schreiben reserviert)
   5  eine Datei konnte nicht gelesen oder geschrieben werden
   6  abgebrochen (Strg-C)
 </translation>

@@ -267,7 +267,8 @@ Exit codes:
   1  the command line is wrong
   2  no Identifier found
   3  communication with the Identifier failed
-  4  the device does not hold what was written
+  4  the device does not hold what was written (program: or holds an MMSI the
+     list cannot give it, or an MMSI is left reserved for an unverified write)
   5  a file could not be read or written
   6  cancelled (Ctrl-C)
 </source>
@@ -277,7 +278,9 @@ Codes de sortie :
   1  la ligne de commande est incorrecte
   2  aucun Identifier trouvé
   3  la communication avec l&apos;Identifier a échoué
-  4  l&apos;appareil ne contient pas ce qui a été écrit
+  4  l&apos;appareil ne contient pas ce qui a été écrit (program : ou il contient un
+     MMSI que la liste ne peut pas lui donner, ou un MMSI reste réservé pour une
+     écriture non vérifiée)
   5  un fichier n&apos;a pas pu être lu ou écrit
   6  annulé (Ctrl-C)
 </translation>

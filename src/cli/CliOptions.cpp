@@ -124,13 +124,15 @@ bool CliOptions::Parse(const QStringList& arguments)
 
 QString CliOptions::HelpText() const
 {
-    return m_parser.helpText().replace(QStringLiteral("[options] command"), QStringLiteral("command [options]"))
+    return m_parser.helpText().replace(
+               QStringLiteral("[options] command"), QStringLiteral("command [options]"))
         + tr("\nExit codes:\n"
              "  0  done (and, for a write, verified by reading back)\n"
              "  1  the command line is wrong\n"
              "  2  no Identifier found\n"
              "  3  communication with the Identifier failed\n"
-             "  4  the device does not hold what was written\n"
+             "  4  the device does not hold what was written (program: or holds an MMSI the\n"
+             "     list cannot give it, or an MMSI is left reserved for an unverified write)\n"
              "  5  a file could not be read or written\n"
              "  6  cancelled (Ctrl-C)\n"
              "  7  the MMSI pool's server could not be used, or refused the change\n");

@@ -187,8 +187,14 @@ void ProductionRun::AfterRead(const QString& port, Slot& slot)
     }
     // The source has made the claim durable before it answers, so that a run
     // cut short never gives the MMSI to a second device.
-    const MmsiClaim claim = m_source->Claim(serial, slot.session->DeviceProfile().Mmsi());
-    slot.mmsi = claim.mmsi;
+    const QString held = slot.session->DeviceProfile().Mmsi();
+    MmsiClaim claim = m_source->Claim(serial, held);
+    // "already programmed" is said only of a device that holds its MMSI.
+    if (claim.kind == MmsiClaim::Kind::AlreadyProgrammed && held != claim.mmsi) {
+        claim.kind = MmsiClaim::Kind::Refused;
+        claim.error = tr("the list has given this device the MMSI %1, but it holds %2").arg(claim.mmsi, held);
+    }
+    slot.mmsi = claim.kind == MmsiClaim::Kind::Refused ? held : claim.mmsi;
     Claimed(port, slot, claim);
 }
 
@@ -325,7 +331,7 @@ bool ProductionRun::NoneFree()
     const int free = m_source->FreeCount(&error);
     if (free < 0) {
         Worsen(m_sourceFailure);
-        m_output.Progress(error);
+        m_output.Warning(error);
     }
     return free <= 0;
 }
@@ -369,7 +375,7 @@ void ProductionRun::ReportUnfinished()
     }
     if (!error.isEmpty()) {
         Worsen(m_sourceFailure);
-        m_output.Progress(error);
+        m_output.Warning(error);
     }
     for (auto it = m_taken.cbegin(); it != m_taken.cend(); ++it) {
         unfinished << tr("MMSI %1, serial number %2").arg(it.value(), it.key());
@@ -378,8 +384,8 @@ void ProductionRun::ReportUnfinished()
         return;
     }
     Worsen(CliExit::Mismatch);
-    m_output.Progress(tr("Reserved and not verified (plug the device in and run again to write it again):"));
+    m_output.Warning(tr("Reserved and not verified (plug the device in and run again to write it again):"));
     for (const QString& line : unfinished) {
-        m_output.Progress(QStringLiteral("  ") + line);
+        m_output.Warning(QStringLiteral("  ") + line);
     }
 }

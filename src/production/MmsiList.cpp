@@ -359,6 +359,10 @@ bool MmsiList::Save(QString* error) const
 MmsiClaim MmsiList::Claim(const QString& serialNumber, const QString& deviceMmsi)
 {
     MmsiClaim claim;
+    if (serialNumber.trimmed().isEmpty()) {
+        claim.error = Tr("A device without a serial number cannot be told apart on a later run.");
+        return claim;
+    }
     QString error;
     const bool recorded = Change(
         [&]() {

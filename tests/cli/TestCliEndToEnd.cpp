@@ -36,6 +36,13 @@ SimConfig QuickDevice(const QString& serialNumber)
     return config;
 }
 
+SimConfig LockedDevice(const QString& serialNumber)
+{
+    SimConfig config = QuickDevice(serialNumber);
+    config.password = QStringLiteral("harbour7");
+    return config;
+}
+
 QString Setting(const SimulatedIdentifier& device, const char* key)
 {
     return device.state().settings.value(QLatin1String(key));
@@ -236,10 +243,8 @@ void TestCliEndToEnd::failuresHaveTheirExitCodes()
 
 void TestCliEndToEnd::lockedDeviceTakesThePasswordFile()
 {
-    SimConfig config = QuickDevice(QStringLiteral("205170000003"));
-    config.password = QStringLiteral("harbour7");
     const QString port = PathOf(QStringLiteral("port"));
-    auto device = Plug(port, config);
+    auto device = Plug(port, LockedDevice(QStringLiteral("205170000003")));
     QVERIFY(device);
     // The wrong password first: the right one leaves the device open.
     const QString wrong = WriteFile(QStringLiteral("wrong"), "harbour8\n");
@@ -258,10 +263,8 @@ void TestCliEndToEnd::lockedDeviceTakesThePasswordFile()
 // refused password is asked again.
 void TestCliEndToEnd::passwordTypedLateOrWrongIsAskedAgain()
 {
-    SimConfig config = QuickDevice(QStringLiteral("205170000005"));
-    config.password = QStringLiteral("harbour7");
     const QString port = PathOf(QStringLiteral("port"));
-    auto device = Plug(port, config);
+    auto device = Plug(port, LockedDevice(QStringLiteral("205170000005")));
     QVERIFY(device);
     const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
     QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);

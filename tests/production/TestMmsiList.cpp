@@ -170,6 +170,7 @@ void TestMmsiList::claimsFollowTheFileAndNeverGiveAnMmsiTwice()
         { &otherRun, "SN-G", "366000000", Kind::Refused, "366000000" },
         { &list, "SN-D", "366000000", Kind::Resume, "235000003" },
         { &otherRun, "SN-H", "", Kind::Exhausted, "" },
+        { &list, " ", "", Kind::Failed, "" },
     };
     for (const auto& claim : claims) {
         const MmsiClaim got = claim.by->Claim(QLatin1String(claim.serial), QLatin1String(claim.deviceMmsi));
