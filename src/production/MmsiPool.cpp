@@ -373,6 +373,10 @@ bool MmsiPool::AddHistory(const ProgrammingRecord& record, QString* error)
 MmsiClaim MmsiPool::Claim(const QString& serialNumber, const QString& deviceMmsi)
 {
     MmsiClaim claim;
+    if (serialNumber.trimmed().isEmpty()) {
+        claim.error = tr("A device without a serial number cannot be told apart on a later run.");
+        return claim;
+    }
     if (!Begin(&claim.error) || !ClaimIn(serialNumber.trimmed(), deviceMmsi.trimmed(), &claim, &claim.error)
         || !Commit(&claim.error)) {
         claim.kind = MmsiClaim::Kind::Failed;

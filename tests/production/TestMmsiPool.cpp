@@ -180,6 +180,7 @@ void TestMmsiPool::claimsFollowTheDevice()
     // A device carrying a free MMSI keeps it; any other MMSI it carries is refused.
     const Step steps[] = {
         { "S1", "000000000", Kind::Take, "235000000" },
+        { " ", "", Kind::Failed, "" },
         { "S1", "235000002", Kind::Resume, "235000000" },
         { "S2", "235000002", Kind::FoundOnDevice, "235000002" },
         { "S3", "999999999", Kind::Refused, "999999999" },
