@@ -78,12 +78,16 @@ bool PostgresServer::Start(QString* error)
         }
         m_made = true;
     }
-    // timeout ends the server (a fast shutdown) if nothing else does.
-    const QStringList server = AsServerUser({ QStringLiteral("timeout"), QStringLiteral("-s"),
-        QStringLiteral("INT"), QStringLiteral("-k"), QStringLiteral("20"), QString::number(m_lifetimeSeconds),
-        Bin("postgres"), QStringLiteral("-D"), data, QStringLiteral("-k"), m_dir.path(), QStringLiteral("-F"),
-        QStringLiteral("-c"), QStringLiteral("listen_addresses="), QStringLiteral("-c"),
-        QStringLiteral("max_connections=40") });
+    // The server ends (a fast shutdown) when its standard input does: when
+    // Stop() closes it, or when this program ends in any way; and at the
+    // latest after its lifetime.
+    const QStringList server = AsServerUser(
+        { QStringLiteral("timeout"), QStringLiteral("-s"), QStringLiteral("INT"), QStringLiteral("-k"),
+            QStringLiteral("20"), QString::number(m_lifetimeSeconds), QStringLiteral("sh"),
+            QStringLiteral("-c"), QStringLiteral("\"$0\" \"$@\" & cat > /dev/null; kill -INT $!; wait"),
+            Bin("postgres"), QStringLiteral("-D"), data, QStringLiteral("-k"), m_dir.path(),
+            QStringLiteral("-F"), QStringLiteral("-c"), QStringLiteral("listen_addresses="),
+            QStringLiteral("-c"), QStringLiteral("max_connections=40") });
     m_server.setStandardOutputFile(m_dir.filePath(QStringLiteral("server.log")), QIODevice::Append);
     m_server.setStandardErrorFile(m_dir.filePath(QStringLiteral("server.log")), QIODevice::Append);
     m_server.start(server.first(), server.mid(1));
@@ -108,16 +112,15 @@ bool PostgresServer::Stop(QString* error)
     if (m_server.state() == QProcess::NotRunning) {
         return true;
     }
-    Run({ Bin("pg_ctl"), QStringLiteral("stop"), QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")),
-            QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("-t"),
-            QString::number(waitMs / 1000) },
-        error);
-    if (!m_server.waitForFinished(waitMs)) {
-        m_server.kill();
-        m_server.waitForFinished(waitMs);
-        return false;
+    m_server.closeWriteChannel();
+    if (m_server.waitForFinished(waitMs)) {
+        return true;
     }
-    return true;
+    Run({ Bin("pg_ctl"), QStringLiteral("stop"), QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")),
+            QStringLiteral("-m"), QStringLiteral("immediate") },
+        error);
+    m_server.waitForFinished(waitMs);
+    return false;
 }
 
 bool PostgresServer::Query(const QString& database, const QString& sql, QStringList* rows, QString* error)

@@ -6,10 +6,11 @@
 
 // A PostgreSQL server of its own for the pool's tests and benchmark: a fresh
 // cluster in a temporary folder, reached only through a Unix socket there,
-// with the superuser "velmora" and no password. The server runs as a child
-// bounded in time, so that it ends even when the program that started it
-// crashes or is killed; the destructor stops it. As root it runs as the
-// user postgres, since the server refuses to run as root.
+// with the superuser "velmora" and no password. The server ends with the
+// program that started it, however that ends (the destructor stops it; a
+// crash or a kill closes its standard input), and at the latest after its
+// lifetime. As root it runs as the user postgres, since the server refuses
+// to run as root.
 class PostgresServer {
 public:
     explicit PostgresServer(int lifetimeSeconds = 600);
