@@ -412,6 +412,10 @@ Exit-Codes:
         <source>The Identifier is locked; give its password with --password-file FILE.</source>
         <translation>Der Identifier ist gesperrt; geben Sie sein Passwort mit --password-file DATEI an.</translation>
     </message>
+    <message>
+        <source>The Identifier refused the password.</source>
+        <translation>Der Identifier hat das Passwort abgelehnt.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1518,6 +1522,18 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <message>
         <source>Every MMSI of the list is given out.</source>
         <translation>Jede MMSI der Liste ist vergeben.</translation>
+    </message>
+    <message>
+        <source>the list has given this device the MMSI %1, but it holds %2</source>
+        <translation>die Liste hat diesem Gerät die MMSI %1 gegeben, es enthält aber %2</translation>
+    </message>
+    <message>
+        <source>MMSI %1, serial number %2</source>
+        <translation>MMSI %1, Seriennummer %2</translation>
+    </message>
+    <message>
+        <source>Reserved and not verified (plug the device in and run again to write it again):</source>
+        <translation>Reserviert und nicht geprüft (stecken Sie das Gerät an und starten Sie erneut, um es neu zu schreiben):</translation>
     </message>
     <message>
         <source>the device holds MMSI %1, verified, but this could not be recorded: %2</source>

@@ -412,6 +412,10 @@ Codes de sortie :
         <source>The Identifier is locked; give its password with --password-file FILE.</source>
         <translation>L&apos;Identifier est verrouillé ; indiquez son mot de passe avec --password-file FICHIER.</translation>
     </message>
+    <message>
+        <source>The Identifier refused the password.</source>
+        <translation>L&apos;Identifier a refusé le mot de passe.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1518,6 +1522,18 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <message>
         <source>Every MMSI of the list is given out.</source>
         <translation>Tous les MMSI de la liste sont attribués.</translation>
+    </message>
+    <message>
+        <source>the list has given this device the MMSI %1, but it holds %2</source>
+        <translation>la liste a donné à cet appareil le MMSI %1, mais il contient %2</translation>
+    </message>
+    <message>
+        <source>MMSI %1, serial number %2</source>
+        <translation>MMSI %1, numéro de série %2</translation>
+    </message>
+    <message>
+        <source>Reserved and not verified (plug the device in and run again to write it again):</source>
+        <translation>Réservé et non vérifié (branchez l&apos;appareil et relancez pour l&apos;écrire à nouveau) :</translation>
     </message>
     <message>
         <source>the device holds MMSI %1, verified, but this could not be recorded: %2</source>

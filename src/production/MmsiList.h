@@ -19,9 +19,10 @@
 // its columns are found by name in any order (mmsi, name, call_sign, serial_number, state,
 // programmed_utc, reserved_utc, note), and columns of other names are kept as they are. Without a
 // header the columns are mmsi, name, call_sign, serial_number, state, programmed_utc in that
-// order, and so are fields past the header's names where it does not name that column. state is "reserved" (a device took it, programming not verified) or "done" (verified,
-// or found on the device); empty = unused. Save() writes the header and every row, the file's
-// columns first, in their order.
+// order, and so are fields past the header's names where it does not name that column. state is
+// "reserved" (a device took it, programming not verified) or "done" (verified, or found on the
+// device); empty = unused. Save() writes the header and every row, the file's columns first, in
+// their order.
 struct MmsiListRow {
     QString mmsi; // nine digits
     QString vesselName; // may be empty: then the profile's name is kept

@@ -18,8 +18,8 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <unistd.h>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -269,7 +269,9 @@ void TestCliEndToEnd::passwordTypedLateOrWrongIsAskedAgain()
     const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
     QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
     QProcess run;
-    Launch(run, { QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--timeout"), QStringLiteral("2") },
+    Launch(run,
+        { QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--timeout"),
+            QStringLiteral("2") },
         QString::fromLocal8Bit(ptsname(terminal)));
     QByteArray prompts;
     for (const QByteArray& typed : { QByteArray("harbour8\n"), QByteArray("harbour7\n") }) {
