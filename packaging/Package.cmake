@@ -60,9 +60,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://norwake.com/velmora")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so the library scan cannot see it: the programming
-# history is an SQLite database.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite")
+# Loaded at run time, so the library scan cannot see them: the programming
+# history is an SQLite database, the MMSI pool of several stations is on a
+# PostgreSQL server.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, libqt5sql5-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VELMORA_DEBIAN}/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -11,6 +11,8 @@ qtbase5-dev-tools
 libqt5serialport5-dev
 libqt5svg5-dev
 libqt5sql5-sqlite
+libqt5sql5-psql
+postgresql-15
 libqwt-qt5-dev
 qttools5-dev-tools
 qttranslations5-l10n

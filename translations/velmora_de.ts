@@ -161,10 +161,6 @@ konfigurieren</translation>
         <translation>Ein JSON-Objekt je Ergebnis auf der Standardausgabe.</translation>
     </message>
     <message>
-        <source>The device password of a locked Identifier, on the file&apos;s first line. Without it, the password is asked on the terminal.</source>
-        <translation>Das Gerätepasswort eines gesperrten Identifiers, in der ersten Zeile der Datei. Ohne sie wird das Passwort im Terminal abgefragt.</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>DATEI</translation>
     </message>
@@ -195,10 +191,6 @@ konfigurieren</translation>
     <message>
         <source>The profile file whose settings are written.</source>
         <translation>Die Profildatei, deren Einstellungen geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>write: the MMSI to give the device.</source>
-        <translation>write: die MMSI, die das Gerät erhält.</translation>
     </message>
     <message>
         <source>MMSI</source>
@@ -237,52 +229,6 @@ konfigurieren</translation>
         <translation>ORDNER</translation>
     </message>
     <message>
-        <source>Reads, writes and programs Identifiers without a window.
-
-Commands:
-  ports     every serial port, the Identifier&apos;s marked
-  info      firmware version, serial number, MMSI, generation
-  read      every setting into a profile file (-o FILE)
-  write     a profile&apos;s settings, read back and verified
-  voyage    the voyage log into a CSV or KML file (-o FILE)
-  program   production: every device plugged in gets the next MMSI of the list</source>
-        <translation>Liest, schreibt und programmiert Identifier ohne Fenster.
-
-Befehle:
-  ports     alle seriellen Schnittstellen, die des Identifiers markiert
-  info      Firmware-Version, Seriennummer, MMSI, Generation
-  read      alle Einstellungen in eine Profildatei (-o DATEI)
-  write     die Einstellungen eines Profils, zurückgelesen und geprüft
-  voyage    das Reiselogbuch in eine CSV- oder KML-Datei (-o DATEI)
-  program   Produktion: jedes angesteckte Gerät erhält die nächste MMSI der Liste</translation>
-    </message>
-    <message>
-        <source>ports, info, read, write, voyage or program</source>
-        <translation>ports, info, read, write, voyage oder program</translation>
-    </message>
-    <message>
-        <source>
-Exit codes:
-  0  done (and, for a write, verified by reading back)
-  1  the command line is wrong
-  2  no Identifier found
-  3  communication with the Identifier failed
-  4  the device does not hold what was written
-  5  a file could not be read or written
-  6  cancelled (Ctrl-C)
-</source>
-        <translation>
-Exit-Codes:
-  0  erledigt (und bei write durch Zurücklesen geprüft)
-  1  die Befehlszeile ist falsch
-  2  kein Identifier gefunden
-  3  die Kommunikation mit dem Identifier ist fehlgeschlagen
-  4  das Gerät enthält nicht, was geschrieben wurde
-  5  eine Datei konnte nicht gelesen oder geschrieben werden
-  6  abgebrochen (Strg-C)
-</translation>
-    </message>
-    <message>
         <source>No command given.</source>
         <translation>Kein Befehl angegeben.</translation>
     </message>
@@ -319,16 +265,129 @@ Exit-Codes:
         <translation>Dieser Befehl benötigt --profile DATEI.</translation>
     </message>
     <message>
-        <source>&quot;program&quot; needs --mmsi-list FILE.</source>
-        <translation>&quot;program&quot; benötigt --mmsi-list DATEI.</translation>
-    </message>
-    <message>
         <source>Only &quot;write&quot; and &quot;program&quot; make certificates.</source>
         <translation>Nur &quot;write&quot; und &quot;program&quot; erstellen Zertifikate.</translation>
     </message>
     <message>
         <source>Only &quot;program&quot; takes more than one --port.</source>
         <translation>Nur &quot;program&quot; nimmt mehr als ein --port.</translation>
+    </message>
+    <message>
+        <source>The device password of a locked Identifier, on the file&apos;s first line. Without it, the password is asked on the terminal. For &quot;pool&quot;: the database password instead of the password file (~/.pgpass).</source>
+        <translation>Das Gerätepasswort eines gesperrten Identifiers, in der ersten Zeile der Datei. Ohne sie wird das Passwort im Terminal abgefragt. Für &quot;pool&quot;: das Datenbankpasswort statt der Passwortdatei (~/.pgpass).</translation>
+    </message>
+    <message>
+        <source>write: the MMSI to give the device; pool release: the MMSI to free.</source>
+        <translation>write: die MMSI, die das Gerät erhält; pool release: die freizugebende MMSI.</translation>
+    </message>
+    <message>
+        <source>pool, program: the MMSI pool&apos;s PostgreSQL URI (postgresql://user@host:port/database, ?host=/folder for a Unix socket), instead of --mmsi-list.</source>
+        <translation>pool, program: die PostgreSQL-URI des MMSI-Pools (postgresql://benutzer@host:port/datenbank, ?host=/ordner für einen Unix-Socket), statt --mmsi-list.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>program --pool: this station&apos;s name in the pool.</source>
+        <translation>program --pool: der Name dieser Station im Pool.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>pool release: why the MMSI is freed, kept in the pool.</source>
+        <translation>pool release: warum die MMSI freigegeben wird, im Pool festgehalten.</translation>
+    </message>
+    <message>
+        <source>Reads, writes and programs Identifiers without a window.
+
+Commands:
+  ports     every serial port, the Identifier&apos;s marked
+  info      firmware version, serial number, MMSI, generation
+  read      every setting into a profile file (-o FILE)
+  write     a profile&apos;s settings, read back and verified
+  voyage    the voyage log into a CSV or KML file (-o FILE)
+  program   production: every device plugged in gets the next MMSI of the list or of the pool
+  pool init      creates or upgrades the pool&apos;s tables
+  pool import    LIST.csv: adds the list&apos;s MMSIs to the pool
+  pool status    counts per state, every reserved MMSI
+  pool release   frees a reserved MMSI (--mmsi N --reason TEXT)
+  (every pool command needs --pool URL)</source>
+        <translation>Liest, schreibt und programmiert Identifier ohne Fenster.
+
+Befehle:
+  ports     alle seriellen Schnittstellen, die des Identifiers markiert
+  info      Firmware-Version, Seriennummer, MMSI, Generation
+  read      alle Einstellungen in eine Profildatei (-o DATEI)
+  write     die Einstellungen eines Profils, zurückgelesen und geprüft
+  voyage    das Reiselogbuch in eine CSV- oder KML-Datei (-o DATEI)
+  program   Produktion: jedes angesteckte Gerät erhält die nächste MMSI der Liste oder des Pools
+  pool init      legt die Tabellen des Pools an oder aktualisiert sie
+  pool import    LISTE.csv: fügt die MMSIs der Liste dem Pool hinzu
+  pool status    Anzahl je Zustand, jede reservierte MMSI
+  pool release   gibt eine reservierte MMSI frei (--mmsi N --reason TEXT)
+  (jeder pool-Befehl benötigt --pool URL)</translation>
+    </message>
+    <message>
+        <source>ports, info, read, write, voyage, program or pool</source>
+        <translation>ports, info, read, write, voyage, program oder pool</translation>
+    </message>
+    <message>
+        <source>
+Exit codes:
+  0  done (and, for a write, verified by reading back)
+  1  the command line is wrong
+  2  no Identifier found
+  3  communication with the Identifier failed
+  4  the device does not hold what was written (program: or holds an MMSI the
+     list cannot give it, or an MMSI is left reserved for an unverified write)
+  5  a file could not be read or written
+  6  cancelled (Ctrl-C)
+  7  the MMSI pool&apos;s server could not be used, or refused the change
+</source>
+        <translation>
+Exit-Codes:
+  0  erledigt (und bei write durch Zurücklesen geprüft)
+  1  die Befehlszeile ist falsch
+  2  kein Identifier gefunden
+  3  die Kommunikation mit dem Identifier ist fehlgeschlagen
+  4  das Gerät enthält nicht, was geschrieben wurde (program: oder es enthält eine
+     MMSI, die die Liste ihm nicht geben kann, oder eine MMSI bleibt für ein
+     nicht geprüftes Schreiben reserviert)
+  5  eine Datei konnte nicht gelesen oder geschrieben werden
+  6  abgebrochen (Strg-C)
+  7  der Server des MMSI-Pools war nicht erreichbar oder hat die Änderung abgelehnt
+</translation>
+    </message>
+    <message>
+        <source>&quot;pool&quot; needs init, import, status or release.</source>
+        <translation>&quot;pool&quot; benötigt init, import, status oder release.</translation>
+    </message>
+    <message>
+        <source>Unknown pool command &quot;%1&quot;.</source>
+        <translation>Unbekannter pool-Befehl &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;pool import&quot; needs the list file: pool import --pool URL LIST.csv</source>
+        <translation>&quot;pool import&quot; benötigt die Listendatei: pool import --pool URL LISTE.csv</translation>
+    </message>
+    <message>
+        <source>&quot;program&quot; needs either --mmsi-list FILE or --pool URL.</source>
+        <translation>&quot;program&quot; benötigt entweder --mmsi-list DATEI oder --pool URL.</translation>
+    </message>
+    <message>
+        <source>&quot;program --pool&quot; needs --station NAME.</source>
+        <translation>&quot;program --pool&quot; benötigt --station NAME.</translation>
+    </message>
+    <message>
+        <source>&quot;pool&quot; needs --pool URL.</source>
+        <translation>&quot;pool&quot; benötigt --pool URL.</translation>
+    </message>
+    <message>
+        <source>&quot;pool release&quot; needs --mmsi N and --reason TEXT.</source>
+        <translation>&quot;pool release&quot; benötigt --mmsi N und --reason TEXT.</translation>
     </message>
 </context>
 <context>
@@ -352,6 +411,10 @@ Exit-Codes:
     <message>
         <source>The Identifier is locked; give its password with --password-file FILE.</source>
         <translation>Der Identifier ist gesperrt; geben Sie sein Passwort mit --password-file DATEI an.</translation>
+    </message>
+    <message>
+        <source>The Identifier refused the password.</source>
+        <translation>Der Identifier hat das Passwort abgelehnt.</translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1315,77 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
 </context>
 <context>
+    <name>MmsiPool</name>
+    <message>
+        <source>&quot;%1&quot; is not a PostgreSQL URI (postgresql://user@host:port/database)</source>
+        <translation>&quot;%1&quot; ist keine PostgreSQL-URI (postgresql://benutzer@host:port/datenbank)</translation>
+    </message>
+    <message>
+        <source>the URI holds a password: give it in the password file (~/.pgpass) or with --password-file instead, never on the command line</source>
+        <translation>die URI enthält ein Passwort: geben Sie es stattdessen in der Passwortdatei (~/.pgpass) oder mit --password-file an, nie auf der Befehlszeile</translation>
+    </message>
+    <message>
+        <source>the URI option &quot;%1&quot; holds a semicolon</source>
+        <translation>die URI-Option &quot;%1&quot; enthält ein Semikolon</translation>
+    </message>
+    <message>
+        <source>MMSI pool %1: %2</source>
+        <translation>MMSI-Pool %1: %2</translation>
+    </message>
+    <message>
+        <source>Qt SQL&apos;s PostgreSQL driver is not installed (Debian: libqt5sql5-psql)</source>
+        <translation>der PostgreSQL-Treiber von Qt SQL ist nicht installiert (Debian: libqt5sql5-psql)</translation>
+    </message>
+    <message>
+        <source>the database has no MMSI pool: &quot;velmora-cli pool init&quot; makes one</source>
+        <translation>die Datenbank hat keinen MMSI-Pool: &quot;velmora-cli pool init&quot; legt einen an</translation>
+    </message>
+    <message>
+        <source>the pool&apos;s tables are of an older version: &quot;velmora-cli pool init&quot; upgrades them</source>
+        <translation>die Tabellen des Pools sind von einer älteren Version: &quot;velmora-cli pool init&quot; aktualisiert sie</translation>
+    </message>
+    <message>
+        <source>the pool&apos;s tables are of a newer version than this velmora-cli knows</source>
+        <translation>die Tabellen des Pools sind von einer neueren Version, als dieses velmora-cli kennt</translation>
+    </message>
+    <message>
+        <source>%1: the MMSI %2 is already given to serial number %3 in the list; import only unused rows</source>
+        <translation>%1: die MMSI %2 ist in der Liste bereits an die Seriennummer %3 vergeben; importieren Sie nur unbenutzte Zeilen</translation>
+    </message>
+    <message>
+        <source>%1: already in the pool, nothing imported: %2</source>
+        <translation>%1: bereits im Pool, nichts importiert: %2</translation>
+    </message>
+    <message>
+        <source>the MMSI %1 is not in the pool</source>
+        <translation>die MMSI %1 ist nicht im Pool</translation>
+    </message>
+    <message>
+        <source>the MMSI %1 is %2, not reserved: only a reserved MMSI is released</source>
+        <translation>die MMSI %1 ist %2, nicht reserviert: nur eine reservierte MMSI wird freigegeben</translation>
+    </message>
+    <message>
+        <source>A device without a serial number cannot be told apart on a later run.</source>
+        <translation>Ein Gerät ohne Seriennummer kann bei einem späteren Lauf nicht unterschieden werden.</translation>
+    </message>
+    <message>
+        <source>the device already holds the MMSI %1, which is not in the pool</source>
+        <translation>das Gerät enthält bereits die MMSI %1, die nicht im Pool ist</translation>
+    </message>
+    <message>
+        <source>the device holds the MMSI %1, which the pool gives to the serial number %2</source>
+        <translation>das Gerät enthält die MMSI %1, die der Pool an die Seriennummer %2 vergibt</translation>
+    </message>
+    <message>
+        <source>the serial number %1 holds no reserved MMSI</source>
+        <translation>die Seriennummer %1 hat keine reservierte MMSI</translation>
+    </message>
+    <message>
+        <source>MMSI %1: serial number %2, station %3, reserved %4</source>
+        <translation>MMSI %1: Seriennummer %2, Station %3, reserviert %4</translation>
+    </message>
+</context>
+<context>
     <name>ModePages</name>
     <message>
         <source>Select the mode</source>
@@ -1322,6 +1456,36 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
 </context>
 <context>
+    <name>PoolCommand</name>
+    <message>
+        <source>The pool&apos;s tables are ready.</source>
+        <translation>Die Tabellen des Pools sind bereit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MMSI(s) imported.</source>
+        <translation>
+            <numerusform>%n MMSI importiert.</numerusform>
+            <numerusform>%n MMSIs importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>free	%1</source>
+        <translation>frei	%1</translation>
+    </message>
+    <message>
+        <source>reserved	%1</source>
+        <translation>reserviert	%1</translation>
+    </message>
+    <message>
+        <source>done	%1</source>
+        <translation>erledigt	%1</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is free again.</source>
+        <translation>MMSI %1 ist wieder frei.</translation>
+    </message>
+</context>
+<context>
     <name>ProductionRun</name>
     <message numerus="yes">
         <source>%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.</source>
@@ -1337,18 +1501,6 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <message>
         <source>The MMSI list could not be read.</source>
         <translation>Die MMSI-Liste konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>call sign</source>
-        <translation>Rufzeichen</translation>
-    </message>
-    <message>
-        <source>%1, MMSI %2, %3: %4</source>
-        <translation>%1, MMSI %2, %3: %4</translation>
     </message>
     <message>
         <source>%1: updating the firmware...</source>
@@ -1389,6 +1541,26 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <message>
         <source>Every MMSI of the list is given out.</source>
         <translation>Jede MMSI der Liste ist vergeben.</translation>
+    </message>
+    <message>
+        <source>the list has given this device the MMSI %1, but it holds %2</source>
+        <translation>die Liste hat diesem Gerät die MMSI %1 gegeben, es enthält aber %2</translation>
+    </message>
+    <message>
+        <source>MMSI %1, serial number %2</source>
+        <translation>MMSI %1, Seriennummer %2</translation>
+    </message>
+    <message>
+        <source>Reserved and not verified (plug the device in and run again to write it again):</source>
+        <translation>Reserviert und nicht geprüft (stecken Sie das Gerät an und starten Sie erneut, um es neu zu schreiben):</translation>
+    </message>
+    <message>
+        <source>the device holds MMSI %1, verified, but this could not be recorded: %2</source>
+        <translation>das Gerät enthält MMSI %1, geprüft, aber das konnte nicht festgehalten werden: %2</translation>
+    </message>
+    <message>
+        <source>MMSI %1 was written and not verified, and this could not be recorded: %2</source>
+        <translation>MMSI %1 wurde geschrieben und nicht geprüft, und das konnte nicht festgehalten werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2288,10 @@ Die Einstellungen erneut senden?</translation>
     <message>
         <source>%1; the row is kept and written once it can be.</source>
         <translation>%1; die Zeile wird aufbewahrt und geschrieben, sobald es möglich ist.</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s programming history could not be updated: %1</source>
+        <translation>Der Programmierverlauf des Pools konnte nicht aktualisiert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -161,10 +161,6 @@ l&apos;appareil</translation>
         <translation>Un objet JSON par résultat sur la sortie standard.</translation>
     </message>
     <message>
-        <source>The device password of a locked Identifier, on the file&apos;s first line. Without it, the password is asked on the terminal.</source>
-        <translation>Le mot de passe d&apos;un Identifier verrouillé, sur la première ligne du fichier. Sans cette option, le mot de passe est demandé dans le terminal.</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>FICHIER</translation>
     </message>
@@ -195,10 +191,6 @@ l&apos;appareil</translation>
     <message>
         <source>The profile file whose settings are written.</source>
         <translation>Le fichier de profil dont les réglages sont écrits.</translation>
-    </message>
-    <message>
-        <source>write: the MMSI to give the device.</source>
-        <translation>write : le MMSI à donner à l&apos;appareil.</translation>
     </message>
     <message>
         <source>MMSI</source>
@@ -237,52 +229,6 @@ l&apos;appareil</translation>
         <translation>DOSSIER</translation>
     </message>
     <message>
-        <source>Reads, writes and programs Identifiers without a window.
-
-Commands:
-  ports     every serial port, the Identifier&apos;s marked
-  info      firmware version, serial number, MMSI, generation
-  read      every setting into a profile file (-o FILE)
-  write     a profile&apos;s settings, read back and verified
-  voyage    the voyage log into a CSV or KML file (-o FILE)
-  program   production: every device plugged in gets the next MMSI of the list</source>
-        <translation>Lit, écrit et programme des Identifier sans fenêtre.
-
-Commandes :
-  ports     tous les ports série, celui de l&apos;Identifier marqué
-  info      version du micrologiciel, numéro de série, MMSI, génération
-  read      tous les réglages dans un fichier de profil (-o FICHIER)
-  write     les réglages d&apos;un profil, relus et vérifiés
-  voyage    le journal de voyage dans un fichier CSV ou KML (-o FICHIER)
-  program   production : chaque appareil branché reçoit le MMSI suivant de la liste</translation>
-    </message>
-    <message>
-        <source>ports, info, read, write, voyage or program</source>
-        <translation>ports, info, read, write, voyage ou program</translation>
-    </message>
-    <message>
-        <source>
-Exit codes:
-  0  done (and, for a write, verified by reading back)
-  1  the command line is wrong
-  2  no Identifier found
-  3  communication with the Identifier failed
-  4  the device does not hold what was written
-  5  a file could not be read or written
-  6  cancelled (Ctrl-C)
-</source>
-        <translation>
-Codes de sortie :
-  0  terminé (et, pour write, vérifié par relecture)
-  1  la ligne de commande est incorrecte
-  2  aucun Identifier trouvé
-  3  la communication avec l&apos;Identifier a échoué
-  4  l&apos;appareil ne contient pas ce qui a été écrit
-  5  un fichier n&apos;a pas pu être lu ou écrit
-  6  annulé (Ctrl-C)
-</translation>
-    </message>
-    <message>
         <source>No command given.</source>
         <translation>Aucune commande indiquée.</translation>
     </message>
@@ -319,16 +265,129 @@ Codes de sortie :
         <translation>Cette commande nécessite --profile FICHIER.</translation>
     </message>
     <message>
-        <source>&quot;program&quot; needs --mmsi-list FILE.</source>
-        <translation>&quot;program&quot; nécessite --mmsi-list FICHIER.</translation>
-    </message>
-    <message>
         <source>Only &quot;write&quot; and &quot;program&quot; make certificates.</source>
         <translation>Seuls &quot;write&quot; et &quot;program&quot; produisent des certificats.</translation>
     </message>
     <message>
         <source>Only &quot;program&quot; takes more than one --port.</source>
         <translation>Seul &quot;program&quot; accepte plusieurs --port.</translation>
+    </message>
+    <message>
+        <source>The device password of a locked Identifier, on the file&apos;s first line. Without it, the password is asked on the terminal. For &quot;pool&quot;: the database password instead of the password file (~/.pgpass).</source>
+        <translation>Le mot de passe d&apos;un Identifier verrouillé, sur la première ligne du fichier. Sans cette option, le mot de passe est demandé dans le terminal. Pour « pool » : le mot de passe de la base de données au lieu du fichier de mots de passe (~/.pgpass).</translation>
+    </message>
+    <message>
+        <source>write: the MMSI to give the device; pool release: the MMSI to free.</source>
+        <translation>write : le MMSI à donner à l&apos;appareil ; pool release : le MMSI à libérer.</translation>
+    </message>
+    <message>
+        <source>pool, program: the MMSI pool&apos;s PostgreSQL URI (postgresql://user@host:port/database, ?host=/folder for a Unix socket), instead of --mmsi-list.</source>
+        <translation>pool, program : l&apos;URI PostgreSQL du pool de MMSI (postgresql://utilisateur@hôte:port/base, ?host=/dossier pour un socket Unix), au lieu de --mmsi-list.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>program --pool: this station&apos;s name in the pool.</source>
+        <translation>program --pool : le nom de ce poste dans le pool.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>pool release: why the MMSI is freed, kept in the pool.</source>
+        <translation>pool release : pourquoi le MMSI est libéré, conservé dans le pool.</translation>
+    </message>
+    <message>
+        <source>Reads, writes and programs Identifiers without a window.
+
+Commands:
+  ports     every serial port, the Identifier&apos;s marked
+  info      firmware version, serial number, MMSI, generation
+  read      every setting into a profile file (-o FILE)
+  write     a profile&apos;s settings, read back and verified
+  voyage    the voyage log into a CSV or KML file (-o FILE)
+  program   production: every device plugged in gets the next MMSI of the list or of the pool
+  pool init      creates or upgrades the pool&apos;s tables
+  pool import    LIST.csv: adds the list&apos;s MMSIs to the pool
+  pool status    counts per state, every reserved MMSI
+  pool release   frees a reserved MMSI (--mmsi N --reason TEXT)
+  (every pool command needs --pool URL)</source>
+        <translation>Lit, écrit et programme des Identifier sans fenêtre.
+
+Commandes :
+  ports     tous les ports série, celui de l&apos;Identifier marqué
+  info      version du micrologiciel, numéro de série, MMSI, génération
+  read      tous les réglages dans un fichier de profil (-o FICHIER)
+  write     les réglages d&apos;un profil, relus et vérifiés
+  voyage    le journal de voyage dans un fichier CSV ou KML (-o FICHIER)
+  program   production : chaque appareil branché reçoit le MMSI suivant de la liste ou du pool
+  pool init      crée ou met à jour les tables du pool
+  pool import    LISTE.csv : ajoute les MMSI de la liste au pool
+  pool status    nombre par état, chaque MMSI réservé
+  pool release   libère un MMSI réservé (--mmsi N --reason TEXTE)
+  (chaque commande pool nécessite --pool URL)</translation>
+    </message>
+    <message>
+        <source>ports, info, read, write, voyage, program or pool</source>
+        <translation>ports, info, read, write, voyage, program ou pool</translation>
+    </message>
+    <message>
+        <source>
+Exit codes:
+  0  done (and, for a write, verified by reading back)
+  1  the command line is wrong
+  2  no Identifier found
+  3  communication with the Identifier failed
+  4  the device does not hold what was written (program: or holds an MMSI the
+     list cannot give it, or an MMSI is left reserved for an unverified write)
+  5  a file could not be read or written
+  6  cancelled (Ctrl-C)
+  7  the MMSI pool&apos;s server could not be used, or refused the change
+</source>
+        <translation>
+Codes de sortie :
+  0  terminé (et, pour write, vérifié par relecture)
+  1  la ligne de commande est incorrecte
+  2  aucun Identifier trouvé
+  3  la communication avec l&apos;Identifier a échoué
+  4  l&apos;appareil ne contient pas ce qui a été écrit (program : ou il contient un
+     MMSI que la liste ne peut pas lui donner, ou un MMSI reste réservé pour une
+     écriture non vérifiée)
+  5  un fichier n&apos;a pas pu être lu ou écrit
+  6  annulé (Ctrl-C)
+  7  le serveur du pool de MMSI n&apos;a pas pu être joint ou a refusé la modification
+</translation>
+    </message>
+    <message>
+        <source>&quot;pool&quot; needs init, import, status or release.</source>
+        <translation>« pool » nécessite init, import, status ou release.</translation>
+    </message>
+    <message>
+        <source>Unknown pool command &quot;%1&quot;.</source>
+        <translation>Commande pool inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>&quot;pool import&quot; needs the list file: pool import --pool URL LIST.csv</source>
+        <translation>« pool import » nécessite le fichier de liste : pool import --pool URL LISTE.csv</translation>
+    </message>
+    <message>
+        <source>&quot;program&quot; needs either --mmsi-list FILE or --pool URL.</source>
+        <translation>« program » nécessite soit --mmsi-list FICHIER, soit --pool URL.</translation>
+    </message>
+    <message>
+        <source>&quot;program --pool&quot; needs --station NAME.</source>
+        <translation>« program --pool » nécessite --station NOM.</translation>
+    </message>
+    <message>
+        <source>&quot;pool&quot; needs --pool URL.</source>
+        <translation>« pool » nécessite --pool URL.</translation>
+    </message>
+    <message>
+        <source>&quot;pool release&quot; needs --mmsi N and --reason TEXT.</source>
+        <translation>« pool release » nécessite --mmsi N et --reason TEXTE.</translation>
     </message>
 </context>
 <context>
@@ -352,6 +411,10 @@ Codes de sortie :
     <message>
         <source>The Identifier is locked; give its password with --password-file FILE.</source>
         <translation>L&apos;Identifier est verrouillé ; indiquez son mot de passe avec --password-file FICHIER.</translation>
+    </message>
+    <message>
+        <source>The Identifier refused the password.</source>
+        <translation>L&apos;Identifier a refusé le mot de passe.</translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1315,77 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
 </context>
 <context>
+    <name>MmsiPool</name>
+    <message>
+        <source>&quot;%1&quot; is not a PostgreSQL URI (postgresql://user@host:port/database)</source>
+        <translation>« %1 » n&apos;est pas une URI PostgreSQL (postgresql://utilisateur@hôte:port/base)</translation>
+    </message>
+    <message>
+        <source>the URI holds a password: give it in the password file (~/.pgpass) or with --password-file instead, never on the command line</source>
+        <translation>l&apos;URI contient un mot de passe : indiquez-le plutôt dans le fichier de mots de passe (~/.pgpass) ou avec --password-file, jamais sur la ligne de commande</translation>
+    </message>
+    <message>
+        <source>the URI option &quot;%1&quot; holds a semicolon</source>
+        <translation>l&apos;option d&apos;URI « %1 » contient un point-virgule</translation>
+    </message>
+    <message>
+        <source>MMSI pool %1: %2</source>
+        <translation>Pool de MMSI %1 : %2</translation>
+    </message>
+    <message>
+        <source>Qt SQL&apos;s PostgreSQL driver is not installed (Debian: libqt5sql5-psql)</source>
+        <translation>le pilote PostgreSQL de Qt SQL n&apos;est pas installé (Debian : libqt5sql5-psql)</translation>
+    </message>
+    <message>
+        <source>the database has no MMSI pool: &quot;velmora-cli pool init&quot; makes one</source>
+        <translation>la base de données n&apos;a pas de pool de MMSI : « velmora-cli pool init » en crée un</translation>
+    </message>
+    <message>
+        <source>the pool&apos;s tables are of an older version: &quot;velmora-cli pool init&quot; upgrades them</source>
+        <translation>les tables du pool sont d&apos;une version plus ancienne : « velmora-cli pool init » les met à jour</translation>
+    </message>
+    <message>
+        <source>the pool&apos;s tables are of a newer version than this velmora-cli knows</source>
+        <translation>les tables du pool sont d&apos;une version plus récente que celle que connaît ce velmora-cli</translation>
+    </message>
+    <message>
+        <source>%1: the MMSI %2 is already given to serial number %3 in the list; import only unused rows</source>
+        <translation>%1 : le MMSI %2 est déjà attribué au numéro de série %3 dans la liste ; n&apos;importez que des lignes inutilisées</translation>
+    </message>
+    <message>
+        <source>%1: already in the pool, nothing imported: %2</source>
+        <translation>%1 : déjà dans le pool, rien importé : %2</translation>
+    </message>
+    <message>
+        <source>the MMSI %1 is not in the pool</source>
+        <translation>le MMSI %1 n&apos;est pas dans le pool</translation>
+    </message>
+    <message>
+        <source>the MMSI %1 is %2, not reserved: only a reserved MMSI is released</source>
+        <translation>le MMSI %1 est %2, pas réservé : seul un MMSI réservé est libéré</translation>
+    </message>
+    <message>
+        <source>A device without a serial number cannot be told apart on a later run.</source>
+        <translation>Un appareil sans numéro de série ne peut pas être reconnu lors d&apos;une exécution ultérieure.</translation>
+    </message>
+    <message>
+        <source>the device already holds the MMSI %1, which is not in the pool</source>
+        <translation>l&apos;appareil contient déjà le MMSI %1, qui n&apos;est pas dans le pool</translation>
+    </message>
+    <message>
+        <source>the device holds the MMSI %1, which the pool gives to the serial number %2</source>
+        <translation>l&apos;appareil contient le MMSI %1, que le pool attribue au numéro de série %2</translation>
+    </message>
+    <message>
+        <source>the serial number %1 holds no reserved MMSI</source>
+        <translation>le numéro de série %1 n&apos;a aucun MMSI réservé</translation>
+    </message>
+    <message>
+        <source>MMSI %1: serial number %2, station %3, reserved %4</source>
+        <translation>MMSI %1 : numéro de série %2, poste %3, réservé %4</translation>
+    </message>
+</context>
+<context>
     <name>ModePages</name>
     <message>
         <source>Select the mode</source>
@@ -1322,6 +1456,36 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
 </context>
 <context>
+    <name>PoolCommand</name>
+    <message>
+        <source>The pool&apos;s tables are ready.</source>
+        <translation>Les tables du pool sont prêtes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MMSI(s) imported.</source>
+        <translation>
+            <numerusform>%n MMSI importé.</numerusform>
+            <numerusform>%n MMSI importés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>free	%1</source>
+        <translation>libres	%1</translation>
+    </message>
+    <message>
+        <source>reserved	%1</source>
+        <translation>réservés	%1</translation>
+    </message>
+    <message>
+        <source>done	%1</source>
+        <translation>terminés	%1</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is free again.</source>
+        <translation>Le MMSI %1 est de nouveau libre.</translation>
+    </message>
+</context>
+<context>
     <name>ProductionRun</name>
     <message numerus="yes">
         <source>%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.</source>
@@ -1337,18 +1501,6 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <message>
         <source>The MMSI list could not be read.</source>
         <translation>La liste des MMSI n&apos;a pas pu être lue.</translation>
-    </message>
-    <message>
-        <source>name</source>
-        <translation>nom</translation>
-    </message>
-    <message>
-        <source>call sign</source>
-        <translation>indicatif d&apos;appel</translation>
-    </message>
-    <message>
-        <source>%1, MMSI %2, %3: %4</source>
-        <translation>%1, MMSI %2, %3 : %4</translation>
     </message>
     <message>
         <source>%1: updating the firmware...</source>
@@ -1389,6 +1541,26 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <message>
         <source>Every MMSI of the list is given out.</source>
         <translation>Tous les MMSI de la liste sont attribués.</translation>
+    </message>
+    <message>
+        <source>the list has given this device the MMSI %1, but it holds %2</source>
+        <translation>la liste a donné à cet appareil le MMSI %1, mais il contient %2</translation>
+    </message>
+    <message>
+        <source>MMSI %1, serial number %2</source>
+        <translation>MMSI %1, numéro de série %2</translation>
+    </message>
+    <message>
+        <source>Reserved and not verified (plug the device in and run again to write it again):</source>
+        <translation>Réservé et non vérifié (branchez l&apos;appareil et relancez pour l&apos;écrire à nouveau) :</translation>
+    </message>
+    <message>
+        <source>the device holds MMSI %1, verified, but this could not be recorded: %2</source>
+        <translation>l&apos;appareil contient le MMSI %1, vérifié, mais cela n&apos;a pas pu être enregistré : %2</translation>
+    </message>
+    <message>
+        <source>MMSI %1 was written and not verified, and this could not be recorded: %2</source>
+        <translation>le MMSI %1 a été écrit sans être vérifié, et cela n&apos;a pas pu être enregistré : %2</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2288,10 @@ Envoyer de nouveau les réglages ?</translation>
     <message>
         <source>%1; the row is kept and written once it can be.</source>
         <translation>%1 ; la ligne est conservée et sera écrite dès que possible.</translation>
+    </message>
+    <message>
+        <source>The pool&apos;s programming history could not be updated: %1</source>
+        <translation>L&apos;historique de programmation du pool n&apos;a pas pu être mis à jour : %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,9 @@
 
 #include "model/SettingRules.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct CommandWord {
@@ -16,6 +19,19 @@ const CommandWord commandWords[] = {
     { "write", CliOptions::Command::Write },
     { "voyage", CliOptions::Command::Voyage },
     { "program", CliOptions::Command::Program },
+    { "pool", CliOptions::Command::Pool },
+};
+
+struct PoolWord {
+    const char* word;
+    CliOptions::PoolAction action;
+};
+
+const PoolWord poolWords[] = {
+    { "init", CliOptions::PoolAction::Init },
+    { "import", CliOptions::PoolAction::Import },
+    { "status", CliOptions::PoolAction::Status },
+    { "release", CliOptions::PoolAction::Release },
 };
 
 int ReadId(const QString& text, bool* ok)
@@ -37,7 +53,8 @@ CliOptions::CliOptions()
     , m_json(QStringLiteral("json"), tr("One JSON object per result on standard output."))
     , m_passwordFile(QStringLiteral("password-file"),
           tr("The device password of a locked Identifier, on the file's first line. Without it, the "
-             "password is asked on the terminal."),
+             "password is asked on the terminal. For \"pool\": the database password instead of the "
+             "password file (~/.pgpass)."),
           tr("FILE"))
     , m_timeout(QStringLiteral("timeout"),
           tr("How long to wait for the Identifier to answer (default 20)."), tr("SECONDS"))
@@ -46,7 +63,8 @@ CliOptions::CliOptions()
     , m_output(QStringList { QStringLiteral("o"), QStringLiteral("output") },
           tr("The file to write: a profile (read) or the voyage log, .csv or .kml (voyage)."), tr("FILE"))
     , m_profile(QStringLiteral("profile"), tr("The profile file whose settings are written."), tr("FILE"))
-    , m_mmsi(QStringLiteral("mmsi"), tr("write: the MMSI to give the device."), tr("MMSI"))
+    , m_mmsi(QStringLiteral("mmsi"),
+          tr("write: the MMSI to give the device; pool release: the MMSI to free."), tr("MMSI"))
     , m_name(QStringLiteral("name"), tr("write: the vessel name, instead of the profile's."), tr("TEXT"))
     , m_callSign(
           QStringLiteral("call-sign"), tr("write: the call sign, instead of the profile's."), tr("TEXT"))
@@ -59,6 +77,13 @@ CliOptions::CliOptions()
     , m_certificate(QStringLiteral("certificate"),
           tr("write, program: a PDF certificate for the owner of each device verified, into this folder."),
           tr("DIR"))
+    , m_pool(QStringLiteral("pool"),
+          tr("pool, program: the MMSI pool's PostgreSQL URI (postgresql://user@host:port/database, "
+             "?host=/folder for a Unix socket), instead of --mmsi-list."),
+          tr("URL"))
+    , m_station(QStringLiteral("station"), tr("program --pool: this station's name in the pool."), tr("NAME"))
+    , m_reason(
+          QStringLiteral("reason"), tr("pool release: why the MMSI is freed, kept in the pool."), tr("TEXT"))
 {
     m_parser.setApplicationDescription(tr("Reads, writes and programs Identifiers without a window.\n\n"
                                           "Commands:\n"
@@ -68,10 +93,17 @@ CliOptions::CliOptions()
                                           "  write     a profile's settings, read back and verified\n"
                                           "  voyage    the voyage log into a CSV or KML file (-o FILE)\n"
                                           "  program   production: every device plugged in gets the next "
-                                          "MMSI of the list"));
-    m_parser.addPositionalArgument(QStringLiteral("command"), tr("ports, info, read, write, voyage or program"));
+                                          "MMSI of the list or of the pool\n"
+                                          "  pool init      creates or upgrades the pool's tables\n"
+                                          "  pool import    LIST.csv: adds the list's MMSIs to the pool\n"
+                                          "  pool status    counts per state, every reserved MMSI\n"
+                                          "  pool release   frees a reserved MMSI (--mmsi N --reason TEXT)\n"
+                                          "  (every pool command needs --pool URL)"));
+    m_parser.addPositionalArgument(
+        QStringLiteral("command"), tr("ports, info, read, write, voyage, program or pool"));
     m_parser.addOptions({ m_help, m_version, m_port, m_json, m_passwordFile, m_timeout, m_vendor, m_product,
-        m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update, m_certificate });
+        m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update, m_certificate, m_pool,
+        m_station, m_reason });
 }
 
 bool CliOptions::Parse(const QStringList& arguments)
@@ -92,15 +124,18 @@ bool CliOptions::Parse(const QStringList& arguments)
 
 QString CliOptions::HelpText() const
 {
-    return m_parser.helpText().replace(QStringLiteral("[options] command"), QStringLiteral("command [options]"))
+    return m_parser.helpText().replace(
+               QStringLiteral("[options] command"), QStringLiteral("command [options]"))
         + tr("\nExit codes:\n"
              "  0  done (and, for a write, verified by reading back)\n"
              "  1  the command line is wrong\n"
              "  2  no Identifier found\n"
              "  3  communication with the Identifier failed\n"
-             "  4  the device does not hold what was written\n"
+             "  4  the device does not hold what was written (program: or holds an MMSI the\n"
+             "     list cannot give it, or an MMSI is left reserved for an unverified write)\n"
              "  5  a file could not be read or written\n"
-             "  6  cancelled (Ctrl-C)\n");
+             "  6  cancelled (Ctrl-C)\n"
+             "  7  the MMSI pool's server could not be used, or refused the change\n");
 }
 
 bool CliOptions::ReadCommand()
@@ -108,6 +143,10 @@ bool CliOptions::ReadCommand()
     const QStringList words = m_parser.positionalArguments();
     if (words.isEmpty()) {
         return Refuse(tr("No command given."));
+    }
+    if (words.first() == QLatin1String("pool")) {
+        m_command = Command::Pool;
+        return ReadPoolAction(words);
     }
     if (words.size() > 1) {
         return Refuse(tr("Unexpected argument \"%1\".").arg(words.at(1)));
@@ -119,6 +158,29 @@ bool CliOptions::ReadCommand()
         }
     }
     return Refuse(tr("Unknown command \"%1\".").arg(words.first()));
+}
+
+// pool ACTION, and for import the list file.
+bool CliOptions::ReadPoolAction(const QStringList& words)
+{
+    if (words.size() < 2) {
+        return Refuse(tr("\"pool\" needs init, import, status or release."));
+    }
+    const auto known = std::find_if(std::begin(poolWords), std::end(poolWords),
+        [&words](const PoolWord& word) { return words.at(1) == QLatin1String(word.word); });
+    if (known == std::end(poolWords)) {
+        return Refuse(tr("Unknown pool command \"%1\".").arg(words.at(1)));
+    }
+    m_poolAction = known->action;
+    const int count = m_poolAction == PoolAction::Import ? 3 : 2;
+    if (words.size() < count) {
+        return Refuse(tr("\"pool import\" needs the list file: pool import --pool URL LIST.csv"));
+    }
+    if (words.size() > count) {
+        return Refuse(tr("Unexpected argument \"%1\".").arg(words.at(count)));
+    }
+    m_poolList = m_poolAction == PoolAction::Import ? words.at(2) : QString();
+    return true;
 }
 
 bool CliOptions::ReadNumbers()
@@ -153,8 +215,18 @@ bool CliOptions::CheckRequired()
     if ((m_command == Command::Write || m_command == Command::Program) && profile().isEmpty()) {
         return Refuse(tr("This command needs --profile FILE."));
     }
-    if (m_command == Command::Program && mmsiList().isEmpty()) {
-        return Refuse(tr("\"program\" needs --mmsi-list FILE."));
+    if (m_command == Command::Program && mmsiList().isEmpty() == pool().isEmpty()) {
+        return Refuse(tr("\"program\" needs either --mmsi-list FILE or --pool URL."));
+    }
+    if (m_command == Command::Program && !pool().isEmpty() && station().trimmed().isEmpty()) {
+        return Refuse(tr("\"program --pool\" needs --station NAME."));
+    }
+    if (m_command == Command::Pool && pool().isEmpty()) {
+        return Refuse(tr("\"pool\" needs --pool URL."));
+    }
+    const bool release = m_command == Command::Pool && m_poolAction == PoolAction::Release;
+    if (release && (mmsi().isEmpty() || reason().trimmed().isEmpty())) {
+        return Refuse(tr("\"pool release\" needs --mmsi N and --reason TEXT."));
     }
     const bool writes = m_command == Command::Write || m_command == Command::Program;
     if (!certificateFolder().isEmpty() && !writes) {
@@ -216,6 +288,21 @@ QString CliOptions::profile() const
 QString CliOptions::mmsiList() const
 {
     return m_parser.value(m_mmsiList);
+}
+
+QString CliOptions::pool() const
+{
+    return m_parser.value(m_pool);
+}
+
+QString CliOptions::station() const
+{
+    return m_parser.value(m_station);
+}
+
+QString CliOptions::reason() const
+{
+    return m_parser.value(m_reason);
 }
 
 bool CliOptions::clear() const

@@ -14,6 +14,7 @@ enum class CliExit {
     Mismatch = 4,
     FileError = 5,
     Cancelled = 6,
+    Pool = 7,
 };
 
 // The command line of velmora-cli: a command word and its options.
@@ -21,7 +22,8 @@ class CliOptions {
     Q_DECLARE_TR_FUNCTIONS(CliOptions)
 
 public:
-    enum class Command { None, Ports, Info, Read, Write, Voyage, Program, Help, Version };
+    enum class Command { None, Ports, Info, Read, Write, Voyage, Program, Pool, Help, Version };
+    enum class PoolAction { Init, Import, Status, Release };
 
     CliOptions();
 
@@ -42,6 +44,13 @@ public:
     QString output() const;
     QString profile() const;
     QString mmsiList() const;
+    // Empty when not given: the PostgreSQL URI of the MMSI pool.
+    QString pool() const;
+    QString station() const;
+    PoolAction poolAction() const { return m_poolAction; }
+    // pool import: the CSV list to load.
+    QString poolList() const { return m_poolList; }
+    QString reason() const;
     bool clear() const;
     bool update() const;
     // Empty when no certificates are wanted.
@@ -55,6 +64,7 @@ public:
 
 private:
     bool ReadCommand();
+    bool ReadPoolAction(const QStringList& words);
     bool ReadNumbers();
     bool CheckRequired();
     bool CheckVesselTexts();
@@ -78,7 +88,12 @@ private:
     QCommandLineOption m_mmsiList;
     QCommandLineOption m_update;
     QCommandLineOption m_certificate;
+    QCommandLineOption m_pool;
+    QCommandLineOption m_station;
+    QCommandLineOption m_reason;
     Command m_command = Command::None;
+    PoolAction m_poolAction = PoolAction::Status;
+    QString m_poolList;
     QString m_error;
     int m_timeoutSeconds = 20;
     int m_vendorId = -1;

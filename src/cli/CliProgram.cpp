@@ -2,10 +2,12 @@
 
 #include "cli/CliOutput.h"
 #include "cli/DeviceCommand.h"
+#include "cli/PoolCommand.h"
 #include "cli/ProductionRun.h"
 #include "link/SerialController.h"
 #include "production/InterruptWatch.h"
 #include "production/TerminalPassword.h"
+#include "protocol/PasswordWait.h"
 #include "protocol/cSecurityDomainManager.h"
 
 #include <QCoreApplication>
@@ -16,6 +18,8 @@
 #include <memory>
 
 namespace {
+
+const int PasswordTries = 3;
 
 QString IdText(const PortRecord& record)
 {
@@ -71,6 +75,9 @@ int CliProgram::RunCommand(const CliOptions& options, CliOutput& output)
     if (options.command() == CliOptions::Command::Ports) {
         return ListPorts(options, output);
     }
+    if (options.command() == CliOptions::Command::Pool) {
+        return PoolCommand(options, output).Run();
+    }
     if (!InstallPasswordSource(options, output)) {
         return static_cast<int>(CliExit::FileError);
     }
@@ -106,7 +113,8 @@ int CliProgram::ListPorts(const CliOptions& options, CliOutput& output)
 }
 
 // A locked device asks for its password: from the file when one is named,
-// else once on the terminal, then kept for every device of the run.
+// else on the terminal, then kept for every device of the run. A refused
+// password is asked again, three times in all.
 bool CliProgram::InstallPasswordSource(const CliOptions& options, CliOutput& output)
 {
     auto password = std::make_shared<QString>();
@@ -119,13 +127,33 @@ bool CliProgram::InstallPasswordSource(const CliOptions& options, CliOutput& out
         cSecurityDomainManager::setDefaultPasswordSource([password] { return *password; });
         return true;
     }
-    cSecurityDomainManager::setDefaultPasswordSource([password] {
-        if (password->isEmpty() && !TerminalPassword::Ask(tr("Password of the Identifier: "), password.get())) {
+    auto tries = std::make_shared<int>(0);
+    auto typed = std::make_shared<bool>(false);
+    cSecurityDomainManager::setDefaultPasswordSource(
+        [password, tries, typed] {
+            if (!*typed && *tries < PasswordTries) {
+                ++*tries;
+                *typed = TerminalPassword::Ask(tr("Password of the Identifier: "), password.get());
+                if (!*typed) {
+                    *tries = PasswordTries;
+                    QTextStream(stderr)
+                        << CliOutput::ProgramName << ": "
+                        << tr("The Identifier is locked; give its password with --password-file FILE.")
+                        << '\n';
+                }
+                PasswordWait::Instance().End();
+            }
+            return *password;
+        });
+    // Several devices may have been sent the refused password: it is asked
+    // again once, and the others take the new one.
+    cSecurityDomainManager::setRefusalHandler([password, tries, typed](quint32 refusedHash) {
+        if (*typed && cSecurityDomainManager::hashPassword(*password) == refusedHash) {
+            *typed = false;
             QTextStream(stderr) << CliOutput::ProgramName << ": "
-                                << tr("The Identifier is locked; give its password with --password-file FILE.")
-                                << '\n';
+                                << tr("The Identifier refused the password.") << '\n';
         }
-        return *password;
+        return *typed || *tries < PasswordTries;
     });
     return true;
 }

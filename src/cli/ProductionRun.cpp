@@ -4,7 +4,8 @@
 #include "control/StateMachine.h"
 #include "link/PortWatcher.h"
 #include "link/SerialController.h"
-#include "model/SettingRules.h"
+#include "production/MmsiList.h"
+#include "production/MmsiPool.h"
 #include "profile/ProfileFile.h"
 
 #include <QJsonArray>
@@ -27,10 +28,16 @@ void ProductionRun::Start()
     if (!Prepare()) {
         return;
     }
-    m_output.Progress(tr("%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.", nullptr,
-        m_list.Unused()));
+    QString error;
+    const int free = m_source->FreeCount(&error);
+    m_leftovers = m_source->Unfinished(&error);
+    m_output.Progress(
+        tr("%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.", nullptr, free));
     m_scan.start();
+    // Devices already on a port are taken even when no MMSI is free: one of
+    // them may be a device whose reserved MMSI it has not yet been given.
     Scan();
+    m_stopping = m_stopping || free <= 0;
     EndIfDone();
 }
 
@@ -50,18 +57,15 @@ bool ProductionRun::Prepare()
     QString error;
     if (!read.ok) {
         error = read.problems.join(QLatin1Char('\n'));
-    } else if (!MmsiList::Load(m_options.mmsiList(), &m_list, &error)) {
-        error = error.isEmpty() ? tr("The MMSI list could not be read.") : error;
-    }
-    if (error.isEmpty()) {
-        error = ListProblems();
+    } else {
+        OpenSource(&error);
     }
     if (error.isEmpty()) {
         m_recorder.CertificateFolderUsable(&error);
     }
     if (!error.isEmpty()) {
         m_ended = true;
-        const int code = m_output.Failure(CliExit::FileError, error);
+        const int code = m_output.Failure(read.ok ? m_sourceFailure : CliExit::FileError, error);
         QTimer::singleShot(0, this, [this, code] { emit finished(code); });
         return false;
     }
@@ -70,24 +74,27 @@ bool ProductionRun::Prepare()
     return true;
 }
 
-// A name the device cannot take would only be found out by the read-back,
-// after the MMSI had been given to the device.
-QString ProductionRun::ListProblems() const
+// The list file, or the pool of several stations, whose server must answer
+// before the first device is taken.
+bool ProductionRun::OpenSource(QString* error)
 {
-    QStringList problems;
-    for (int row = 0; row < m_list.Count(); ++row) {
-        const MmsiListRow& entry = m_list.Row(row);
-        const QPair<QString, QString> checks[] = {
-            { tr("name"), SettingRules::AisTextProblem(entry.vesselName.toUpper(), SettingRules::VesselNameLength) },
-            { tr("call sign"), SettingRules::AisTextProblem(entry.callSign.toUpper(), SettingRules::CallSignLength) },
-        };
-        for (const auto& check : checks) {
-            if (!check.second.isEmpty()) {
-                problems << tr("%1, MMSI %2, %3: %4").arg(m_list.Path(), entry.mmsi, check.first, check.second);
-            }
+    if (m_options.pool().isEmpty()) {
+        auto list = std::make_unique<MmsiList>();
+        if (!MmsiList::Load(m_options.mmsiList(), list.get(), error)) {
+            *error = error->isEmpty() ? tr("The MMSI list could not be read.") : *error;
+            return false;
         }
+        m_source = std::move(list);
+        return true;
     }
-    return problems.join(QLatin1Char('\n'));
+    m_sourceFailure = CliExit::Pool;
+    auto pool = std::make_unique<MmsiPool>(m_options.pool(), m_options.station().trimmed());
+    if (pool->FreeCount(error) < 0) {
+        return false;
+    }
+    m_recorder.AlsoRecordIn(pool.get());
+    m_source = std::move(pool);
+    return true;
 }
 
 void ProductionRun::Scan()
@@ -99,7 +106,7 @@ void ProductionRun::Scan()
         it = gone ? m_slots.erase(it) : std::next(it);
     }
     for (const QString& port : present) {
-        if (!m_slots.contains(port) && !m_stopping && m_list.Unused() > 0) {
+        if (!m_slots.contains(port) && !m_stopping) {
             Begin(port);
         }
     }
@@ -185,42 +192,67 @@ void ProductionRun::AfterRead(const QString& port, Slot& slot)
         Report(slot, QStringLiteral("failed"), CliExit::Communication, tr("the device gave no serial number"));
         return;
     }
-    const MmsiList::Decision decision = m_list.ClaimFor(serial, slot.session->DeviceProfile().Mmsi());
-    slot.row = decision.row;
-    switch (decision.claim) {
-    case MmsiList::Claim::AlreadyProgrammed:
+    // The source has made the claim durable before it answers, so that a run
+    // cut short never gives the MMSI to a second device.
+    const QString held = slot.session->DeviceProfile().Mmsi();
+    MmsiClaim claim = m_source->Claim(serial, held);
+    // "already programmed" is said only of a device that holds its MMSI.
+    if (claim.kind == MmsiClaim::Kind::AlreadyProgrammed && held != claim.mmsi) {
+        claim.kind = MmsiClaim::Kind::Refused;
+        claim.error = tr("the list has given this device the MMSI %1, but it holds %2").arg(claim.mmsi, held);
+    }
+    slot.mmsi = claim.kind == MmsiClaim::Kind::Refused ? held : claim.mmsi;
+    Claimed(port, slot, claim);
+}
+
+void ProductionRun::Claimed(const QString& port, Slot& slot, const MmsiClaim& claim)
+{
+    switch (claim.kind) {
+    case MmsiClaim::Kind::AlreadyProgrammed:
         Report(slot, QStringLiteral("already programmed"), CliExit::Done);
         return;
-    case MmsiList::Claim::CarriesListMmsi:
-        Report(slot, QStringLiteral("already carries an MMSI of the list"), CliExit::Done);
+    case MmsiClaim::Kind::FoundOnDevice:
+        Report(slot, QStringLiteral("found on the device"), CliExit::Done);
         return;
-    case MmsiList::Claim::Exhausted:
+    case MmsiClaim::Kind::Refused:
+        Report(slot, QStringLiteral("holds another MMSI"), CliExit::Mismatch, claim.error);
+        return;
+    case MmsiClaim::Kind::Exhausted:
         Report(slot, QStringLiteral("no unused MMSI left"), CliExit::Done);
         return;
-    case MmsiList::Claim::Take:
-    case MmsiList::Claim::Resume:
+    case MmsiClaim::Kind::Failed:
+        m_stopping = true;
+        Report(slot, QStringLiteral("failed"), m_sourceFailure, claim.error);
+        return;
+    case MmsiClaim::Kind::Take:
+        m_taken.insert(slot.session->Identity().serialNumber, claim.mmsi);
+        break;
+    case MmsiClaim::Kind::Resume:
         break;
     }
-    // The MMSI is spoken for in the file before the device gets it, so that
-    // a run cut short never gives it to a second device.
-    QString error;
-    if (!m_list.Save(&error)) {
-        m_stopping = true;
-        Report(slot, QStringLiteral("failed"), CliExit::FileError, error);
-        return;
-    }
-    m_output.Progress(tr("%1: writing MMSI %2...").arg(port, m_list.Row(slot.row).mmsi));
-    slot.session->Write(ProfileFor(slot.row), true);
+    m_output.Progress(tr("%1: writing MMSI %2...").arg(port, claim.mmsi));
+    slot.session->Write(ProfileFor(claim), true);
 }
 
 void ProductionRun::AfterWrite(Slot& slot)
 {
     const QList<ProfileComparisonRow>& mismatches = slot.session->Mismatches();
+    const bool verified = mismatches.isEmpty();
     QString certificate;
     QString certificateError;
     const bool recorded
-        = m_recorder.Record(slot.session->Written(), mismatches.isEmpty(), &certificate, &certificateError);
-    if (!mismatches.isEmpty()) {
+        = m_recorder.Record(slot.session->Written(), verified, &certificate, &certificateError);
+    const QString serial = slot.session->Identity().serialNumber;
+    QString error;
+    if (!m_source->Finish(serial, verified, &error)) {
+        m_stopping = true;
+        const QString written = verified
+            ? tr("the device holds MMSI %1, verified, but this could not be recorded: %2")
+            : tr("MMSI %1 was written and not verified, and this could not be recorded: %2");
+        Report(slot, QStringLiteral("not recorded"), m_sourceFailure, written.arg(slot.mmsi, error));
+        return;
+    }
+    if (!verified) {
         QStringList settings;
         for (const ProfileComparisonRow& row : mismatches) {
             settings << tr("%1: sent \"%2\", the device holds \"%3\"").arg(row.setting, row.profileValue, row.deviceValue);
@@ -228,13 +260,7 @@ void ProductionRun::AfterWrite(Slot& slot)
         Report(slot, QStringLiteral("mismatch"), CliExit::Mismatch, settings.join(QStringLiteral("; ")));
         return;
     }
-    m_list.MarkDone(slot.row, QDateTime::currentDateTimeUtc());
-    QString error;
-    if (!m_list.Save(&error)) {
-        m_stopping = true;
-        Report(slot, QStringLiteral("programmed"), CliExit::FileError, error);
-        return;
-    }
+    m_taken.remove(serial);
     if (!recorded) {
         Report(slot, QStringLiteral("programmed"), CliExit::FileError, certificateError);
         return;
@@ -249,16 +275,15 @@ bool ProductionRun::IsOutdated(const DeviceIdentity& device) const
 }
 
 // The list's name and call sign, where it has them, stand in for the profile's.
-Profile ProductionRun::ProfileFor(int row) const
+Profile ProductionRun::ProfileFor(const MmsiClaim& claim) const
 {
-    const MmsiListRow& entry = m_list.Row(row);
     Profile profile = m_profile;
-    profile.mmsi().setText(entry.mmsi);
-    if (!entry.vesselName.isEmpty()) {
-        profile.staticData().setVesselName(entry.vesselName.toUpper());
+    profile.mmsi().setText(claim.mmsi);
+    if (!claim.vesselName.isEmpty()) {
+        profile.staticData().setVesselName(claim.vesselName.toUpper());
     }
-    if (!entry.callSign.isEmpty()) {
-        profile.staticData().setCallSign(entry.callSign.toUpper());
+    if (!claim.callSign.isEmpty()) {
+        profile.staticData().setCallSign(claim.callSign.toUpper());
     }
     return profile;
 }
@@ -272,8 +297,9 @@ void ProductionRun::Report(
     }
     slot.session = nullptr;
     const DeviceIdentity& device = session->Identity();
-    const QString mmsi = slot.row >= 0 && code != CliExit::Communication ? m_list.Row(slot.row).mmsi
-                                                                           : session->DeviceProfile().Mmsi();
+    const QString mmsi = !slot.mmsi.isEmpty() && code != CliExit::Communication
+        ? slot.mmsi
+        : session->DeviceProfile().Mmsi();
     const double seconds = slot.clock.elapsed() / 1000.0;
     QJsonObject fields { { QStringLiteral("port"), device.port }, { QStringLiteral("serialNumber"), device.serialNumber },
         { QStringLiteral("mmsi"), mmsi }, { QStringLiteral("result"), result },
@@ -291,15 +317,30 @@ void ProductionRun::Report(
         text += QStringLiteral("\t") + certificate;
     }
     m_output.Result(fields, text);
-    if (code != CliExit::Done && static_cast<int>(code) > static_cast<int>(m_worst)) {
-        m_worst = code;
-    }
+    Worsen(code);
     session->Close();
     session->deleteLater();
-    if (m_list.Unused() == 0) {
-        m_stopping = true;
-    }
+    m_stopping = m_stopping || NoneFree();
     EndIfDone();
+}
+
+void ProductionRun::Worsen(CliExit code)
+{
+    if (static_cast<int>(code) > static_cast<int>(m_worst)) {
+        m_worst = code;
+    }
+}
+
+// A source that cannot be read has nothing to give either.
+bool ProductionRun::NoneFree()
+{
+    QString error;
+    const int free = m_source->FreeCount(&error);
+    if (free < 0) {
+        Worsen(m_sourceFailure);
+        m_output.Warning(error);
+    }
+    return free <= 0;
 }
 
 int ProductionRun::BusyCount() const
@@ -313,16 +354,45 @@ int ProductionRun::BusyCount() const
 
 void ProductionRun::EndIfDone()
 {
-    if (m_ended || BusyCount() > 0 || (!m_stopping && m_list.Unused() > 0)) {
+    if (m_ended || BusyCount() > 0 || !m_stopping) {
         return;
     }
     m_ended = true;
     m_scan.stop();
+    ReportUnfinished();
     int code = static_cast<int>(m_worst);
-    if (m_worst == CliExit::Done && m_list.Unused() > 0) {
+    if (m_worst == CliExit::Done && !NoneFree()) {
         code = static_cast<int>(CliExit::Cancelled);
     } else if (m_worst == CliExit::Done) {
         m_output.Progress(tr("Every MMSI of the list is given out."));
     }
     QTimer::singleShot(0, this, [this, code] { emit finished(code); });
+}
+
+// The reservations this run is answerable for: those it made, and those an
+// earlier run left. Another run's reservations under way are its own.
+void ProductionRun::ReportUnfinished()
+{
+    QString error;
+    QStringList unfinished;
+    for (const QString& line : m_source->Unfinished(&error)) {
+        if (m_leftovers.contains(line)) {
+            unfinished << line;
+        }
+    }
+    if (!error.isEmpty()) {
+        Worsen(m_sourceFailure);
+        m_output.Warning(error);
+    }
+    for (auto it = m_taken.cbegin(); it != m_taken.cend(); ++it) {
+        unfinished << tr("MMSI %1, serial number %2").arg(it.value(), it.key());
+    }
+    if (unfinished.isEmpty()) {
+        return;
+    }
+    Worsen(CliExit::Mismatch);
+    m_output.Warning(tr("Reserved and not verified (plug the device in and run again to write it again):"));
+    for (const QString& line : unfinished) {
+        m_output.Warning(QStringLiteral("  ") + line);
+    }
 }

@@ -3,7 +3,7 @@
 #include "app/UpdateImages.h"
 #include "cli/CliOptions.h"
 #include "cli/ProgrammingRecorder.h"
-#include "production/MmsiList.h"
+#include "production/MmsiSource.h"
 #include "profile/Profile.h"
 #include "session/DeviceSession.h"
 
@@ -12,13 +12,16 @@
 #include <QObject>
 #include <QTimer>
 
+#include <memory>
+
 class CliOutput;
 
 // Production: every Identifier that appears on a watched port gets the next
-// unused MMSI of the list and the profile's settings, verified by reading
+// free MMSI of the source and the profile's settings, verified by reading
 // back, with one line of result. Any number of ports run at once. A port
 // whose device is finished takes a new device only once it has gone away
-// (unplugged), so a device is never programmed twice in one sitting.
+// (unplugged), so a device is never programmed twice in one sitting. A device
+// is written only once the source has recorded its MMSI as the device's.
 class ProductionRun : public QObject {
     Q_OBJECT
 
@@ -27,7 +30,7 @@ public:
     ~ProductionRun() override;
 
     // Reads the profile and the list, then watches the ports; finished()
-    // follows once the list is used up, or after Cancel().
+    // follows once no MMSI is free, or after Cancel().
     void Start();
     // Ctrl-C: no new device is taken; those under way are finished.
     void Cancel();
@@ -39,34 +42,41 @@ private:
     struct Slot {
         DeviceSession* session = nullptr; // null once the device is finished
         QElapsedTimer clock;
-        int row = -1;
+        QString mmsi; // claimed for this device
     };
 
     bool Prepare();
-    QString ListProblems() const;
+    bool OpenSource(QString* error);
     void Scan();
     QStringList PresentPorts() const;
     void Begin(const QString& port);
     void OnStepDone(const QString& port, DeviceSession::Step step);
     void AfterOpen(const QString& port, Slot& slot);
     void AfterRead(const QString& port, Slot& slot);
+    void Claimed(const QString& port, Slot& slot, const MmsiClaim& claim);
     void AfterWrite(Slot& slot);
     bool IsOutdated(const DeviceIdentity& device) const;
-    Profile ProfileFor(int row) const;
+    Profile ProfileFor(const MmsiClaim& claim) const;
     void Report(Slot& slot, const QString& result, CliExit code, const QString& message = QString(),
         const QString& certificate = QString());
+    void Worsen(CliExit code);
+    bool NoneFree();
     int BusyCount() const;
     void EndIfDone();
+    void ReportUnfinished();
 
     const CliOptions& m_options;
     CliOutput& m_output;
     ProgrammingRecorder m_recorder;
     UpdateImages m_images;
     Profile m_profile;
-    MmsiList m_list;
+    std::unique_ptr<MmsiSource> m_source;
+    QStringList m_leftovers; // reserved and not finished when the run began
+    QMap<QString, QString> m_taken; // MMSIs this run reserved, by serial number, until verified
     QTimer m_scan;
     QMap<QString, Slot> m_slots;
     CliExit m_worst = CliExit::Done;
+    CliExit m_sourceFailure = CliExit::FileError; // when the source cannot be read or written
     bool m_stopping = false;
     bool m_ended = false;
 };

@@ -2,6 +2,7 @@
 
 #include "certificate/ProgrammingCertificate.h"
 #include "cli/CliOutput.h"
+#include "production/MmsiPool.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -57,6 +58,7 @@ bool ProgrammingRecorder::Record(const Profile& sent, bool verified, QString* ce
 {
     ProgrammingRecord record = ProgrammingHistory::RecordOf(sent, verified, QStringLiteral("command line"));
     AddToHistory(record);
+    AddToPool(record);
     if (m_certificateFolder.isEmpty() || !verified) {
         return true;
     }
@@ -73,6 +75,7 @@ void ProgrammingRecorder::RecordUnverified(const Profile& sent, const QString& f
     ProgrammingRecord record = ProgrammingHistory::RecordOf(sent, false, QStringLiteral("command line"));
     record.failure = failure;
     AddToHistory(record);
+    AddToPool(record);
 }
 
 void ProgrammingRecorder::AddToHistory(ProgrammingRecord& record)
@@ -80,5 +83,13 @@ void ProgrammingRecorder::AddToHistory(ProgrammingRecord& record)
     QString error;
     if (!m_history.Add(record, &error)) {
         m_output.Warning(tr("%1; the row is kept and written once it can be.").arg(error));
+    }
+}
+
+void ProgrammingRecorder::AddToPool(const ProgrammingRecord& record)
+{
+    QString error;
+    if (m_pool && !m_pool->AddHistory(record, &error)) {
+        m_output.Warning(tr("The pool's programming history could not be updated: %1").arg(error));
     }
 }

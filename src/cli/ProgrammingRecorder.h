@@ -7,6 +7,7 @@
 #include <QString>
 
 class CliOutput;
+class MmsiPool;
 
 // Keeps what velmora-cli programmed: a row in the programming history for
 // every write, and the owner's certificate of a verified one when a folder
@@ -31,11 +32,16 @@ public:
     bool Record(const Profile& sent, bool verified, QString* certificate, QString* error);
     // A write cut off before its read-back: a row, unverified, with the failure.
     void RecordUnverified(const Profile& sent, const QString& failure);
+    // A pool station's rows also go to the pool's database, so that one
+    // query shows the factory's day; one that cannot be written is told.
+    void AlsoRecordIn(MmsiPool* pool) { m_pool = pool; }
 
 private:
     void AddToHistory(ProgrammingRecord& record);
+    void AddToPool(const ProgrammingRecord& record);
 
     QString m_certificateFolder;
     CliOutput& m_output;
     HistoryWriter m_history;
+    MmsiPool* m_pool = nullptr;
 };

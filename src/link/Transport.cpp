@@ -8,6 +8,7 @@
 #include "protocol/AISSentence.h"
 #include "protocol/NmeaSentence.h"
 #include "protocol/NmeaShellCommand.h"
+#include "protocol/PasswordWait.h"
 #include "protocol/cSecurityDomainManager.h"
 
 namespace {
@@ -42,6 +43,11 @@ Transport::Transport(Model* model, QObject* parent)
     m_responseTimer.setTimerType(Qt::PreciseTimer);
     m_responseTimer.setInterval(ReadTimeout());
     connect(&m_responseTimer, &QTimer::timeout, this, &Transport::OnResponseTimerTimeout);
+    connect(&PasswordWait::Instance(), &PasswordWait::ended, this, [this] {
+        if (m_responseTimer.isActive()) {
+            m_responseTimer.start();
+        }
+    });
 }
 
 Transport::~Transport()

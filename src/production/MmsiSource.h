@@ -10,6 +10,8 @@ struct MmsiClaim {
         Resume, // this serial number reserved an MMSI earlier and did not finish: the same one
         AlreadyProgrammed, // this serial number is done: not to be programmed again
         FoundOnDevice, // the device already holds an MMSI of the store: now recorded as its own, done
+        Refused, // the device holds an MMSI the store cannot give it (another device's, or none of the
+                 // store's): nothing recorded, error says why
         Exhausted, // no free MMSI left
         Failed, // the store could not be read or written: error says why
     };

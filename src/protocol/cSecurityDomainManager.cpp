@@ -24,6 +24,12 @@ quint32 signedLatin1(QChar c)
     return static_cast<quint32>(code);
 }
 
+cSecurityDomainManager::RefusalHandler& refusalHandler()
+{
+    static cSecurityDomainManager::RefusalHandler handler = [](quint32) { return false; };
+    return handler;
+}
+
 } // namespace
 
 cSecurityDomainManager::cSecurityDomainManager(QObject* parent)
@@ -40,6 +46,11 @@ cSecurityDomainManager::cSecurityDomainManager(PasswordSource source, QObject* p
 void cSecurityDomainManager::setDefaultPasswordSource(PasswordSource source)
 {
     defaultPasswordSource() = std::move(source);
+}
+
+void cSecurityDomainManager::setRefusalHandler(RefusalHandler handler)
+{
+    refusalHandler() = std::move(handler);
 }
 
 QString cSecurityDomainManager::pollSentence()
@@ -117,6 +128,9 @@ QString cSecurityDomainManager::nextJob()
             m_state = AccessGranted;
             return JobName::ConnectionTest;
         }
+        if (m_deviceState == letterLocked && refusalHandler()(m_passwordHash)) {
+            return askPassword();
+        }
         if (m_deviceState == letterLocked) {
             m_state = Idle;
         }
@@ -136,9 +150,14 @@ QString cSecurityDomainManager::nextJobAfterPoll()
     if (m_deviceState == letterOpen) {
         m_state = DeviceOpen;
     } else if (m_deviceState == letterLocked) {
-        m_passwordHash = hashPassword(m_passwordSource());
-        m_state = RequestPending;
-        return JobName::SecurityAccessRequest;
+        return askPassword();
     }
     return QString();
+}
+
+QString cSecurityDomainManager::askPassword()
+{
+    m_passwordHash = hashPassword(m_passwordSource());
+    m_state = RequestPending;
+    return JobName::SecurityAccessRequest;
 }

@@ -20,6 +20,9 @@ public:
     // Asked for the password when the device reports that it is locked; it may
     // run a modal dialog.
     using PasswordSource = std::function<QString()>;
+    // Told the hash of a password the device refused; true when the password
+    // source has another to try.
+    using RefusalHandler = std::function<bool(quint32 refusedHash)>;
 
     enum State {
         Idle = 0,
@@ -41,6 +44,9 @@ public:
     // no widgets, so the application installs the password dialog here; until
     // it does, the password is empty and a locked device stays locked.
     static void setDefaultPasswordSource(PasswordSource source);
+    // Asked by every manager after a refusal; until one is installed a
+    // refused password is not tried again.
+    static void setRefusalHandler(RefusalHandler handler);
 
     // The query sentence; starts a new exchange.
     QString pollSentence();
@@ -68,6 +74,7 @@ public:
 
 private:
     QString nextJobAfterPoll();
+    QString askPassword();
     QString sacSentence(const QString& kind, const QString& value) const;
 
     PasswordSource m_passwordSource;

@@ -9,6 +9,7 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND CORE_SOURCES
     protocol/cSecurityDomainManager.cpp
+    protocol/PasswordWait.cpp
 )
 list(APPEND WIDGET_SOURCES
     protocol/cChapPasswordEntry.cpp

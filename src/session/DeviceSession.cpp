@@ -5,6 +5,7 @@
 #include "link/SerialController.h"
 #include "link/SerialTransport.h"
 #include "model/Model.h"
+#include "protocol/PasswordWait.h"
 #include "voyage/VoyageLogCollector.h"
 
 DeviceSession::DeviceSession(
@@ -21,6 +22,11 @@ DeviceSession::DeviceSession(
     m_connectTimeout.setSingleShot(true);
     m_connectTimeout.setInterval(20000);
     connect(&m_connectTimeout, &QTimer::timeout, this, &DeviceSession::OnConnectTimeout);
+    connect(&PasswordWait::Instance(), &PasswordWait::ended, this, [this] {
+        if (m_connectTimeout.isActive()) {
+            m_connectTimeout.start();
+        }
+    });
     connect(m_machine, &StateMachine::sm_connected, this, &DeviceSession::OnConnected, Qt::QueuedConnection);
     connect(m_machine, &StateMachine::DisplayError, this, &DeviceSession::OnDisplayError);
     connect(m_machine, &StateMachine::Disconnect, this, &DeviceSession::OnDisconnect);

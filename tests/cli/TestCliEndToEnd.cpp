@@ -14,11 +14,14 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -32,6 +35,13 @@ SimConfig QuickDevice(const QString& serialNumber)
     config.replyDelayMs = 5;
     config.resetSilenceMs = 50;
     config.voyageGenerate = 25;
+    return config;
+}
+
+SimConfig LockedDevice(const QString& serialNumber)
+{
+    SimConfig config = QuickDevice(serialNumber);
+    config.password = QStringLiteral("harbour7");
     return config;
 }
 
@@ -51,9 +61,12 @@ private slots:
     void failuresHaveTheirExitCodes();
     void partialVoyageLogIsNeitherWrittenNorCleared();
     void lockedDeviceTakesThePasswordFile();
+    void passwordTypedLateOrWrongIsAskedAgain();
     void verificationCatchesAnIgnoredWrite();
     void writeKeepsWhatItDoesNotSet();
     void productionGivesEachDeviceItsOwnMmsi();
+    void twoRunsOnOneListNeverShareAnMmsi();
+    void productionWritesAgainWhatWasNotVerified();
     void parallelWritesAreRecordedWithCertificates();
     void historyKeepsEveryWrite();
 
@@ -61,11 +74,15 @@ private:
     std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
     // Runs the program to its end while the simulated devices go on answering.
     int Run(const QStringList& arguments, QString* out = nullptr);
-    void Launch(QProcess& process, const QStringList& arguments);
+    // Standard input from the file named, else none.
+    void Launch(QProcess& process, const QStringList& arguments, const QString& input = QString());
     static void WaitFor(QProcess& process, int timeoutMs);
     QString PathOf(const QString& name) const { return m_dir->filePath(name); }
     QString WriteFile(const QString& name, const QByteArray& bytes);
     QString ReadFile(const QString& name) const;
+    // The profile of a device of the same kind, for production.
+    QString PatternProfile();
+    QStringList ProgramArguments(const QString& list, const QStringList& ports) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -87,7 +104,7 @@ std::unique_ptr<SimulatedIdentifier> TestCliEndToEnd::Plug(const QString& link, 
     return device;
 }
 
-void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments)
+void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments, const QString& input)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // The configuration log and the settings stay in the test's folder.
@@ -95,7 +112,7 @@ void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments)
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir->filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
     process.setProcessEnvironment(environment);
-    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardInputFile(input.isEmpty() ? QProcess::nullDevice() : input);
     process.start(QStringLiteral(BINARY_DIR "/velmora-cli"), arguments);
 }
 
@@ -140,6 +157,29 @@ QString TestCliEndToEnd::ReadFile(const QString& name) const
 {
     QFile file(PathOf(name));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString TestCliEndToEnd::PatternProfile()
+{
+    const QString profile = PathOf(QStringLiteral("profile.json"));
+    auto pattern = Plug(PathOf(QStringLiteral("pattern")), QuickDevice(QStringLiteral("100000000000")));
+    if (!pattern
+        || Run({ QStringLiteral("read"), QStringLiteral("--port"), PathOf(QStringLiteral("pattern")),
+               QStringLiteral("-o"), profile })
+            != 0) {
+        qWarning() << "no pattern profile";
+    }
+    return profile;
+}
+
+QStringList TestCliEndToEnd::ProgramArguments(const QString& list, const QStringList& ports) const
+{
+    QStringList arguments { QStringLiteral("program"), QStringLiteral("--profile"),
+        PathOf(QStringLiteral("profile.json")), QStringLiteral("--mmsi-list"), PathOf(list) };
+    for (const QString& port : ports) {
+        arguments << QStringLiteral("--port") << PathOf(port);
+    }
+    return arguments;
 }
 
 void TestCliEndToEnd::commandsOnOneDevice()
@@ -245,10 +285,8 @@ void TestCliEndToEnd::partialVoyageLogIsNeitherWrittenNorCleared()
 
 void TestCliEndToEnd::lockedDeviceTakesThePasswordFile()
 {
-    SimConfig config = QuickDevice(QStringLiteral("205170000003"));
-    config.password = QStringLiteral("harbour7");
     const QString port = PathOf(QStringLiteral("port"));
-    auto device = Plug(port, config);
+    auto device = Plug(port, LockedDevice(QStringLiteral("205170000003")));
     QVERIFY(device);
     // The wrong password first: the right one leaves the device open.
     const QString wrong = WriteFile(QStringLiteral("wrong"), "harbour8\n");
@@ -261,6 +299,33 @@ void TestCliEndToEnd::lockedDeviceTakesThePasswordFile()
                  &out),
         0);
     QVERIFY(out.contains(QStringLiteral("205170000003")));
+}
+
+// Typed on a terminal: the typing time is not the device's silence, and a
+// refused password is asked again.
+void TestCliEndToEnd::passwordTypedLateOrWrongIsAskedAgain()
+{
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, LockedDevice(QStringLiteral("205170000005")));
+    QVERIFY(device);
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    QProcess run;
+    Launch(run,
+        { QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--timeout"),
+            QStringLiteral("2") },
+        QString::fromLocal8Bit(ptsname(terminal)));
+    QByteArray prompts;
+    for (const QByteArray& typed : { QByteArray("harbour8\n"), QByteArray("harbour7\n") }) {
+        const int asked = prompts.count("Password");
+        QTRY_VERIFY_WITH_TIMEOUT((prompts += run.readAllStandardError()).count("Password") > asked, 30000);
+        QTest::qWait(3000); // longer than --timeout
+        QCOMPARE(write(terminal, typed.constData(), typed.size()), typed.size());
+    }
+    WaitFor(run, CommandTimeoutMs);
+    close(terminal);
+    QCOMPARE(run.exitCode(), 0);
+    QVERIFY(run.readAllStandardOutput().contains("205170000005"));
 }
 
 void TestCliEndToEnd::verificationCatchesAnIgnoredWrite()
@@ -334,19 +399,10 @@ void TestCliEndToEnd::productionGivesEachDeviceItsOwnMmsi()
 {
     const QString list = WriteFile(QStringLiteral("mmsi.csv"),
         "mmsi,name,call_sign\r\n235000001,ALPHA,\r\n235000002,BRAVO,CALLB\r\n235000003,,\r\n235000004,,\r\n");
-    // The profile is what a device of the same kind holds.
-    const QString profile = PathOf(QStringLiteral("profile.json"));
-    {
-        auto pattern = Plug(PathOf(QStringLiteral("pattern")), QuickDevice(QStringLiteral("100000000000")));
-        QVERIFY(pattern);
-        QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), PathOf(QStringLiteral("pattern")),
-                     QStringLiteral("-o"), profile }),
-            0);
-    }
-    const QStringList arguments { QStringLiteral("program"), QStringLiteral("--profile"), profile,
-        QStringLiteral("--mmsi-list"), list, QStringLiteral("--json"), QStringLiteral("--port"),
-        PathOf(QStringLiteral("p1")), QStringLiteral("--port"), PathOf(QStringLiteral("p2")), QStringLiteral("--port"),
-        PathOf(QStringLiteral("p3")) };
+    PatternProfile();
+    const QStringList arguments = ProgramArguments(QStringLiteral("mmsi.csv"),
+                                      { QStringLiteral("p1"), QStringLiteral("p2"), QStringLiteral("p3") })
+        << QStringLiteral("--json");
 
     auto one = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000001")));
     QProcess run;
@@ -375,11 +431,79 @@ void TestCliEndToEnd::productionGivesEachDeviceItsOwnMmsi()
     QCOMPARE(Setting(*two, "callSign"), QStringLiteral("CALLB"));
     QCOMPARE(Setting(*three, "mmsi"), QStringLiteral("235000004"));
     QVERIFY2(out.contains(QStringLiteral("already programmed")), qPrintable(out));
-    QVERIFY2(out.contains(QStringLiteral("already carries")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("found on the device")), qPrintable(out));
     const QString saved = ReadFile(QStringLiteral("mmsi.csv"));
     QVERIFY2(saved.contains(QStringLiteral("235000001,ALPHA,,100000000001,done")), qPrintable(saved));
     QVERIFY2(saved.contains(QStringLiteral("235000002,BRAVO,CALLB,100000000002,done")), qPrintable(saved));
     QVERIFY2(saved.contains(QStringLiteral("235000003,,,,,")), qPrintable(saved));
+    // The row is the device's own, never to be handed to another.
+    QVERIFY2(saved.contains(QStringLiteral("235000004,,,100000000003,done,")), qPrintable(saved));
+    QVERIFY2(saved.contains(QStringLiteral("found on the device")), qPrintable(saved));
+}
+
+// Two runs on one list, one device each, started together: each device its
+// own MMSI, the header's columns found by their names.
+void TestCliEndToEnd::twoRunsOnOneListNeverShareAnMmsi()
+{
+    PatternProfile();
+    WriteFile(QStringLiteral("empty.csv"), "mmsi,name\r\n");
+    QCOMPARE(Run(ProgramArguments(QStringLiteral("empty.csv"), { QStringLiteral("pattern") })), 5);
+    WriteFile(QStringLiteral("mmsi.csv"),
+        "mmsi,call_sign,name\r\n235100001,CALLA,ALPHA\r\n235100002,CALLB,BRAVO\r\n");
+    std::vector<std::unique_ptr<SimulatedIdentifier>> devices;
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (const char* port : { "p1", "p2" }) {
+        devices.push_back(
+            Plug(PathOf(QLatin1String(port)), QuickDevice(QStringLiteral("10000000001%1").arg(runs.size()))));
+        QVERIFY(devices.back());
+        runs.push_back(std::make_unique<QProcess>());
+        Launch(*runs.back(), ProgramArguments(QStringLiteral("mmsi.csv"), { QLatin1String(port) }));
+    }
+    for (auto& run : runs) {
+        WaitFor(*run, CommandTimeoutMs);
+        QCOMPARE(run->exitCode(), 0);
+    }
+    const QStringList given { Setting(*devices[0], "mmsi"), Setting(*devices[1], "mmsi") };
+    QCOMPARE(QSet<QString>(given.cbegin(), given.cend()),
+        QSet<QString>({ QStringLiteral("235100001"), QStringLiteral("235100002") }));
+    const auto& alpha = given[0] == QLatin1String("235100001") ? devices[0] : devices[1];
+    QCOMPARE(Setting(*alpha, "vesselName") + Setting(*alpha, "callSign"), QStringLiteral("ALPHACALLA"));
+    const QString saved = ReadFile(QStringLiteral("mmsi.csv"));
+    QVERIFY2(saved.startsWith(QStringLiteral("mmsi,call_sign,name,serial_number,state,")), qPrintable(saved));
+    QCOMPARE(saved.count(QStringLiteral(",done,")), 2);
+}
+
+// A run killed while writing, and a write not verified: the same device is
+// written again with its reserved MMSI, though no MMSI is left unused.
+void TestCliEndToEnd::productionWritesAgainWhatWasNotVerified()
+{
+    PatternProfile();
+    WriteFile(QStringLiteral("one.csv"), "235200001\n");
+    auto killed = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000021")));
+    QVERIFY(killed);
+    QProcess run;
+    Launch(run, ProgramArguments(QStringLiteral("one.csv"), { QStringLiteral("p1") }));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        ReadFile(QStringLiteral("one.csv")).contains(QStringLiteral("100000000021,reserved")), 30000);
+    run.kill();
+    WaitFor(run, 5000);
+    QString out;
+    QCOMPARE(Run(ProgramArguments(QStringLiteral("one.csv"), { QStringLiteral("p1") }), &out), 0);
+    QVERIFY2(out.contains(QStringLiteral("235200001\tprogrammed")), qPrintable(out));
+    QCOMPARE(Setting(*killed, "mmsi"), QStringLiteral("235200001"));
+    QVERIFY(ReadFile(QStringLiteral("one.csv")).contains(QStringLiteral("100000000021,done,")));
+
+    SimConfig config = QuickDevice(QStringLiteral("100000000022"));
+    config.settings.insert(QStringLiteral("callSign"), QStringLiteral("OLDCALL"));
+    config.faults.ignoreWrites = QStringList { QStringLiteral("callSign") };
+    auto deaf = Plug(PathOf(QStringLiteral("p2")), config);
+    QVERIFY(deaf);
+    WriteFile(QStringLiteral("deaf.csv"), "235200002,,NEWCALL\n");
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QCOMPARE(Run(ProgramArguments(QStringLiteral("deaf.csv"), { QStringLiteral("p2") }), &out), 4);
+        QVERIFY2(out.contains(QStringLiteral("235200002\tmismatch")), qPrintable(out));
+        QVERIFY(ReadFile(QStringLiteral("deaf.csv")).contains(QStringLiteral("100000000022,reserved,")));
+    }
 }
 
 // Three programs writing at once: each device's row in the history, whole,

@@ -3,6 +3,7 @@
 #include "production/TerminalPassword.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,7 +50,7 @@ void (*CurrentHandler(int signal))(int)
 
 } // namespace
 
-using Claim = MmsiList::Claim;
+using Kind = MmsiClaim::Kind;
 
 class TestMmsiList : public QObject {
     Q_OBJECT
@@ -59,8 +60,8 @@ private slots:
     void loadsHandWrittenList();
     void badFileNamesFileAndLine_data();
     void badFileNamesFileAndLine();
-    void claimsResumeAfterReload();
-    void saveLoadKeepsEveryField();
+    void claimsFollowTheFileAndNeverGiveAnMmsiTwice();
+    void saveKeepsEveryFieldAndColumn();
     void interruptReachesEventLoopAndHandlerIsRestored();
     void passwordFromFileAndNoTerminal();
 
@@ -75,6 +76,8 @@ void TestMmsiList::loadsHandWrittenList_data()
     QTest::newRow("header, CRLF, BOM")
         << QByteArray("\xEF\xBB\xBFmmsi,name\r\n235000001\r\n 235000002 , \"SEA, BREEZE\" ,MABC1\r\n");
     QTest::newRow("lone CR") << QByteArray("MMSI\r235000001\r235000002,\"SEA, BREEZE\",MABC1");
+    QTest::newRow("header by names, any order")
+        << QByteArray("Call Sign,remark,MMSI,name\n,x,235000001,\nMABC1,y,235000002,\"SEA, BREEZE\"\n");
 }
 
 void TestMmsiList::loadsHandWrittenList()
@@ -82,11 +85,14 @@ void TestMmsiList::loadsHandWrittenList()
     QFETCH(QByteArray, bytes);
     const MmsiList list = Loaded(WriteFile(m_dir, bytes));
     QCOMPARE(list.Count(), 2);
-    QCOMPARE(list.Unused(), 2);
     QCOMPARE(list.Row(0).mmsi, QStringLiteral("235000001"));
     QCOMPARE(list.Row(1).mmsi, QStringLiteral("235000002"));
     QCOMPARE(list.Row(1).vesselName, QStringLiteral("SEA, BREEZE"));
     QCOMPARE(list.Row(1).callSign, QStringLiteral("MABC1"));
+    QString error;
+    QVERIFY2(list.Save(&error), qPrintable(error));
+    const MmsiList again = Loaded(list.Path());
+    QCOMPARE(again.Row(1).vesselName + again.Row(1).callSign, QStringLiteral("SEA, BREEZEMABC1"));
 }
 
 void TestMmsiList::badFileNamesFileAndLine_data()
@@ -95,6 +101,19 @@ void TestMmsiList::badFileNamesFileAndLine_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("eight digits") << QByteArray("mmsi\n235000001\n23500002\n") << "line 3: the MMSI";
     QTest::newRow("first row a typo, not a header") << QByteArray("23500001\n") << "line 1: the MMSI";
+    QTest::newRow("first row with a space, not a header")
+        << QByteArray("235 000001\n235000002\n") << "line 1: the MMSI \"235 000001\"";
+    QTest::newRow("not programmed") << QByteArray("mmsi\n235000001\n000000000\n")
+                                    << "line 3: the MMSI 000000000";
+    QTest::newRow("header without mmsi")
+        << QByteArray("name,call_sign\nA,B\n") << "line 1: the header names no";
+    QTest::newRow("column named twice") << QByteArray("mmsi,name,Name\n") << "line 1: the column \"name\"";
+    QTest::newRow("header only") << QByteArray("mmsi,name,call_sign\r\n") << "holds no MMSI";
+    QTest::newRow("blank") << QByteArray("\r\n\r\n") << "holds no MMSI";
+    QTest::newRow("column without a name")
+        << QByteArray("call_sign,mmsi\nA,235000001,B\n") << "line 2: more than 2";
+    QTest::newRow("name too long") << QByteArray("235000001,A NAME OF MORE THAN TWENTY\n")
+                                   << "line 1: the name";
     QTest::newRow("listed twice") << QByteArray("235000001\n235000001\n")
                                   << "line 2: the MMSI 235000001 is listed twice (first on line 1)";
     QTest::newRow("serial twice") << QByteArray("235000001,,,SN1,done\n235000002,,,SN1,reserved\n")
@@ -103,7 +122,8 @@ void TestMmsiList::badFileNamesFileAndLine_data()
     QTest::newRow("state without serial") << QByteArray("235000001,,,,reserved\n") << "line 1: a serial";
     QTest::newRow("bad time") << QByteArray("235000001,,,SN1,done,yesterday\n") << "line 1: the time";
     QTest::newRow("line end inside quotes counted")
-        << QByteArray("235000001,\"TWO\r\nLINES\"\r\n235000002\r\nx\r\n") << "line 4: the MMSI";
+        << QByteArray("mmsi,remark\r\n235000001,\"TWO\r\nLINES\"\r\n235000002\r\nx\r\n")
+        << "line 5: the MMSI";
     QTest::newRow("unclosed quote") << QByteArray("235000001\n235000002,\"SEA\n") << "line 2: a quoted";
     QTest::newRow("not UTF-8") << QByteArray("235000001\n235000002,M\xDCLLER\n")
                                << "line 2: the text is not UTF-8";
@@ -122,60 +142,98 @@ void TestMmsiList::badFileNamesFileAndLine()
     QVERIFY2(error.contains(path) && error.contains(expected), qPrintable(error));
 }
 
-void TestMmsiList::claimsResumeAfterReload()
+// Each claim reads the file again, as another run may have changed it.
+void TestMmsiList::claimsFollowTheFileAndNeverGiveAnMmsiTwice()
 {
-    MmsiList list = Loaded(WriteFile(m_dir,
+    const QString path = WriteFile(m_dir,
         "mmsi,name,call_sign,serial_number,state,programmed_utc\n"
         "235000001,,,SN-A,done,2024-05-01T10:00:00Z\n"
         "235000002,,,SN-B,reserved,\n"
-        "235000003\n"
-        "235000004\n"));
-    auto decided = [&list](const char* serial, const char* mmsi) {
-        const MmsiList::Decision decision = list.ClaimFor(QLatin1String(serial), QLatin1String(mmsi));
-        return qMakePair(decision.claim, decision.row);
+        "235000003,ALPHA,CALLA\n"
+        "235000004\n"
+        "235000005\n");
+    MmsiList list = Loaded(path);
+    MmsiList otherRun = Loaded(path);
+    const struct {
+        MmsiList* by;
+        const char* serial;
+        const char* deviceMmsi;
+        Kind kind;
+        const char* mmsi;
+    } claims[] = {
+        { &list, "SN-A", "235000001", Kind::AlreadyProgrammed, "235000001" },
+        { &list, "SN-B", "000000000", Kind::Resume, "235000002" },
+        { &list, "SN-C", "235000004", Kind::FoundOnDevice, "235000004" },
+        { &otherRun, "SN-D", "000000000", Kind::Take, "235000003" },
+        { &list, "SN-E", "", Kind::Take, "235000005" },
+        { &list, "SN-F", "235000001", Kind::Refused, "235000001" },
+        { &otherRun, "SN-G", "366000000", Kind::Refused, "366000000" },
+        { &list, "SN-D", "366000000", Kind::Resume, "235000003" },
+        { &otherRun, "SN-H", "", Kind::Exhausted, "" },
+        { &list, " ", "", Kind::Failed, "" },
     };
-    QCOMPARE(decided("SN-A", "235000001"), qMakePair(Claim::AlreadyProgrammed, 0));
-    QCOMPARE(decided("SN-B", "235000002"), qMakePair(Claim::Resume, 1));
-    QCOMPARE(decided("SN-C", "235000004"), qMakePair(Claim::CarriesListMmsi, 3));
-    QCOMPARE(decided("", ""), qMakePair(Claim::Exhausted, -1));
-    QCOMPARE(list.Unused(), 2);
-    QCOMPARE(decided("SN-D", "000000000"), qMakePair(Claim::Take, 2));
-    QCOMPARE(list.Row(2).serialNumber, QStringLiteral("SN-D"));
-    QCOMPARE(list.Row(2).state, MmsiList::Reserved);
+    for (const auto& claim : claims) {
+        const MmsiClaim got = claim.by->Claim(QLatin1String(claim.serial), QLatin1String(claim.deviceMmsi));
+        QVERIFY2(got.kind == claim.kind && got.mmsi == QLatin1String(claim.mmsi),
+            qPrintable(QStringLiteral("%1: %2 %3").arg(claim.serial).arg(int(got.kind)).arg(got.mmsi)));
+    }
+    QCOMPARE(list.Claim(QStringLiteral("SN-D"), QString()).vesselName, QStringLiteral("ALPHA"));
 
     QString error;
-    QVERIFY2(list.Save(&error), qPrintable(error));
-    list = Loaded(list.Path());
-    QCOMPARE(decided("SN-D", "366000000"), qMakePair(Claim::Resume, 2));
-    QCOMPARE(decided("SN-E", "366000000"), qMakePair(Claim::Take, 3));
-    QCOMPARE(decided("SN-F", ""), qMakePair(Claim::Exhausted, -1));
-    QCOMPARE(list.Unused(), 0);
+    const MmsiListRow found = Loaded(path).Row(3);
+    QCOMPARE(found.serialNumber + found.state + found.note, QStringLiteral("SN-Cdonefound on the device"));
+    QCOMPARE(list.FreeCount(&error), 0);
+    QCOMPARE(list.Unfinished(&error).size(), 3);
+    QVERIFY(list.Finish(QStringLiteral("SN-D"), false, &error));
+    QCOMPARE(Loaded(path).Row(2).state, MmsiList::Reserved);
+    QVERIFY2(otherRun.Finish(QStringLiteral("SN-D"), true, &error), qPrintable(error));
+    QCOMPARE(Loaded(path).Row(2).state, MmsiList::Done);
+    const QStringList unfinished = list.Unfinished(&error);
+    QCOMPARE(unfinished.size(), 2);
+    QVERIFY2(unfinished.last().contains(QStringLiteral("235000005"))
+            && unfinished.last().contains(QStringLiteral("SN-E")),
+        qPrintable(unfinished.last()));
+    QVERIFY(!list.Finish(QStringLiteral("SN-X"), true, &error));
+    QVERIFY(error.contains(QStringLiteral("SN-X")));
 }
 
-void TestMmsiList::saveLoadKeepsEveryField()
+// A lock left by a run that was killed does not stop the next one.
+void TestMmsiList::saveKeepsEveryFieldAndColumn()
 {
-    MmsiList list
-        = Loaded(WriteFile(m_dir, "235000001,\"SEA, \"\"BREEZE\"\"\",MABC1\n235000002,Ærø\n235000003\n"));
-    list.ClaimFor(QStringLiteral("SN1"), QString());
-    list.ClaimFor(QStringLiteral("SN2"), QString());
-    const QDateTime when(QDate(2024, 5, 1), QTime(12, 30, 15, 250), Qt::OffsetFromUTC, 7200);
-    list.MarkDone(0, when);
+    const QString path = WriteFile(m_dir,
+        "remark,Call Sign,mmsi,name\n"
+        "keep me,MABC1,235000001,\"SEA, \"\"BREEZE\"\"\"\n"
+        "Ærø,,235000002,\n");
+    QProcess gone;
+    gone.start(QStringLiteral("sleep"), { QStringLiteral("0") });
+    QVERIFY(gone.waitForStarted());
+    QFile lock(path + QStringLiteral(".lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(gone.processId()) + "\nvelmora-cli\n" + QSysInfo::machineHostName().toUtf8()
+        + "\n");
+    lock.close();
+    QVERIFY(gone.waitForFinished());
+
+    MmsiList list = Loaded(path);
+    QCOMPARE(list.Claim(QStringLiteral("SN1"), QString()).callSign, QStringLiteral("MABC1"));
+    QCOMPARE(list.Claim(QStringLiteral("SN2"), QString()).mmsi, QStringLiteral("235000002"));
     QString error;
-    QVERIFY2(list.Save(&error), qPrintable(error));
-    const MmsiList again = Loaded(list.Path());
-    QCOMPARE(again.Count(), 3);
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(again.Row(i).mmsi, list.Row(i).mmsi);
-        QCOMPARE(again.Row(i).vesselName, list.Row(i).vesselName);
-        QCOMPARE(again.Row(i).callSign, list.Row(i).callSign);
-        QCOMPARE(again.Row(i).serialNumber, list.Row(i).serialNumber);
-        QCOMPARE(again.Row(i).state, list.Row(i).state);
-        QCOMPARE(again.Row(i).programmedAt, list.Row(i).programmedAt);
-    }
+    QVERIFY2(list.Finish(QStringLiteral("SN1"), true, &error), qPrintable(error));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = saved.readAll().split('\n');
+    QCOMPARE(lines.at(0),
+        QByteArray("remark,call_sign,mmsi,name,serial_number,state,programmed_utc,reserved_utc,note\r"));
+    QVERIFY2(lines.at(1).startsWith("keep me,MABC1,235000001,\"SEA, \"\"BREEZE\"\"\",SN1,done,20"),
+        lines.at(1).constData());
+
+    const MmsiList again = Loaded(path);
+    QCOMPARE(again.Count(), 2);
     QCOMPARE(again.Row(0).vesselName, QStringLiteral("SEA, \"BREEZE\""));
-    QCOMPARE(again.Row(1).vesselName, QStringLiteral("Ærø"));
-    QCOMPARE(again.Row(0).state, MmsiList::Done);
-    QCOMPARE(again.Row(0).programmedAt, QDateTime(QDate(2024, 5, 1), QTime(10, 30, 15), Qt::UTC));
+    QCOMPARE(again.Row(0).others, QStringList { QStringLiteral("keep me") });
+    QVERIFY(again.Row(0).programmedAt.isValid());
+    QCOMPARE(again.Row(0).reservedAt.timeSpec(), Qt::UTC);
+    QCOMPARE(again.Row(1).others, QStringList { QStringLiteral("Ærø") });
     QCOMPARE(again.Row(1).state, MmsiList::Reserved);
     QVERIFY(!again.Row(1).programmedAt.isValid());
 }

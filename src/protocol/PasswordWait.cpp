@@ -1,0 +1,7 @@
+#include "protocol/PasswordWait.h"
+
+PasswordWait& PasswordWait::Instance()
+{
+    static PasswordWait wait;
+    return wait;
+}
