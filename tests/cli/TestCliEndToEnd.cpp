@@ -592,11 +592,15 @@ void TestCliEndToEnd::historyKeepsEveryWrite()
     device->setFaults(plan);
     QCOMPARE(write(QStringLiteral("235000603"), &out), 3);
     QCOMPARE(Setting(*device, "mmsi"), QStringLiteral("235000603"));
-    device->setFaults(plan);
-    QCOMPARE(Run({ QStringLiteral("program"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+    // Production takes a device without an MMSI.
+    const QString blankPort = PathOf(QStringLiteral("blank"));
+    auto blank = Plug(blankPort, QuickDevice(QStringLiteral("205170000007")));
+    QVERIFY(blank);
+    blank->setFaults(plan);
+    QCOMPARE(Run({ QStringLiteral("program"), QStringLiteral("--port"), blankPort, QStringLiteral("--profile"),
                  profile, QStringLiteral("--mmsi-list"),
                  WriteFile(QStringLiteral("mmsi.csv"), "mmsi,name,call_sign\r\n235000604,,\r\n") }),
-        3);
+        4); // the reservation is left unverified
 
     QVERIFY(QDir(log).removeRecursively());
     ProgrammingHistory history(database);
