@@ -1488,11 +1488,15 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
 <context>
     <name>ProductionRun</name>
     <message numerus="yes">
-        <source>%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.</source>
+        <source>%n unused MMSI(s) left. Plug in the Identifiers; Ctrl-C stops.</source>
         <translation>
-            <numerusform>%n unbenutzte MMSI in der Liste. Stecken Sie die Identifier an; Strg-C beendet.</numerusform>
-            <numerusform>%n unbenutzte MMSIs in der Liste. Stecken Sie die Identifier an; Strg-C beendet.</numerusform>
+            <numerusform>%n unbenutzte MMSI übrig. Stecken Sie die Identifier an; Strg-C beendet.</numerusform>
+            <numerusform>%n unbenutzte MMSIs übrig. Stecken Sie die Identifier an; Strg-C beendet.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Not offered by the window, written as it is: %1</source>
+        <translation>Nicht im Fenster angeboten, unverändert geschrieben: %1</translation>
     </message>
     <message>
         <source>Stopping once the devices under way are finished...</source>
@@ -1539,12 +1543,12 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
         <translation>%1: gesendet &quot;%2&quot;, das Gerät enthält &quot;%3&quot;</translation>
     </message>
     <message>
-        <source>Every MMSI of the list is given out.</source>
-        <translation>Jede MMSI der Liste ist vergeben.</translation>
+        <source>Every MMSI is given out.</source>
+        <translation>Jede MMSI ist vergeben.</translation>
     </message>
     <message>
-        <source>the list has given this device the MMSI %1, but it holds %2</source>
-        <translation>die Liste hat diesem Gerät die MMSI %1 gegeben, es enthält aber %2</translation>
+        <source>this device was given the MMSI %1, but it holds %2</source>
+        <translation>diesem Gerät wurde die MMSI %1 gegeben, es enthält aber %2</translation>
     </message>
     <message>
         <source>MMSI %1, serial number %2</source>

@@ -1488,11 +1488,15 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
 <context>
     <name>ProductionRun</name>
     <message numerus="yes">
-        <source>%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.</source>
+        <source>%n unused MMSI(s) left. Plug in the Identifiers; Ctrl-C stops.</source>
         <translation>
-            <numerusform>%n MMSI inutilisé dans la liste. Branchez les Identifier ; Ctrl-C arrête.</numerusform>
-            <numerusform>%n MMSI inutilisés dans la liste. Branchez les Identifier ; Ctrl-C arrête.</numerusform>
+            <numerusform>%n MMSI inutilisé restant. Branchez les Identifier ; Ctrl-C arrête.</numerusform>
+            <numerusform>%n MMSI inutilisés restants. Branchez les Identifier ; Ctrl-C arrête.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Not offered by the window, written as it is: %1</source>
+        <translation>Non proposé par la fenêtre, écrit tel quel : %1</translation>
     </message>
     <message>
         <source>Stopping once the devices under way are finished...</source>
@@ -1539,12 +1543,12 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
         <translation>%1 : envoyé « %2 », l&apos;appareil contient « %3 »</translation>
     </message>
     <message>
-        <source>Every MMSI of the list is given out.</source>
-        <translation>Tous les MMSI de la liste sont attribués.</translation>
+        <source>Every MMSI is given out.</source>
+        <translation>Tous les MMSI sont attribués.</translation>
     </message>
     <message>
-        <source>the list has given this device the MMSI %1, but it holds %2</source>
-        <translation>la liste a donné à cet appareil le MMSI %1, mais il contient %2</translation>
+        <source>this device was given the MMSI %1, but it holds %2</source>
+        <translation>cet appareil a reçu le MMSI %1, mais il contient %2</translation>
     </message>
     <message>
         <source>MMSI %1, serial number %2</source>

@@ -31,8 +31,7 @@ void ProductionRun::Start()
     QString error;
     const int free = m_source->FreeCount(&error);
     m_leftovers = m_source->Unfinished(&error);
-    m_output.Progress(
-        tr("%n unused MMSI(s) in the list. Plug in the Identifiers; Ctrl-C stops.", nullptr, free));
+    m_output.Progress(tr("%n unused MMSI(s) left. Plug in the Identifiers; Ctrl-C stops.", nullptr, free));
     m_scan.start();
     // Devices already on a port are taken even when no MMSI is free: one of
     // them may be a device whose reserved MMSI it has not yet been given.
@@ -55,19 +54,22 @@ bool ProductionRun::Prepare()
 {
     const ProfileReadResult read = ProfileFile::Read(m_options.profile());
     QString error;
+    CliExit failure = CliExit::FileError;
     if (!read.ok) {
         error = read.problems.join(QLatin1Char('\n'));
+    } else if (!OpenSource(&error)) {
+        failure = m_sourceFailure;
     } else {
-        OpenSource(&error);
-    }
-    if (error.isEmpty()) {
         m_recorder.CertificateFolderUsable(&error);
     }
     if (!error.isEmpty()) {
         m_ended = true;
-        const int code = m_output.Failure(read.ok ? m_sourceFailure : CliExit::FileError, error);
+        const int code = m_output.Failure(failure, error);
         QTimer::singleShot(0, this, [this, code] { emit finished(code); });
         return false;
+    }
+    for (const QString& warning : read.warnings) {
+        m_output.Warning(tr("Not offered by the window, written as it is: %1").arg(warning));
     }
     m_profile = read.profile;
     m_images.Scan(UpdateImages::DefaultFolders());
@@ -199,7 +201,7 @@ void ProductionRun::AfterRead(const QString& port, Slot& slot)
     // "already programmed" is said only of a device that holds its MMSI.
     if (claim.kind == MmsiClaim::Kind::AlreadyProgrammed && held != claim.mmsi) {
         claim.kind = MmsiClaim::Kind::Refused;
-        claim.error = tr("the list has given this device the MMSI %1, but it holds %2").arg(claim.mmsi, held);
+        claim.error = tr("this device was given the MMSI %1, but it holds %2").arg(claim.mmsi, held);
     }
     slot.mmsi = claim.kind == MmsiClaim::Kind::Refused ? held : claim.mmsi;
     Claimed(port, slot, claim);
@@ -364,7 +366,7 @@ void ProductionRun::EndIfDone()
     if (m_worst == CliExit::Done && !NoneFree()) {
         code = static_cast<int>(CliExit::Cancelled);
     } else if (m_worst == CliExit::Done) {
-        m_output.Progress(tr("Every MMSI of the list is given out."));
+        m_output.Progress(tr("Every MMSI is given out."));
     }
     QTimer::singleShot(0, this, [this, code] { emit finished(code); });
 }
