@@ -53,7 +53,9 @@ SerialTab::SerialTab(MainWindow* parent)
     displayBatch.setInterval(displayBatchInterval);
     connect(&displayBatch, &QTimer::timeout, this, &SerialTab::ShowBatch);
     connect(ui->lineSend, &QLineEdit::textEdited, this, &SerialTab::OnSendEdited);
-    connect(ui->lineSend, &QLineEdit::editingFinished, this, &SerialTab::OnSendEditFinished);
+    // Return only: the focus moving on (to "Hex view", say) must not send a
+    // half-typed command to the device.
+    connect(ui->lineSend, &QLineEdit::returnPressed, this, &SerialTab::OnSendEditFinished);
     connect(ui->toolButtonPause, &QToolButton::clicked, this, &SerialTab::OnPause);
     connect(ui->toolButtonSaveToLog, &QToolButton::clicked, this, &SerialTab::OnSaveToLog);
     connect(ui->toolButtonSend, &QToolButton::clicked, this, &SerialTab::OnSend);
@@ -113,9 +115,7 @@ void SerialTab::OnSendEditFinished()
     OnSend();
 }
 
-// Without a link the line would go nowhere: it stays in the line edit. This
-// also covers the focus leaving the line edit as it is disabled at the end
-// of a link.
+// Without a link the line would go nowhere: it stays in the line edit.
 void SerialTab::OnSend()
 {
     QString text = ui->lineSend->text();

@@ -55,7 +55,7 @@ private slots:
     void checksumCompleted();
     void invalidSentenceRefused_data();
     void invalidSentenceRefused();
-    void returnAndFocusLossSend();
+    void onlyReturnSends();
     void nothingSentWithoutLink();
     void closingWithTypedLineSendsNothing();
     void rawModeAfterPlusPlusPlus();
@@ -186,7 +186,9 @@ void TestSerialTab::invalidSentenceRefused()
     QVERIFY(error->isHidden());
 }
 
-void TestSerialTab::returnAndFocusLossSend()
+// A half-typed command must not reach the device because the focus moved
+// (to "Hex view", say): only Return (or the Send button) sends.
+void TestSerialTab::onlyReturnSends()
 {
     QSignalSpy sends(tab, &SerialTab::Send);
     auto* line = child<QLineEdit>("lineSend");
@@ -198,8 +200,8 @@ void TestSerialTab::returnAndFocusLossSend()
 
     QTest::keyClicks(line, QStringLiteral("$ECAIQ,SMM"));
     child<QTextEdit>("textEditReceived")->setFocus();
-    QCOMPARE(sends.count(), 2);
-    QCOMPARE(sends.at(1).at(0).toString(), Framed("$ECAIQ,SMM") + "\r\n");
+    QCOMPARE(sends.count(), 1);
+    QCOMPARE(line->text(), QStringLiteral("$ECAIQ,SMM"));
 }
 
 // The link ends while a line is typed: disabling the line edit takes its
