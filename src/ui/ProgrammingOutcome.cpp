@@ -1,6 +1,7 @@
 #include "ui/ProgrammingOutcome.h"
 
 #include "history/HistoryWriter.h"
+#include "ui/BasicTab.h"
 #include "ui/DisconnectDialog.h"
 #include "ui/MainWindow.h"
 
@@ -18,6 +19,9 @@ ProgrammingOutcome::ProgrammingOutcome(MainWindow* window)
     QString later;
     m_history->History().Open(&later);
     connect(this, &ProgrammingOutcome::basicVerified, window, &MainWindow::OnBasicVerified);
+    // The window makes its pages after this object.
+    connect(this, &ProgrammingOutcome::basicUnverified, window,
+        [window] { window->GetBasicTab()->EnableDeviceActions(); });
     connect(this, &ProgrammingOutcome::sendAgain, window, &MainWindow::OnSendAllTabs);
 }
 
@@ -64,6 +68,9 @@ void ProgrammingOutcome::OnWriteVerified(const Profile& sent, const QList<Profil
             ShowComplete(false);
         }
     } else {
+        if (m_window->CurrentMode() == MainWindow::Mode::Basic) {
+            emit basicUnverified();
+        }
         ShowMismatches(mismatches);
     }
 }

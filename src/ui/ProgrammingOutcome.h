@@ -43,6 +43,9 @@ public slots:
 
 signals:
     void basicVerified();
+    // The device did not take a basic-mode programming: the link stays, and
+    // so do the device actions the programme button held back.
+    void basicUnverified();
     void sendAgain();
 
 private:

@@ -10,6 +10,7 @@
 
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -504,11 +505,22 @@ void TestMainWindow::cutOffWriteKeptInTheHistory()
 // after one the device did not take there is none to offer.
 void TestMainWindow::unverifiedProgrammingIsNeverComplete()
 {
+    window->OnConnected();
+    QCOMPARE(window->CurrentMode(), MainWindow::Mode::Basic);
+    // The programme button holds the device actions back until the outcome.
+    const QList<QPushButton*> actions { window->findChild<QPushButton*>(QStringLiteral("pushButtonClearId")),
+        window->findChild<QPushButton*>(QStringLiteral("pushButtonDeepSleep")) };
+    for (QPushButton* action : actions) {
+        action->setEnabled(false);
+    }
     const ProfileComparisonRow mismatch { QStringLiteral("Vessel: call sign"), QStringLiteral("NEWCALL"),
         QStringLiteral("OLDCALL"), true };
     window->Outcome()->OnWriteVerified(Profile(), { mismatch });
     window->Outcome()->ShowComplete(false);
     QVERIFY(!window->findChild<QDialog*>(QStringLiteral("DisconnectDialog")));
+    for (QPushButton* action : actions) {
+        QVERIFY2(!action->testAttribute(Qt::WA_ForceDisabled), qPrintable(action->objectName()));
+    }
 }
 
 void TestMainWindow::deviceActionsShowSyncing()
