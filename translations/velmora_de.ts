@@ -141,6 +141,10 @@ konfigurieren</translation>
 <context>
     <name>CliOptions</name>
     <message>
+        <source>&quot;%1&quot; does not take %2.</source>
+        <translation>„%1“ nimmt %2 nicht an.</translation>
+    </message>
+    <message>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>

@@ -141,6 +141,10 @@ l&apos;appareil</translation>
 <context>
     <name>CliOptions</name>
     <message>
+        <source>&quot;%1&quot; does not take %2.</source>
+        <translation>« %1 » n’accepte pas %2.</translation>
+    </message>
+    <message>
         <source>Shows this help.</source>
         <translation>Affiche cette aide.</translation>
     </message>

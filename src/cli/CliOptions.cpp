@@ -119,7 +119,7 @@ bool CliOptions::Parse(const QStringList& arguments)
         m_command = Command::Version;
         return true;
     }
-    return ReadCommand() && ReadNumbers() && CheckRequired() && CheckVesselTexts();
+    return ReadCommand() && ReadNumbers() && CheckRequired() && CheckBelongs() && CheckVesselTexts();
 }
 
 QString CliOptions::HelpText() const
@@ -234,6 +234,44 @@ bool CliOptions::CheckRequired()
     }
     if (m_command != Command::Program && ports().size() > 1) {
         return Refuse(tr("Only \"program\" takes more than one --port."));
+    }
+    return true;
+}
+
+// An option the command does not use would be ignored without a word: "info
+// --clear" must not look as if it cleared anything.
+bool CliOptions::CheckBelongs()
+{
+    QList<const QCommandLineOption*> used { &m_json, &m_passwordFile, &m_timeout };
+    const QList<const QCommandLineOption*> device { &m_port, &m_vendor, &m_product };
+    switch (m_command) {
+    case Command::Read:
+        used << device << &m_output;
+        break;
+    case Command::Voyage:
+        used << device << &m_output << &m_clear;
+        break;
+    case Command::Write:
+        used << device << &m_profile << &m_mmsi << &m_name << &m_callSign << &m_certificate;
+        break;
+    case Command::Program:
+        used << device << &m_profile << &m_mmsiList << &m_pool << &m_station << &m_update << &m_certificate;
+        break;
+    case Command::Pool:
+        used << &m_pool << &m_mmsi << &m_reason;
+        break;
+    default:
+        used << device;
+        break;
+    }
+    for (const QString& name : m_parser.optionNames()) {
+        const bool belongs = std::any_of(used.cbegin(), used.cend(),
+            [&name](const QCommandLineOption* option) { return option->names().contains(name); });
+        if (!belongs) {
+            const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            return Refuse(
+                tr("\"%1\" does not take %2.").arg(m_parser.positionalArguments().value(0), dashes + name));
+        }
     }
     return true;
 }

@@ -67,6 +67,7 @@ private:
     bool ReadPoolAction(const QStringList& words);
     bool ReadNumbers();
     bool CheckRequired();
+    bool CheckBelongs();
     bool CheckVesselTexts();
     bool Refuse(const QString& error);
 

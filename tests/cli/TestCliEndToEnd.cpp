@@ -228,6 +228,11 @@ void TestCliEndToEnd::failuresHaveTheirExitCodes()
     auto device = Plug(port, QuickDevice(QStringLiteral("205170000002")));
     QVERIFY(device);
     QCOMPARE(Run({ QStringLiteral("frobnicate") }), 1);
+    // An option the command does not use is no silent no-op.
+    QCOMPARE(Run({ QStringLiteral("info"), QStringLiteral("--port"), port, QStringLiteral("--clear") }), 1);
+    QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"),
+                 PathOf(QStringLiteral("r.json")), QStringLiteral("--mmsi"), QStringLiteral("235000001") }),
+        1);
     QCOMPARE(Run({ QStringLiteral("voyage"), QStringLiteral("--port"), port, QStringLiteral("-o"),
                  PathOf(QStringLiteral("log.txt")) }),
         1);
