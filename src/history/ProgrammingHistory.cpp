@@ -7,11 +7,13 @@
 #include "history/PendingRows.h"
 #include "profile/ProfileFile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 
 #include <atomic>
@@ -138,9 +140,16 @@ QSqlError Prepare(const QString& connection, const QString& path)
     if (!database.open())
         return database.lastError();
     QSqlError failure;
-    if (Check(database, &failure) && CreateTables(database, &failure))
-        AddFailureColumn(database, &failure);
-    return failure;
+    const QDeadlineTimer deadline(busyTimeoutMs);
+    while (!(Check(database, &failure) && CreateTables(database, &failure) && AddFailureColumn(database, &failure))) {
+        // While another program turns a new file to write-ahead logging,
+        // SQLite answers "locked" at once instead of waiting as for other
+        // locks; programs opening a new history together meet this.
+        if (failure.nativeErrorCode() != QLatin1String("5") || deadline.hasExpired())
+            return failure;
+        QThread::msleep(20);
+    }
+    return QSqlError();
 }
 
 void BindRow(QSqlQuery& query, const ProgrammingRecord& record)
