@@ -2,6 +2,8 @@
 
 #include "model/SettingRules.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <iterator>
 
@@ -298,9 +300,18 @@ bool CliOptions::Refuse(const QString& error)
     return false;
 }
 
+// A port named by a path, or a file in the working folder (a simulator's
+// link, say), is the working folder's; a bare name such as ttyUSB0 is left
+// to the system.
 QStringList CliOptions::ports() const
 {
-    return m_parser.values(m_port);
+    QStringList ports;
+    for (const QString& port : m_parser.values(m_port)) {
+        const QFileInfo file(port);
+        const bool local = file.isRelative() && (port.contains(QLatin1Char('/')) || file.exists());
+        ports << (local ? file.absoluteFilePath() : port);
+    }
+    return ports;
 }
 
 bool CliOptions::json() const
