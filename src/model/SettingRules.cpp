@@ -3,9 +3,16 @@
 #include "model/Messages.h"
 #include "model/VesselData.h"
 
+#include <algorithm>
+
 bool SettingRules::IsAisCharacter(QChar c)
 {
     return c.unicode() >= ' ' && c.unicode() <= '_';
+}
+
+bool SettingRules::IsUnsetText(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char('@'); });
 }
 
 const QVector<int>& SettingRules::OfferedVesselTypes()

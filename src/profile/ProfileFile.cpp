@@ -1,6 +1,7 @@
 #include "profile/ProfileFile.h"
 
 #include "app/CompleteFile.h"
+#include "model/SettingRules.h"
 #include "profile/ProfileSetting.h"
 
 #include <QFile>
@@ -45,9 +46,12 @@ QString Problem(const ProfileSetting& setting, const QString& why)
     return Problem(QStringLiteral("%1 (%2)").arg(setting.Path(), setting.name), why);
 }
 
+// A text the device holds as unset ("@@@@@@@") is saved as none.
 QJsonValue ToJsonValue(const ProfileSetting& setting, const QVariant& value)
 {
-    const QJsonValue plain = QJsonValue::fromVariant(value);
+    const bool unset
+        = setting.kind == ProfileSetting::Kind::Text && SettingRules::IsUnsetText(value.toString());
+    const QJsonValue plain = unset ? QJsonValue(QString()) : QJsonValue::fromVariant(value);
     if (!setting.perVessel) {
         return plain;
     }

@@ -3,7 +3,6 @@
 #include "model/SettingRules.h"
 #include "profile/Profile.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,12 +19,10 @@ QString NotSet()
     return ProfileSetting::tr("(not set)");
 }
 
-// The device fills a text it has not been given with "@".
 QString Text(const QVariant& value)
 {
     const QString text = value.toString();
-    const bool unset = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char('@'); });
-    return unset ? NotSet() : text;
+    return SettingRules::IsUnsetText(text) ? NotSet() : text;
 }
 
 QString OnOff(const QVariant& value)

@@ -9,6 +9,12 @@ constexpr int callSignLength = 7;
 constexpr int vesselNameLength = 20;
 constexpr int firstDimensionField = 3;
 
+// An empty field leaves the device's text as it is; "@" makes it unset.
+QString TextField(const QString& text)
+{
+    return NmeaSentence::escape(text.isEmpty() ? QStringLiteral("@") : text);
+}
+
 } // namespace
 
 AISSentenceSSD::AISSentenceSSD(StaticData* staticData, QObject* parent)
@@ -21,7 +27,7 @@ QString AISSentenceSSD::writeSentence() const
 {
     // $UPSSD,CALL1,MY BOAT,10,5,2,3,,AI*hh
     const StaticData* data = object<StaticData>();
-    QStringList fields { NmeaSentence::escape(data->callSign()), NmeaSentence::escape(data->vesselName()) };
+    QStringList fields { TextField(data->callSign()), TextField(data->vesselName()) };
     for (int which = 0; which < StaticData::DimensionCount; ++which) {
         fields << QString::number(data->dimensionMetres(static_cast<StaticData::Dimension>(which)));
     }
