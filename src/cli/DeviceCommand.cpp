@@ -1,9 +1,9 @@
 #include "cli/DeviceCommand.h"
 
 #include "cli/CliOutput.h"
+#include "cli/CliProfile.h"
 #include "control/StateMachine.h"
 #include "link/SerialController.h"
-#include "profile/ProfileFile.h"
 #include "voyage/VoyageLogExport.h"
 
 #include <QDir>
@@ -75,7 +75,7 @@ bool DeviceCommand::Prepare()
     if (m_options.command() != CliOptions::Command::Write) {
         return true;
     }
-    const ProfileReadResult read = ProfileFile::Read(m_options.profile());
+    const ProfileReadResult read = CliProfile::Read(m_options.profile());
     if (!read.ok) {
         Fail(CliExit::FileError, read.problems.join(QStringLiteral("\n")));
         return false;
@@ -213,9 +213,11 @@ void DeviceCommand::ReportWrite()
     QJsonObject fields = Fields(QStringLiteral("write"), m_session->Identity());
     fields.insert(QStringLiteral("mmsi"), m_session->DeviceProfile().Mmsi());
     const QStringList skipped = m_profile.SkippedFor(m_session->Identity().generation);
+    QString skippedLine;
     if (!skipped.isEmpty()) {
         fields.insert(QStringLiteral("skipped"), QJsonArray::fromStringList(skipped));
-        m_output.Progress(tr("Not on this device, not written: %1").arg(skipped.join(QStringLiteral(", "))));
+        skippedLine = QLatin1Char('\n')
+            + tr("Not on this device, not written: %1").arg(skipped.join(QStringLiteral(", ")));
     }
     QString certificate;
     QString error;
@@ -226,7 +228,7 @@ void DeviceCommand::ReportWrite()
             fields.insert(QStringLiteral("certificate"), certificate);
             text += QLatin1Char('\n') + tr("Certificate: %1").arg(QDir::toNativeSeparators(certificate));
         }
-        m_output.Result(fields, text);
+        m_output.Result(fields, text + skippedLine);
         recorded ? End(0) : Fail(CliExit::FileError, error);
         return;
     }
@@ -239,7 +241,7 @@ void DeviceCommand::ReportWrite()
     }
     fields.insert(QStringLiteral("result"), QStringLiteral("mismatch"));
     fields.insert(QStringLiteral("mismatches"), rows);
-    m_output.Result(fields, lines.join(QLatin1Char('\n')));
+    m_output.Result(fields, lines.join(QLatin1Char('\n')) + skippedLine);
     Fail(CliExit::Mismatch, tr("The device does not hold %n of the settings written.", nullptr, mismatches.size()));
 }
 
