@@ -704,6 +704,10 @@ Generation:    %5</translation>
         <translation>Die Verbindung zum Identifier ist beendet.</translation>
     </message>
     <message>
+        <source>The write was cut off: the Identifier may be half-written, holding some of the new settings and not others. Connect it again and write once more.</source>
+        <translation>Das Schreiben wurde abgebrochen: Der Identifier ist womöglich nur halb beschrieben und hält einige der neuen Einstellungen, andere nicht. Schließen Sie ihn wieder an und schreiben Sie erneut.</translation>
+    </message>
+    <message>
         <source>The Identifier on %1 is locked and did not accept the password.</source>
         <translation>Der Identifier an %1 ist gesperrt und hat das Passwort nicht angenommen.</translation>
     </message>
@@ -1523,6 +1527,10 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
         <translation>%1: Verbindung wird hergestellt...</translation>
     </message>
     <message>
+        <source>stopped before writing</source>
+        <translation>vor dem Schreiben angehalten</translation>
+    </message>
+    <message>
         <source>firmware %1 is still older than the image beside the program: the update did not take</source>
         <translation>Firmware %1 ist immer noch älter als das Abbild neben dem Programm: die Aktualisierung hat nicht gegriffen</translation>
     </message>
@@ -2311,6 +2319,10 @@ Die Einstellungen erneut senden?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>the port has gone; was the cable pulled?</source>
+        <translation>die Schnittstelle ist verschwunden; wurde das Kabel gezogen?</translation>
     </message>
     <message>
         <source># velmora Started log file at </source>

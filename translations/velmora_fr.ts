@@ -704,6 +704,10 @@ Génération :        %5</translation>
         <translation>La connexion à l&apos;Identifier est terminée.</translation>
     </message>
     <message>
+        <source>The write was cut off: the Identifier may be half-written, holding some of the new settings and not others. Connect it again and write once more.</source>
+        <translation>L&apos;écriture a été interrompue : l&apos;Identifier est peut-être à moitié écrit, avec certains des nouveaux réglages et pas d&apos;autres. Reconnectez-le et écrivez à nouveau.</translation>
+    </message>
+    <message>
         <source>The Identifier on %1 is locked and did not accept the password.</source>
         <translation>L&apos;Identifier sur %1 est verrouillé et n&apos;a pas accepté le mot de passe.</translation>
     </message>
@@ -1523,6 +1527,10 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
         <translation>%1 : connexion...</translation>
     </message>
     <message>
+        <source>stopped before writing</source>
+        <translation>arrêté avant l&apos;écriture</translation>
+    </message>
+    <message>
         <source>firmware %1 is still older than the image beside the program: the update did not take</source>
         <translation>le micrologiciel %1 est toujours plus ancien que l&apos;image à côté du programme : la mise à jour n&apos;a pas pris</translation>
     </message>
@@ -2311,6 +2319,10 @@ Envoyer de nouveau les réglages ?</translation>
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>the port has gone; was the cable pulled?</source>
+        <translation>le port a disparu ; le câble a-t-il été débranché ?</translation>
     </message>
     <message>
         <source># velmora Started log file at </source>

@@ -1,12 +1,12 @@
 #include "cli/ProductionRun.h"
 
 #include "cli/CliOutput.h"
+#include "cli/CliProfile.h"
 #include "control/StateMachine.h"
 #include "link/PortWatcher.h"
 #include "link/SerialController.h"
 #include "production/MmsiList.h"
 #include "production/MmsiPool.h"
-#include "profile/ProfileFile.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -42,6 +42,7 @@ void ProductionRun::Start()
 
 void ProductionRun::Cancel()
 {
+    m_cancelled = true;
     if (!m_stopping) {
         m_output.Progress(tr("Stopping once the devices under way are finished..."));
     }
@@ -52,7 +53,7 @@ void ProductionRun::Cancel()
 
 bool ProductionRun::Prepare()
 {
-    const ProfileReadResult read = ProfileFile::Read(m_options.profile());
+    const ProfileReadResult read = CliProfile::Read(m_options.profile());
     QString error;
     CliExit failure = CliExit::FileError;
     if (!read.ok) {
@@ -155,6 +156,10 @@ void ProductionRun::Begin(const QString& port)
 void ProductionRun::OnStepDone(const QString& port, DeviceSession::Step step)
 {
     Slot& slot = m_slots[port];
+    if (m_cancelled && step != DeviceSession::Step::Write) {
+        Report(slot, QStringLiteral("cancelled"), CliExit::Cancelled, tr("stopped before writing"));
+        return;
+    }
     switch (step) {
     case DeviceSession::Step::Open:
         AfterOpen(port, slot);

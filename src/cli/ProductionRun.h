@@ -32,7 +32,8 @@ public:
     // Reads the profile and the list, then watches the ports; finished()
     // follows once no MMSI is free, or after Cancel().
     void Start();
-    // Ctrl-C: no new device is taken; those under way are finished.
+    // Ctrl-C: no new device is taken; a write under way is finished, and a
+    // device not yet being written is let go unwritten.
     void Cancel();
 
 signals:
@@ -78,5 +79,6 @@ private:
     CliExit m_worst = CliExit::Done;
     CliExit m_sourceFailure = CliExit::FileError; // when the source cannot be read or written
     bool m_stopping = false;
+    bool m_cancelled = false;
     bool m_ended = false;
 };

@@ -181,7 +181,8 @@ void SerialController::OnPortError(QSerialPort::SerialPortError error)
     // below: close it without waiting on it.
     const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
     if (lost && m_port) {
-        m_errorString = m_port->errorString();
+        // The system rarely says more than "Unknown error" here.
+        m_errorString = tr("the port has gone; was the cable pulled?");
         ClosePort(false);
         emit Lost(m_errorString);
     } else if (error == QSerialPort::WriteError && m_port) {

@@ -173,7 +173,13 @@ void DeviceSession::OnDisplayError(const QString& text, const QString& detail)
 
 void DeviceSession::OnDisconnect(bool)
 {
-    const QString message = m_error.isEmpty() ? tr("The connection to the Identifier ended.") : m_error;
+    QString message = m_error.isEmpty() ? tr("The connection to the Identifier ended.") : m_error;
+    // The settings go out one after another: a write cut off leaves some.
+    if (m_step == Step::Write) {
+        message += QLatin1Char('\n')
+            + tr("The write was cut off: the Identifier may be half-written, holding some of the new "
+                 "settings and not others. Connect it again and write once more.");
+    }
     Fail(m_mmsiWarning.isEmpty() ? message : message + QLatin1Char('\n') + m_mmsiWarning);
 }
 
