@@ -64,9 +64,12 @@ private slots:
     void passwordTypedLateOrWrongIsAskedAgain();
     void verificationCatchesAnIgnoredWrite();
     void writeKeepsWhatItDoesNotSet();
+    void writeTakesAProfileAsTheWindowWould();
+    void pulledDeviceMidWriteIsSaid();
     void productionGivesEachDeviceItsOwnMmsi();
     void twoRunsOnOneListNeverShareAnMmsi();
     void productionWritesAgainWhatWasNotVerified();
+    void interruptWhileConnectingWritesNothing();
     void parallelWritesAreRecordedWithCertificates();
     void historyKeepsEveryWrite();
 
@@ -85,6 +88,7 @@ private:
     QStringList ProgramArguments(const QString& list, const QStringList& ports) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_errors; // the last Run's standard error
 };
 
 void TestCliEndToEnd::init()
@@ -111,7 +115,9 @@ void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments, co
     environment.insert(QStringLiteral("HOME"), m_dir->path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir->filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR")); // as on a bench computer without a session
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_dir->path());
     process.setStandardInputFile(input.isEmpty() ? QProcess::nullDevice() : input);
     process.start(QStringLiteral(BINARY_DIR "/velmora-cli"), arguments);
 }
@@ -137,9 +143,9 @@ int TestCliEndToEnd::Run(const QStringList& arguments, QString* out)
     if (out) {
         *out = QString::fromUtf8(process.readAllStandardOutput());
     }
-    const QByteArray errors = process.readAllStandardError();
-    if (!errors.isEmpty()) {
-        qInfo().noquote() << arguments.first() << "said:" << errors.trimmed();
+    m_errors = QString::fromUtf8(process.readAllStandardError());
+    if (!m_errors.isEmpty()) {
+        qInfo().noquote() << arguments.first() << "said:" << m_errors.trimmed();
     }
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
@@ -212,6 +218,7 @@ void TestCliEndToEnd::commandsOnOneDevice()
     QVERIFY2(out.contains(QStringLiteral("verified")), qPrintable(out));
     QCOMPARE(Setting(*device, "mmsi"), QStringLiteral("235000123"));
     QCOMPARE(Setting(*device, "vesselName"), QStringLiteral("SEA BREEZE"));
+    QVERIFY(!device->transcript().join(QLatin1Char('\n')).contains(QStringLiteral("sea breeze")));
     QVERIFY(ReadFile(QStringLiteral("data/Norwake/velmora/velmoraProgrammed.csv")).contains(QStringLiteral("235000123")));
 
     const QString log = PathOf(QStringLiteral("voyage.csv"));
@@ -397,6 +404,70 @@ void TestCliEndToEnd::writeKeepsWhatItDoesNotSet()
     QVERIFY2(out.contains(QStringLiteral("may be left without its MMSI")), qPrintable(out));
 }
 
+// A dealer's profile reaches the device as the window would send it:
+// capitals, a blank call sign blank, a relative port taken from the working
+// folder; what the device cannot hold is listed though the output is a file.
+void TestCliEndToEnd::writeTakesAProfileAsTheWindowWould()
+{
+    SimConfig later = QuickDevice(QStringLiteral("205170000008"));
+    later.version = QStringLiteral("160200.02.01.00");
+    auto source = Plug(PathOf(QStringLiteral("source")), later);
+    QVERIFY(source);
+    QCOMPARE(Run({ QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("source"),
+                 QStringLiteral("-o"), QStringLiteral("later.json") }),
+        0);
+    QJsonObject profile = QJsonDocument::fromJson(ReadFile(QStringLiteral("later.json")).toUtf8()).object();
+    QJsonObject vessel = profile.value(QStringLiteral("vessel")).toObject();
+    QCOMPARE(vessel.value(QStringLiteral("callSign")).toString(QStringLiteral("absent")), QString());
+    vessel.insert(QStringLiteral("name"), QStringLiteral("sea breeze"));
+    profile.insert(QStringLiteral("vessel"), vessel);
+    WriteFile(QStringLiteral("later.json"), QJsonDocument(profile).toJson());
+
+    SimConfig config = QuickDevice(QStringLiteral("205170000009"));
+    config.settings.insert(QStringLiteral("callSign"), QStringLiteral("OLDCALL"));
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, config);
+    QVERIFY(device);
+    QDir().mkpath(PathOf(QStringLiteral("certificates")));
+    QString out;
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                     PathOf(QStringLiteral("later.json")), QStringLiteral("--certificate"),
+                     PathOf(QStringLiteral("certificates")) },
+                 &out),
+        0);
+    QCOMPARE(Setting(*device, "vesselName"), QStringLiteral("SEA BREEZE"));
+    QVERIFY(!device->transcript().join(QLatin1Char('\n')).contains(QStringLiteral("sea breeze")));
+    QCOMPARE(Setting(*device, "callSign").remove(QLatin1Char('@')), QString());
+    QVERIFY2(out.contains(QStringLiteral("Not on this device, not written: ")), qPrintable(out));
+    QVERIFY2(!m_errors.contains(QStringLiteral("XDG_RUNTIME_DIR")), qPrintable(m_errors));
+    QVERIFY2(!m_errors.contains(QStringLiteral("Not offered")), qPrintable(m_errors));
+}
+
+// The cable pulled while the settings go out: the device may hold part of
+// them, and the message says so.
+void TestCliEndToEnd::pulledDeviceMidWriteIsSaid()
+{
+    const QString port = PathOf(QStringLiteral("port"));
+    auto device = Plug(port, QuickDevice(QStringLiteral("205170000010")));
+    QVERIFY(device);
+    const QString profile = PathOf(QStringLiteral("device.json"));
+    QCOMPARE(
+        Run({ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"), profile }), 0);
+    connect(device.get(), &SimulatedIdentifier::transcriptEntry, this, [&](const QString& entry) {
+        if (entry.contains(QLatin1String(" RX ")) && entry.contains(QLatin1String("SSD,"))) {
+            QTimer::singleShot(0, this, [&] {
+                QFile::remove(port);
+                device->stop();
+            });
+        }
+    });
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                 profile, QStringLiteral("--name"), QStringLiteral("NEW NAME") }),
+        3);
+    QVERIFY2(m_errors.contains(QStringLiteral("half")), qPrintable(m_errors));
+    QVERIFY2(!m_errors.contains(QStringLiteral("Unknown error")), qPrintable(m_errors));
+}
+
 // Three devices come at different moments; the run is killed while the second
 // is being written and started again; the third already holds an MMSI of the
 // list. No MMSI may go to two devices.
@@ -509,6 +580,30 @@ void TestCliEndToEnd::productionWritesAgainWhatWasNotVerified()
         QVERIFY2(out.contains(QStringLiteral("235200002\tmismatch")), qPrintable(out));
         QVERIFY(ReadFile(QStringLiteral("deaf.csv")).contains(QStringLiteral("100000000022,reserved,")));
     }
+}
+
+// Ctrl-C while a device is still connecting: it is let go unwritten, and
+// its MMSI stays free.
+void TestCliEndToEnd::interruptWhileConnectingWritesNothing()
+{
+    PatternProfile();
+    WriteFile(QStringLiteral("one.csv"), "235300001\n");
+    SimConfig config = QuickDevice(QStringLiteral("100000000031"));
+    config.replyDelayMs = 300;
+    auto device = Plug(PathOf(QStringLiteral("p1")), config);
+    QVERIFY(device);
+    bool asked = false;
+    connect(device.get(), &SimulatedIdentifier::transcriptEntry, this,
+        [&asked](const QString& entry) { asked = asked || entry.contains(QLatin1String(" RX ")); });
+    QProcess run;
+    Launch(run, ProgramArguments(QStringLiteral("one.csv"), { QStringLiteral("p1") }));
+    QTRY_VERIFY_WITH_TIMEOUT(asked, 30000);
+    ::kill(static_cast<pid_t>(run.processId()), SIGINT);
+    WaitFor(run, CommandTimeoutMs);
+    QCOMPARE(run.exitCode(), 6);
+    QVERIFY(Setting(*device, "mmsi") != QLatin1String("235300001"));
+    QVERIFY2(!ReadFile(QStringLiteral("one.csv")).contains(QStringLiteral("reserved")),
+        qPrintable(ReadFile(QStringLiteral("one.csv"))));
 }
 
 // Three programs writing at once: each device's row in the history, whole,
