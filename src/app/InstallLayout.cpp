@@ -46,7 +46,15 @@ QStringList InstallLayout::ImageFolders(const QString& programFolder, const QStr
 
 QStringList InstallLayout::TranslationFolders(const QString& programFolder)
 {
-    return { QStringLiteral("."), programFolder, Below(programFolder, QStringLiteral("..")),
-        Below(programFolder, QStringLiteral(VELMORA_DATA_FROM_BIN "/translations")),
-        Below(programFolder, QStringLiteral(VELMORA_DATA_FROM_UPDATER "/translations")) };
+    QStringList installed;
+    for (const QString& folder : { Below(programFolder, QStringLiteral(VELMORA_DATA_FROM_BIN "/translations")),
+             Below(programFolder, QStringLiteral(VELMORA_DATA_FROM_UPDATER "/translations")) }) {
+        if (QFileInfo(folder).isDir()) {
+            installed << folder;
+        }
+    }
+    if (!installed.isEmpty()) {
+        return installed;
+    }
+    return { QStringLiteral("."), programFolder, Below(programFolder, QStringLiteral("..")) };
 }

@@ -16,9 +16,10 @@ public:
     // The folders to scan for images, first the one beside the program, then
     // the installed data folder, then "AISImage" in userDataFolder.
     static QStringList ImageFolders(const QString& programFolder, const QString& userDataFolder);
-    // The folders to look for translations in, in order: the working folder,
-    // the program's, the one above it (the updater's folder lies below the
-    // configuration program in the build), then the installed translations
-    // as seen from an installed program or an installed updater.
+    // The folders to look for translations in. An installed program or
+    // updater takes only the installed translations, so that a file lying
+    // in the working folder cannot change its texts; a program without them
+    // (in its build folder) looks in the working folder, its own and the one
+    // above it (the updater's folder lies below the configuration program).
     static QStringList TranslationFolders(const QString& programFolder);
 };
