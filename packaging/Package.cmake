@@ -40,7 +40,22 @@ add_custom_command(OUTPUT ${_changelog}
     DEPENDS ${VELMORA_DEBIAN}/changelog
     COMMENT "Compressing the change log"
     VERBATIM)
-add_custom_target(velmora_package_files ALL DEPENDS ${_icon_pngs} ${_changelog})
+# The manual pages, with the version filled in and compressed as Debian wants.
+string(TIMESTAMP VELMORA_MANUAL_DATE "%Y-%m-%d" UTC)
+set(_manuals)
+foreach(page velmora velmora-cli)
+    set(_manual ${VELMORA_PACKAGE_BUILD}/man/${page}.1)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/man/${page}.1.in ${_manual} @ONLY)
+    add_custom_command(OUTPUT ${_manual}.gz
+        COMMAND gzip -9n -c ${_manual} > ${_manual}.gz
+        DEPENDS ${_manual}
+        COMMENT "Compressing the manual page of ${page}"
+        VERBATIM)
+    list(APPEND _manuals ${_manual}.gz)
+    install(FILES ${_manual}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
+add_custom_target(velmora_package_files ALL DEPENDS ${_icon_pngs} ${_changelog} ${_manuals})
 install(FILES ${VELMORA_DEBIAN}/copyright ${_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
@@ -64,7 +79,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # history is an SQLite database, the MMSI pool of several stations is on a
 # PostgreSQL server.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, libqt5sql5-psql")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VELMORA_DEBIAN}/postinst)
+# Qt's own texts (the file dialogs, the standard buttons) in the window's
+# language; without them a German window shows English file dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${VELMORA_DEBIAN}/postinst ${VELMORA_DEBIAN}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
