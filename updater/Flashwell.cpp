@@ -121,6 +121,7 @@ Flashwell::Flashwell(const cUpdateRequest& request, const cUpdateTiming& timing,
     , m_entry(std::make_unique<cBootLoaderEntry>(m_linkFactory, BaudTypes::rate(m_baudCode), m_timing))
 {
     Q_INIT_RESOURCE(Flashwell);
+    Q_INIT_RESOURCE(FlashwellSide);
     ui->setupUi(this);
     setWindowTitle(windowTitle() + tr(" from ") + QStringLiteral("velmora"));
     // The wizard starts by itself; a button appears only where the user has
