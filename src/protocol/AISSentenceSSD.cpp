@@ -9,10 +9,11 @@ constexpr int callSignLength = 7;
 constexpr int vesselNameLength = 20;
 constexpr int firstDimensionField = 3;
 
-// An empty field leaves the device's text as it is; "@" makes it unset.
-QString TextField(const QString& text)
+// An empty field leaves the device's text as it is; the text of nothing but
+// "@", as the device itself reports it, makes it unset.
+QString TextField(const QString& text, int length)
 {
-    return NmeaSentence::escape(text.isEmpty() ? QStringLiteral("@") : text);
+    return NmeaSentence::escape(text.isEmpty() ? QString(length, QLatin1Char('@')) : text);
 }
 
 } // namespace
@@ -27,7 +28,8 @@ QString AISSentenceSSD::writeSentence() const
 {
     // $UPSSD,CALL1,MY BOAT,10,5,2,3,,AI*hh
     const StaticData* data = object<StaticData>();
-    QStringList fields { TextField(data->callSign()), TextField(data->vesselName()) };
+    QStringList fields { TextField(data->callSign(), callSignLength),
+        TextField(data->vesselName(), vesselNameLength) };
     for (int which = 0; which < StaticData::DimensionCount; ++which) {
         fields << QString::number(data->dimensionMetres(static_cast<StaticData::Dimension>(which)));
     }
