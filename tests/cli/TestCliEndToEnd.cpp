@@ -65,7 +65,6 @@ private slots:
     void verificationCatchesAnIgnoredWrite();
     void writeKeepsWhatItDoesNotSet();
     void writeTakesAProfileAsTheWindowWould();
-    void pulledDeviceMidWriteIsSaid();
     void productionGivesEachDeviceItsOwnMmsi();
     void twoRunsOnOneListNeverShareAnMmsi();
     void productionWritesAgainWhatWasNotVerified();
@@ -371,7 +370,8 @@ void TestCliEndToEnd::verificationCatchesAnIgnoredWrite()
 
 // Without --mmsi the device keeps its MMSI, which is then never erased, and
 // what a profile does not hold (the destination) keeps the device's value. A
-// write of a new MMSI that stops after the erase says so.
+// write of a new MMSI that stops after the erase says so; a write cut off by
+// a pulled cable says the device may be half-written.
 void TestCliEndToEnd::writeKeepsWhatItDoesNotSet()
 {
     const QString profile = PathOf(QStringLiteral("other.json"));
@@ -402,6 +402,20 @@ void TestCliEndToEnd::writeKeepsWhatItDoesNotSet()
             &out),
         3);
     QVERIFY2(out.contains(QStringLiteral("may be left without its MMSI")), qPrintable(out));
+
+    connect(device.get(), &SimulatedIdentifier::transcriptEntry, this, [&](const QString& entry) {
+        if (entry.contains(QLatin1String(" RX ")) && entry.contains(QLatin1String("SSD,"))) {
+            QTimer::singleShot(0, this, [&] {
+                QFile::remove(port);
+                device->stop();
+            });
+        }
+    });
+    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
+                 profile, QStringLiteral("--name"), QStringLiteral("NEW NAME") }),
+        3);
+    QVERIFY2(m_errors.contains(QStringLiteral("half-written")), qPrintable(m_errors));
+    QVERIFY2(!m_errors.contains(QStringLiteral("Unknown error")), qPrintable(m_errors));
 }
 
 // A dealer's profile reaches the device as the window would send it:
@@ -441,31 +455,6 @@ void TestCliEndToEnd::writeTakesAProfileAsTheWindowWould()
     QVERIFY2(out.contains(QStringLiteral("Not on this device, not written: ")), qPrintable(out));
     QVERIFY2(!m_errors.contains(QStringLiteral("XDG_RUNTIME_DIR")), qPrintable(m_errors));
     QVERIFY2(!m_errors.contains(QStringLiteral("Not offered")), qPrintable(m_errors));
-}
-
-// The cable pulled while the settings go out: the device may hold part of
-// them, and the message says so.
-void TestCliEndToEnd::pulledDeviceMidWriteIsSaid()
-{
-    const QString port = PathOf(QStringLiteral("port"));
-    auto device = Plug(port, QuickDevice(QStringLiteral("205170000010")));
-    QVERIFY(device);
-    const QString profile = PathOf(QStringLiteral("device.json"));
-    QCOMPARE(
-        Run({ QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("-o"), profile }), 0);
-    connect(device.get(), &SimulatedIdentifier::transcriptEntry, this, [&](const QString& entry) {
-        if (entry.contains(QLatin1String(" RX ")) && entry.contains(QLatin1String("SSD,"))) {
-            QTimer::singleShot(0, this, [&] {
-                QFile::remove(port);
-                device->stop();
-            });
-        }
-    });
-    QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
-                 profile, QStringLiteral("--name"), QStringLiteral("NEW NAME") }),
-        3);
-    QVERIFY2(m_errors.contains(QStringLiteral("half")), qPrintable(m_errors));
-    QVERIFY2(!m_errors.contains(QStringLiteral("Unknown error")), qPrintable(m_errors));
 }
 
 // Three devices come at different moments; the run is killed while the second
