@@ -1128,7 +1128,7 @@ Generation:    %5</translation>
         <translation>Aktualisierung abgeschlossen</translation>
     </message>
     <message>
-        <source>The update has completed sucessfully.</source>
+        <source>The update has completed successfully.</source>
         <translation>Die Aktualisierung wurde erfolgreich abgeschlossen.</translation>
     </message>
     <message>
@@ -2372,7 +2372,7 @@ Die Einstellungen erneut senden?</translation>
         <translation>Den Text der Ansicht in eine Datei speichern</translation>
     </message>
     <message>
-        <source>The data send to and received from the AIS</source>
+        <source>The data sent to and received from the AIS</source>
         <translation>Die an das AIS gesendeten und von ihm empfangenen Daten</translation>
     </message>
     <message>
@@ -2801,7 +2801,7 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
         <translation>Schiffsname:</translation>
     </message>
     <message>
-        <source>Enter the Ship&apos;s Name upto 20 characters in length</source>
+        <source>Enter the Ship&apos;s Name up to 20 characters in length</source>
         <translation>Den Namen des Schiffs eingeben, bis zu 20 Zeichen</translation>
     </message>
     <message>
@@ -2809,7 +2809,7 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
         <translation>Rufzeichen:</translation>
     </message>
     <message>
-        <source>Enter the Ship&apos;s Call Sign upto 7 characters in length</source>
+        <source>Enter the Ship&apos;s Call Sign up to 7 characters in length</source>
         <translation>Das Rufzeichen des Schiffs eingeben, bis zu 7 Zeichen</translation>
     </message>
     <message>
@@ -3200,7 +3200,7 @@ mit Alarm</translation>
         <translation>Ein Alarm wird in die Meldungen aufgenommen, wenn der Identifier außerhalb der Halterung ist.</translation>
     </message>
     <message>
-        <source>Stop tranmission</source>
+        <source>Stop transmission</source>
         <translation>Senden einstellen</translation>
     </message>
     <message>
@@ -3308,7 +3308,7 @@ mit Alarm</translation>
         <translation>Aktiviert die Verschlüsselungszone.</translation>
     </message>
     <message>
-        <source>Dissables the Geofence audible alert even if it is defined in the Geofence configuration.</source>
+        <source>Disables the Geofence audible alert even if it is defined in the Geofence configuration.</source>
         <translation>Deaktiviert den akustischen Geofence-Alarm, auch wenn er in der Geofence-Konfiguration festgelegt ist.</translation>
     </message>
     <message>

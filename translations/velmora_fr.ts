@@ -1128,7 +1128,7 @@ Génération :        %5</translation>
         <translation>Mise à jour terminée</translation>
     </message>
     <message>
-        <source>The update has completed sucessfully.</source>
+        <source>The update has completed successfully.</source>
         <translation>La mise à jour s&apos;est terminée avec succès.</translation>
     </message>
     <message>
@@ -2372,7 +2372,7 @@ Envoyer de nouveau les réglages ?</translation>
         <translation>Enregistrer le texte de la vue dans un fichier</translation>
     </message>
     <message>
-        <source>The data send to and received from the AIS</source>
+        <source>The data sent to and received from the AIS</source>
         <translation>Les données envoyées à l&apos;AIS et reçues de lui</translation>
     </message>
     <message>
@@ -2801,7 +2801,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
         <translation>Nom du navire :</translation>
     </message>
     <message>
-        <source>Enter the Ship&apos;s Name upto 20 characters in length</source>
+        <source>Enter the Ship&apos;s Name up to 20 characters in length</source>
         <translation>Saisir le nom du navire, 20 caractères au plus</translation>
     </message>
     <message>
@@ -2809,7 +2809,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
         <translation>Indicatif d&apos;appel :</translation>
     </message>
     <message>
-        <source>Enter the Ship&apos;s Call Sign upto 7 characters in length</source>
+        <source>Enter the Ship&apos;s Call Sign up to 7 characters in length</source>
         <translation>Saisir l&apos;indicatif d&apos;appel du navire, 7 caractères au plus</translation>
     </message>
     <message>
@@ -3200,7 +3200,7 @@ avec alerte</translation>
         <translation>Une alerte est ajoutée aux messages si l&apos;Identifier est hors de son support.</translation>
     </message>
     <message>
-        <source>Stop tranmission</source>
+        <source>Stop transmission</source>
         <translation>Arrêter l&apos;émission</translation>
     </message>
     <message>
@@ -3308,7 +3308,7 @@ avec alerte</translation>
         <translation>Active la zone de chiffrement.</translation>
     </message>
     <message>
-        <source>Dissables the Geofence audible alert even if it is defined in the Geofence configuration.</source>
+        <source>Disables the Geofence audible alert even if it is defined in the Geofence configuration.</source>
         <translation>Désactive l&apos;alerte sonore de géorepérage même si elle est définie dans la configuration du géorepérage.</translation>
     </message>
     <message>
