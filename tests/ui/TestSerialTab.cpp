@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -32,6 +33,33 @@ int FormattedLength(const QString& line, bool formatted)
     ConsoleLine::Options options;
     options.timeStamps = options.hex = formatted;
     return ConsoleLine::Format(line, QString(), QTime(0, 0), options).size();
+}
+
+// The text the view marks as found.
+QString Marked(const QTextEdit* view)
+{
+    const QList<QTextEdit::ExtraSelection> marks = view->extraSelections();
+    return marks.size() == 1 ? marks.first().cursor.selectedText() : QString();
+}
+
+// Whether the text from `start` on shows in a colour of its own: most of its
+// pixels are neither the view's background nor the selection's white.
+bool StandsOut(QTextEdit* view, int start, int length)
+{
+    QTextCursor cursor(view->document());
+    cursor.setPosition(start);
+    const QRect first = view->cursorRect(cursor);
+    cursor.setPosition(start + length);
+    const QRect area(first.topLeft(), view->cursorRect(cursor).bottomLeft() - QPoint(1, 0));
+    const QImage shown = view->viewport()->grab().toImage();
+    int plain = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = shown.pixel(x, y) | 0xFF000000;
+            plain += pixel == qRgb(0xF2, 0xF2, 0xF2) || pixel == qRgb(0xFF, 0xFF, 0xFF);
+        }
+    }
+    return !area.isEmpty() && plain < area.width() * area.height() / 2;
 }
 
 } // namespace
@@ -63,6 +91,7 @@ private slots:
     void historyWalksSentLinesAndOutlivesThePage();
     void timeStampsAndHexView();
     void findCountsAndWraps();
+    void viewFollowsAtTheBottomOnly();
     void saveViewWritesTheViewWhole();
     void receivedLinesShownUnchanged();
     void backgroundRepliesHeldUntilResume_data();
@@ -297,24 +326,52 @@ void TestSerialTab::findCountsAndWraps()
     QTest::keyClicks(find, QStringLiteral("gnrmc"));
     auto* count = child<QLabel>("labelFindCount");
     QCOMPARE(count->text(), QStringLiteral("1 of 3"));
-    QCOMPARE(view->textCursor().selectedText(), QStringLiteral("GNRMC"));
     QTest::keyClick(find, Qt::Key_Return);
     QCOMPARE(count->text(), QStringLiteral("2 of 3"));
-    QCOMPARE(view->textCursor().selectedText(), QStringLiteral("gnrmc"));
+    QVERIFY(StandsOut(view, displayed().indexOf(QLatin1String("gnrmc")), 5));
+    QCOMPARE(Marked(view), QStringLiteral("gnrmc"));
     QTest::keyClick(find, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(find, Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(count->text(), QStringLiteral("3 of 3"));
 
     // Lines arriving do not take the found text away.
-    const int selected = view->textCursor().selectionStart();
+    const int marked = view->extraSelections().first().cursor.selectionStart();
     tab->OnReceived(QStringLiteral("$GNRMC,4\n"));
     QTRY_VERIFY(displayed().endsWith(QLatin1String(",4\n")));
-    QCOMPARE(view->textCursor().selectionStart(), selected);
+    QCOMPARE(view->extraSelections().first().cursor.selectionStart(), marked);
 
     QTest::keyClicks(find, QStringLiteral("x"));
     QCOMPARE(count->text(), QStringLiteral("No matches"));
     QTest::keyClick(find, Qt::Key_Escape);
     QVERIFY(!find->isVisible());
+}
+
+// As in a terminal: at the bottom the view shows each new line, whatever is
+// selected; scrolled up, it stays for reading.
+void TestSerialTab::viewFollowsAtTheBottomOnly()
+{
+    auto* view = child<QTextEdit>("textEditReceived");
+    QScrollBar* bar = view->verticalScrollBar();
+    const auto receive = [this](const QString& tag) {
+        for (int line = 0; line < 100; ++line)
+            tab->OnReceived(tag + QString::number(line) + QLatin1Char('\n'));
+        QTRY_VERIFY(displayed().endsWith(tag + QStringLiteral("99\n")));
+    };
+    receive(QStringLiteral("a"));
+    QTRY_COMPARE(bar->value(), bar->maximum());
+    QVERIFY(bar->maximum() > 0);
+
+    QTextCursor selection(view->document());
+    selection.movePosition(QTextCursor::End);
+    selection.movePosition(QTextCursor::PreviousBlock, QTextCursor::KeepAnchor);
+    view->setTextCursor(selection);
+    receive(QStringLiteral("b"));
+    QTRY_COMPARE(bar->value(), bar->maximum());
+
+    view->moveCursor(QTextCursor::End);
+    bar->setValue(0);
+    receive(QStringLiteral("c"));
+    QCOMPARE(bar->value(), 0);
 }
 
 void TestSerialTab::saveViewWritesTheViewWhole()
