@@ -1451,6 +1451,26 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
         <source>Pages</source>
         <translation>Seiten</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>edited, not yet sent</source>
+        <translation>bearbeitet, noch nicht gesendet</translation>
+    </message>
+    <message>
+        <source>not yet read from the device</source>
+        <translation>noch nicht vom Gerät gelesen</translation>
+    </message>
+    <message>
+        <source>being read or written</source>
+        <translation>wird gelesen oder geschrieben</translation>
+    </message>
+    <message>
+        <source>in step with the device</source>
+        <translation>stimmt mit dem Gerät überein</translation>
+    </message>
 </context>
 <context>
     <name>PendingRows</name>

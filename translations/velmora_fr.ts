@@ -1451,6 +1451,26 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
         <source>Pages</source>
         <translation>Pages</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>edited, not yet sent</source>
+        <translation>modifié, pas encore envoyé</translation>
+    </message>
+    <message>
+        <source>not yet read from the device</source>
+        <translation>pas encore lu depuis l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>being read or written</source>
+        <translation>en cours de lecture ou d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>in step with the device</source>
+        <translation>conforme à l&apos;appareil</translation>
+    </message>
 </context>
 <context>
     <name>PendingRows</name>

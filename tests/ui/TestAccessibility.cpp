@@ -3,13 +3,15 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAccessible>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
 
 // Every page of the three modes and every dialog, as the screenshot tour
-// walks them: a screen reader has a name for each control, and Tab moves
-// through a page in the order the eye reads it.
+// walks them: a screen reader says for each control what the eye sees beside
+// it, and Tab moves through the window in the order the eye reads it, the
+// bars at the top before the page.
 class TestAccessibility : public QObject {
     Q_OBJECT
 
@@ -47,28 +49,101 @@ QString Describe(const QWidget* widget)
         QLatin1String(widget->metaObject()->className()), widget->objectName());
 }
 
-// The page that fills a stop: the dialog itself, or the window's current page.
-QWidget* PageOf(QWidget* shown)
+// What the eye reads for a text: no mnemonic marks, no rich-text tags.
+QString Plain(const QString& text)
 {
-    auto* window = qobject_cast<MainWindow*>(shown);
-    if (!window)
-        return shown;
-    auto* tabs = qobject_cast<QTabWidget*>(window->centralWidget());
-    return tabs ? tabs->currentWidget() : window->centralWidget();
+    QString plain = text;
+    plain.remove(QRegularExpression(QStringLiteral("<[^>]*>"))).remove(QLatin1Char('&'));
+    return plain.trimmed();
+}
+
+// The label whose buddy the control is, wherever it stands in the window.
+const QLabel* LabelOf(const QWidget* control)
+{
+    for (const QLabel* label : control->window()->findChildren<QLabel*>()) {
+        if (label->buddy() == control && label->isVisible())
+            return label;
+    }
+    return nullptr;
+}
+
+// What a user sees for a control, and so what a screen reader must say: the
+// name it was given, else its label, else a button's own text. The group box
+// around it or a combo box's current item, which Qt falls back on, are not
+// names.
+QString Seen(const QWidget* control)
+{
+    if (!control->accessibleName().isEmpty())
+        return control->accessibleName();
+    if (const QLabel* label = LabelOf(control))
+        return Plain(label->text());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return Plain(button->text());
+    return QString();
+}
+
+// What a screen reader says for a control: its name and, as Qt tells it on
+// Linux, the labels it is labelled by.
+QStringList Told(QAccessibleInterface* accessible)
+{
+    QStringList told { Plain(accessible->text(QAccessible::Name)) };
+    for (const auto& label : accessible->relations(QAccessible::Label))
+        told.append(Plain(label.first->text(QAccessible::Name)));
+    return told;
+}
+
+QString NameProblem(QWidget* control)
+{
+    const QString seen = Seen(control);
+    if (seen.isEmpty())
+        return Describe(control) + QStringLiteral(" has neither a label nor a name of its own");
+    const QStringList told = Told(QAccessible::queryAccessibleInterface(control));
+    if (told.contains(seen))
+        return QString();
+    return QStringLiteral("%1 shows as \"%2\" but is read as \"%3\"")
+        .arg(Describe(control), seen, told.join(QStringLiteral("\", \"")));
+}
+
+// A page tab is read with its title and, where its picture shows whether the
+// page is in step with the device, edited or being read, with that too: the
+// same picture, the same words.
+QStringList TabProblems(QTabBar* bar, QList<QPair<QImage, QString>>* states)
+{
+    QStringList problems;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(bar);
+    for (int index = 0; index < bar->count(); ++index) {
+        const QString title = Plain(bar->tabText(index));
+        const QString name = accessible->child(index)->text(QAccessible::Name);
+        const QString state = name.startsWith(title) ? name.mid(title.size()) : QString();
+        const QImage picture = bar->tabIcon(index).pixmap(16).toImage();
+        if (picture.isNull())
+            continue;
+        auto known = std::find_if(states->cbegin(), states->cend(),
+            [&picture](const QPair<QImage, QString>& seen) { return seen.first == picture; });
+        if (state.trimmed().isEmpty())
+            problems.append(
+                QStringLiteral("the tab %1 is read as \"%2\", without its state").arg(title, name));
+        else if (known == states->cend())
+            states->append({ picture, state });
+        else if (known->second != state)
+            problems.append(QStringLiteral("the tab %1 is read as \"%2\", not as its picture says (\"%3\")")
+                                .arg(title, name, known->second));
+    }
+    return problems;
 }
 
 // The controls on screen: a hidden button may have no text until it shows.
-QStringList Unnamed(QWidget* shown)
+QStringList Misnamed(QWidget* shown, QList<QPair<QImage, QString>>* tabStates)
 {
-    QStringList unnamed;
+    QStringList misnamed;
     for (QWidget* control : shown->findChildren<QWidget*>()) {
         if (!control->isVisible() || !IsOwnControl(control))
             continue;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed.append(Describe(control) + QStringLiteral(" has no accessible name"));
+        auto* bar = qobject_cast<QTabBar*>(control);
+        misnamed.append(bar ? TabProblems(bar, tabStates) : QStringList { NameProblem(control) });
     }
-    return unnamed;
+    misnamed.removeAll(QString());
+    return misnamed;
 }
 
 // The child of `ancestor` that holds `widget`.
@@ -95,11 +170,11 @@ bool ReadBefore(QWidget* later, QWidget* earlier)
     return sameRow && second.right() < first.left();
 }
 
-QStringList OutOfOrder(QWidget* page)
+QStringList OutOfOrder(QWidget* shown)
 {
     QList<QWidget*> chain;
-    for (QWidget* widget = page->nextInFocusChain(); widget != page; widget = widget->nextInFocusChain()) {
-        if (page->isAncestorOf(widget) && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus)
+    for (QWidget* widget = shown->nextInFocusChain(); widget != shown; widget = widget->nextInFocusChain()) {
+        if (shown->isAncestorOf(widget) && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus)
             && IsOwnControl(widget))
             chain.append(widget);
     }
@@ -128,12 +203,13 @@ void TestAccessibility::controlsNamedAndInReadingOrder()
 {
     // Each fault once, at the first stop that shows it.
     QMap<QString, QString> problems;
+    QList<QPair<QImage, QString>> tabStates;
     const bool toured = ProgramTour::Run(QStringLiteral(TESTDATA_DIR "/../../sim/demo.json"),
-        [&problems](QWidget* shown, const QString& name) {
-            QWidget* page = PageOf(shown);
-            if (qobject_cast<SerialTab*>(page))
-                OpenFind(shown, page);
-            for (const QString& problem : Unnamed(shown) + OutOfOrder(page)) {
+        [&problems, &tabStates](QWidget* shown, const QString& name) {
+            auto* console = shown->findChild<SerialTab*>();
+            if (console && console->isVisible())
+                OpenFind(shown, console);
+            for (const QString& problem : Misnamed(shown, &tabStates) + OutOfOrder(shown)) {
                 if (!problems.contains(problem))
                     problems.insert(problem, name + QStringLiteral(": ") + problem);
             }
