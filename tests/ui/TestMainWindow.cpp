@@ -8,6 +8,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ProgrammingOutcome.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -49,6 +51,7 @@ private slots:
     void transportModelReachesTabs();
     void enableTabOnlyForItsIds();
     void editsCarryCurrentTab();
+    void focusFrameStandsOut();
 
 private:
     void EnterAdvanced(int type);
@@ -577,6 +580,57 @@ void TestMainWindow::editsCarryCurrentTab()
     window->GetConfigurationTab()->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionA"))->setValue(12);
     QCOMPARE(edits.count(), 1);
     QCOMPARE(edits.first().first().toInt(), 2);
+}
+
+namespace {
+
+// Whether a clear part of the control's outer rim, where Fusion draws its
+// frame, changed between the two pictures.
+bool RimChanged(const QImage& before, const QImage& after)
+{
+    const int rim = qRound(3 * before.devicePixelRatio());
+    const QRect inside = before.rect().adjusted(rim, rim, -rim, -rim);
+    int changed = 0;
+    int pixels = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            if (inside.contains(x, y))
+                continue;
+            const QColor a = before.pixelColor(x, y);
+            const QColor b = after.pixelColor(x, y);
+            const int difference
+                = qMax(qAbs(a.red() - b.red()), qMax(qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue())));
+            changed += difference >= 80;
+            ++pixels;
+        }
+    }
+    return changed * 5 >= pixels;
+}
+
+} // namespace
+
+// Fusion draws the focus frame in the selection colour, which is white here:
+// a control that Tab has brought the focus to must stand out from itself
+// without it.
+void TestMainWindow::focusFrameStandsOut()
+{
+    QWidget form;
+    auto* layout = new QVBoxLayout(&form);
+    auto* elsewhere = new QPushButton(QStringLiteral("Elsewhere"));
+    const QList<QWidget*> controls { new QLineEdit, new QSpinBox, new QComboBox };
+    layout->addWidget(elsewhere);
+    for (QWidget* control : controls)
+        layout->addWidget(control);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    elsewhere->setFocus();
+    for (QWidget* control : controls) {
+        const QImage unfocused = control->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(control->hasFocus());
+        QVERIFY2(RimChanged(unfocused, control->grab().toImage()), control->metaObject()->className());
+    }
 }
 
 VELMORA_UI_TEST_MAIN(TestMainWindow)
