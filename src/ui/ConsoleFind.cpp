@@ -48,12 +48,11 @@ int ConsoleFind::Search(const QString& document, const QString& text, Direction 
 // select it: the selection would be drawn over the mark.
 void ConsoleFind::Mark(int match, int length)
 {
+    found = QTextCursor(view->document());
     if (match < 0) {
-        found = QTextCursor(view->document());
         view->setExtraSelections({});
         return;
     }
-    found = QTextCursor(view->document());
     found.setPosition(match);
     view->setTextCursor(found);
     found.setPosition(match + length, QTextCursor::KeepAnchor);
