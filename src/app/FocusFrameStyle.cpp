@@ -9,9 +9,9 @@ namespace {
 const QColor focusColour(0x30, 0x8C, 0xC6);
 
 // Draws with a copy of the option whose selection colour is the focus
-// colour, which Fusion takes for the outline, and a second line inside it,
-// so that the frame is two pixels wide. False when the option is not of the
-// type Fusion reads for the element.
+// colour, which Fusion takes for the outline, and with `ring` a second line
+// inside it, so that a field's or button's frame is two pixels wide. False
+// when the option is not of the type Fusion reads for the element.
 template <typename Option, typename Draw>
 bool DrawFocused(const QStyleOption* option, QPainter* painter, Draw draw, bool ring = true)
 {
