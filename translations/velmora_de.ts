@@ -1132,7 +1132,7 @@ Generation:    %5</translation>
         <translation>Aktualisierung abgeschlossen</translation>
     </message>
     <message>
-        <source>The update has completed sucessfully.</source>
+        <source>The update has completed successfully.</source>
         <translation>Die Aktualisierung wurde erfolgreich abgeschlossen.</translation>
     </message>
     <message>
@@ -1454,6 +1454,26 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <message>
         <source>Pages</source>
         <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>edited, not yet sent</source>
+        <translation>bearbeitet, noch nicht gesendet</translation>
+    </message>
+    <message>
+        <source>not yet read from the device</source>
+        <translation>noch nicht vom Gerät gelesen</translation>
+    </message>
+    <message>
+        <source>being read or written</source>
+        <translation>wird gelesen oder geschrieben</translation>
+    </message>
+    <message>
+        <source>in step with the device</source>
+        <translation>stimmt mit dem Gerät überein</translation>
     </message>
 </context>
 <context>
@@ -2384,7 +2404,7 @@ Die Einstellungen erneut senden?</translation>
         <translation>Den Text der Ansicht in eine Datei speichern</translation>
     </message>
     <message>
-        <source>The data send to and received from the AIS</source>
+        <source>The data sent to and received from the AIS</source>
         <translation>Die an das AIS gesendeten und von ihm empfangenen Daten</translation>
     </message>
     <message>
@@ -2813,7 +2833,7 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
         <translation>Schiffsname:</translation>
     </message>
     <message>
-        <source>Enter the Ship&apos;s Name upto 20 characters in length</source>
+        <source>Enter the Ship&apos;s Name up to 20 characters in length</source>
         <translation>Den Namen des Schiffs eingeben, bis zu 20 Zeichen</translation>
     </message>
     <message>
@@ -2821,7 +2841,7 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
         <translation>Rufzeichen:</translation>
     </message>
     <message>
-        <source>Enter the Ship&apos;s Call Sign upto 7 characters in length</source>
+        <source>Enter the Ship&apos;s Call Sign up to 7 characters in length</source>
         <translation>Das Rufzeichen des Schiffs eingeben, bis zu 7 Zeichen</translation>
     </message>
     <message>
@@ -3212,7 +3232,7 @@ mit Alarm</translation>
         <translation>Ein Alarm wird in die Meldungen aufgenommen, wenn der Identifier außerhalb der Halterung ist.</translation>
     </message>
     <message>
-        <source>Stop tranmission</source>
+        <source>Stop transmission</source>
         <translation>Senden einstellen</translation>
     </message>
     <message>
@@ -3320,7 +3340,7 @@ mit Alarm</translation>
         <translation>Aktiviert die Verschlüsselungszone.</translation>
     </message>
     <message>
-        <source>Dissables the Geofence audible alert even if it is defined in the Geofence configuration.</source>
+        <source>Disables the Geofence audible alert even if it is defined in the Geofence configuration.</source>
         <translation>Deaktiviert den akustischen Geofence-Alarm, auch wenn er in der Geofence-Konfiguration festgelegt ist.</translation>
     </message>
     <message>

@@ -1132,7 +1132,7 @@ Génération :        %5</translation>
         <translation>Mise à jour terminée</translation>
     </message>
     <message>
-        <source>The update has completed sucessfully.</source>
+        <source>The update has completed successfully.</source>
         <translation>La mise à jour s&apos;est terminée avec succès.</translation>
     </message>
     <message>
@@ -1454,6 +1454,26 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <message>
         <source>Pages</source>
         <translation>Pages</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>edited, not yet sent</source>
+        <translation>modifié, pas encore envoyé</translation>
+    </message>
+    <message>
+        <source>not yet read from the device</source>
+        <translation>pas encore lu depuis l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>being read or written</source>
+        <translation>en cours de lecture ou d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>in step with the device</source>
+        <translation>conforme à l&apos;appareil</translation>
     </message>
 </context>
 <context>
@@ -2384,7 +2404,7 @@ Envoyer de nouveau les réglages ?</translation>
         <translation>Enregistrer le texte de la vue dans un fichier</translation>
     </message>
     <message>
-        <source>The data send to and received from the AIS</source>
+        <source>The data sent to and received from the AIS</source>
         <translation>Les données envoyées à l&apos;AIS et reçues de lui</translation>
     </message>
     <message>
@@ -2813,7 +2833,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
         <translation>Nom du navire :</translation>
     </message>
     <message>
-        <source>Enter the Ship&apos;s Name upto 20 characters in length</source>
+        <source>Enter the Ship&apos;s Name up to 20 characters in length</source>
         <translation>Saisir le nom du navire, 20 caractères au plus</translation>
     </message>
     <message>
@@ -2821,7 +2841,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
         <translation>Indicatif d&apos;appel :</translation>
     </message>
     <message>
-        <source>Enter the Ship&apos;s Call Sign upto 7 characters in length</source>
+        <source>Enter the Ship&apos;s Call Sign up to 7 characters in length</source>
         <translation>Saisir l&apos;indicatif d&apos;appel du navire, 7 caractères au plus</translation>
     </message>
     <message>
@@ -3212,7 +3232,7 @@ avec alerte</translation>
         <translation>Une alerte est ajoutée aux messages si l&apos;Identifier est hors de son support.</translation>
     </message>
     <message>
-        <source>Stop tranmission</source>
+        <source>Stop transmission</source>
         <translation>Arrêter l&apos;émission</translation>
     </message>
     <message>
@@ -3320,7 +3340,7 @@ avec alerte</translation>
         <translation>Active la zone de chiffrement.</translation>
     </message>
     <message>
-        <source>Dissables the Geofence audible alert even if it is defined in the Geofence configuration.</source>
+        <source>Disables the Geofence audible alert even if it is defined in the Geofence configuration.</source>
         <translation>Désactive l&apos;alerte sonore de géorepérage même si elle est définie dans la configuration du géorepérage.</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@ const WizardScreen TimeoutScreen = { QT_TRANSLATE_NOOP("Flashwell", "Update fail
         "will repeat this update attempt and will not continue unless it is successful."),
     false, Close, ToExit, Retry, ToRetryUpdate };
 const WizardScreen CompleteScreen = { QT_TRANSLATE_NOOP("Flashwell", "Update complete"),
-    QT_TRANSLATE_NOOP("Flashwell", "The update has completed sucessfully."), "", false, Close, ToExit, "",
+    QT_TRANSLATE_NOOP("Flashwell", "The update has completed successfully."), "", false, Close, ToExit, "",
     "" };
 
 QString paragraph(const QString& text, int points, const char* align = "left")

@@ -1,5 +1,6 @@
 #include "app/VelmoraApplication.h"
 
+#include "app/FocusFrameStyle.h"
 #include "app/ProgramIdentity.h"
 #include "app/TranslationLoader.h"
 #include "control/StateMachine.h"
@@ -242,10 +243,10 @@ void VelmoraApplication::OnClosing()
 }
 
 // Fusion looks the same on every platform; the selection is drawn as plain
-// white with black text.
+// white with black text, and the keyboard focus in a colour of its own.
 void VelmoraApplication::SetLook()
 {
-    setStyle(QStringLiteral("fusion"));
+    setStyle(new FocusFrameStyle);
     QPalette look = palette();
     look.setBrush(QPalette::Highlight, QColor(Qt::white).lighter(150));
     look.setBrush(QPalette::HighlightedText, QColor(Qt::black));

@@ -13,5 +13,6 @@ list(APPEND CORE_SOURCES
     app/UpdateImages.cpp
 )
 list(APPEND WIDGET_SOURCES
+    app/FocusFrameStyle.cpp
     app/VelmoraApplication.cpp
 )

@@ -14,10 +14,12 @@ public:
     static constexpr int TrimLength = 100000;
 
     // Turns off the view's undo history, which would otherwise keep every
-    // appended and trimmed text, and sets the text left to right.
+    // appended and trimmed text, and sets the text left to right. While the
+    // view is scrolled to the bottom it follows the text arriving, as a
+    // terminal does; scrolled up, it stays where the user put it.
     static void Prepare(QTextEdit* view);
-    // Adds the text at the end in the format given, trims, and leaves the
-    // cursor at the end, unless the user has text selected there.
+    // Adds the text at the end in the format given and trims; the view's
+    // cursor and selection stay where they are.
     static void Append(QTextEdit* view, const QString& text, const QTextCharFormat& format = QTextCharFormat());
     static int Length(const QTextEdit* view);
 };

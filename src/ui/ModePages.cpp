@@ -48,14 +48,17 @@ void ModePages::CreateModeBar()
     modeBar->setMovable(false);
     window->addToolBar(Qt::TopToolBarArea, modeBar);
     modeBar->addSeparator();
-    AddModeButton(tr("Basic mode"), tr("Enter basic mode."), QIcon(), Qt::ToolButtonTextOnly,
-        &MainWindow::OnBasicModeSelected);
-    AddModeButton(tr("Diagnostic mode"), tr("Enter diagnostic mode."),
-        QIcon(QStringLiteral(":/velmora/Diagnostics.png")), Qt::ToolButtonTextBesideIcon,
-        &MainWindow::OnDiagnosticsModeSelected);
-    AddModeButton(tr("Advanced mode"), tr("Enter advanced mode (password required)."),
-        QIcon(QStringLiteral(":/velmora/Lock.png")), Qt::ToolButtonTextBesideIcon,
-        &MainWindow::OnAdvancedModeSelected);
+    const QList<QWidget*> buttons {
+        AddModeButton(tr("Basic mode"), tr("Enter basic mode."), QIcon(), Qt::ToolButtonTextOnly,
+            &MainWindow::OnBasicModeSelected),
+        AddModeButton(tr("Diagnostic mode"), tr("Enter diagnostic mode."),
+            QIcon(QStringLiteral(":/velmora/Diagnostics.png")), Qt::ToolButtonTextBesideIcon,
+            &MainWindow::OnDiagnosticsModeSelected),
+        AddModeButton(tr("Advanced mode"), tr("Enter advanced mode (password required)."),
+            QIcon(QStringLiteral(":/velmora/Lock.png")), Qt::ToolButtonTextBesideIcon,
+            &MainWindow::OnAdvancedModeSelected),
+    };
+    OrderTabStops(buttons);
     // Ctrl+1, Ctrl+2 and Ctrl+3 choose the modes in the order of their buttons.
     for (int index = 0; index < modeActions.size(); ++index)
         modeActions.at(index)->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_1 + index));
@@ -63,7 +66,7 @@ void ModePages::CreateModeBar()
     modeBar->setFixedHeight(qMax(modeBarHeight, modeBar->sizeHint().height()));
 }
 
-void ModePages::AddModeButton(const QString& text, const QString& toolTip, const QIcon& icon,
+QWidget* ModePages::AddModeButton(const QString& text, const QString& toolTip, const QIcon& icon,
     Qt::ToolButtonStyle style, void (MainWindow::*slot)())
 {
     auto* action = new QAction(icon, text, window);
@@ -75,6 +78,20 @@ void ModePages::AddModeButton(const QString& text, const QString& toolTip, const
     modeBar->addWidget(button);
     modeBar->addSeparator();
     modeActions.append(action);
+    return button;
+}
+
+// Tab goes through the window from the top: the send button, the mode
+// buttons, the page tabs, then the page. Left alone it would follow the
+// order the widgets were made in, where the basic page and the tabs come
+// before the mode buttons.
+void ModePages::OrderTabStops(const QList<QWidget*>& modeButtons)
+{
+    QWidget* previous = sendBar->widgetForAction(sendBar->actions().constFirst());
+    for (QWidget* next : modeButtons + QList<QWidget*> { tabs }) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 // Alt+1 and on bring up the pages of the mode shown, in the order of their
@@ -154,6 +171,23 @@ QIcon ModePages::Picture(TabIcon icon)
     return QIcon();
 }
 
+QString ModePages::StateName(TabIcon icon)
+{
+    switch (icon) {
+    case TabIcon::Edited:
+        return tr("edited, not yet sent");
+    case TabIcon::NotSynced:
+        return tr("not yet read from the device");
+    case TabIcon::Syncing:
+        return tr("being read or written");
+    case TabIcon::Synced:
+        return tr("in step with the device");
+    case TabIcon::None:
+        break;
+    }
+    return QString();
+}
+
 QString ModePages::Title(int tab)
 {
     switch (tab) {
@@ -187,8 +221,10 @@ void ModePages::Show(Mode newMode)
     ShowCentral(mode == Mode::Basic ? Page(MainWindow::TabBasic) : tabs);
     while (tabs->count() > 0)
         tabs->removeTab(0);
-    for (const int tab : PagesOf(mode))
-        tabs->addTab(Page(tab), Picture(FirstIcon(tab)), Title(tab));
+    for (const int tab : PagesOf(mode)) {
+        tabs->addTab(Page(tab), Title(tab));
+        SetIcon(tab, FirstIcon(tab));
+    }
     window->centralWidget()->adjustSize();
     window->adjustSize();
     switching = false;
@@ -274,11 +310,16 @@ int ModePages::TabIdOf(const QWidget* page) const
     return MainWindow::TabBasic;
 }
 
+// A screen reader cannot see the picture: the tab's name says it too.
 void ModePages::SetIcon(int tab, TabIcon icon)
 {
     const int index = tabs->indexOf(Page(tab));
-    if (index >= 0)
-        tabs->setTabIcon(index, Picture(icon));
+    if (index < 0)
+        return;
+    tabs->setTabIcon(index, Picture(icon));
+    const QString state = StateName(icon);
+    tabs->tabBar()->setAccessibleTabName(
+        index, state.isEmpty() ? QString() : tr("%1: %2").arg(Title(tab), state));
 }
 
 void ModePages::SetIconRequested(int tab, int icon)

@@ -60,7 +60,8 @@ public:
     // The diagnostics, GNSS status, voyage data and serial data pages show
     // what the device reports; the send button sends nothing from them.
     bool CurrentPageOnlyShows() const;
-    // Only a shown page has an icon to change.
+    // Only a shown page has an icon to change; its tab's accessible name
+    // follows the icon.
     void SetIcon(int tab, TabIcon icon);
     // The state machine's requests, for the pages it synchronises only.
     void SetIconRequested(int tab, int icon);
@@ -76,11 +77,13 @@ signals:
 private:
     void CreateModeBar();
     void CreatePageShortcuts();
-    void AddModeButton(const QString& text, const QString& toolTip, const QIcon& icon,
+    QWidget* AddModeButton(const QString& text, const QString& toolTip, const QIcon& icon,
         Qt::ToolButtonStyle style, void (MainWindow::*slot)());
+    void OrderTabStops(const QList<QWidget*>& modeButtons);
     static QList<int> PagesOf(Mode mode);
     static TabIcon FirstIcon(int tab);
     static QIcon Picture(TabIcon icon);
+    static QString StateName(TabIcon icon);
     static QString Title(int tab);
     void ShowCentral(QWidget* widget);
     int TabIdOf(const QWidget* page) const;

@@ -303,7 +303,7 @@ bool SerialTab::WalkHistory(int key)
 }
 
 // Return finds the next match, Shift+Return the previous; Escape closes the
-// bar and leaves the found text selected in the view.
+// bar and leaves the found text marked in the view.
 bool SerialTab::FindByKey(int key, Qt::KeyboardModifiers modifiers)
 {
     if (key == Qt::Key_Escape) {

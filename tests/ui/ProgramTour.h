@@ -114,6 +114,19 @@ inline bool VisitConsoleOptions(const ProgramDriver& program, const Visit& visit
     return visit(program.Window(), QStringLiteral("advanced-serial-data-time-stamps-hex"));
 }
 
+// The console's find bar, opened as a user does, with a text found and
+// marked in the view.
+inline bool VisitConsoleFind(const ProgramDriver& program, const Visit& visit)
+{
+    SerialTab* console = program.Window()->GetSerialTab();
+    QApplication::setActiveWindow(program.Window());
+    auto* line = console->findChild<QLineEdit*>(QStringLiteral("lineSend"));
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(console->findChild<QLineEdit*>(QStringLiteral("lineFind")), QStringLiteral("GNRMC"));
+    return visit(program.Window(), QStringLiteral("advanced-serial-data-find"));
+}
+
 // A fleet profile beside the demo device, which differs in a few settings.
 inline ProfileCompareDialog* CompareDialog(MainWindow* window)
 {
@@ -235,7 +248,7 @@ inline bool Run(const QString& configuration, const Visit& visit)
     program.LogIn(QStringLiteral("harbour"));
     toured = toured && program.WaitIdle() && VisitPages(program, QStringLiteral("advanced"), visit, &visited);
     if (toured)
-        visited &= VisitConsoleOptions(program, visit);
+        visited &= VisitConsoleOptions(program, visit) && VisitConsoleFind(program, visit);
     visited &= VisitDialogs(window, visit);
     if (!toured)
         QTextStream(stderr) << "the tour stopped: a page did not finish its reads\n";

@@ -8,6 +8,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ProgrammingOutcome.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -49,6 +51,7 @@ private slots:
     void transportModelReachesTabs();
     void enableTabOnlyForItsIds();
     void editsCarryCurrentTab();
+    void focusFrameStandsOut();
 
 private:
     void EnterAdvanced(int type);
@@ -577,6 +580,50 @@ void TestMainWindow::editsCarryCurrentTab()
     window->GetConfigurationTab()->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionA"))->setValue(12);
     QCOMPARE(edits.count(), 1);
     QCOMPARE(edits.first().first().toInt(), 2);
+}
+
+namespace {
+
+// How many pixels differ clearly between the two pictures of a control.
+int Changed(const QImage& before, const QImage& after)
+{
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            const QColor a = before.pixelColor(x, y);
+            const QColor b = after.pixelColor(x, y);
+            changed
+                += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) >= 120;
+        }
+    }
+    return changed;
+}
+
+} // namespace
+
+// Fusion draws the focus frame in the selection colour, which is white here:
+// a control that Tab has brought the focus to must stand out from itself
+// without it.
+void TestMainWindow::focusFrameStandsOut()
+{
+    QWidget form;
+    auto* layout = new QVBoxLayout(&form);
+    const QList<QWidget*> controls { new QLineEdit, new QSpinBox, new QComboBox };
+    for (QWidget* control : controls)
+        layout->addWidget(control);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.setFocus();
+    for (QWidget* control : controls) {
+        const QImage unfocused = control->grab().toImage();
+        QTest::keyClick(&form, Qt::Key_Tab);
+        QVERIFY(control->hasFocus());
+        // More than a text cursor: a frame all round.
+        const QImage focused = control->grab().toImage();
+        QVERIFY2(Changed(unfocused, focused) >= focused.width() + focused.height(),
+            control->metaObject()->className());
+    }
 }
 
 VELMORA_UI_TEST_MAIN(TestMainWindow)

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -32,6 +33,30 @@ int FormattedLength(const QString& line, bool formatted)
     ConsoleLine::Options options;
     options.timeStamps = options.hex = formatted;
     return ConsoleLine::Format(line, QString(), QTime(0, 0), options).size();
+}
+
+// The text the view marks as found.
+QString Marked(const QTextEdit* view)
+{
+    const QList<QTextEdit::ExtraSelection> marks = view->extraSelections();
+    return marks.size() == 1 ? marks.first().cursor.selectedText() : QString();
+}
+
+// Whether the text from `start` on shows in a colour of its own: most of its
+// pixels are not as light as the view's background or the selection's white.
+bool StandsOut(QTextEdit* view, int start, int length)
+{
+    QTextCursor cursor(view->document());
+    cursor.setPosition(start);
+    const QPoint from = view->cursorRect(cursor).topLeft();
+    cursor.setPosition(start + length);
+    const QImage text = view->viewport()->grab(QRect(from, view->cursorRect(cursor).bottomLeft())).toImage();
+    int light = 0;
+    for (int y = 0; y < text.height(); ++y) {
+        for (int x = 0; x < text.width(); ++x)
+            light += QColor(text.pixel(x, y)).lightness() >= 0xE8;
+    }
+    return light * 2 < text.width() * text.height();
 }
 
 } // namespace
@@ -63,6 +88,7 @@ private slots:
     void historyWalksSentLinesAndOutlivesThePage();
     void timeStampsAndHexView();
     void findCountsAndWraps();
+    void viewFollowsAtTheBottomOnly();
     void saveViewWritesTheViewWhole();
     void receivedLinesShownUnchanged();
     void backgroundRepliesHeldUntilResume_data();
@@ -297,24 +323,49 @@ void TestSerialTab::findCountsAndWraps()
     QTest::keyClicks(find, QStringLiteral("gnrmc"));
     auto* count = child<QLabel>("labelFindCount");
     QCOMPARE(count->text(), QStringLiteral("1 of 3"));
-    QCOMPARE(view->textCursor().selectedText(), QStringLiteral("GNRMC"));
     QTest::keyClick(find, Qt::Key_Return);
     QCOMPARE(count->text(), QStringLiteral("2 of 3"));
-    QCOMPARE(view->textCursor().selectedText(), QStringLiteral("gnrmc"));
+    QVERIFY(StandsOut(view, displayed().indexOf(QLatin1String("gnrmc")), 5));
+    QCOMPARE(Marked(view), QStringLiteral("gnrmc"));
     QTest::keyClick(find, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(find, Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(count->text(), QStringLiteral("3 of 3"));
 
     // Lines arriving do not take the found text away.
-    const int selected = view->textCursor().selectionStart();
     tab->OnReceived(QStringLiteral("$GNRMC,4\n"));
     QTRY_VERIFY(displayed().endsWith(QLatin1String(",4\n")));
-    QCOMPARE(view->textCursor().selectionStart(), selected);
+    QCOMPARE(Marked(view), QStringLiteral("GNRMC"));
 
     QTest::keyClicks(find, QStringLiteral("x"));
     QCOMPARE(count->text(), QStringLiteral("No matches"));
     QTest::keyClick(find, Qt::Key_Escape);
     QVERIFY(!find->isVisible());
+}
+
+// As in a terminal: at the bottom the view shows each new line, whatever is
+// selected; scrolled up, it stays for reading.
+void TestSerialTab::viewFollowsAtTheBottomOnly()
+{
+    auto* view = child<QTextEdit>("textEditReceived");
+    QScrollBar* bar = view->verticalScrollBar();
+    const auto receive = [this](const QString& tag) {
+        for (int line = 0; line < 100; ++line)
+            tab->OnReceived(tag + QString::number(line) + QLatin1Char('\n'));
+        QTRY_VERIFY(displayed().endsWith(tag + QStringLiteral("99\n")));
+    };
+    receive(QStringLiteral("a"));
+    QTextCursor selection(view->document());
+    selection.movePosition(QTextCursor::End);
+    selection.movePosition(QTextCursor::PreviousBlock, QTextCursor::KeepAnchor);
+    view->setTextCursor(selection);
+    receive(QStringLiteral("b"));
+    QVERIFY(bar->maximum() > 0);
+    QTRY_COMPARE(bar->value(), bar->maximum());
+
+    view->moveCursor(QTextCursor::End);
+    bar->setValue(0);
+    receive(QStringLiteral("c"));
+    QCOMPARE(bar->value(), 0);
 }
 
 void TestSerialTab::saveViewWritesTheViewWhole()
