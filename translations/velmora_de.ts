@@ -100,6 +100,14 @@
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
+    <message>
+        <source>%1 %2 m (%3 ft)</source>
+        <translation>%1 %2 m (%3 ft)</translation>
+    </message>
+    <message>
+        <source>%1 %2 m</source>
+        <translation>%1 %2 m</translation>
+    </message>
 </context>
 <context>
     <name>BasicTab</name>
@@ -1614,12 +1622,20 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
         <translation>MMSI</translation>
     </message>
     <message>
+        <source>The profile holds MMSI %1; this Identifier has no MMSI yet.</source>
+        <translation>Das Profil enthält die MMSI %1; dieser Identifier hat noch keine MMSI.</translation>
+    </message>
+    <message>
         <source>The profile holds MMSI %1; this Identifier has MMSI %2.</source>
         <translation>Das Profil enthält die MMSI %1; dieser Identifier hat die MMSI %2.</translation>
     </message>
     <message>
         <source>Which MMSI is this Identifier to carry?</source>
         <translation>Welche MMSI soll dieser Identifier tragen?</translation>
+    </message>
+    <message>
+        <source>Leave without MMSI</source>
+        <translation>Ohne MMSI lassen</translation>
     </message>
     <message>
         <source>Keep %1</source>

@@ -100,6 +100,14 @@
         <source>Disabled</source>
         <translation>Désactivée</translation>
     </message>
+    <message>
+        <source>%1 %2 m (%3 ft)</source>
+        <translation>%1 %2 m (%3 ft)</translation>
+    </message>
+    <message>
+        <source>%1 %2 m</source>
+        <translation>%1 %2 m</translation>
+    </message>
 </context>
 <context>
     <name>BasicTab</name>
@@ -1614,12 +1622,20 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
         <translation>MMSI</translation>
     </message>
     <message>
+        <source>The profile holds MMSI %1; this Identifier has no MMSI yet.</source>
+        <translation>Le profil contient le MMSI %1 ; cet Identifier n&apos;a pas encore de MMSI.</translation>
+    </message>
+    <message>
         <source>The profile holds MMSI %1; this Identifier has MMSI %2.</source>
         <translation>Le profil contient le MMSI %1 ; cet Identifier a le MMSI %2.</translation>
     </message>
     <message>
         <source>Which MMSI is this Identifier to carry?</source>
         <translation>Quel MMSI cet Identifier doit-il porter ?</translation>
+    </message>
+    <message>
+        <source>Leave without MMSI</source>
+        <translation>Laisser sans MMSI</translation>
     </message>
     <message>
         <source>Keep %1</source>

@@ -1,13 +1,13 @@
 #include "ui/BasicConfirmDialog.h"
 
+#include "model/StaticData.h"
 #include "model/VesselData.h"
 #include "ui/DeviceTypes.h"
 #include "ui/Pictures.h"
 #include "ui_BasicConfirmDialog.h"
 
 BasicConfirmDialog::BasicConfirmDialog(int deviceType, QString mmsi, QString vesselName, QString callSign,
-    int vesselType, int dimensionA, int dimensionB, int dimensionC, int dimensionD, bool powerInterface,
-    QWidget* parent)
+    int vesselType, const StaticData& dimensions, bool inFeet, bool powerInterface, QWidget* parent)
     : QDialog(parent, Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
     , ui(new Ui::BasicConfirmDialog)
 {
@@ -23,14 +23,27 @@ BasicConfirmDialog::BasicConfirmDialog(int deviceType, QString mmsi, QString ves
     // shown as not specified.
     const QString typeName = VesselData::vesselTypeText(vesselType);
     ui->labelVesselType->setText(typeName.isEmpty() ? tr("%1 (not specified)").arg(vesselType) : typeName);
-    const QStringList dimensions { QString::number(dimensionA), QString::number(dimensionB),
-        QString::number(dimensionC), QString::number(dimensionD) };
-    ui->labelDimensions->setText(dimensions.join(QLatin1String(", ")));
+    ui->labelDimensions->setText(DimensionsText(dimensions, inFeet));
 
     const bool hasPowerInterface = DeviceTypes::HasPowerInterface(deviceType);
     ui->label_PowerBox->setVisible(hasPowerInterface);
     ui->label_PowerBoxEnabled->setVisible(hasPowerInterface);
     ui->label_PowerBoxEnabled->setText(powerInterface ? tr("Enabled") : tr("Disabled"));
+}
+
+QString BasicConfirmDialog::DimensionsText(const StaticData& dimensions, bool inFeet)
+{
+    const QLocale locale;
+    QStringList parts;
+    for (int index = 0; index < StaticData::DimensionCount; ++index) {
+        const auto which = static_cast<StaticData::Dimension>(index);
+        const QString letter(QLatin1Char(static_cast<char>('A' + index)));
+        const QString metres = locale.toString(dimensions.dimensionMetres(which));
+        parts << (inFeet
+                ? tr("%1 %2 m (%3 ft)").arg(letter, metres, locale.toString(dimensions.dimensionFeet(which)))
+                : tr("%1 %2 m").arg(letter, metres));
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 BasicConfirmDialog::~BasicConfirmDialog()

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class StaticData;
+
 namespace Ui {
 class BasicConfirmDialog;
 }
@@ -13,9 +15,12 @@ class BasicConfirmDialog : public QDialog {
 
 public:
     BasicConfirmDialog(int deviceType, QString mmsi, QString vesselName, QString callSign, int vesselType,
-        int dimensionA, int dimensionB, int dimensionC, int dimensionD, bool powerInterface, QWidget* parent);
+        const StaticData& dimensions, bool inFeet, bool powerInterface, QWidget* parent);
     ~BasicConfirmDialog() override;
 
 private:
+    // "A 8 m, B 4 m, ...": the metres sent, with the feet typed beside them.
+    static QString DimensionsText(const StaticData& dimensions, bool inFeet);
+
     Ui::BasicConfirmDialog* ui;
 };

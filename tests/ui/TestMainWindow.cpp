@@ -3,9 +3,11 @@
 #include "app/JobNames.h"
 #include "history/ProgrammingHistory.h"
 #include "model/Model.h"
+#include "profile/ProfileFile.h"
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
 #include "ui/MainWindow.h"
+#include "ui/ProfileActions.h"
 #include "ui/ProgrammingOutcome.h"
 
 #include <QMenu>
@@ -49,6 +51,7 @@ private slots:
     void transportModelReachesTabs();
     void enableTabOnlyForItsIds();
     void editsCarryCurrentTab();
+    void profileMmsiOfferedToAnUnprogrammedDevice();
 
 private:
     void EnterAdvanced(int type);
@@ -577,6 +580,31 @@ void TestMainWindow::editsCarryCurrentTab()
     window->GetConfigurationTab()->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionA"))->setValue(12);
     QCOMPARE(edits.count(), 1);
     QCOMPARE(edits.first().first().toInt(), 2);
+}
+
+// Nine zeros are what an unprogrammed device reports, not an MMSI to keep.
+void TestMainWindow::profileMmsiOfferedToAnUnprogrammedDevice()
+{
+    Model* device = VelmoraApplication::Instance()->GetTransportModel();
+    device->reset();
+    device->mmsi()->setText(QStringLiteral("000000000"));
+    Profile profile
+        = Profile::FromModel(*device, Profile::OriginNow(QStringLiteral("160200.01.00.00"), 4, {}));
+    profile.mmsi().setText(QStringLiteral("235000001"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fleet.json"));
+    QString error;
+    QVERIFY2(ProfileFile::Write(profile, path, &error), qPrintable(error));
+    QString asked;
+    UiTest::AnswerNextModal([&asked](QWidget* box) {
+        asked = static_cast<QMessageBox*>(box)->text() + QLatin1Char('|')
+            + box->findChild<QPushButton*>(QStringLiteral("keepMmsi"))->text();
+        static_cast<QMessageBox*>(box)->reject();
+    });
+    QVERIFY(!window->findChild<ProfileActions*>()->OpenProfile(path));
+    QCOMPARE(asked,
+        QStringLiteral(
+            "The profile holds MMSI 235000001; this Identifier has no MMSI yet.|Leave without MMSI"));
 }
 
 VELMORA_UI_TEST_MAIN(TestMainWindow)
