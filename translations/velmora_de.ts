@@ -100,14 +100,6 @@
         <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
-    <message>
-        <source>%1 %2 m (%3 ft)</source>
-        <translation>%1 %2 m (%3 ft)</translation>
-    </message>
-    <message>
-        <source>%1 %2 m</source>
-        <translation>%1 %2 m</translation>
-    </message>
 </context>
 <context>
     <name>BasicTab</name>
@@ -1983,6 +1975,18 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <translation>(keine)</translation>
     </message>
     <message>
+        <source>First generation (type %1)</source>
+        <translation>Erste Generation (Typ %1)</translation>
+    </message>
+    <message>
+        <source>Later generation (type %1)</source>
+        <translation>Spätere Generation (Typ %1)</translation>
+    </message>
+    <message>
+        <source>Not identified</source>
+        <translation>Nicht erkannt</translation>
+    </message>
+    <message>
         <source>Programming certificate</source>
         <translation>Programmierzertifikat</translation>
     </message>
@@ -2001,6 +2005,10 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
     <message>
         <source>Call sign %1</source>
         <translation>Rufzeichen %1</translation>
+    </message>
+    <message>
+        <source>Dimensions %1</source>
+        <translation>Abmessungen %1</translation>
     </message>
     <message>
         <source>Device</source>
@@ -2037,6 +2045,14 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
     <message>
         <source>Computer</source>
         <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Programmed with</source>
+        <translation>Programmiert mit</translation>
+    </message>
+    <message>
+        <source>velmora (%1)</source>
+        <translation>velmora (%1)</translation>
     </message>
     <message>
         <source>From</source>
@@ -2180,6 +2196,18 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
     <message>
         <source>Failure</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <source>configuration log</source>
+        <translation>Konfigurationsprotokoll</translation>
     </message>
 </context>
 <context>
@@ -2628,6 +2656,17 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     <message>
         <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
         <translation>Der Identifier ist möglicherweise ohne MMSI: Seine MMSI wurde für die neue gelöscht, und das Schreiben brach ab, bevor die neue MMSI gesendet war. Schließen Sie den Identifier erneut an, prüfen Sie seine MMSI und schreiben Sie sie noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>StaticData</name>
+    <message>
+        <source>%1 %2 m (%3 ft)</source>
+        <translation>%1 %2 m (%3 ft)</translation>
+    </message>
+    <message>
+        <source>%1 %2 m</source>
+        <translation>%1 %2 m</translation>
     </message>
 </context>
 <context>
@@ -3544,6 +3583,10 @@ mit Alarm</translation>
     <message>
         <source>No Fix</source>
         <translation>Kein Fix</translation>
+    </message>
+    <message>
+        <source>%1 kn</source>
+        <translation>%1 kn</translation>
     </message>
     <message>
         <source>GNSS Satellite Signal Levels</source>

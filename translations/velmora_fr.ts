@@ -100,14 +100,6 @@
         <source>Disabled</source>
         <translation>Désactivée</translation>
     </message>
-    <message>
-        <source>%1 %2 m (%3 ft)</source>
-        <translation>%1 %2 m (%3 ft)</translation>
-    </message>
-    <message>
-        <source>%1 %2 m</source>
-        <translation>%1 %2 m</translation>
-    </message>
 </context>
 <context>
     <name>BasicTab</name>
@@ -1983,6 +1975,18 @@ La réinitialisation a tout de même eu lieu.</translation>
         <translation>(aucun)</translation>
     </message>
     <message>
+        <source>First generation (type %1)</source>
+        <translation>Première génération (type %1)</translation>
+    </message>
+    <message>
+        <source>Later generation (type %1)</source>
+        <translation>Génération suivante (type %1)</translation>
+    </message>
+    <message>
+        <source>Not identified</source>
+        <translation>Non identifié</translation>
+    </message>
+    <message>
         <source>Programming certificate</source>
         <translation>Certificat de programmation</translation>
     </message>
@@ -2001,6 +2005,10 @@ La réinitialisation a tout de même eu lieu.</translation>
     <message>
         <source>Call sign %1</source>
         <translation>Indicatif d&apos;appel %1</translation>
+    </message>
+    <message>
+        <source>Dimensions %1</source>
+        <translation>Dimensions %1</translation>
     </message>
     <message>
         <source>Device</source>
@@ -2037,6 +2045,14 @@ La réinitialisation a tout de même eu lieu.</translation>
     <message>
         <source>Computer</source>
         <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Programmed with</source>
+        <translation>Programmé avec</translation>
+    </message>
+    <message>
+        <source>velmora (%1)</source>
+        <translation>velmora (%1)</translation>
     </message>
     <message>
         <source>From</source>
@@ -2180,6 +2196,18 @@ La réinitialisation a tout de même eu lieu.</translation>
     <message>
         <source>Failure</source>
         <translation>Échec</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>fenêtre</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>ligne de commande</translation>
+    </message>
+    <message>
+        <source>configuration log</source>
+        <translation>journal de configuration</translation>
     </message>
 </context>
 <context>
@@ -2628,6 +2656,17 @@ L&apos;application tente de se reconnecter.</translation>
     <message>
         <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
         <translation>L&apos;Identifier est peut-être resté sans MMSI : il a été effacé pour le nouveau, et l&apos;écriture s&apos;est arrêtée avant l&apos;envoi du nouveau MMSI. Reconnectez l&apos;Identifier, vérifiez son MMSI et écrivez-le une nouvelle fois.</translation>
+    </message>
+</context>
+<context>
+    <name>StaticData</name>
+    <message>
+        <source>%1 %2 m (%3 ft)</source>
+        <translation>%1 %2 m (%3 ft)</translation>
+    </message>
+    <message>
+        <source>%1 %2 m</source>
+        <translation>%1 %2 m</translation>
     </message>
 </context>
 <context>
@@ -3544,6 +3583,10 @@ avec alerte</translation>
     <message>
         <source>No Fix</source>
         <translation>Pas de fix</translation>
+    </message>
+    <message>
+        <source>%1 kn</source>
+        <translation>%1 nd</translation>
     </message>
     <message>
         <source>GNSS Satellite Signal Levels</source>

@@ -23,27 +23,12 @@ BasicConfirmDialog::BasicConfirmDialog(int deviceType, QString mmsi, QString ves
     // shown as not specified.
     const QString typeName = VesselData::vesselTypeText(vesselType);
     ui->labelVesselType->setText(typeName.isEmpty() ? tr("%1 (not specified)").arg(vesselType) : typeName);
-    ui->labelDimensions->setText(DimensionsText(dimensions, inFeet));
+    ui->labelDimensions->setText(dimensions.dimensionsText(inFeet));
 
     const bool hasPowerInterface = DeviceTypes::HasPowerInterface(deviceType);
     ui->label_PowerBox->setVisible(hasPowerInterface);
     ui->label_PowerBoxEnabled->setVisible(hasPowerInterface);
     ui->label_PowerBoxEnabled->setText(powerInterface ? tr("Enabled") : tr("Disabled"));
-}
-
-QString BasicConfirmDialog::DimensionsText(const StaticData& dimensions, bool inFeet)
-{
-    const QLocale locale;
-    QStringList parts;
-    for (int index = 0; index < StaticData::DimensionCount; ++index) {
-        const auto which = static_cast<StaticData::Dimension>(index);
-        const QString letter(QLatin1Char(static_cast<char>('A' + index)));
-        const QString metres = locale.toString(dimensions.dimensionMetres(which));
-        parts << (inFeet
-                ? tr("%1 %2 m (%3 ft)").arg(letter, metres, locale.toString(dimensions.dimensionFeet(which)))
-                : tr("%1 %2 m").arg(letter, metres));
-    }
-    return parts.join(QStringLiteral(", "));
 }
 
 BasicConfirmDialog::~BasicConfirmDialog()

@@ -19,8 +19,5 @@ public:
     ~BasicConfirmDialog() override;
 
 private:
-    // "A 8 m, B 4 m, ...": the metres sent, with the feet typed beside them.
-    static QString DimensionsText(const StaticData& dimensions, bool inFeet);
-
     Ui::BasicConfirmDialog* ui;
 };

@@ -14,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTextDocumentFragment>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -92,6 +93,15 @@ private:
             const int count = header->model() ? header->count() : 0;
             for (int section = 0; section < count; ++section)
                 Check(header->model()->headerData(section, header->orientation()).toString());
+        } else if (auto* table = qobject_cast<QTableView*>(widget))
+            CheckCells(table->model());
+    }
+
+    void CheckCells(const QAbstractItemModel* model)
+    {
+        for (int row = 0; model && row < model->rowCount(); ++row) {
+            for (int column = 0; column < model->columnCount(); ++column)
+                Check(model->index(row, column).data().toString());
         }
     }
 
