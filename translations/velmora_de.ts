@@ -3128,8 +3128,24 @@ Einstellungen senden</translation>
         <translation>Logbuch löschen...</translation>
     </message>
     <message>
+        <source>Fetching the voyage log</source>
+        <translation>Reiselog wird abgerufen</translation>
+    </message>
+    <message>
         <source>Created </source>
         <translation>Erstellt </translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 von %2 Einträgen</translation>
     </message>
     <message>
         <source>Export voyage log...</source>

@@ -3128,8 +3128,24 @@ configuration</translation>
         <translation>Effacer le journal...</translation>
     </message>
     <message>
+        <source>Fetching the voyage log</source>
+        <translation>Récupération du journal de voyage</translation>
+    </message>
+    <message>
         <source>Created </source>
         <translation>Créé </translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 enregistrements</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 enregistrements sur %2</translation>
     </message>
     <message>
         <source>Export voyage log...</source>
