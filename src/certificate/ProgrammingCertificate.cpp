@@ -122,6 +122,16 @@ QString OrNone(const QString& text)
     return text.isEmpty() ? ProgrammingCertificate::tr("(none)") : text;
 }
 
+// Whether the record's settings were sent or read, not left out.
+bool Holds(const Profile& profile, const QString& path)
+{
+    for (const ProfileSetting& setting : ProfileSetting::All()) {
+        if (setting.Path() == path)
+            return profile.SourceOf(setting) != Profile::Source::Absent;
+    }
+    return false;
+}
+
 // The device types the program identifies by the firmware version.
 QString DeviceTypeName(int generation)
 {
@@ -155,7 +165,7 @@ void Vessel(Sheet& sheet, const ProgrammingRecord& record, const ProfileReadResu
     Line(sheet, Font(15, true), ink, ProgrammingCertificate::tr("MMSI %1").arg(record.mmsi));
     sheet.y += sheet.Mm(1);
     Line(sheet, Font(10.5), ink, ProgrammingCertificate::tr("Call sign %1").arg(OrNone(record.callSign)));
-    if (settings.ok) {
+    if (settings.ok && Holds(settings.profile, QStringLiteral("vessel.dimensionA"))) {
         Line(sheet, Font(10.5), ink,
             ProgrammingCertificate::tr("Dimensions %1")
                 .arg(settings.profile.staticData().dimensionsText(false)));

@@ -83,7 +83,8 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("600 s")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("CALL COASTGUARD (read, not sent)")),
             qPrintable(text));
-        QVERIFY2(!text.contains(QStringLiteral("MHz")) && !text.contains(QStringLiteral("3600 s")),
+        QVERIFY2(!text.contains(QStringLiteral("MHz")) && !text.contains(QStringLiteral("3600 s"))
+                && !text.contains(QStringLiteral("Dimensions")),
             qPrintable(text));
     }
 
