@@ -1642,12 +1642,20 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
         <translation>MMSI</translation>
     </message>
     <message>
+        <source>The profile holds MMSI %1; this Identifier has no MMSI yet.</source>
+        <translation>Das Profil enthält die MMSI %1; dieser Identifier hat noch keine MMSI.</translation>
+    </message>
+    <message>
         <source>The profile holds MMSI %1; this Identifier has MMSI %2.</source>
         <translation>Das Profil enthält die MMSI %1; dieser Identifier hat die MMSI %2.</translation>
     </message>
     <message>
         <source>Which MMSI is this Identifier to carry?</source>
         <translation>Welche MMSI soll dieser Identifier tragen?</translation>
+    </message>
+    <message>
+        <source>Leave without MMSI</source>
+        <translation>Ohne MMSI lassen</translation>
     </message>
     <message>
         <source>Keep %1</source>
@@ -1995,6 +2003,18 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <translation>(keine)</translation>
     </message>
     <message>
+        <source>First generation (type %1)</source>
+        <translation>Erste Generation (Typ %1)</translation>
+    </message>
+    <message>
+        <source>Later generation (type %1)</source>
+        <translation>Spätere Generation (Typ %1)</translation>
+    </message>
+    <message>
+        <source>Not identified</source>
+        <translation>Nicht erkannt</translation>
+    </message>
+    <message>
         <source>Programming certificate</source>
         <translation>Programmierzertifikat</translation>
     </message>
@@ -2013,6 +2033,10 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
     <message>
         <source>Call sign %1</source>
         <translation>Rufzeichen %1</translation>
+    </message>
+    <message>
+        <source>Dimensions %1</source>
+        <translation>Abmessungen %1</translation>
     </message>
     <message>
         <source>Device</source>
@@ -2049,6 +2073,14 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
     <message>
         <source>Computer</source>
         <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Programmed with</source>
+        <translation>Programmiert mit</translation>
+    </message>
+    <message>
+        <source>velmora (%1)</source>
+        <translation>velmora (%1)</translation>
     </message>
     <message>
         <source>From</source>
@@ -2192,6 +2224,18 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
     <message>
         <source>Failure</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <source>configuration log</source>
+        <translation>Konfigurationsprotokoll</translation>
     </message>
 </context>
 <context>
@@ -2644,6 +2688,17 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     <message>
         <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
         <translation>Der Identifier ist möglicherweise ohne MMSI: Seine MMSI wurde für die neue gelöscht, und das Schreiben brach ab, bevor die neue MMSI gesendet war. Schließen Sie den Identifier erneut an, prüfen Sie seine MMSI und schreiben Sie sie noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>StaticData</name>
+    <message>
+        <source>%1 %2 m (%3 ft)</source>
+        <translation>%1 %2 m (%3 ft)</translation>
+    </message>
+    <message>
+        <source>%1 %2 m</source>
+        <translation>%1 %2 m</translation>
     </message>
 </context>
 <context>
@@ -3105,8 +3160,24 @@ Einstellungen senden</translation>
         <translation>Logbuch löschen...</translation>
     </message>
     <message>
+        <source>Fetching the voyage log</source>
+        <translation>Reiselog wird abgerufen</translation>
+    </message>
+    <message>
         <source>Created </source>
         <translation>Erstellt </translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 von %2 Einträgen</translation>
     </message>
     <message>
         <source>Export voyage log...</source>
@@ -3560,6 +3631,10 @@ mit Alarm</translation>
     <message>
         <source>No Fix</source>
         <translation>Kein Fix</translation>
+    </message>
+    <message>
+        <source>%1 kn</source>
+        <translation>%1 kn</translation>
     </message>
     <message>
         <source>GNSS Satellite Signal Levels</source>

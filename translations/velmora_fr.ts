@@ -1642,12 +1642,20 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
         <translation>MMSI</translation>
     </message>
     <message>
+        <source>The profile holds MMSI %1; this Identifier has no MMSI yet.</source>
+        <translation>Le profil contient le MMSI %1 ; cet Identifier n&apos;a pas encore de MMSI.</translation>
+    </message>
+    <message>
         <source>The profile holds MMSI %1; this Identifier has MMSI %2.</source>
         <translation>Le profil contient le MMSI %1 ; cet Identifier a le MMSI %2.</translation>
     </message>
     <message>
         <source>Which MMSI is this Identifier to carry?</source>
         <translation>Quel MMSI cet Identifier doit-il porter ?</translation>
+    </message>
+    <message>
+        <source>Leave without MMSI</source>
+        <translation>Laisser sans MMSI</translation>
     </message>
     <message>
         <source>Keep %1</source>
@@ -1995,6 +2003,18 @@ La réinitialisation a tout de même eu lieu.</translation>
         <translation>(aucun)</translation>
     </message>
     <message>
+        <source>First generation (type %1)</source>
+        <translation>Première génération (type %1)</translation>
+    </message>
+    <message>
+        <source>Later generation (type %1)</source>
+        <translation>Génération suivante (type %1)</translation>
+    </message>
+    <message>
+        <source>Not identified</source>
+        <translation>Non identifié</translation>
+    </message>
+    <message>
         <source>Programming certificate</source>
         <translation>Certificat de programmation</translation>
     </message>
@@ -2013,6 +2033,10 @@ La réinitialisation a tout de même eu lieu.</translation>
     <message>
         <source>Call sign %1</source>
         <translation>Indicatif d&apos;appel %1</translation>
+    </message>
+    <message>
+        <source>Dimensions %1</source>
+        <translation>Dimensions %1</translation>
     </message>
     <message>
         <source>Device</source>
@@ -2049,6 +2073,14 @@ La réinitialisation a tout de même eu lieu.</translation>
     <message>
         <source>Computer</source>
         <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Programmed with</source>
+        <translation>Programmé avec</translation>
+    </message>
+    <message>
+        <source>velmora (%1)</source>
+        <translation>velmora (%1)</translation>
     </message>
     <message>
         <source>From</source>
@@ -2192,6 +2224,18 @@ La réinitialisation a tout de même eu lieu.</translation>
     <message>
         <source>Failure</source>
         <translation>Échec</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>fenêtre</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>ligne de commande</translation>
+    </message>
+    <message>
+        <source>configuration log</source>
+        <translation>journal de configuration</translation>
     </message>
 </context>
 <context>
@@ -2644,6 +2688,17 @@ L&apos;application tente de se reconnecter.</translation>
     <message>
         <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
         <translation>L&apos;Identifier est peut-être resté sans MMSI : il a été effacé pour le nouveau, et l&apos;écriture s&apos;est arrêtée avant l&apos;envoi du nouveau MMSI. Reconnectez l&apos;Identifier, vérifiez son MMSI et écrivez-le une nouvelle fois.</translation>
+    </message>
+</context>
+<context>
+    <name>StaticData</name>
+    <message>
+        <source>%1 %2 m (%3 ft)</source>
+        <translation>%1 %2 m (%3 ft)</translation>
+    </message>
+    <message>
+        <source>%1 %2 m</source>
+        <translation>%1 %2 m</translation>
     </message>
 </context>
 <context>
@@ -3105,8 +3160,24 @@ configuration</translation>
         <translation>Effacer le journal...</translation>
     </message>
     <message>
+        <source>Fetching the voyage log</source>
+        <translation>Récupération du journal de voyage</translation>
+    </message>
+    <message>
         <source>Created </source>
         <translation>Créé </translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 enregistrements</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 enregistrements sur %2</translation>
     </message>
     <message>
         <source>Export voyage log...</source>
@@ -3560,6 +3631,10 @@ avec alerte</translation>
     <message>
         <source>No Fix</source>
         <translation>Pas de fix</translation>
+    </message>
+    <message>
+        <source>%1 kn</source>
+        <translation>%1 nd</translation>
     </message>
     <message>
         <source>GNSS Satellite Signal Levels</source>

@@ -1,6 +1,7 @@
 #include "certificate/ProgrammingCertificate.h"
 
 #include "app/CompleteFile.h"
+#include "history/ProgrammingHistory.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileSetting.h"
 
@@ -51,16 +52,26 @@ qreal Height(const Sheet& sheet, const QFont& font)
     return QFontMetricsF(font, sheet.painter.device()).height();
 }
 
-// Text that does not fit its box is cut short with an ellipsis rather than
-// drawn over its neighbour.
+// Text too wide for its box is drawn smaller, down to two thirds of its
+// size, then over as many lines as the box holds; only what still does not
+// fit is cut short with an ellipsis, never drawn over its neighbour.
 void Put(Sheet& sheet, const QRectF& box, const QFont& font, const QColor& color, const QString& text,
     Qt::Alignment alignment = Qt::AlignLeft)
 {
-    const QFontMetricsF metrics(font, sheet.painter.device());
-    sheet.painter.setFont(font);
+    QPaintDevice* device = sheet.painter.device();
+    const qreal smallest = font.pointSizeF() * 2 / 3;
+    QFont shown = font;
+    while (
+        QFontMetricsF(shown, device).horizontalAdvance(text) > box.width() && shown.pointSizeF() > smallest)
+        shown.setPointSizeF(qMax(smallest, shown.pointSizeF() * 0.9));
+    const QFontMetricsF metrics(shown, device);
+    const int flags = alignment | Qt::AlignVCenter;
+    sheet.painter.setFont(shown);
     sheet.painter.setPen(color);
-    sheet.painter.drawText(
-        box, alignment | Qt::AlignVCenter, metrics.elidedText(text, Qt::ElideRight, box.width()));
+    if (metrics.boundingRect(box, flags | Qt::TextWordWrap, text).height() <= box.height())
+        sheet.painter.drawText(box, flags | Qt::TextWordWrap, text);
+    else
+        sheet.painter.drawText(box, flags, metrics.elidedText(text, Qt::ElideRight, box.width()));
 }
 
 void Line(Sheet& sheet, const QFont& font, const QColor& color, const QString& text)
@@ -111,6 +122,30 @@ QString OrNone(const QString& text)
     return text.isEmpty() ? ProgrammingCertificate::tr("(none)") : text;
 }
 
+// Whether the record's settings were sent or read, not left out.
+bool Holds(const Profile& profile, const QString& path)
+{
+    for (const ProfileSetting& setting : ProfileSetting::All()) {
+        if (setting.Path() == path)
+            return profile.SourceOf(setting) != Profile::Source::Absent;
+    }
+    return false;
+}
+
+// The device types the program identifies by the firmware version.
+QString DeviceTypeName(int generation)
+{
+    switch (generation) {
+    case 1:
+    case 2:
+        return ProgrammingCertificate::tr("First generation (type %1)").arg(generation);
+    case 4:
+        return ProgrammingCertificate::tr("Later generation (type %1)").arg(generation);
+    default:
+        return ProgrammingCertificate::tr("Not identified");
+    }
+}
+
 void Title(Sheet& sheet)
 {
     Line(sheet, Font(20, true), accent, ProgrammingCertificate::tr("Programming certificate"));
@@ -122,7 +157,7 @@ void Title(Sheet& sheet)
     sheet.y += sheet.Mm(7);
 }
 
-void Vessel(Sheet& sheet, const ProgrammingRecord& record)
+void Vessel(Sheet& sheet, const ProgrammingRecord& record, const ProfileReadResult& settings)
 {
     Heading(sheet, sheet.area.left(), sheet.area.width(), ProgrammingCertificate::tr("Vessel"));
     Line(sheet, Font(24, true), ink, OrNone(record.vesselName));
@@ -130,6 +165,11 @@ void Vessel(Sheet& sheet, const ProgrammingRecord& record)
     Line(sheet, Font(15, true), ink, ProgrammingCertificate::tr("MMSI %1").arg(record.mmsi));
     sheet.y += sheet.Mm(1);
     Line(sheet, Font(10.5), ink, ProgrammingCertificate::tr("Call sign %1").arg(OrNone(record.callSign)));
+    if (settings.ok && Holds(settings.profile, QStringLiteral("vessel.dimensionA"))) {
+        Line(sheet, Font(10.5), ink,
+            ProgrammingCertificate::tr("Dimensions %1")
+                .arg(settings.profile.staticData().dimensionsText(false)));
+    }
     sheet.y += sheet.Mm(8);
 }
 
@@ -144,7 +184,7 @@ void Facts(Sheet& sheet, const ProgrammingRecord& record)
     Heading(sheet, left, width, ProgrammingCertificate::tr("Device"));
     Field(sheet, left, width, ProgrammingCertificate::tr("Serial number"), OrNone(record.serialNumber));
     Field(sheet, left, width, ProgrammingCertificate::tr("Firmware"), OrNone(record.firmware));
-    Field(sheet, left, width, ProgrammingCertificate::tr("Device type"), QString::number(record.generation));
+    Field(sheet, left, width, ProgrammingCertificate::tr("Device type"), DeviceTypeName(record.generation));
     const qreal leftBottom = sheet.y;
     sheet.y = top;
     Heading(sheet, right, width, ProgrammingCertificate::tr("Programming"));
@@ -152,7 +192,8 @@ void Facts(Sheet& sheet, const ProgrammingRecord& record)
     Field(sheet, right, width, ProgrammingCertificate::tr("Local time"), Local(record.at));
     Field(sheet, right, width, ProgrammingCertificate::tr("User"), OrNone(record.user));
     Field(sheet, right, width, ProgrammingCertificate::tr("Computer"), OrNone(record.computer));
-    Field(sheet, right, width, ProgrammingCertificate::tr("From"), OrNone(record.source));
+    Field(sheet, right, width, ProgrammingCertificate::tr("Programmed with"),
+        ProgrammingCertificate::tr("velmora (%1)").arg(ProgrammingHistory::SourceText(record.source)));
     sheet.y = qMax(leftBottom, sheet.y) + sheet.Mm(6);
 }
 
@@ -171,8 +212,8 @@ void Verdict(Sheet& sheet, bool verified)
 }
 
 // What the owner asks about later, in the order shown: how often and on which
-// frequencies the device reports, its alerts and its voyage log. Name, MMSI
-// and call sign head the page already.
+// frequencies the device reports, its alerts and its voyage log. Name, MMSI,
+// call sign and dimensions head the page already.
 const QStringList& ShownPaths()
 {
     static const QStringList paths
@@ -213,11 +254,10 @@ void SettingRow(Sheet& sheet, const QString& name, const QString& value, QString
     sheet.y = box.bottom();
 }
 
-void Settings(Sheet& sheet, const ProgrammingRecord& record)
+void Settings(Sheet& sheet, const ProgrammingRecord& record, const ProfileReadResult& read)
 {
     Heading(
         sheet, sheet.area.left(), sheet.area.width(), ProgrammingCertificate::tr("Main settings as sent"));
-    const ProfileReadResult read = ProfileFile::FromJson(record.settings);
     if (!read.ok) {
         Line(sheet, Font(10), quiet,
             record.settings.isEmpty() ? ProgrammingCertificate::tr("The settings sent are not on record.")
@@ -314,10 +354,11 @@ void ProgrammingCertificate::Draw(const ProgrammingRecord& record, QPainter& pai
     QPaintDevice* device = painter.device();
     Sheet sheet { painter, QRectF(0, 0, device->width(), device->height()), device->logicalDpiX() / 25.4, 0 };
     painter.setRenderHint(QPainter::Antialiasing);
+    const ProfileReadResult settings = ProfileFile::FromJson(record.settings);
     Title(sheet);
-    Vessel(sheet, record);
+    Vessel(sheet, record, settings);
     Facts(sheet, record);
     Verdict(sheet, record.verified);
-    Settings(sheet, record);
+    Settings(sheet, record, settings);
     Footer(sheet);
 }

@@ -15,7 +15,7 @@ QString dmsText(double value, int degreeDigits, const QString& hemisphere)
     const double minutes = (absolute - degrees) * 60.0;
     const int wholeMinutes = static_cast<int>(minutes);
     const double seconds = (minutes - wholeMinutes) * 60.0;
-    return QStringLiteral("%1%2 %3' %4\" %5")
+    return QStringLiteral("%1%2 %3' %L4\" %5")
         .arg(degrees, degreeDigits, 10, QLatin1Char('0'))
         .arg(degreeSign)
         .arg(wholeMinutes, 2, 10, QLatin1Char('0'))
@@ -28,7 +28,7 @@ QString dmText(double value, int degreeDigits, const QString& hemisphere)
     const double absolute = qAbs(value);
     const int degrees = static_cast<int>(absolute);
     const double minutes = (absolute - degrees) * 60.0;
-    return QStringLiteral("%1%2 %3' %4")
+    return QStringLiteral("%1%2 %L3' %4")
         .arg(degrees, degreeDigits, 10, QLatin1Char('0'))
         .arg(degreeSign)
         .arg(minutes, 6, 'f', 3, QLatin1Char('0'))

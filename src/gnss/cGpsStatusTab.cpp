@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -178,15 +179,16 @@ void cGpsStatusTab::OnGpsDataReceived(GpsData* gpsData)
         return;
     }
     const GeoPosition* position = gpsData->position();
+    const QLocale locale;
     m_labelLatitude->setText(position->latitudeDmsText());
     m_labelLatitude->setToolTip(
-        QString::number(position->latitude(), 'f', 4) + QLatin1Char('\n') + position->latitudeDmText());
+        locale.toString(position->latitude(), 'f', 4) + QLatin1Char('\n') + position->latitudeDmText());
     m_labelLongitude->setText(position->longitudeDmsText());
     m_labelLongitude->setToolTip(
-        QString::number(position->longitude(), 'f', 4) + QLatin1Char('\n') + position->longitudeDmText());
+        locale.toString(position->longitude(), 'f', 4) + QLatin1Char('\n') + position->longitudeDmText());
     m_labelUtc->setText(gpsData->time().toString(QStringLiteral("hh:mm:ss")));
-    m_labelSog->setText(QString::number(gpsData->speedOverGround(), 'f', 3));
-    m_labelCog->setText(QString::number(gpsData->courseOverGround(), 'f', 3));
+    m_labelSog->setText(tr("%1 kn").arg(locale.toString(gpsData->speedOverGround(), 'f', 1)));
+    m_labelCog->setText(locale.toString(gpsData->courseOverGround(), 'f', 1) + QChar(0x00B0));
 }
 
 void cGpsStatusTab::OnGPSTextMessageReceived(QString text)

@@ -527,7 +527,21 @@ QStringList ProgrammingHistory::Texts(const ProgrammingRecord& record)
     return { record.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.mmsi,
         record.vesselName, record.callSign, record.serialNumber, record.firmware,
         record.generation > 0 ? QString::number(record.generation) : QString(),
-        record.verified ? tr("yes") : tr("no"), record.user, record.computer, record.source, record.failure };
+        record.verified ? tr("yes") : tr("no"), record.user, record.computer, SourceText(record.source),
+        record.failure };
+}
+
+// The database keeps the English words; one it does not know, from a later
+// version, is shown as it is.
+QString ProgrammingHistory::SourceText(const QString& source)
+{
+    static const char* const words[]
+        = { QT_TR_NOOP("window"), QT_TR_NOOP("command line"), QT_TR_NOOP("configuration log") };
+    for (const char* word : words) {
+        if (source == QLatin1String(word))
+            return tr(word);
+    }
+    return source;
 }
 
 bool ProgrammingHistory::ExportCsv(const QList<ProgrammingRecord>& rows, const QString& path, QString* error)

@@ -55,6 +55,9 @@ public:
     // The columns a user sees of a row, and a row's texts in them.
     static QStringList ColumnTitles();
     static QStringList Texts(const ProgrammingRecord& record);
+    // Where a programming came from ("window", "command line", ...), in the
+    // reader's language.
+    static QString SourceText(const QString& source);
     // The rows as CSV, in the columns above; a complete file or nothing.
     static bool ExportCsv(const QList<ProgrammingRecord>& rows, const QString& path, QString* error);
 

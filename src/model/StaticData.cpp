@@ -1,5 +1,8 @@
 #include "model/StaticData.h"
 
+#include <QLocale>
+#include <QStringList>
+
 namespace {
 
 constexpr double feetPerMetre = 3.28084;
@@ -49,4 +52,18 @@ void StaticData::setDimensionMetres(Dimension which, int metres)
 void StaticData::setDimensionFeet(Dimension which, int feet)
 {
     setDimension(which, static_cast<float>(feet / feetPerMetre));
+}
+
+QString StaticData::dimensionsText(bool withFeet) const
+{
+    const QLocale locale;
+    QStringList parts;
+    for (int index = 0; index < DimensionCount; ++index) {
+        const auto which = static_cast<Dimension>(index);
+        const QString letter(QLatin1Char(static_cast<char>('A' + index)));
+        const QString metres = locale.toString(dimensionMetres(which));
+        parts << (withFeet ? tr("%1 %2 m (%3 ft)").arg(letter, metres, locale.toString(dimensionFeet(which)))
+                           : tr("%1 %2 m").arg(letter, metres));
+    }
+    return parts.join(QStringLiteral(", "));
 }

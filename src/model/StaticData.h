@@ -28,6 +28,9 @@ public:
     int dimensionFeet(Dimension which) const;
     void setDimensionMetres(Dimension which, int metres);
     void setDimensionFeet(Dimension which, int feet);
+    // "A 8 m, B 4 m, C 2 m, D 1 m" in the reader's locale: the whole metres
+    // the device is sent, with feet beside them when withFeet.
+    QString dimensionsText(bool withFeet) const;
 
 private:
     QString m_vesselName;

@@ -3,6 +3,9 @@
 #include "model/SettingRules.h"
 #include "profile/Profile.h"
 
+#include <QLocale>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -30,14 +33,31 @@ QString OnOff(const QVariant& value)
     return value.toBool() ? ProfileSetting::tr("on") : ProfileSetting::tr("off");
 }
 
+// Numbers are shown in the reader's locale, without group separators, as
+// the pages show them.
+QLocale ShownLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 ProfileSetting::Shower WithUnit(const QString& unit)
 {
-    return [unit](const QVariant& value) { return value.toString() + QLatin1Char(' ') + unit; };
+    return [unit](const QVariant& value) {
+        return ShownLocale().toString(value.toDouble(), 'g', 12) + QLatin1Char(' ') + unit;
+    };
+}
+
+// Whole metres, rounded half up, as the device is sent them.
+QString WholeMetresShown(const QVariant& value)
+{
+    return ShownLocale().toString(std::floor(value.toDouble() + 0.5), 'f', 0) + QStringLiteral(" m");
 }
 
 QString MegaHertz(const QVariant& value)
 {
-    return QString::number(value.toInt() / 1e6, 'f', 3) + QStringLiteral(" MHz");
+    return ShownLocale().toString(value.toInt() / 1e6, 'f', 3) + QStringLiteral(" MHz");
 }
 
 QString VesselType(const QVariant& value)
@@ -129,7 +149,7 @@ ProfileSetting Dimension(
         [which](Profile& p, const QVariant& v) {
             p.staticData().setDimension(which, static_cast<float>(v.toDouble()));
         },
-        WholeMetres(which, maxMetres), WithUnit(QStringLiteral("m")), WholeMetres(which, fieldMetres) };
+        WholeMetres(which, maxMetres), WholeMetresShown, WholeMetres(which, fieldMetres) };
 }
 
 std::vector<ProfileSetting> VesselSettings()

@@ -1,13 +1,13 @@
 #include "ui/BasicConfirmDialog.h"
 
+#include "model/StaticData.h"
 #include "model/VesselData.h"
 #include "ui/DeviceTypes.h"
 #include "ui/Pictures.h"
 #include "ui_BasicConfirmDialog.h"
 
 BasicConfirmDialog::BasicConfirmDialog(int deviceType, QString mmsi, QString vesselName, QString callSign,
-    int vesselType, int dimensionA, int dimensionB, int dimensionC, int dimensionD, bool powerInterface,
-    QWidget* parent)
+    int vesselType, const StaticData& dimensions, bool inFeet, bool powerInterface, QWidget* parent)
     : QDialog(parent, Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
     , ui(new Ui::BasicConfirmDialog)
 {
@@ -23,9 +23,7 @@ BasicConfirmDialog::BasicConfirmDialog(int deviceType, QString mmsi, QString ves
     // shown as not specified.
     const QString typeName = VesselData::vesselTypeText(vesselType);
     ui->labelVesselType->setText(typeName.isEmpty() ? tr("%1 (not specified)").arg(vesselType) : typeName);
-    const QStringList dimensions { QString::number(dimensionA), QString::number(dimensionB),
-        QString::number(dimensionC), QString::number(dimensionD) };
-    ui->labelDimensions->setText(dimensions.join(QLatin1String(", ")));
+    ui->labelDimensions->setText(dimensions.dimensionsText(inFeet));
 
     const bool hasPowerInterface = DeviceTypes::HasPowerInterface(deviceType);
     ui->label_PowerBox->setVisible(hasPowerInterface);

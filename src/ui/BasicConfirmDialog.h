@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class StaticData;
+
 namespace Ui {
 class BasicConfirmDialog;
 }
@@ -13,7 +15,7 @@ class BasicConfirmDialog : public QDialog {
 
 public:
     BasicConfirmDialog(int deviceType, QString mmsi, QString vesselName, QString callSign, int vesselType,
-        int dimensionA, int dimensionB, int dimensionC, int dimensionD, bool powerInterface, QWidget* parent);
+        const StaticData& dimensions, bool inFeet, bool powerInterface, QWidget* parent);
     ~BasicConfirmDialog() override;
 
 private:

@@ -96,10 +96,8 @@ void BasicTab::on_toolButtonProgramme_clicked()
 {
     if (!window->CheckMmsi())
         return;
-    const Ui::VesselDimensionsBox& shown = *dimensions;
     BasicConfirmDialog confirm(deviceType, details->lineMMSI->text(), details->lineVesselName->text(),
-        details->lineCallSign->text(), model->vesselData()->vesselType(), shown.spinBoxDimensionA->value(),
-        shown.spinBoxDimensionB->value(), shown.spinBoxDimensionC->value(), shown.spinBoxDimensionD->value(),
+        details->lineCallSign->text(), model->vesselData()->vesselType(), ShownDimensions(), UsesFeet(),
         ui->checkBox_PowerInterface->isChecked(), this);
     if (confirm.exec() != QDialog::Accepted)
         return;

@@ -1,5 +1,7 @@
 #include "ui/DiagnosticsTexts.h"
 
+#include <QLocale>
+
 namespace {
 
 const char* const laterChargingStates[] = {
@@ -86,11 +88,7 @@ bool DiagnosticsTexts::IsLaterGeneration(const QString& appVersion)
 
 QString DiagnosticsTexts::BatteryVoltage(const QString& millivolts)
 {
-    const int value = Code(millivolts);
-    const QString sign = value < 0 ? QStringLiteral("-") : QString();
-    const int magnitude = qAbs(value);
-    return sign + QString::number(magnitude / 1000) + QLatin1Char('.')
-        + QStringLiteral("%1").arg(magnitude % 1000, 3, 10, QLatin1Char('0')) + QLatin1Char('V');
+    return QLocale().toString(Code(millivolts) / 1000.0, 'f', 3) + QLatin1Char('V');
 }
 
 QString DiagnosticsTexts::ChargingState(const QString& code, bool laterGeneration)

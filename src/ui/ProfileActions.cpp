@@ -179,17 +179,22 @@ bool ProfileActions::Load(const Profile& profile)
 // the same one.
 bool ProfileActions::AskTakeMmsi(const Profile& profile, bool* takeMmsi)
 {
-    const QString own = app->GetTransportModel()->mmsi()->text();
+    const MMSI* ownMmsi = app->GetTransportModel()->mmsi();
+    const QString own = ownMmsi->text();
     *takeMmsi = false;
     if (profile.Mmsi() == own)
         return true;
     const QString source = profile.Origin().serialNumber;
     const bool sameDevice = !source.isEmpty() && source == app->GetTransportModel()->serialNumber();
+    // An unprogrammed device reports nine zeros, which are no MMSI to keep.
+    const bool none = ownMmsi->isUnset();
     QMessageBox question(QMessageBox::Question, tr("MMSI"),
-        tr("The profile holds MMSI %1; this Identifier has MMSI %2.").arg(profile.Mmsi(), own),
+        none ? tr("The profile holds MMSI %1; this Identifier has no MMSI yet.").arg(profile.Mmsi())
+             : tr("The profile holds MMSI %1; this Identifier has MMSI %2.").arg(profile.Mmsi(), own),
         QMessageBox::Cancel, window);
     question.setInformativeText(tr("Which MMSI is this Identifier to carry?"));
-    QPushButton* keep = question.addButton(tr("Keep %1").arg(own), QMessageBox::AcceptRole);
+    QPushButton* keep = question.addButton(
+        none ? tr("Leave without MMSI") : tr("Keep %1").arg(own), QMessageBox::AcceptRole);
     QPushButton* take = question.addButton(tr("Take %1").arg(profile.Mmsi()), QMessageBox::AcceptRole);
     keep->setObjectName(QStringLiteral("keepMmsi"));
     take->setObjectName(QStringLiteral("takeMmsi"));

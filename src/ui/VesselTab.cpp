@@ -173,13 +173,22 @@ void VesselTab::StoreVessel(Model* target) const
     const QComboBox* types = details->comboVesselType;
     target->vesselData()->setVesselType(
         types->currentIndex() < 0 ? VesselData::TypeNotSpecified : types->currentData().toInt());
+    const StaticData shown = ShownDimensions();
+    for (const StaticData::Dimension which : allDimensions)
+        staticData->setDimension(which, shown.dimension(which));
+}
+
+StaticData VesselTab::ShownDimensions() const
+{
+    StaticData shown;
     for (const StaticData::Dimension which : allDimensions) {
         const int value = DimensionSpinBox(which)->value();
         if (useMetres)
-            staticData->setDimensionMetres(which, value);
+            shown.setDimensionMetres(which, value);
         else
-            staticData->setDimensionFeet(which, value);
+            shown.setDimensionFeet(which, value);
     }
+    return shown;
 }
 
 int VesselTab::ModelDimension(StaticData::Dimension which) const

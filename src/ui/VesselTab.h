@@ -38,6 +38,9 @@ protected:
     // Loads the vessel controls from the tab model.
     void LoadVessel();
     void StoreVessel(Model* target) const;
+    // The dimensions as the spin boxes hold them, in metres.
+    StaticData ShownDimensions() const;
+    bool UsesFeet() const { return !useMetres; }
     // Runs after every edit of a text field or dimension, changed or not.
     virtual void AfterVesselEdit() { }
 

@@ -5,17 +5,35 @@
 #include "model/SettingRules.h"
 #include "ui/FileQuestion.h"
 #include "ui_VoyageLogTab.h"
+#include "voyage/CentredCheckDelegate.h"
 #include "voyage/VoyageLogCollector.h"
 #include "voyage/VoyageLogExport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
 enum Column { DateColumn, TimeColumn, LatitudeColumn, LongitudeColumn, SogColumn, CogColumn, BatteryColumn };
+constexpr int FlagCount = 5;
+
+// A header of several words goes over two lines, broken at the space nearest
+// its middle, so that longer translations keep the columns narrow.
+QString TwoLines(const QString& text)
+{
+    int best = -1;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char(' ')
+            && (best < 0 || qAbs(2 * i - text.size()) < qAbs(2 * best - text.size())))
+            best = i;
+    }
+    return best < 0 ? text : text.left(best) + QLatin1Char('\n') + text.mid(best + 1);
+}
 
 QTableWidgetItem* TextCell(const QString& text, Qt::Alignment horizontal)
 {
@@ -52,12 +70,17 @@ VoyageLogTab::VoyageLogTab(Model* model, QWidget* parent)
     // The export's columns, so that table and file name them alike.
     const QStringList headers = VoyageLogExport::csvHeaders();
     for (int column = 0; column < headers.size(); ++column) {
-        ui->tableWidget->horizontalHeaderItem(column)->setText(headers.at(column));
+        ui->tableWidget->horizontalHeaderItem(column)->setText(TwoLines(headers.at(column)));
+    }
+    auto* centred = new CentredCheckDelegate(ui->tableWidget);
+    for (int flag = 1; flag <= FlagCount; ++flag) {
+        ui->tableWidget->setItemDelegateForColumn(BatteryColumn + flag, centred);
     }
     connect(collector, &VoyageLogCollector::recordAdded, this, &VoyageLogTab::OnRecordAdded);
     connect(collector, &VoyageLogCollector::finished, this, &VoyageLogTab::OnTransferFinished);
     connect(ui->exportButton, &QPushButton::released, this, &VoyageLogTab::OnExportLog);
     FitColumns();
+    ShowCount();
     if (parent) {
         connect(this, SIGNAL(ClearVoyageLog()), parent, SLOT(OnClearVoyageLog()));
     }
@@ -103,6 +126,7 @@ void VoyageLogTab::ClearEntries()
     ui->tableWidget->setRowCount(0);
     collector->Clear();
     exportAndClearAfterFetch = false;
+    ShowCount();
 }
 
 void VoyageLogTab::EnableControls(bool enable)
@@ -116,6 +140,21 @@ void VoyageLogTab::EnableControls(bool enable)
 void VoyageLogTab::OnReceived(QString received)
 {
     collector->OnReceived(received);
+    ShowCount();
+}
+
+// While a transfer runs the bar shows how many of the records the device
+// announced have come; until the device has said, it only moves to and fro.
+void VoyageLogTab::ShowCount()
+{
+    const int count = collector->Records().size();
+    const int announced = collector->Announced();
+    ui->progressBarFetch->setRange(0, announced < 0 ? 0 : qMax(announced, count));
+    ui->progressBarFetch->setValue(count);
+    QString text = count == 1 ? tr("1 record") : tr("%1 records").arg(count);
+    if (ui->progressBarFetch->isVisibleTo(this) && announced >= 0)
+        text = tr("%1 of %2 records").arg(count).arg(announced);
+    ui->labelRecordCount->setText(text);
 }
 
 void VoyageLogTab::OnRecordAdded(const VoyageRecord& record)
@@ -133,10 +172,34 @@ void VoyageLogTab::OnRecordAdded(const VoyageRecord& record)
     }
 }
 
+// Fitted to the widest values a record can hold as well, so that the columns
+// keep their width as records arrive and the page asks for room for all of
+// them. Never narrower than the header's minimum section size.
 void VoyageLogTab::FitColumns()
 {
-    // Never narrower than the header's minimum section size.
+    VoyageRecord widest;
+    widest.date = QStringLiteral("2099-12-31");
+    widest.time = QStringLiteral("23:59:59");
+    widest.latitude = -89.999999;
+    widest.longitude = -179.999999;
+    widest.sog = 102.9;
+    widest.cog = 359.9;
+    widest.batteryVolts = 99.99;
+    widest.batterySent = true;
+    const int row = ui->tableWidget->rowCount();
+    AddRow(widest);
     ui->tableWidget->resizeColumnsToContents();
+    ui->tableWidget->removeRow(row);
+}
+
+QSize VoyageLogTab::minimumSizeHint() const
+{
+    const QTableWidget* table = ui->tableWidget;
+    const QMargins margins = layout()->contentsMargins();
+    const int tableWidth = table->horizontalHeader()->length() + 2 * table->frameWidth()
+        + table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    const QSize hint = TabBase::minimumSizeHint();
+    return QSize(qMax(hint.width(), tableWidth), hint.height());
 }
 
 void VoyageLogTab::AddRow(const VoyageRecord& record)
@@ -145,13 +208,13 @@ void VoyageLogTab::AddRow(const VoyageRecord& record)
     ui->tableWidget->insertRow(row);
     SetCell(row, DateColumn, TextCell(record.date, Qt::AlignHCenter));
     SetCell(row, TimeColumn, TextCell(record.time, Qt::AlignHCenter));
-    SetCell(row, LatitudeColumn, NumberCell(record.hasLatitude(), record.latitude, 6, Qt::AlignLeft));
-    SetCell(row, LongitudeColumn, NumberCell(record.hasLongitude(), record.longitude, 6, Qt::AlignLeft));
+    SetCell(row, LatitudeColumn, NumberCell(record.hasLatitude(), record.latitude, 6, Qt::AlignRight));
+    SetCell(row, LongitudeColumn, NumberCell(record.hasLongitude(), record.longitude, 6, Qt::AlignRight));
     SetCell(row, SogColumn, NumberCell(record.hasSog(), record.sog, 1, Qt::AlignHCenter));
     SetCell(row, CogColumn, NumberCell(record.hasCog(), record.cog, 1, Qt::AlignHCenter));
     SetCell(row, BatteryColumn, NumberCell(record.batterySent, record.batteryVolts, 2, Qt::AlignHCenter));
     const bool flags[] = { record.offBracket, record.sos, record.geofence, record.powerFail, record.idError };
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < FlagCount; ++i) {
         SetCell(row, BatteryColumn + 1 + i, FlagCell(flags[i]));
     }
 }
@@ -168,6 +231,8 @@ void VoyageLogTab::OnTransferFinished()
         ui->tableWidget->setRowCount(0);
     }
     FitColumns();
+    ui->progressBarFetch->hide();
+    ShowCount();
     EnableControls(true);
     emit VoyageSyncComplete();
     if (exportAndClearAfterFetch) {
@@ -190,6 +255,8 @@ void VoyageLogTab::RequestLog()
 
 void VoyageLogTab::OnLogRequested()
 {
+    ui->progressBarFetch->show();
+    ShowCount();
     collector->Start();
 }
 

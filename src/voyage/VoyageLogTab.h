@@ -24,6 +24,9 @@ public:
     VoyageLogTab(Model* model, QWidget* parent);
     ~VoyageLogTab() override;
 
+    // Wide enough for every column of the table: the window is never made
+    // so narrow that columns go out of sight.
+    QSize minimumSizeHint() const override;
     bool UpdateTabFromModel(Model* source) override;
     bool UpdateModelFromTab(Model* target) override;
 
@@ -68,6 +71,8 @@ private:
     bool MayReplace(const QString& fileName);
     static QString KmlFilter();
     ClearChoice AskClear();
+    // The number of records shown, and the transfer's progress while it runs.
+    void ShowCount();
     void AddRow(const VoyageRecord& record);
     void SetCell(int row, int column, QTableWidgetItem* item);
     void FitColumns();

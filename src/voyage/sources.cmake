@@ -4,5 +4,6 @@ list(APPEND CORE_SOURCES
     voyage/VoyageRecord.cpp
 )
 list(APPEND WIDGET_SOURCES
+    voyage/CentredCheckDelegate.cpp
     voyage/VoyageLogTab.cpp
 )

@@ -83,8 +83,39 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("600 s")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("CALL COASTGUARD (read, not sent)")),
             qPrintable(text));
-        QVERIFY2(!text.contains(QStringLiteral("MHz")) && !text.contains(QStringLiteral("3600 s")),
+        QVERIFY2(!text.contains(QStringLiteral("MHz")) && !text.contains(QStringLiteral("3600 s"))
+                && !text.contains(QStringLiteral("Dimensions")),
             qPrintable(text));
+    }
+
+    // The owner reads where the device sits, its type and where it was
+    // programmed from in words, numbers in the reader's locale and a long
+    // name whole.
+    void pageReadsAsTheOwnerWould()
+    {
+        Model model;
+        const int metres[] = { 8, 4, 2, 1 };
+        for (int which = 0; which < StaticData::DimensionCount; ++which)
+            model.staticData()->setDimensionMetres(StaticData::Dimension(which), metres[which]);
+        ProfileOrigin origin;
+        origin.generation = 4;
+        ProgrammingRecord record = Record();
+        record.settings = ProfileFile::ToJson(Profile::FromModel(model, origin));
+        record.source = QStringLiteral("command line");
+        record.user = QStringLiteral("Harbour Electronics Service Engineer Team");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("certificate.pdf"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QString error;
+        const bool written = ProgrammingCertificate::WritePdf(record, path, &error);
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(written, qPrintable(error));
+        const QString text = PdfText(path).simplified();
+        for (const QString& expected : { QStringLiteral("Dimensions A 8 m, B 4 m, C 2 m, D 1 m"),
+                 QStringLiteral("Later generation (type 4)"), QStringLiteral("velmora (command line)"),
+                 QStringLiteral("161,975 MHz"), record.user }) {
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in:\n") + text));
+        }
     }
 
     void missingFolderFailsAndLeavesNothing()

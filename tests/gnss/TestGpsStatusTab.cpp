@@ -96,35 +96,45 @@ private slots:
 
     void positionLabels_data()
     {
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<QString>("latitudeText");
         QTest::addColumn<QString>("latitudeTip");
         QTest::addColumn<QString>("longitudeText");
         QTest::addColumn<QString>("longitudeTip");
-        QTest::newRow("north east") << 48.1173 << 11.0 + 31.0 / 60.0 << QStringLiteral("48° 07' 02.28\" N")
+        QTest::newRow("north east") << "en_GB" << 48.1173 << 11.0 + 31.0 / 60.0
+                                    << QStringLiteral("48° 07' 02.28\" N")
                                     << QStringLiteral("48.1173\n48° 07.038' N")
                                     << QStringLiteral("011° 31' 00.00\" E")
                                     << QStringLiteral("11.5167\n011° 31.000' E");
-        QTest::newRow("south west") << -33.5 << -70.123456 << QStringLiteral("33° 30' 00.00\" S")
+        QTest::newRow("south west") << "en_GB" << -33.5 << -70.123456 << QStringLiteral("33° 30' 00.00\" S")
                                     << QStringLiteral("-33.5000\n33° 30.000' S")
                                     << QStringLiteral("070° 07' 24.44\" W")
                                     << QStringLiteral("-70.1235\n070° 07.407' W");
+        QTest::newRow("decimal comma")
+            << "de_DE" << 48.1173 << 11.0 + 31.0 / 60.0 << QStringLiteral("48° 07' 02,28\" N")
+            << QStringLiteral("48,1173\n48° 07,038' N") << QStringLiteral("011° 31' 00,00\" E")
+            << QStringLiteral("11,5167\n011° 31,000' E");
     }
 
     void positionLabels()
     {
         QFETCH(double, latitude);
+        QFETCH(QString, locale);
         QFETCH(double, longitude);
+        QLocale::setDefault(QLocale(locale));
         cGpsStatusTab tab;
         showFix(tab, latitude, longitude);
+        QLocale::setDefault(QLocale::c());
         QTEST(text(tab, "labelLatitude"), "latitudeText");
         QTEST(tab.findChild<QLabel*>("labelLatitude")->toolTip(), "latitudeTip");
         QTEST(text(tab, "labelLongitude"), "longitudeText");
         QTEST(tab.findChild<QLabel*>("labelLongitude")->toolTip(), "longitudeTip");
         QCOMPARE(text(tab, "labelUTC"), QStringLiteral("12:35:19"));
-        QCOMPARE(text(tab, "labelSOG"), QStringLiteral("22.400"));
-        QCOMPARE(text(tab, "labelCOG"), QStringLiteral("84.400"));
+        const QString comma = locale == QLatin1String("de_DE") ? QStringLiteral(",") : QStringLiteral(".");
+        QCOMPARE(text(tab, "labelSOG"), QStringLiteral("22") + comma + QStringLiteral("4 kn"));
+        QCOMPARE(text(tab, "labelCOG"), QStringLiteral("84") + comma + QStringLiteral("4°"));
     }
 
     void lostFixClearsPositionAndBars()

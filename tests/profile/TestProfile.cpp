@@ -83,6 +83,7 @@ private slots:
     void documentedExampleOpens();
     void csvQuotesFields();
     void mismatchesCompareAsTheDeviceKeeps();
+    void valuesShownInTheReadersLocale();
     void backupsKeepNewestFiftyPerSerial();
 };
 
@@ -340,6 +341,22 @@ void TestProfile::mismatchesCompareAsTheDeviceKeeps()
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows.at(0).deviceValue, QStringLiteral("10 m"));
     QCOMPARE(rows.at(1).profileValue, QStringLiteral("HELP"));
+}
+
+// As the pages show them: the reader's decimal comma, and whole metres as
+// the device is sent them.
+void TestProfile::valuesShownInTheReadersLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QList<ProfileComparisonRow> rows = ProfileComparison::Compare(Sample(4), Sample(4));
+    QLocale::setDefault(QLocale::c());
+    QStringList shown;
+    for (const ProfileComparisonRow& row : rows) {
+        if (row.setting.contains(QLatin1String("dimension A"))
+            || row.setting.endsWith(QLatin1String("frequency B")))
+            shown << row.profileValue;
+    }
+    QCOMPARE(shown, QStringList({ "11 m", "156,025 MHz" }));
 }
 
 void TestProfile::backupsKeepNewestFiftyPerSerial()

@@ -172,6 +172,17 @@ inline ProgrammingHistoryDialog* HistoryDialog(MainWindow* window)
     return new ProgrammingHistoryDialog(path, window);
 }
 
+// The vessel of FillInVessel, typed in feet.
+inline BasicConfirmDialog* ConfirmDialog(MainWindow* window)
+{
+    StaticData dimensions;
+    const int feet[] = { 23, 13, 7, 7 };
+    for (int which = 0; which < StaticData::DimensionCount; ++which)
+        dimensions.setDimensionFeet(StaticData::Dimension(which), feet[which]);
+    return new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
+        QStringLiteral("GBXY"), 37, dimensions, true, true, window);
+}
+
 // "Programming Complete" after a verified programming, its certificate on offer.
 inline DisconnectDialog* VerifiedDialog(MainWindow* window)
 {
@@ -201,10 +212,7 @@ inline bool VisitDialogs(MainWindow* window, const Visit& visit)
     bool visited = VisitDialog(CompareDialog(window), QStringLiteral("compare-dialog"), visit);
     visited &= VisitDialog(HistoryDialog(window), QStringLiteral("history-dialog"), visit);
     visited &= VisitDialog(new AboutDialog(window), QStringLiteral("about-dialog"), visit);
-    visited
-        &= VisitDialog(new BasicConfirmDialog(1, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
-                           QStringLiteral("GBXY"), 37, 7, 4, 2, 2, true, window),
-            QStringLiteral("confirm-dialog"), visit);
+    visited &= VisitDialog(ConfirmDialog(window), QStringLiteral("confirm-dialog"), visit);
     visited &= VisitDialog(VerifiedDialog(window), QStringLiteral("disconnect-dialog"), visit);
     visited &= VisitDialog(ProgrammingOutcome::MismatchBox({ { ProfileSetting::tr("Vessel: call sign"),
                                                                QStringLiteral("MABC1"), QStringLiteral("GBXY"), true } },

@@ -1,6 +1,6 @@
 // Runs the program against the simulated Identifier of `make demo`, walks
 // through every page of the three modes and opens every dialog, and saves a
-// picture of each.
+// picture of each, and a programming certificate as PDF.
 // Usage: ui_screenshot_tour DEMO-CONFIGURATION OUTPUT-FOLDER SUFFIX
 // (the suffix tells the pictures of one scale from another, e.g. "@2x").
 // The texts are in the system's language, as in the program: LANGUAGE=de
@@ -9,6 +9,7 @@
 #include "ProgramTour.h"
 
 #include "app/TranslationLoader.h"
+#include "certificate/ProgrammingCertificate.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -40,6 +41,35 @@ private:
     QString suffix;
 };
 
+// The owner's certificate of a verified programming, as a PDF beside the
+// pictures; make-screenshots.sh turns it into one.
+bool WriteCertificate(const QString& folder)
+{
+    Model model;
+    model.mmsi()->setText(QStringLiteral("235123456"));
+    model.staticData()->setVesselName(QStringLiteral("SEA SPRITE"));
+    model.staticData()->setCallSign(QStringLiteral("GBXY"));
+    model.vesselData()->setVesselType(37);
+    const int metres[] = { 7, 4, 2, 2 };
+    for (int which = 0; which < StaticData::DimensionCount; ++which)
+        model.staticData()->setDimensionMetres(StaticData::Dimension(which), metres[which]);
+    ProfileOrigin origin;
+    origin.savedAt = QDateTime(QDate(2024, 5, 14), QTime(9, 30), Qt::UTC);
+    origin.savedBy = QStringLiteral("dealer");
+    origin.computer = QStringLiteral("BENCH-2");
+    origin.firmware = QStringLiteral("050200.02.01.00");
+    origin.generation = 2;
+    origin.serialNumber = QStringLiteral("205170031442");
+    const ProgrammingRecord record
+        = ProgrammingHistory::RecordOf(Profile::FromModel(model, origin), true, QStringLiteral("window"));
+    QString error;
+    if (ProgrammingCertificate::WritePdf(
+            record, QDir(folder).filePath(QStringLiteral("certificate.pdf")), &error))
+        return true;
+    QTextStream(stderr) << error << '\n';
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -60,5 +90,5 @@ int main(int argc, char* argv[])
     const Camera camera(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     const bool toured = ProgramTour::Run(QString::fromLocal8Bit(argv[1]),
         [&camera](QWidget* shown, const QString& name) { return camera.Take(shown, name); });
-    return toured ? 0 : 1;
+    return toured && WriteCertificate(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -188,10 +188,12 @@ void TestBasicTab::programmeSendsAfterConfirmation()
     Connect(1);
     LoadFromDevice(QStringLiteral("000000000"));
     QTest::keyClicks(child<QLineEdit>("lineMMSI"), QStringLiteral("235123456"));
-    child<QSpinBox>("spinBoxDimensionA")->setValue(20);
-    child<QSpinBox>("spinBoxDimensionB")->setValue(5);
-    child<QSpinBox>("spinBoxDimensionC")->setValue(3);
-    child<QSpinBox>("spinBoxDimensionD")->setValue(2);
+    // Typed in feet; the device is sent whole metres.
+    child<QAbstractButton>("radioButtonDimensionFeet")->click();
+    child<QSpinBox>("spinBoxDimensionA")->setValue(66);
+    child<QSpinBox>("spinBoxDimensionB")->setValue(16);
+    child<QSpinBox>("spinBoxDimensionC")->setValue(10);
+    child<QSpinBox>("spinBoxDimensionD")->setValue(7);
     QCOMPARE(tabModel->mmsi()->text(), QStringLiteral("235123456"));
 
     QSignalSpy sends(window, &MainWindow::SendTab);
@@ -203,7 +205,9 @@ void TestBasicTab::programmeSendsAfterConfirmation()
         UiTest::ClickButton(dialog, "okButton");
     });
     child<QToolButton>("toolButtonProgramme")->click();
-    QCOMPARE(confirmed, QStringLiteral("BasicConfirmDialog|235123456|20, 5, 3, 2"));
+    QCOMPARE(confirmed,
+        QStringLiteral(
+            "BasicConfirmDialog|235123456|A 20 m (66 ft), B 5 m (16 ft), C 3 m (10 ft), D 2 m (7 ft)"));
     QCOMPARE(sends.count(), 1);
     QCOMPARE(sends.first().first().toInt(), 0);
     QVERIFY(!child<QWidget>("pushButtonClearId")->isEnabledTo(tab));

@@ -57,6 +57,7 @@ private slots:
     void powerBox();
     void batteryVoltage_data();
     void batteryVoltage();
+    void batteryVoltageInTheReadersLocale();
     void identityCopiedReadingsOnlyShown();
     void textThatIsNoNumberReadsZero();
     void indicationsAppendAndFollow();
@@ -194,6 +195,15 @@ void TestDiagnosticsTab::batteryVoltage()
     device->diagnostics()->setBatteryVoltage(millivolts);
     Read(firstVersion);
     QCOMPARE(shown("lineBattaryVolts"), text);
+}
+
+void TestDiagnosticsTab::batteryVoltageInTheReadersLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    device->diagnostics()->setBatteryVoltage(QStringLiteral("3870"));
+    Read(firstVersion);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(shown("lineBattaryVolts"), QStringLiteral("3,870V"));
 }
 
 void TestDiagnosticsTab::identityCopiedReadingsOnlyShown()

@@ -1,3 +1,4 @@
+#include "model/StaticData.h"
 #include "ui/AboutDialog.h"
 #include "ui/BasicConfirmDialog.h"
 #include "ui/DisconnectDialog.h"
@@ -52,15 +53,19 @@ void TestDialogs::confirmationRows()
     QFETCH(bool, powerRowShown);
     QFETCH(QString, powerText);
 
+    StaticData dimensions;
+    const int metres[] = { 20, 5, 3, 2 };
+    for (int which = 0; which < StaticData::DimensionCount; ++which)
+        dimensions.setDimensionMetres(StaticData::Dimension(which), metres[which]);
     BasicConfirmDialog dialog(deviceType, QStringLiteral("235123456"), QStringLiteral("SEA SPRITE"),
-        QStringLiteral("GBXY"), 37, 20, 5, 3, 2, powerInterface, nullptr);
+        QStringLiteral("GBXY"), 37, dimensions, false, powerInterface, nullptr);
     QCOMPARE(dialog.objectName(), QStringLiteral("BasicConfirmDialog"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Confirm Vessel Data"));
     QCOMPARE(labelText(&dialog, "labelMMSI"), QStringLiteral("235123456"));
     QCOMPARE(labelText(&dialog, "labelShipName"), QStringLiteral("SEA SPRITE"));
     QCOMPARE(labelText(&dialog, "labelCallSign"), QStringLiteral("GBXY"));
     QCOMPARE(labelText(&dialog, "labelVesselType"), QStringLiteral("37 = Vessel - Pleasure craft"));
-    QCOMPARE(labelText(&dialog, "labelDimensions"), QStringLiteral("20, 5, 3, 2"));
+    QCOMPARE(labelText(&dialog, "labelDimensions"), QStringLiteral("A 20 m, B 5 m, C 3 m, D 2 m"));
     for (const char* name : { "label_PowerBox", "label_PowerBoxEnabled" })
         QCOMPARE(dialog.findChild<QLabel*>(QLatin1String(name))->isVisibleTo(&dialog), powerRowShown);
     if (powerRowShown)
@@ -69,7 +74,7 @@ void TestDialogs::confirmationRows()
 
 void TestDialogs::confirmationButtons()
 {
-    BasicConfirmDialog dialog(1, QString(), QString(), QString(), -1, 0, 0, 0, 0, false, nullptr);
+    BasicConfirmDialog dialog(1, QString(), QString(), QString(), -1, StaticData(), false, false, nullptr);
     auto* write = dialog.findChild<QPushButton*>(QStringLiteral("okButton"));
     QCOMPARE(write->text(), QStringLiteral("Write Configuration"));
     dialog.open();
@@ -83,7 +88,7 @@ void TestDialogs::confirmationButtons()
 
 void TestDialogs::dialogsHaveNoHelpButton()
 {
-    BasicConfirmDialog confirm(4, QString(), QString(), QString(), -1, 0, 0, 0, 0, false, nullptr);
+    BasicConfirmDialog confirm(4, QString(), QString(), QString(), -1, StaticData(), false, false, nullptr);
     DisconnectDialog done(nullptr);
     AboutDialog about(nullptr);
     for (QDialog* dialog : std::initializer_list<QDialog*> { &confirm, &done, &about }) {

@@ -3,9 +3,11 @@
 #include "app/JobNames.h"
 #include "history/ProgrammingHistory.h"
 #include "model/Model.h"
+#include "profile/ProfileFile.h"
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
 #include "ui/MainWindow.h"
+#include "ui/ProfileActions.h"
 #include "ui/ProgrammingOutcome.h"
 
 #include <QComboBox>
@@ -52,6 +54,7 @@ private slots:
     void enableTabOnlyForItsIds();
     void editsCarryCurrentTab();
     void focusFrameStandsOut();
+    void profileMmsiOfferedToAnUnprogrammedDevice();
 
 private:
     void EnterAdvanced(int type);
@@ -624,6 +627,31 @@ void TestMainWindow::focusFrameStandsOut()
         QVERIFY2(Changed(unfocused, focused) >= focused.width() + focused.height(),
             control->metaObject()->className());
     }
+}
+
+// Nine zeros are what an unprogrammed device reports, not an MMSI to keep.
+void TestMainWindow::profileMmsiOfferedToAnUnprogrammedDevice()
+{
+    Model* device = VelmoraApplication::Instance()->GetTransportModel();
+    device->reset();
+    device->mmsi()->setText(QStringLiteral("000000000"));
+    Profile profile
+        = Profile::FromModel(*device, Profile::OriginNow(QStringLiteral("160200.01.00.00"), 4, {}));
+    profile.mmsi().setText(QStringLiteral("235000001"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fleet.json"));
+    QString error;
+    QVERIFY2(ProfileFile::Write(profile, path, &error), qPrintable(error));
+    QString asked;
+    UiTest::AnswerNextModal([&asked](QWidget* box) {
+        asked = static_cast<QMessageBox*>(box)->text() + QLatin1Char('|')
+            + box->findChild<QPushButton*>(QStringLiteral("keepMmsi"))->text();
+        static_cast<QMessageBox*>(box)->reject();
+    });
+    QVERIFY(!window->findChild<ProfileActions*>()->OpenProfile(path));
+    QCOMPARE(asked,
+        QStringLiteral(
+            "The profile holds MMSI 235000001; this Identifier has no MMSI yet.|Leave without MMSI"));
 }
 
 VELMORA_UI_TEST_MAIN(TestMainWindow)

@@ -2,7 +2,8 @@
 // one), walks every
 // page and dialog of the screenshot tour and fails on any visible text still
 // in English: a text that is an English source whose translation differs,
-// or a text with an English word a translation never keeps.
+// or a text with an English word a translation never keeps. It fails too on
+// a table whose translated columns no longer fit it.
 
 #include "ProgramTour.h"
 
@@ -13,7 +14,9 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTextDocumentFragment>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -92,6 +95,20 @@ private:
             const int count = header->model() ? header->count() : 0;
             for (int section = 0; section < count; ++section)
                 Check(header->model()->headerData(section, header->orientation()).toString());
+        } else if (auto* table = qobject_cast<QTableView*>(widget)) {
+            CheckCells(table->model());
+            // Longer words must not push columns out of sight.
+            if (table->horizontalScrollBar()->isVisible())
+                failures << stop + QStringLiteral(": the columns of \"") + table->accessibleName()
+                        + QStringLiteral("\" do not fit");
+        }
+    }
+
+    void CheckCells(const QAbstractItemModel* model)
+    {
+        for (int row = 0; model && row < model->rowCount(); ++row) {
+            for (int column = 0; column < model->columnCount(); ++column)
+                Check(model->index(row, column).data().toString());
         }
     }
 
@@ -108,7 +125,8 @@ private:
     {
         if (text.trimmed().isEmpty() || !IsEnglish(text))
             return;
-        const QString failure = stop + QStringLiteral(": \"") + text + QLatin1Char('"');
+        const QString failure
+            = QStringLiteral("still in English: ") + stop + QStringLiteral(": \"") + text + QLatin1Char('"');
         if (!failures.contains(failure))
             failures << failure;
     }
@@ -159,7 +177,7 @@ int main(int argc, char* argv[])
     const bool toured = ProgramTour::Run(QStringLiteral(PROJECT_DIR "/sim/demo.json"),
         [&walker](QWidget* shown, const QString& name) { return walker.See(shown, name); });
     for (const QString& failure : walker.Failures())
-        QTextStream(stderr) << "FAIL: still in English: " << failure << '\n';
+        QTextStream(stderr) << "FAIL: " << failure << '\n';
     if (!toured || !walker.Failures().isEmpty())
         return 1;
     QTextStream(stdout) << "PASS: every visible text is in " << language << '\n';

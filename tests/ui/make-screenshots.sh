@@ -1,7 +1,8 @@
 #!/bin/sh
 # Makes the pictures in docs/screenshots: the program against the simulated
 # Identifier, every page of its three modes and every dialog, at 100 % and
-# 200 % scaling; the main window in German too (basic-mode-de).
+# 200 % scaling; the main window in German too (basic-mode-de); and a
+# programming certificate.
 # Usage: tests/ui/make-screenshots.sh [build folder]
 set -eu
 BUILD="${1:-build}"
@@ -20,4 +21,7 @@ for scale in 1 2; do
     cp "$GERMAN/basic-mode$suffix.png" "$OUT/basic-mode-de$suffix.png"
     rm -r "$GERMAN"
 done
+# A4 at 60 dpi.
+pdftoppm -r 60 -png -singlefile "$OUT/certificate.pdf" "$OUT/certificate"
+rm "$OUT/certificate.pdf"
 echo "screenshots written to $OUT"

@@ -4,6 +4,8 @@
 #include "voyage/VoyageLogTab.h"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -92,7 +94,8 @@ private slots:
     {
         QStringList headers;
         for (int column = 0; column < Table()->columnCount(); ++column) {
-            headers << Table()->horizontalHeaderItem(column)->text();
+            headers << Table()->horizontalHeaderItem(column)->text().replace(
+                QLatin1Char('\n'), QLatin1Char(' '));
         }
         QCOMPARE(headers,
             QStringList({ "Date", "Time", "Latitude", "Longitude", "SOG", "COG", "Bat. volts", "Off bracket",
@@ -132,7 +135,7 @@ private slots:
             shown << Cell(0, column);
         }
         QCOMPARE(shown, cells);
-        QCOMPARE(Table()->item(0, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+        QCOMPARE(Table()->item(0, 2)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
         QCOMPARE(Table()->item(0, 4)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
     }
 
@@ -172,6 +175,44 @@ private slots:
         }
         QCOMPARE(states,
             QList<Qt::CheckState>({ Qt::Unchecked, Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked }));
+    }
+
+    // The boxes sit in the middle of their cells, under their headers.
+    void flagsCentredUnderTheirHeaders()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        tab->OnReceived(unlocated);
+        // The box's ends on the cell's middle line, against the cell's background.
+        const QImage shown = Table()->viewport()->grab().toImage();
+        const QRect cell = Table()->visualRect(Table()->model()->index(0, 8)).adjusted(2, 0, -2, 0);
+        const int y = cell.center().y();
+        int left = cell.left();
+        int right = cell.right();
+        while (left < right && shown.pixel(left, y) == shown.pixel(cell.left(), y))
+            ++left;
+        while (right > left && shown.pixel(right, y) == shown.pixel(cell.right(), y))
+            --right;
+        QVERIFY2(left < right, "no check box drawn");
+        QVERIFY2(qAbs(left + right - 2 * cell.center().x()) <= 4,
+            qPrintable(QStringLiteral("box %1..%2 in %3").arg(left).arg(right).arg(cell.center().x())));
+    }
+
+    void fetchShowsCountAndProgress()
+    {
+        auto* bar = tab->findChild<QProgressBar*>("progressBarFetch");
+        auto* count = tab->findChild<QLabel*>("labelRecordCount");
+        QCOMPARE(count->text(), QStringLiteral("0 records"));
+        tab->OnLogRequested();
+        QVERIFY(bar->isVisibleTo(tab));
+        Receive({ voyageAnswer(3), located });
+        QCOMPARE(count->text(), QStringLiteral("1 of 3 records"));
+        QCOMPARE(bar->value(), 1);
+        QCOMPARE(bar->maximum(), 3);
+        Receive({ unlocated, located });
+        EndTransfer();
+        QVERIFY(!bar->isVisibleTo(tab));
+        QCOMPARE(count->text(), QStringLiteral("3 records"));
     }
 
     void otherLinesAreIgnored()
