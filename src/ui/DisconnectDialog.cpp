@@ -3,8 +3,10 @@
 #include "certificate/ProgrammingCertificate.h"
 #include "ui/FileQuestion.h"
 #include "ui/Pictures.h"
+#include "ui/StatusNote.h"
 #include "ui_DisconnectDialog.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -45,7 +47,9 @@ void DisconnectDialog::SaveCertificate()
     QString error;
     if (!ProgrammingCertificate::WritePdf(m_record, path, &error)) {
         QMessageBox::warning(this, tr("Save certificate"), error);
+        return;
     }
+    StatusNote::Show(this, tr("Certificate saved as %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void DisconnectDialog::PrintCertificate()

@@ -21,14 +21,17 @@
 #include "ui/ProgrammingOutcome.h"
 #include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
+#include "ui/StatusNote.h"
 #include "ui/cControlTab.h"
 #include "ui/cDeviceActionsTab.h"
 #include "ui_MainWindow.h"
 #include "voyage/VoyageLogTab.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -73,7 +76,13 @@ MainWindow::MainWindow(QWidget* parent)
     disconnectTimer->setInterval(disconnectDelay);
     connect(disconnectTimer, &QTimer::timeout, this, &MainWindow::OnDisconnectTimeout);
 
-    ShowReady();
+    // A menu's action without a tip, or a passing note that has run its
+    // time, leaves the status bar blank; the link's state comes back.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& shown) {
+        if (shown.isEmpty())
+            ShowLinkState();
+    });
+    ShowLinkState();
     EnterBasicMode(-1);
 }
 
@@ -306,6 +315,8 @@ void MainWindow::OnUpdateUiControls(bool lost_connection)
 void MainWindow::OnConnectionError()
 {
     busy = false;
+    resetting = false;
+    ShowLinkState();
     RefreshControls();
 }
 
@@ -371,14 +382,32 @@ void MainWindow::OnDeepSleep()
 
 void MainWindow::OnResetVessel()
 {
-    profileActions->BackUpBeforeReset();
-    RunDeviceAction(&MainWindow::ResetVessel);
+    StartReset(&MainWindow::ResetVessel);
 }
 
 void MainWindow::OnResetConfig()
 {
-    profileActions->BackUpBeforeReset();
-    RunDeviceAction(&MainWindow::ResetConfig);
+    StartReset(&MainWindow::ResetConfig);
+}
+
+void MainWindow::StartReset(void (MainWindow::*request)())
+{
+    resetBackup = profileActions->BackUpBeforeReset();
+    resetting = true;
+    ShowLinkState();
+    RunDeviceAction(request);
+}
+
+void MainWindow::EndReset()
+{
+    resetting = false;
+    ShowLinkState();
+    if (!resetBackup.isEmpty()) {
+        StatusNote::Show(this,
+            tr("The Identifier was reset; its configuration from before is backed up in %1.")
+                .arg(QDir::toNativeSeparators(resetBackup)));
+    }
+    resetBackup.clear();
 }
 
 void MainWindow::OnClearVoyageLog()
@@ -396,12 +425,14 @@ void MainWindow::RunDeviceAction(void (MainWindow::*request)())
 void MainWindow::OnJobCompleted(QString name, bool send)
 {
     const bool deviceAction = name == JobName::DeepSleep || name == JobName::ClearHolder;
+    const bool reset = name == JobName::ResetVessel || name == JobName::ResetConfig;
+    if (reset && resetting)
+        EndReset();
     if (name == JobName::VdrConfiguration && send)
         voyageLogTab->EnableControls(true);
     if (CurrentMode() == Mode::Basic && deviceAction)
         basicTab->EnableDeviceActions();
-    if (CurrentMode() == Mode::Advanced
-        && (deviceAction || name == JobName::ResetVessel || name == JobName::ResetConfig)) {
+    if (CurrentMode() == Mode::Advanced && (deviceAction || reset)) {
         deviceActionsTab->EnableDeviceActions(true);
         modePages->SetIcon(TabDeviceActions, TabIcon::Synced);
     }
@@ -433,8 +464,11 @@ void MainWindow::OnConnected()
         app->GetSerialController(), &SerialController::SaveError, this, &MainWindow::OnSaveError);
     serialTab->OnOpened();
     basicTab->OnOpened();
-    if (const SerialTransport* transport = app->GetTransport())
-        statusBar()->showMessage(transport->ConnectionDescription());
+    // A device that drops off the port for its reset is back.
+    if (resetting)
+        EndReset();
+    else
+        ShowLinkState();
     RefreshControls();
     StartDataRetrieval();
 }
@@ -452,7 +486,9 @@ void MainWindow::OnDisconnected(bool error)
             disconnectTimer->start();
         connected = false;
     }
-    ShowReady();
+    if (error)
+        resetting = false;
+    ShowLinkState();
     RefreshControls();
 }
 
@@ -473,7 +509,7 @@ void MainWindow::OnDisconnectTimeout()
             outcome->ShowComplete(true);
         }
     }
-    ShowReady();
+    ShowLinkState();
     RefreshControls();
 }
 
@@ -530,9 +566,21 @@ void MainWindow::OnSaveError()
         app->GetSerialController()->LogErrorString(), QMessageBox::Ok);
 }
 
-void MainWindow::ShowReady()
+void MainWindow::ShowLinkState()
 {
-    statusBar()->showMessage(tr("Ready"));
+    statusBar()->showMessage(LinkState());
+}
+
+QString MainWindow::LinkState() const
+{
+    if (resetting)
+        return tr("Resetting the Identifier: it restarts, then its values are read again...");
+    const SerialTransport* transport = app->GetTransport();
+    if (connected && transport)
+        return transport->ConnectionDescription();
+    if (disconnectPending)
+        return tr("The Identifier has disconnected; looking for it again in a few seconds...");
+    return tr("Ready");
 }
 
 // ---- menu and messages
@@ -564,7 +612,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     const SerialTransport* transport = app->GetTransport();
     if (transport && transport->IsConnected()) {
         app->Disconnect(false);
-        ShowReady();
+        ShowLinkState();
         busy = false;
         RefreshControls();
     }

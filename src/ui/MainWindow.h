@@ -139,9 +139,13 @@ private:
     void RefreshControls();
     void EnsureConnection();
     void RunDeviceAction(void (MainWindow::*request)());
+    void StartReset(void (MainWindow::*request)());
+    void EndReset();
     void StartSerialLog();
     bool ConfirmClose();
-    void ShowReady();
+    // The status bar's lasting message: what the link is doing.
+    void ShowLinkState();
+    QString LinkState() const;
 
     Ui::MainWindow* ui;
     VelmoraApplication* app;
@@ -163,4 +167,7 @@ private:
     bool connected = false;
     bool disconnectPending = false;
     bool busy = false;
+    // From the reset's request until the device has been found again.
+    bool resetting = false;
+    QString resetBackup;
 };

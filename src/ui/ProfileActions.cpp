@@ -11,6 +11,7 @@
 #include "ui/HistoryActions.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileCompareDialog.h"
+#include "ui/StatusNote.h"
 #include "ui/TabBase.h"
 
 #include <QAction>
@@ -115,8 +116,10 @@ Profile ProfileActions::DeviceProfile() const
 bool ProfileActions::SaveProfile(const QString& path)
 {
     QString error;
-    if (ProfileFile::Write(DeviceProfile(), path, &error))
+    if (ProfileFile::Write(DeviceProfile(), path, &error)) {
+        StatusNote::Show(window, tr("Profile saved as %1.").arg(QDir::toNativeSeparators(path)));
         return true;
+    }
     QMessageBox::critical(window, tr("Error saving the profile"), error, QMessageBox::Ok);
     return false;
 }
@@ -134,7 +137,12 @@ bool ProfileActions::OpenProfile(const QString& path)
                "before sending:\n\n%1")
                 .arg(read.warnings.join(QLatin1Char('\n'))));
     }
-    return Load(read.profile);
+    if (!Load(read.profile))
+        return false;
+    StatusNote::Show(window,
+        tr("The pages hold %1 now; send them to write it to the Identifier.")
+            .arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 bool ProfileActions::CompareWithDevice(const QString& path)
@@ -216,14 +224,14 @@ bool ProfileActions::AskTakeMmsi(const Profile& profile, bool* takeMmsi)
 
 // A reset must not wait for a file to be written or for the user to read a
 // message, so a failure is told once the reset has been requested.
-void ProfileActions::BackUpBeforeReset()
+QString ProfileActions::BackUpBeforeReset()
 {
     const QString title = tr("No backup before the reset");
     if (!DeviceValuesKnown(false)) {
         ReportLater(title,
             tr("The Identifier's configuration had not been read completely, so no backup was saved. "
                "The reset has gone ahead all the same."));
-        return;
+        return QString();
     }
     QString saved;
     QString error;
@@ -231,7 +239,9 @@ void ProfileActions::BackUpBeforeReset()
         ReportLater(title,
             tr("The configuration could not be saved as a backup: %1\n\nThe reset has gone ahead all the same.")
                 .arg(error));
+        return QString();
     }
+    return saved;
 }
 
 void ProfileActions::ReportLater(const QString& title, const QString& text)

@@ -27,9 +27,10 @@ public:
     bool SaveProfile(const QString& path);
     bool OpenProfile(const QString& path);
     bool CompareWithDevice(const QString& path);
-    // Saves what the device holds in the backups folder. A failure is told
-    // once the reset that follows has gone out: it never holds a reset back.
-    void BackUpBeforeReset();
+    // Saves what the device holds in the backups folder and returns the
+    // file, empty when none was saved. A failure is told once the reset that
+    // follows has gone out: it never holds a reset back.
+    QString BackUpBeforeReset();
     // The data folder's "backups" folder.
     static QString BackupFolder();
 

@@ -17,6 +17,7 @@ list(APPEND WIDGET_SOURCES
     ui/ProgrammingHistoryDialog.cpp
     ui/ProgrammingOutcome.cpp
     ui/SetPasswordDialog.cpp
+    ui/StatusNote.cpp
     ui/TabBase.cpp
     ui/VesselDetailsBox.cpp
     ui/VesselDimensionsBox.cpp

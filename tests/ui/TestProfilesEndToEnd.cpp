@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
+#include <QMenu>
 #include <QMessageBox>
 
 // Configuration profiles through the whole program against simulated
@@ -33,6 +34,7 @@ private:
     static void Answer(const char* button);
     static QStringList Kept(const ProgramDriver& program, const QStringList& except = {});
     static QString Kept(const ProgramDriver& program, const char* key);
+    static QString Status(const ProgramDriver& program);
 };
 
 namespace {
@@ -119,6 +121,11 @@ QString TestProfilesEndToEnd::Kept(const ProgramDriver& program, const char* key
     return program.device.state().settings.value(QLatin1String(key));
 }
 
+QString TestProfilesEndToEnd::Status(const ProgramDriver& program)
+{
+    return program.Window()->statusBar()->currentMessage();
+}
+
 void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 {
     QTemporaryDir folder;
@@ -137,6 +144,7 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
         ProgramDriver program(config);
         EnterAdvancedMode(program);
         QVERIFY(Actions(program)->SaveProfile(path));
+        QVERIFY2(Status(program).contains(QDir::toNativeSeparators(path)), qPrintable(Status(program)));
         source = Kept(program, ownSettings);
     }
 
@@ -179,10 +187,19 @@ void TestProfilesEndToEnd::backupBeforeResetRestoresTheDevice()
     const QStringList configured = Kept(program);
 
     Reset(program, "pushButtonResetConfig");
-    QCOMPARE(QDir(backups).entryList({ QStringLiteral("205170030003-*.json") }).size(), 1);
+    const QStringList saved = QDir(backups).entryList({ QStringLiteral("205170030003-*.json") });
+    QCOMPARE(saved.size(), 1);
+    QVERIFY2(Status(program).contains(saved.first()), qPrintable(Status(program)));
     QCOMPARE(message->text(), DeviceSettings().value(QStringLiteral("sosMessage")));
     program.Window()->findChild<QAction*>(QStringLiteral("actionRestoreBackup"))->trigger();
     QCOMPARE(message->text(), QStringLiteral("CALL COASTGUARD"));
+    QVERIFY2(Status(program).contains(saved.first()), qPrintable(Status(program)));
+    // A menu action without a tip, passed over, leaves the link's state.
+    auto* menu = program.Find<QMenu>("menuFile");
+    menu->popup(program.Window()->pos());
+    QTest::keyClick(menu, Qt::Key_Down);
+    menu->hide();
+    QVERIFY(program.ShowsLink());
     Send(program);
     QCOMPARE(Kept(program), configured);
 
