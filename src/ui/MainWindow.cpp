@@ -31,11 +31,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 // The pictures are compiled into the widgets library, whose objects the
 // linker keeps only when asked for; the window is in every program that
@@ -635,6 +638,8 @@ bool MainWindow::ConfirmClose()
                "an interrupted update leaves the Identifier in its boot loader."));
         return false;
     }
+    if (!ConfirmUnsentEdits())
+        return false;
     const SerialTransport* transport = app->GetTransport();
     if (!transport || !transport->IsBusy() || transport->IsQueued(JobName::ConnectionTest, false)
         || transport->IsQueued(JobName::PollDevice, false))
@@ -644,4 +649,31 @@ bool MainWindow::ConfirmClose()
     question.setInformativeText(tr("Are you sure you wish to exit?"));
     question.setDefaultButton(QMessageBox::Cancel);
     return question.exec() == QMessageBox::Yes;
+}
+
+// Edits the device has not had, an opened profile among them, are lost with
+// the window. Sending keeps the window open, so that the outcome is seen.
+bool MainWindow::ConfirmUnsentEdits()
+{
+    const StateMachine* machine = app->GetStateMachine();
+    const int pages[] = { TabBasic, TabConfiguration, TabControl, TabVoyageData, TabVoyageSettings };
+    const bool edited = std::any_of(std::begin(pages), std::end(pages),
+        [machine](int tab) { return machine->State(tab) == StateMachine::StateEdited; });
+    if (!edited)
+        return true;
+    QMessageBox question(QMessageBox::Question, QCoreApplication::applicationName(),
+        tr("Some pages hold changes that have not been sent to the Identifier."),
+        QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setObjectName(QStringLiteral("unsentEditsBox"));
+    question.setInformativeText(
+        tr("Send them now? The program stays open until the Identifier has them; quit again then."));
+    QPushButton* send = question.addButton(tr("Send"), QMessageBox::AcceptRole);
+    send->setObjectName(QStringLiteral("sendEdits"));
+    question.setDefaultButton(send);
+    question.exec();
+    if (question.clickedButton() == send) {
+        OnSendAllTabs();
+        return false;
+    }
+    return question.clickedButton() == question.button(QMessageBox::Discard);
 }

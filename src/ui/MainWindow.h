@@ -143,6 +143,7 @@ private:
     void EndReset();
     void StartSerialLog();
     bool ConfirmClose();
+    bool ConfirmUnsentEdits();
     // The status bar's lasting message: what the link is doing.
     void ShowLinkState();
     QString LinkState() const;
