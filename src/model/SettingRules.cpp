@@ -8,6 +8,15 @@ bool SettingRules::IsAisCharacter(QChar c)
     return c.unicode() >= ' ' && c.unicode() <= '_';
 }
 
+QString SettingRules::ShownText(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c != QLatin1Char('@'))
+            return text;
+    }
+    return QString();
+}
+
 const QVector<int>& SettingRules::OfferedVesselTypes()
 {
     static const QVector<int> types = { VesselData::TypeNotSpecified, 30, 31, 32, 33, 34, 35, 36, 37, 50, 51,

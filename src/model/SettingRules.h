@@ -39,6 +39,9 @@ public:
 
     // The printable part of the AIS six-bit character set, space to "_".
     static bool IsAisCharacter(QChar c);
+    // "@" is the AIS character for a missing text; a text of nothing else is
+    // shown empty.
+    static QString ShownText(const QString& text);
     // The ship and cargo codes offered, in the order shown; the reserved and
     // spare codes of the table are left out.
     static const QVector<int>& OfferedVesselTypes();

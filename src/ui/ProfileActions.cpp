@@ -13,6 +13,7 @@
 #include "ui/ProfileCompareDialog.h"
 #include "ui/StatusNote.h"
 #include "ui/TabBase.h"
+#include "ui/VesselIdentityDialog.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -162,11 +162,18 @@ bool ProfileActions::CompareWithDevice(const QString& path)
 // reaches the device is what the user then sends.
 bool ProfileActions::Load(const Profile& profile)
 {
-    bool takeMmsi = false;
-    if (!AskTakeMmsi(profile, &takeMmsi))
-        return false;
+    const Profile device = DeviceProfile();
+    std::unique_ptr<VesselIdentityDialog> identity;
+    if (!VesselIdentityDialog::Alike(profile, device)) {
+        identity = AskVesselIdentity(profile, device);
+        if (!identity)
+            return false;
+    }
     StateMachine* machine = app->GetStateMachine();
-    profile.ApplyTo(*app->GetTabModel(), machine->DeviceType(), takeMmsi);
+    Model* tabModel = app->GetTabModel();
+    profile.ApplyTo(*tabModel, machine->DeviceType(), !identity);
+    if (identity)
+        identity->ApplyTo(*tabModel, device);
     for (const int tab : profilePages) {
         if (auto* page = qobject_cast<TabBase*>(window->Page(tab)))
             page->UpdateTabFromModel(nullptr);
@@ -182,44 +189,29 @@ bool ProfileActions::Load(const Profile& profile)
     return true;
 }
 
-// Each vessel needs an MMSI of its own: the device keeps its own unless the
-// user takes the profile's, and is warned when that would give two devices
-// the same one.
-bool ProfileActions::AskTakeMmsi(const Profile& profile, bool* takeMmsi)
+// Each vessel has an MMSI, name and call sign of its own: the user gives this
+// one's, and is warned when taking the profile's MMSI would give two devices
+// the same one. Null when the user stops.
+std::unique_ptr<VesselIdentityDialog> ProfileActions::AskVesselIdentity(
+    const Profile& profile, const Profile& device)
 {
-    const QString own = app->GetTransportModel()->mmsi()->text();
-    *takeMmsi = false;
-    if (profile.Mmsi() == own)
-        return true;
     const QString source = profile.Origin().serialNumber;
-    const bool sameDevice = !source.isEmpty() && source == app->GetTransportModel()->serialNumber();
-    QMessageBox question(QMessageBox::Question, tr("MMSI"),
-        tr("The profile holds MMSI %1; this Identifier has MMSI %2.").arg(profile.Mmsi(), own),
-        QMessageBox::Cancel, window);
-    question.setInformativeText(tr("Which MMSI is this Identifier to carry?"));
-    QPushButton* keep = question.addButton(tr("Keep %1").arg(own), QMessageBox::AcceptRole);
-    QPushButton* take = question.addButton(tr("Take %1").arg(profile.Mmsi()), QMessageBox::AcceptRole);
-    keep->setObjectName(QStringLiteral("keepMmsi"));
-    take->setObjectName(QStringLiteral("takeMmsi"));
-    question.setDefaultButton(sameDevice ? take : keep);
-    question.exec();
-    if (question.clickedButton() == keep)
-        return true;
-    if (question.clickedButton() != take)
-        return false;
-    if (!sameDevice) {
-        const QString from = source.isEmpty() ? tr("another Identifier") : tr("the Identifier %1").arg(source);
-        const auto answer = QMessageBox::warning(window, tr("The same MMSI on two devices"),
-            tr("The profile comes from %1. Taking its MMSI %2 gives two devices the same MMSI, which "
-               "confuses every station that receives them. Take it only if the other device is no longer "
-               "in use.\n\nTake MMSI %2? \"No\" leaves the pages as they were.")
-                .arg(from, profile.Mmsi()),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
-            return false;
-    }
-    *takeMmsi = true;
-    return true;
+    const bool own = !source.isEmpty() && source == device.Origin().serialNumber;
+    QString from = source.isEmpty() ? tr("another Identifier") : tr("the Identifier %1").arg(source);
+    if (own)
+        from = tr("an earlier configuration of this Identifier");
+    auto dialog = std::make_unique<VesselIdentityDialog>(profile, device, own, from, window);
+    if (dialog->exec() != QDialog::Accepted)
+        return nullptr;
+    if (own || dialog->Mmsi() != profile.Mmsi() || profile.Mmsi() == device.Mmsi())
+        return dialog;
+    const auto answer = QMessageBox::warning(window, tr("The same MMSI on two devices"),
+        tr("The profile comes from %1. Taking its MMSI %2 gives two devices the same MMSI, which "
+           "confuses every station that receives them. Take it only if the other device is no longer "
+           "in use.\n\nTake MMSI %2? \"No\" leaves the pages as they were.")
+            .arg(from, profile.Mmsi()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes ? std::move(dialog) : nullptr;
 }
 
 // A reset must not wait for a file to be written or for the user to read a

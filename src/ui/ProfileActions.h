@@ -4,9 +4,12 @@
 
 #include <QObject>
 
+#include <memory>
+
 class MainWindow;
 class QAction;
 class QMenu;
+class VesselIdentityDialog;
 class VelmoraApplication;
 
 // The configuration profiles of the File menu: saving the device's values as
@@ -53,7 +56,7 @@ private:
     Profile DeviceProfile() const;
     QString AskFile(const QString& title, bool save);
     bool Load(const Profile& profile);
-    bool AskTakeMmsi(const Profile& profile, bool* takeMmsi);
+    std::unique_ptr<VesselIdentityDialog> AskVesselIdentity(const Profile& profile, const Profile& device);
     void ShowReadProblems(const QString& path, const QStringList& problems);
     void ReportLater(const QString& title, const QString& text);
 

@@ -21,6 +21,7 @@ list(APPEND WIDGET_SOURCES
     ui/TabBase.cpp
     ui/VesselDetailsBox.cpp
     ui/VesselDimensionsBox.cpp
+    ui/VesselIdentityDialog.cpp
     ui/VesselTab.cpp
 )
 list(APPEND WIDGET_SOURCES

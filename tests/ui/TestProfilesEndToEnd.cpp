@@ -8,6 +8,7 @@
 #include "ui/cDeviceActionsTab.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
@@ -32,6 +33,7 @@ private:
     static void Send(ProgramDriver& program);
     static void Reset(ProgramDriver& program, const char* button);
     static void Answer(const char* button);
+    static void AnswerIdentity(const QString& mmsi, QString* offered, const char* warning = nullptr);
     static QStringList Kept(const ProgramDriver& program, const QStringList& except = {});
     static QString Kept(const ProgramDriver& program, const char* key);
     static QString Status(const ProgramDriver& program);
@@ -107,6 +109,26 @@ void TestProfilesEndToEnd::Answer(const char* button)
     });
 }
 
+// Gives this vessel's identity when asked for it, and answers the warning
+// that may follow with the button `warning`. The values offered are kept as
+// "mmsi|name|call sign|checked or unchecked".
+void TestProfilesEndToEnd::AnswerIdentity(const QString& mmsi, QString* offered, const char* warning)
+{
+    UiTest::AnswerNextModal([mmsi, offered, warning](QWidget* question) {
+        QStringList fields;
+        for (const char* name : { "lineMmsi", "lineVesselName", "lineCallSign" })
+            fields << UiTest::Child<QLineEdit>(question, name)->text();
+        const bool checked = UiTest::Child<QCheckBox>(question, "checkTakeDimensions")->isChecked();
+        *offered = fields.join(QLatin1Char('|')) + (checked ? "|checked" : "|unchecked");
+        UiTest::TypeInto(question, "lineMmsi", mmsi);
+        UiTest::TypeInto(question, "lineVesselName", QStringLiteral("north star"));
+        UiTest::TypeInto(question, "lineCallSign", QStringLiteral("mabc"));
+        if (warning)
+            Answer(warning);
+        UiTest::ClickButton(question, "okButton");
+    });
+}
+
 // What the device holds, one "key=value" line a setting.
 QStringList TestProfilesEndToEnd::Kept(const ProgramDriver& program, const QStringList& except)
 {
@@ -133,8 +155,11 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("fleet.json"));
-    // The destination is not in a profile: each device keeps its own.
-    const QStringList ownSettings = { QStringLiteral("mmsi"), QStringLiteral("holderId"), QStringLiteral("destination") };
+    // The destination is not in a profile, and the vessel's identity and
+    // dimensions are this vessel's own.
+    const QStringList ownSettings = { QStringLiteral("mmsi"), QStringLiteral("holderId"),
+        QStringLiteral("destination"), QStringLiteral("vesselName"), QStringLiteral("callSign"),
+        QStringLiteral("dimensionA"), QStringLiteral("dimensionB") };
     QStringList source;
     {
         SimConfig config = Device(QStringLiteral("205170030001"), QStringLiteral("235000001"));
@@ -153,19 +178,20 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 
     SimConfig target = Device(QStringLiteral("205170030002"), QStringLiteral("235000002"));
     target.settings.insert(QStringLiteral("destination"), QStringLiteral("FALMOUTH"));
+    target.settings.insert(QStringLiteral("vesselName"), QStringLiteral("OLD NAME"));
+    target.settings.insert(QStringLiteral("dimensionA"), QStringLiteral("12"));
     ProgramDriver program(target);
     EnterAdvancedMode(program);
     StateMachine* machine = VelmoraApplication::Instance()->GetStateMachine();
     // Taking the other device's MMSI is warned of; declining leaves the pages alone.
-    UiTest::AnswerNextModal([](QWidget* question) {
-        UiTest::ClickButton(question, "takeMmsi");
-        Answer("No");
-    });
+    QString offered;
+    AnswerIdentity(QStringLiteral("235000001"), &offered, "No");
     QVERIFY(!Actions(program)->OpenProfile(path));
     QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateSynchronised));
 
-    Answer("keepMmsi");
+    AnswerIdentity(QStringLiteral("235000002"), &offered);
     QVERIFY(Actions(program)->OpenProfile(path));
+    QCOMPARE(offered, QStringLiteral("235000002|OLD NAME||unchecked"));
     QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateEdited));
     // Quitting with the profile unsent asks first; Send writes it and stays.
     for (const char* button : { "Cancel", "sendEdits" }) {
@@ -175,8 +201,9 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
     }
     QVERIFY(program.WaitIdle());
     QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateSynchronised));
-    QCOMPARE(Kept(program, "mmsi"), QStringLiteral("235000002"));
-    QCOMPARE(Kept(program, "destination"), QStringLiteral("FALMOUTH"));
+    const QStringList kept = { Kept(program, "mmsi"), Kept(program, "vesselName"), Kept(program, "callSign"),
+        Kept(program, "dimensionA"), Kept(program, "destination") };
+    QCOMPARE(kept.join(QLatin1Char('|')), QStringLiteral("235000002|NORTH STAR|MABC|12|FALMOUTH"));
     QCOMPARE(Kept(program, ownSettings), source);
 }
 
