@@ -39,8 +39,8 @@ void DisconnectDialog::ShowVerified(const ProgrammingRecord& record)
 
 void DisconnectDialog::SaveCertificate()
 {
-    const QString path = FileQuestion::Save(
-        this, tr("Save certificate"), ProgrammingCertificate::FileName(m_record), tr("PDF documents (*.pdf)"));
+    const QString path = FileQuestion::Save(this, FileQuestion::Kind::Certificate, tr("Save certificate"),
+        ProgrammingCertificate::FileName(m_record), tr("PDF documents (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }

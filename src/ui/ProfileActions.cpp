@@ -256,11 +256,11 @@ QString ProfileActions::AskFile(const QString& title, bool save)
 {
     const QString filter = tr("Configuration profiles (*.json)");
     if (!save) {
-        return FileQuestion::Open(window, title, filter);
+        return FileQuestion::Open(window, FileQuestion::Kind::Profile, title, filter);
     }
     const QString name = app->GetTransportModel()->serialNumber() + QLatin1Char('-')
         + QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".json");
-    return FileQuestion::Save(window, title, name, filter);
+    return FileQuestion::Save(window, FileQuestion::Kind::Profile, title, name, filter);
 }
 
 void ProfileActions::OnSave()

@@ -5,9 +5,12 @@
 #include "model/Model.h"
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
+#include "ui/DisconnectDialog.h"
+#include "ui/FileQuestion.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgrammingOutcome.h"
 
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +46,7 @@ private slots:
     void cleanDisconnectOutsideBasicKeepsControlsDisabled_data();
     void cleanDisconnectOutsideBasicKeepsControlsDisabled();
     void basicSendEndsWithProgrammingComplete();
+    void certificateSavedIntoTheFolderLastUsed();
     void cutOffWriteKeptInTheHistory();
     void unverifiedProgrammingIsNeverComplete();
     void deviceActionsShowSyncing();
@@ -485,6 +489,36 @@ void TestMainWindow::basicSendEndsWithProgrammingComplete()
     QVERIFY(QTest::qWaitFor([timer] { return !timer->isActive(); }, 3000));
     QTRY_COMPARE(shown, QStringLiteral("DisconnectDialog|Programming Complete"));
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Ready"));
+}
+
+// A certificate saved is told in the status bar, and the next one starts in
+// its folder; other kinds of file keep their own.
+void TestMainWindow::certificateSavedIntoTheFolderLastUsed()
+{
+    QTemporaryDir folder;
+    ProgrammingRecord record;
+    record.mmsi = QStringLiteral("235000001");
+    record.verified = true;
+    DisconnectDialog dialog(window);
+    dialog.ShowVerified(record);
+    QStringList started;
+    for (const QString& name : { QStringLiteral("first.pdf"), QStringLiteral("second.pdf") }) {
+        UiTest::AnswerNextModal([&started, &folder, name](QWidget* modal) {
+            auto* files = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(files);
+            started << files->directory().absolutePath();
+            files->selectFile(folder.filePath(name));
+            static_cast<QDialog*>(files)->accept();
+        });
+        UiTest::ClickButton(&dialog, "saveCertificateButton");
+    }
+    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("second.pdf"))));
+    QCOMPARE(window->statusBar()->currentMessage(),
+        QStringLiteral("Certificate saved as %1.")
+            .arg(QDir::toNativeSeparators(folder.filePath("second.pdf"))));
+    QVERIFY(started.value(0) != folder.path());
+    QCOMPARE(started.value(1), folder.path());
+    QVERIFY(FileQuestion::StartFolder(FileQuestion::Kind::Profile) != folder.path());
 }
 
 void TestMainWindow::cutOffWriteKeptInTheHistory()
