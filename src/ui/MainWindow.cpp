@@ -39,6 +39,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
 
 // The pictures are compiled into the widgets library, whose objects the
 // linker keeps only when asked for; the window is in every program that
@@ -661,19 +662,25 @@ bool MainWindow::ConfirmUnsentEdits()
         [machine](int tab) { return machine->State(tab) == StateMachine::StateEdited; });
     if (!edited)
         return true;
-    QMessageBox question(QMessageBox::Question, QCoreApplication::applicationName(),
-        tr("Some pages hold changes that have not been sent to the Identifier."),
-        QMessageBox::Discard | QMessageBox::Cancel, this);
-    question.setObjectName(QStringLiteral("unsentEditsBox"));
-    question.setInformativeText(
-        tr("Send them now? The program stays open until the Identifier has them; quit again then."));
-    QPushButton* send = question.addButton(tr("Send"), QMessageBox::AcceptRole);
-    send->setObjectName(QStringLiteral("sendEdits"));
-    question.setDefaultButton(send);
-    question.exec();
-    if (question.clickedButton() == send) {
+    const std::unique_ptr<QMessageBox> question(UnsentEditsBox(this));
+    question->exec();
+    if (question->clickedButton() == question->defaultButton()) {
         OnSendAllTabs();
         return false;
     }
-    return question.clickedButton() == question.button(QMessageBox::Discard);
+    return question->clickedButton() == question->button(QMessageBox::Discard);
+}
+
+QMessageBox* MainWindow::UnsentEditsBox(QWidget* parent)
+{
+    auto* question = new QMessageBox(QMessageBox::Question, QCoreApplication::applicationName(),
+        tr("Some pages hold changes that have not been sent to the Identifier."),
+        QMessageBox::Discard | QMessageBox::Cancel, parent);
+    question->setObjectName(QStringLiteral("unsentEditsBox"));
+    question->setInformativeText(
+        tr("Send them now? The program stays open until the Identifier has them; quit again then."));
+    QPushButton* send = question->addButton(tr("Send"), QMessageBox::AcceptRole);
+    send->setObjectName(QStringLiteral("sendEdits"));
+    question->setDefaultButton(send);
+    return question;
 }

@@ -13,6 +13,7 @@ class ModePages;
 class ProfileActions;
 class ProgrammingOutcome;
 class Model;
+class QMessageBox;
 class QTabWidget;
 class QTimer;
 class QToolButton;
@@ -67,6 +68,8 @@ public:
     SerialTab* GetSerialTab() const { return serialTab; }
     VoyageLogTab* GetVoyageLogTab() const { return voyageLogTab; }
     ProgrammingOutcome* Outcome() const { return outcome; }
+    // The question before quitting with edits unsent; Send is its default button.
+    static QMessageBox* UnsentEditsBox(QWidget* parent);
 
 signals:
     void Edited(int tab);

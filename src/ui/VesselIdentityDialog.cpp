@@ -6,12 +6,12 @@
 #include "ui/AisValidator.h"
 #include "ui/MMSIValidator.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,13 +45,15 @@ VesselIdentityDialog::VesselIdentityDialog(
         = AddField(tr("Call sign:"), "lineCallSign", SettingRules::ShownText(offered.staticData().callSign()),
             new AisValidator(SettingRules::CallSignLength, this));
     if (!SameDimensions(profile, device)) {
-        takeDimensions
-            = new QCheckBox(tr("Take the profile's dimensions (%1) instead of this Identifier's (%2)")
-                                .arg(Dimensions(profile), Dimensions(device)),
-                this);
-        takeDimensions->setObjectName(QStringLiteral("checkTakeDimensions"));
-        takeDimensions->setChecked(ownProfile);
-        form->addRow(takeDimensions);
+        auto* keepDimensions = new QRadioButton(tr("This Identifier's: %1").arg(Dimensions(device)), this);
+        takeDimensions = new QRadioButton(tr("The profile's: %1").arg(Dimensions(profile)), this);
+        keepDimensions->setObjectName(QStringLiteral("radioKeepDimensions"));
+        takeDimensions->setObjectName(QStringLiteral("radioTakeDimensions"));
+        (ownProfile ? takeDimensions : keepDimensions)->setChecked(true);
+        auto* choice = new QVBoxLayout;
+        choice->addWidget(keepDimensions);
+        choice->addWidget(takeDimensions);
+        form->addRow(tr("Dimensions:"), choice);
     }
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
@@ -61,6 +63,8 @@ VesselIdentityDialog::VesselIdentityDialog(
     layout->addWidget(intro);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    // The wrapped introduction must not squash the rows below it.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     RefreshOk();
 }
 

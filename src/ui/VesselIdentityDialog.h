@@ -4,17 +4,17 @@
 
 class Model;
 class Profile;
-class QCheckBox;
 class QDialogButtonBox;
 class QFormLayout;
 class QLineEdit;
+class QRadioButton;
 class QValidator;
 
 // Asks for the MMSI, name and call sign of the vessel whose Identifier takes
 // a profile of another identity. The fields start from what the device
 // holds, or from the profile when it is an earlier one of this device; the
 // profile's identity is shown above them. Where the dimensions differ, it
-// also asks whether to take the profile's.
+// also asks whose to take.
 class VesselIdentityDialog : public QDialog {
     Q_OBJECT
 
@@ -41,6 +41,6 @@ private:
     QLineEdit* mmsi;
     QLineEdit* vesselName;
     QLineEdit* callSign;
-    QCheckBox* takeDimensions = nullptr;
+    QRadioButton* takeDimensions = nullptr;
     QDialogButtonBox* buttons;
 };

@@ -18,6 +18,7 @@
 #include "ui/ProgrammingOutcome.h"
 #include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
+#include "ui/VesselIdentityDialog.h"
 #include "voyage/VoyageLogTab.h"
 
 #include "model/Model.h"
@@ -130,6 +131,23 @@ inline ProfileCompareDialog* CompareDialog(MainWindow* window)
     return new ProfileCompareDialog(ProfileComparison::Compare(fleet, device), origin, window);
 }
 
+// The fleet profile of another vessel opened onto the demo device.
+inline VesselIdentityDialog* IdentityDialog(MainWindow* window)
+{
+    ProfileOrigin origin;
+    origin.serialNumber = QStringLiteral("205170030117");
+    const Profile device = Profile::FromModel(*VelmoraApplication::Instance()->GetTransportModel(), origin);
+    Profile fleet = device;
+    fleet.mmsi().setText(QStringLiteral("235000117"));
+    fleet.staticData().setVesselName(QStringLiteral("SEA SPRITE"));
+    fleet.staticData().setCallSign(QStringLiteral("GBXY"));
+    fleet.staticData().setDimension(StaticData::DimensionA, 7);
+    fleet.staticData().setDimension(StaticData::DimensionB, 4);
+    const QString source
+        = QCoreApplication::translate("ProfileActions", "the Identifier %1").arg(origin.serialNumber);
+    return new VesselIdentityDialog(fleet, device, false, source, window);
+}
+
 // A few programmings of a small fleet, one of them not verified.
 inline ProgrammingHistoryDialog* HistoryDialog(MainWindow* window)
 {
@@ -197,6 +215,8 @@ inline bool VisitDialogs(MainWindow* window, const Visit& visit)
                                                                QStringLiteral("MABC1"), QStringLiteral("GBXY"), true } },
                                window),
         QStringLiteral("mismatch-box"), visit);
+    visited &= VisitDialog(IdentityDialog(window), QStringLiteral("vessel-identity-dialog"), visit);
+    visited &= VisitDialog(MainWindow::UnsentEditsBox(window), QStringLiteral("unsent-edits-box"), visit);
     visited &= VisitDialog(new LoginDialog(window), QStringLiteral("login-dialog"), visit);
     visited &= VisitDialog(new SetPasswordDialog(window), QStringLiteral("set-password-dialog"), visit);
     visited &= VisitDialog(new cChapPasswordEntry(window), QStringLiteral("device-password-dialog"), visit);

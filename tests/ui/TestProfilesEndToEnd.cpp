@@ -8,12 +8,12 @@
 #include "ui/cDeviceActionsTab.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRadioButton>
 
 // Configuration profiles through the whole program against simulated
 // Identifiers: a profile cloned from one device onto another, and the backup
@@ -111,15 +111,15 @@ void TestProfilesEndToEnd::Answer(const char* button)
 
 // Gives this vessel's identity when asked for it, and answers the warning
 // that may follow with the button `warning`. The values offered are kept as
-// "mmsi|name|call sign|checked or unchecked".
+// "mmsi|name|call sign|whose dimensions".
 void TestProfilesEndToEnd::AnswerIdentity(const QString& mmsi, QString* offered, const char* warning)
 {
     UiTest::AnswerNextModal([mmsi, offered, warning](QWidget* question) {
         QStringList fields;
         for (const char* name : { "lineMmsi", "lineVesselName", "lineCallSign" })
             fields << UiTest::Child<QLineEdit>(question, name)->text();
-        const bool checked = UiTest::Child<QCheckBox>(question, "checkTakeDimensions")->isChecked();
-        *offered = fields.join(QLatin1Char('|')) + (checked ? "|checked" : "|unchecked");
+        const bool take = UiTest::Child<QRadioButton>(question, "radioTakeDimensions")->isChecked();
+        *offered = fields.join(QLatin1Char('|')) + (take ? "|profile's dimensions" : "|own dimensions");
         UiTest::TypeInto(question, "lineMmsi", mmsi);
         UiTest::TypeInto(question, "lineVesselName", QStringLiteral("north star"));
         UiTest::TypeInto(question, "lineCallSign", QStringLiteral("mabc"));
@@ -191,7 +191,7 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 
     AnswerIdentity(QStringLiteral("235000002"), &offered);
     QVERIFY(Actions(program)->OpenProfile(path));
-    QCOMPARE(offered, QStringLiteral("235000002|OLD NAME||unchecked"));
+    QCOMPARE(offered, QStringLiteral("235000002|OLD NAME||own dimensions"));
     QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateEdited));
     // Quitting with the profile unsent asks first; Send writes it and stays.
     for (const char* button : { "Cancel", "sendEdits" }) {
