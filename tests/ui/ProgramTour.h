@@ -115,8 +115,9 @@ inline bool VisitConsoleOptions(const ProgramDriver& program, const Visit& visit
     return visit(program.Window(), QStringLiteral("advanced-serial-data-time-stamps-hex"));
 }
 
-// A fleet profile beside the demo device, which differs in a few settings.
-inline ProfileCompareDialog* CompareDialog(MainWindow* window)
+// The demo device and, beside it, the fleet profile of another vessel that
+// differs in a few settings.
+inline std::pair<Profile, Profile> FleetAndDevice()
 {
     ProfileOrigin origin;
     origin.savedAt = QDateTime(QDate(2024, 5, 14), QTime(9, 30), Qt::UTC);
@@ -125,27 +126,29 @@ inline ProfileCompareDialog* CompareDialog(MainWindow* window)
     origin.serialNumber = QStringLiteral("205170030117");
     const Profile device = Profile::FromModel(*VelmoraApplication::Instance()->GetTransportModel(), origin);
     Profile fleet = device;
-    fleet.staticData().setVesselName(QStringLiteral("SEA SPRITE"));
-    fleet.staticData().setCallSign(QStringLiteral("GBXY"));
-    fleet.alerts().setSosMessage(QStringLiteral("CALL COASTGUARD"));
-    return new ProfileCompareDialog(ProfileComparison::Compare(fleet, device), origin, window);
-}
-
-// The fleet profile of another vessel opened onto the demo device.
-inline VesselIdentityDialog* IdentityDialog(MainWindow* window)
-{
-    ProfileOrigin origin;
-    origin.serialNumber = QStringLiteral("205170030117");
-    const Profile device = Profile::FromModel(*VelmoraApplication::Instance()->GetTransportModel(), origin);
-    Profile fleet = device;
     fleet.mmsi().setText(QStringLiteral("235000117"));
     fleet.staticData().setVesselName(QStringLiteral("SEA SPRITE"));
     fleet.staticData().setCallSign(QStringLiteral("GBXY"));
     fleet.staticData().setDimension(StaticData::DimensionA, 7);
     fleet.staticData().setDimension(StaticData::DimensionB, 4);
-    const QString source
-        = QCoreApplication::translate("ProfileActions", "the Identifier %1").arg(origin.serialNumber);
-    return new VesselIdentityDialog(fleet, device, false, source, window);
+    fleet.alerts().setSosMessage(QStringLiteral("CALL COASTGUARD"));
+    return { fleet, device };
+}
+
+inline ProfileCompareDialog* CompareDialog(MainWindow* window)
+{
+    const auto profiles = FleetAndDevice();
+    return new ProfileCompareDialog(
+        ProfileComparison::Compare(profiles.first, profiles.second), profiles.first.Origin(), window);
+}
+
+// The fleet profile opened onto the demo device.
+inline VesselIdentityDialog* IdentityDialog(MainWindow* window)
+{
+    const auto profiles = FleetAndDevice();
+    const QString source = QCoreApplication::translate("ProfileActions", "the Identifier %1")
+                               .arg(profiles.first.Origin().serialNumber);
+    return new VesselIdentityDialog(profiles.first, profiles.second, false, source, window);
 }
 
 // A few programmings of a small fleet, one of them not verified.
