@@ -657,7 +657,8 @@ bool MainWindow::ConfirmClose()
 bool MainWindow::ConfirmUnsentEdits()
 {
     const StateMachine* machine = app->GetStateMachine();
-    const int pages[] = { TabBasic, TabConfiguration, TabControl, TabVoyageData, TabVoyageSettings };
+    // The pages whose edits the send button writes.
+    const int pages[] = { TabConfiguration, TabControl, TabVoyageData };
     const bool edited = std::any_of(std::begin(pages), std::end(pages),
         [machine](int tab) { return machine->State(tab) == StateMachine::StateEdited; });
     if (!edited)

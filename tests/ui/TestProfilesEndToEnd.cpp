@@ -85,6 +85,8 @@ void TestProfilesEndToEnd::Reset(ProgramDriver& program, const char* button)
     cDeviceActionsTab* actions = program.Window()->GetDeviceActionsTab();
     program.Tabs()->setCurrentWidget(actions);
     actions->findChild<QPushButton*>(QLatin1String(button))->click();
+    QCOMPARE(Status(program),
+        QStringLiteral("Resetting the Identifier: it restarts, then its values are read again..."));
     QTRY_VERIFY_WITH_TIMEOUT(program.device.mode() != SimulatedIdentifier::Mode::Running, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(program.device.mode(), SimulatedIdentifier::Mode::Running, 10000);
     QVERIFY(program.WaitIdle());
