@@ -44,17 +44,8 @@ VesselIdentityDialog::VesselIdentityDialog(
     callSign
         = AddField(tr("Call sign:"), "lineCallSign", SettingRules::ShownText(offered.staticData().callSign()),
             new AisValidator(SettingRules::CallSignLength, this));
-    if (!SameDimensions(profile, device)) {
-        auto* keepDimensions = new QRadioButton(tr("This Identifier's: %1").arg(Dimensions(device)), this);
-        takeDimensions = new QRadioButton(tr("The profile's: %1").arg(Dimensions(profile)), this);
-        keepDimensions->setObjectName(QStringLiteral("radioKeepDimensions"));
-        takeDimensions->setObjectName(QStringLiteral("radioTakeDimensions"));
-        (ownProfile ? takeDimensions : keepDimensions)->setChecked(true);
-        auto* choice = new QVBoxLayout;
-        choice->addWidget(keepDimensions);
-        choice->addWidget(takeDimensions);
-        form->addRow(tr("Dimensions:"), choice);
-    }
+    if (!SameDimensions(profile, device))
+        AddDimensionChoice(profile, device, ownProfile);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -66,6 +57,20 @@ VesselIdentityDialog::VesselIdentityDialog(
     // The wrapped introduction must not squash the rows below it.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     RefreshOk();
+}
+
+// An earlier profile of this device brings its own dimensions back by default.
+void VesselIdentityDialog::AddDimensionChoice(const Profile& profile, const Profile& device, bool ownProfile)
+{
+    auto* keepDimensions = new QRadioButton(tr("This Identifier's: %1").arg(Dimensions(device)), this);
+    takeDimensions = new QRadioButton(tr("The profile's: %1").arg(Dimensions(profile)), this);
+    keepDimensions->setObjectName(QStringLiteral("radioKeepDimensions"));
+    takeDimensions->setObjectName(QStringLiteral("radioTakeDimensions"));
+    (ownProfile ? takeDimensions : keepDimensions)->setChecked(true);
+    auto* choice = new QVBoxLayout;
+    choice->addWidget(keepDimensions);
+    choice->addWidget(takeDimensions);
+    form->addRow(tr("Dimensions:"), choice);
 }
 
 QLineEdit* VesselIdentityDialog::AddField(

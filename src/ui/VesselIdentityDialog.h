@@ -34,6 +34,7 @@ public:
 private:
     static bool SameDimensions(const Profile& a, const Profile& b);
     static QString Dimensions(const Profile& profile);
+    void AddDimensionChoice(const Profile& profile, const Profile& device, bool ownProfile);
     QLineEdit* AddField(const QString& label, const char* name, const QString& text, QValidator* validator);
     void RefreshOk();
 
