@@ -171,7 +171,7 @@ private:
     bool connected = false;
     bool disconnectPending = false;
     bool busy = false;
-    // From the reset's request until the device has been found again.
+    // From the reset's request until it has completed or the device is back.
     bool resetting = false;
     QString resetBackup;
 };
