@@ -1024,6 +1024,10 @@ Generation:    %5</translation>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
+    <message>
+        <source>Certificate saved as %1.</source>
+        <translation>Zertifikat gespeichert als %1.</translation>
+    </message>
 </context>
 <context>
     <name>Flashwell</name>
@@ -1320,6 +1324,30 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <message>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>The Identifier was reset; its configuration from before is backed up in %1.</source>
+        <translation>Der Identifier wurde zurückgesetzt; seine vorherige Konfiguration ist in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Resetting the Identifier: it restarts, then its values are read again...</source>
+        <translation>Der Identifier wird zurückgesetzt: Er startet neu, danach werden seine Werte erneut gelesen...</translation>
+    </message>
+    <message>
+        <source>The Identifier has disconnected; looking for it again in a few seconds...</source>
+        <translation>Die Verbindung zum Identifier ist getrennt; in wenigen Sekunden wird erneut nach ihm gesucht...</translation>
+    </message>
+    <message>
+        <source>Some pages hold changes that have not been sent to the Identifier.</source>
+        <translation>Einige Seiten enthalten Änderungen, die noch nicht an den Identifier gesendet wurden.</translation>
+    </message>
+    <message>
+        <source>Send them now? The program stays open until the Identifier has them; quit again then.</source>
+        <translation>Jetzt senden? Das Programm bleibt geöffnet, bis der Identifier sie hat; beenden Sie es danach erneut.</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
     </message>
 </context>
 <context>
@@ -1736,6 +1764,18 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <translation>Diese Werte des Profils gehören nicht zu denen, die die Seiten anbieten; prüfen Sie sie auf den Seiten vor dem Senden:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Profile saved as %1.</source>
+        <translation>Profil gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>The pages hold %1 now; send them to write it to the Identifier.</source>
+        <translation>Die Seiten enthalten jetzt %1; senden Sie sie, um es in den Identifier zu schreiben.</translation>
+    </message>
+    <message>
+        <source>an earlier configuration of this Identifier</source>
+        <translation>einer früheren Konfiguration dieses Identifiers</translation>
     </message>
 </context>
 <context>
@@ -2969,6 +3009,45 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
     <message>
         <source>Dimension D, starboard side</source>
         <translation>Maß D, Steuerbord</translation>
+    </message>
+</context>
+<context>
+    <name>VesselIdentityDialog</name>
+    <message>
+        <source>This vessel&apos;s identity</source>
+        <translation>Identität dieses Schiffs</translation>
+    </message>
+    <message>
+        <source>The profile comes from %1: MMSI %2, name &quot;%3&quot;, call sign &quot;%4&quot;. This Identifier takes its other settings; enter this vessel&apos;s own MMSI, name and call sign.</source>
+        <translation>Das Profil stammt von %1: MMSI %2, Name „%3“, Rufzeichen „%4“. Dieser Identifier übernimmt seine übrigen Einstellungen; geben Sie MMSI, Namen und Rufzeichen dieses Schiffs ein.</translation>
+    </message>
+    <message>
+        <source>MMSI:</source>
+        <translation>MMSI:</translation>
+    </message>
+    <message>
+        <source>Vessel name:</source>
+        <translation>Schiffsname:</translation>
+    </message>
+    <message>
+        <source>Call sign:</source>
+        <translation>Rufzeichen:</translation>
+    </message>
+    <message>
+        <source>This Identifier&apos;s: %1</source>
+        <translation>Dieser Identifier: %1</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s: %1</source>
+        <translation>Das Profil: %1</translation>
+    </message>
+    <message>
+        <source>Dimensions:</source>
+        <translation>Abmessungen:</translation>
+    </message>
+    <message>
+        <source>A %1 m, B %2 m, C %3 m, D %4 m</source>
+        <translation>A %1 m, B %2 m, C %3 m, D %4 m</translation>
     </message>
 </context>
 <context>

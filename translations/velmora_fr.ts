@@ -1024,6 +1024,10 @@ Génération :        %5</translation>
         <source>PDF documents (*.pdf)</source>
         <translation>Documents PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Certificate saved as %1.</source>
+        <translation>Certificat enregistré sous %1.</translation>
+    </message>
 </context>
 <context>
     <name>Flashwell</name>
@@ -1320,6 +1324,30 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <message>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>The Identifier was reset; its configuration from before is backed up in %1.</source>
+        <translation>L&apos;Identifier a été réinitialisé ; sa configuration précédente est sauvegardée dans %1.</translation>
+    </message>
+    <message>
+        <source>Resetting the Identifier: it restarts, then its values are read again...</source>
+        <translation>Réinitialisation de l&apos;Identifier : il redémarre, puis ses valeurs sont relues...</translation>
+    </message>
+    <message>
+        <source>The Identifier has disconnected; looking for it again in a few seconds...</source>
+        <translation>L&apos;Identifier s&apos;est déconnecté ; nouvelle recherche dans quelques secondes...</translation>
+    </message>
+    <message>
+        <source>Some pages hold changes that have not been sent to the Identifier.</source>
+        <translation>Certaines pages contiennent des modifications qui n&apos;ont pas été envoyées à l&apos;Identifier.</translation>
+    </message>
+    <message>
+        <source>Send them now? The program stays open until the Identifier has them; quit again then.</source>
+        <translation>Les envoyer maintenant ? Le programme reste ouvert jusqu&apos;à ce que l&apos;Identifier les ait reçues ; quittez-le ensuite à nouveau.</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
     </message>
 </context>
 <context>
@@ -1736,6 +1764,18 @@ La réinitialisation a tout de même eu lieu.</translation>
         <translation>Ces valeurs du profil ne font pas partie de celles que proposent les pages ; vérifiez-les sur les pages avant l&apos;envoi :
 
 %1</translation>
+    </message>
+    <message>
+        <source>Profile saved as %1.</source>
+        <translation>Profil enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>The pages hold %1 now; send them to write it to the Identifier.</source>
+        <translation>Les pages contiennent maintenant %1 ; envoyez-les pour l&apos;écrire dans l&apos;Identifier.</translation>
+    </message>
+    <message>
+        <source>an earlier configuration of this Identifier</source>
+        <translation>une configuration antérieure de cet Identifier</translation>
     </message>
 </context>
 <context>
@@ -2969,6 +3009,45 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     <message>
         <source>Dimension D, starboard side</source>
         <translation>Dimension D, tribord</translation>
+    </message>
+</context>
+<context>
+    <name>VesselIdentityDialog</name>
+    <message>
+        <source>This vessel&apos;s identity</source>
+        <translation>Identité de ce navire</translation>
+    </message>
+    <message>
+        <source>The profile comes from %1: MMSI %2, name &quot;%3&quot;, call sign &quot;%4&quot;. This Identifier takes its other settings; enter this vessel&apos;s own MMSI, name and call sign.</source>
+        <translation>Le profil provient de %1 : MMSI %2, nom « %3 », indicatif d&apos;appel « %4 ». Cet Identifier reprend ses autres réglages ; saisissez le MMSI, le nom et l&apos;indicatif d&apos;appel propres à ce navire.</translation>
+    </message>
+    <message>
+        <source>MMSI:</source>
+        <translation>MMSI :</translation>
+    </message>
+    <message>
+        <source>Vessel name:</source>
+        <translation>Nom du navire :</translation>
+    </message>
+    <message>
+        <source>Call sign:</source>
+        <translation>Indicatif d&apos;appel :</translation>
+    </message>
+    <message>
+        <source>This Identifier&apos;s: %1</source>
+        <translation>Cet Identifier : %1</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s: %1</source>
+        <translation>Le profil : %1</translation>
+    </message>
+    <message>
+        <source>Dimensions:</source>
+        <translation>Dimensions :</translation>
+    </message>
+    <message>
+        <source>A %1 m, B %2 m, C %3 m, D %4 m</source>
+        <translation>A %1 m, B %2 m, C %3 m, D %4 m</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,11 @@ bool SettingRules::IsUnsetText(const QString& text)
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char('@'); });
 }
 
+QString SettingRules::ShownText(const QString& text)
+{
+    return IsUnsetText(text) ? QString() : text;
+}
+
 const QVector<int>& SettingRules::OfferedVesselTypes()
 {
     static const QVector<int> types = { VesselData::TypeNotSpecified, 30, 31, 32, 33, 34, 35, 36, 37, 50, 51,

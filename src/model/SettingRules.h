@@ -42,6 +42,8 @@ public:
     // The device fills a text it has not been given with "@": a text of
     // nothing else is no text.
     static bool IsUnsetText(const QString& text);
+    // Such a text is shown empty.
+    static QString ShownText(const QString& text);
     // The ship and cargo codes offered, in the order shown; the reserved and
     // spare codes of the table are left out.
     static const QVector<int>& OfferedVesselTypes();

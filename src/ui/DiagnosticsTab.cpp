@@ -1,15 +1,11 @@
 #include "ui/DiagnosticsTab.h"
 
-#include "app/VelmoraApplication.h"
-#include "link/cConnectionManager.h"
 #include "model/Model.h"
 #include "ui/BoundedTextView.h"
 #include "ui/DiagnosticsTexts.h"
+#include "ui/FileQuestion.h"
 #include "ui/MainWindow.h"
 #include "ui_DiagnosticsTab.h"
-
-#include <QFileDialog>
-#include <QStandardPaths>
 
 DiagnosticsTab::DiagnosticsTab(Model* model, MainWindow* parent)
     : TabBase(model, parent)
@@ -81,13 +77,9 @@ void DiagnosticsTab::OnSchedulingMessageReceived(QString input)
 void DiagnosticsTab::OnPushButtonExportConfigurationLog()
 {
     const QString filter = tr("Configuration (*.log)") + QStringLiteral(";;") + tr("Any (*.*)");
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    cConnectionManager* connectionManager = VelmoraApplication::Instance()->GetConnectionManager();
     emit refreshTimerControl(false);
-    connectionManager->SetPromptsSuppressed(true);
-    const QString name
-        = QFileDialog::getSaveFileName(this, tr("Export configuration log..."), desktop, filter);
-    connectionManager->SetPromptsSuppressed(false);
+    const QString name = FileQuestion::Save(
+        this, FileQuestion::Kind::ConfigurationLog, tr("Export configuration log..."), QString(), filter);
     if (!name.isEmpty())
         emit exportConfiguratonLog(name);
     emit refreshTimerControl(true);

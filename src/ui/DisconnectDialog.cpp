@@ -3,8 +3,10 @@
 #include "certificate/ProgrammingCertificate.h"
 #include "ui/FileQuestion.h"
 #include "ui/Pictures.h"
+#include "ui/StatusNote.h"
 #include "ui_DisconnectDialog.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -37,15 +39,17 @@ void DisconnectDialog::ShowVerified(const ProgrammingRecord& record)
 
 void DisconnectDialog::SaveCertificate()
 {
-    const QString path = FileQuestion::Save(
-        this, tr("Save certificate"), ProgrammingCertificate::FileName(m_record), tr("PDF documents (*.pdf)"));
+    const QString path = FileQuestion::Save(this, FileQuestion::Kind::Certificate, tr("Save certificate"),
+        ProgrammingCertificate::FileName(m_record), tr("PDF documents (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
     QString error;
     if (!ProgrammingCertificate::WritePdf(m_record, path, &error)) {
         QMessageBox::warning(this, tr("Save certificate"), error);
+        return;
     }
+    StatusNote::Show(this, tr("Certificate saved as %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void DisconnectDialog::PrintCertificate()

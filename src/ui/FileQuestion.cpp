@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -37,22 +38,56 @@ private:
 
 } // namespace
 
-QString FileQuestion::Save(
-    QWidget* parent, const QString& title, const QString& name, const QString& filters, QString* selectedFilter)
+QString FileQuestion::Save(QWidget* parent, Kind kind, const QString& title, const QString& name,
+    const QString& filters, QString* selectedFilter)
 {
     const PromptSuppression suppression;
-    const QString start = name.isEmpty() ? StartFolder() : QDir(StartFolder()).filePath(name);
-    return QFileDialog::getSaveFileName(parent, title, start, filters, selectedFilter);
+    const QString folder = StartFolder(kind);
+    const QString start = name.isEmpty() ? folder : QDir(folder).filePath(name);
+    return Remember(kind, QFileDialog::getSaveFileName(parent, title, start, filters, selectedFilter));
 }
 
-QString FileQuestion::Open(QWidget* parent, const QString& title, const QString& filters)
+QString FileQuestion::Open(QWidget* parent, Kind kind, const QString& title, const QString& filters)
 {
     const PromptSuppression suppression;
-    return QFileDialog::getOpenFileName(parent, title, StartFolder(), filters);
+    return Remember(kind, QFileDialog::getOpenFileName(parent, title, StartFolder(kind), filters));
 }
 
-QString FileQuestion::StartFolder()
+QString FileQuestion::StartFolder(Kind kind)
 {
+    const QString last = QSettings().value(SettingsKey(kind)).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString FileQuestion::SettingsKey(Kind kind)
+{
+    const QString folders = QStringLiteral("Folders/");
+    switch (kind) {
+    case Kind::Profile:
+        return folders + QStringLiteral("profiles");
+    case Kind::Certificate:
+        return folders + QStringLiteral("certificates");
+    case Kind::VoyageExport:
+        return folders + QStringLiteral("voyageExports");
+    case Kind::HistoryExport:
+        return folders + QStringLiteral("historyExports");
+    case Kind::Comparison:
+        return folders + QStringLiteral("comparisons");
+    case Kind::ConsoleView:
+        return folders + QStringLiteral("consoleViews");
+    case Kind::ConfigurationLog:
+        return folders + QStringLiteral("configurationLogs");
+    }
+    return folders;
+}
+
+// Returns path, so that the question and the remembering read as one.
+QString FileQuestion::Remember(Kind kind, const QString& path)
+{
+    if (!path.isEmpty())
+        QSettings().setValue(SettingsKey(kind), QFileInfo(path).absolutePath());
+    return path;
 }

@@ -21,18 +21,25 @@
 #include "ui/ProgrammingOutcome.h"
 #include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
+#include "ui/StatusNote.h"
 #include "ui/cControlTab.h"
 #include "ui/cDeviceActionsTab.h"
 #include "ui_MainWindow.h"
 #include "voyage/VoyageLogTab.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
+#include <memory>
 
 // The pictures are compiled into the widgets library, whose objects the
 // linker keeps only when asked for; the window is in every program that
@@ -73,7 +80,13 @@ MainWindow::MainWindow(QWidget* parent)
     disconnectTimer->setInterval(disconnectDelay);
     connect(disconnectTimer, &QTimer::timeout, this, &MainWindow::OnDisconnectTimeout);
 
-    ShowReady();
+    // A menu's action without a tip, or a passing note that has run its
+    // time, leaves the status bar blank; the link's state comes back.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& shown) {
+        if (shown.isEmpty())
+            ShowLinkState();
+    });
+    ShowLinkState();
     EnterBasicMode(-1);
 }
 
@@ -306,6 +319,8 @@ void MainWindow::OnUpdateUiControls(bool lost_connection)
 void MainWindow::OnConnectionError()
 {
     busy = false;
+    resetting = false;
+    ShowLinkState();
     RefreshControls();
 }
 
@@ -371,14 +386,32 @@ void MainWindow::OnDeepSleep()
 
 void MainWindow::OnResetVessel()
 {
-    profileActions->BackUpBeforeReset();
-    RunDeviceAction(&MainWindow::ResetVessel);
+    StartReset(&MainWindow::ResetVessel);
 }
 
 void MainWindow::OnResetConfig()
 {
-    profileActions->BackUpBeforeReset();
-    RunDeviceAction(&MainWindow::ResetConfig);
+    StartReset(&MainWindow::ResetConfig);
+}
+
+void MainWindow::StartReset(void (MainWindow::*request)())
+{
+    resetBackup = profileActions->BackUpBeforeReset();
+    resetting = true;
+    ShowLinkState();
+    RunDeviceAction(request);
+}
+
+void MainWindow::EndReset()
+{
+    resetting = false;
+    ShowLinkState();
+    if (!resetBackup.isEmpty()) {
+        StatusNote::Show(this,
+            tr("The Identifier was reset; its configuration from before is backed up in %1.")
+                .arg(QDir::toNativeSeparators(resetBackup)));
+    }
+    resetBackup.clear();
 }
 
 void MainWindow::OnClearVoyageLog()
@@ -396,12 +429,14 @@ void MainWindow::RunDeviceAction(void (MainWindow::*request)())
 void MainWindow::OnJobCompleted(QString name, bool send)
 {
     const bool deviceAction = name == JobName::DeepSleep || name == JobName::ClearHolder;
+    const bool reset = name == JobName::ResetVessel || name == JobName::ResetConfig;
+    if (reset && resetting)
+        EndReset();
     if (name == JobName::VdrConfiguration && send)
         voyageLogTab->EnableControls(true);
     if (CurrentMode() == Mode::Basic && deviceAction)
         basicTab->EnableDeviceActions();
-    if (CurrentMode() == Mode::Advanced
-        && (deviceAction || name == JobName::ResetVessel || name == JobName::ResetConfig)) {
+    if (CurrentMode() == Mode::Advanced && (deviceAction || reset)) {
         deviceActionsTab->EnableDeviceActions(true);
         modePages->SetIcon(TabDeviceActions, TabIcon::Synced);
     }
@@ -433,8 +468,11 @@ void MainWindow::OnConnected()
         app->GetSerialController(), &SerialController::SaveError, this, &MainWindow::OnSaveError);
     serialTab->OnOpened();
     basicTab->OnOpened();
-    if (const SerialTransport* transport = app->GetTransport())
-        statusBar()->showMessage(transport->ConnectionDescription());
+    // A device that drops off the port for its reset is back.
+    if (resetting)
+        EndReset();
+    else
+        ShowLinkState();
     RefreshControls();
     StartDataRetrieval();
 }
@@ -452,7 +490,9 @@ void MainWindow::OnDisconnected(bool error)
             disconnectTimer->start();
         connected = false;
     }
-    ShowReady();
+    if (error)
+        resetting = false;
+    ShowLinkState();
     RefreshControls();
 }
 
@@ -473,7 +513,7 @@ void MainWindow::OnDisconnectTimeout()
             outcome->ShowComplete(true);
         }
     }
-    ShowReady();
+    ShowLinkState();
     RefreshControls();
 }
 
@@ -530,9 +570,21 @@ void MainWindow::OnSaveError()
         app->GetSerialController()->LogErrorString(), QMessageBox::Ok);
 }
 
-void MainWindow::ShowReady()
+void MainWindow::ShowLinkState()
 {
-    statusBar()->showMessage(tr("Ready"));
+    statusBar()->showMessage(LinkState());
+}
+
+QString MainWindow::LinkState() const
+{
+    if (resetting)
+        return tr("Resetting the Identifier: it restarts, then its values are read again...");
+    const SerialTransport* transport = app->GetTransport();
+    if (connected && transport)
+        return transport->ConnectionDescription();
+    if (disconnectPending)
+        return tr("The Identifier has disconnected; looking for it again in a few seconds...");
+    return tr("Ready");
 }
 
 // ---- menu and messages
@@ -564,7 +616,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     const SerialTransport* transport = app->GetTransport();
     if (transport && transport->IsConnected()) {
         app->Disconnect(false);
-        ShowReady();
+        ShowLinkState();
         busy = false;
         RefreshControls();
     }
@@ -587,6 +639,8 @@ bool MainWindow::ConfirmClose()
                "an interrupted update leaves the Identifier in its boot loader."));
         return false;
     }
+    if (!ConfirmUnsentEdits())
+        return false;
     const SerialTransport* transport = app->GetTransport();
     if (!transport || !transport->IsBusy() || transport->IsQueued(JobName::ConnectionTest, false)
         || transport->IsQueued(JobName::PollDevice, false))
@@ -596,4 +650,38 @@ bool MainWindow::ConfirmClose()
     question.setInformativeText(tr("Are you sure you wish to exit?"));
     question.setDefaultButton(QMessageBox::Cancel);
     return question.exec() == QMessageBox::Yes;
+}
+
+// Edits the device has not had, an opened profile among them, are lost with
+// the window. Sending keeps the window open, so that the outcome is seen.
+bool MainWindow::ConfirmUnsentEdits()
+{
+    const StateMachine* machine = app->GetStateMachine();
+    // The pages whose edits the send button writes.
+    const int pages[] = { TabConfiguration, TabControl, TabVoyageData };
+    const bool edited = std::any_of(std::begin(pages), std::end(pages),
+        [machine](int tab) { return machine->State(tab) == StateMachine::StateEdited; });
+    if (!edited)
+        return true;
+    const std::unique_ptr<QMessageBox> question(UnsentEditsBox(this));
+    question->exec();
+    if (question->clickedButton() == question->defaultButton()) {
+        OnSendAllTabs();
+        return false;
+    }
+    return question->clickedButton() == question->button(QMessageBox::Discard);
+}
+
+QMessageBox* MainWindow::UnsentEditsBox(QWidget* parent)
+{
+    auto* question = new QMessageBox(QMessageBox::Question, QCoreApplication::applicationName(),
+        tr("Some pages hold changes that have not been sent to the Identifier."),
+        QMessageBox::Discard | QMessageBox::Cancel, parent);
+    question->setObjectName(QStringLiteral("unsentEditsBox"));
+    question->setInformativeText(
+        tr("Send them now? The program stays open until the Identifier has them; quit again then."));
+    QPushButton* send = question->addButton(tr("Send"), QMessageBox::AcceptRole);
+    send->setObjectName(QStringLiteral("sendEdits"));
+    question->setDefaultButton(send);
+    return question;
 }

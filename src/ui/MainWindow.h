@@ -13,6 +13,7 @@ class ModePages;
 class ProfileActions;
 class ProgrammingOutcome;
 class Model;
+class QMessageBox;
 class QTabWidget;
 class QTimer;
 class QToolButton;
@@ -67,6 +68,8 @@ public:
     SerialTab* GetSerialTab() const { return serialTab; }
     VoyageLogTab* GetVoyageLogTab() const { return voyageLogTab; }
     ProgrammingOutcome* Outcome() const { return outcome; }
+    // The question before quitting with edits unsent; Send is its default button.
+    static QMessageBox* UnsentEditsBox(QWidget* parent);
 
 signals:
     void Edited(int tab);
@@ -139,9 +142,14 @@ private:
     void RefreshControls();
     void EnsureConnection();
     void RunDeviceAction(void (MainWindow::*request)());
+    void StartReset(void (MainWindow::*request)());
+    void EndReset();
     void StartSerialLog();
     bool ConfirmClose();
-    void ShowReady();
+    bool ConfirmUnsentEdits();
+    // The status bar's lasting message: what the link is doing.
+    void ShowLinkState();
+    QString LinkState() const;
 
     Ui::MainWindow* ui;
     VelmoraApplication* app;
@@ -163,4 +171,7 @@ private:
     bool connected = false;
     bool disconnectPending = false;
     bool busy = false;
+    // From the reset's request until it has completed or the device is back.
+    bool resetting = false;
+    QString resetBackup;
 };

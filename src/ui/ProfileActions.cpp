@@ -11,7 +11,9 @@
 #include "ui/HistoryActions.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileCompareDialog.h"
+#include "ui/StatusNote.h"
 #include "ui/TabBase.h"
+#include "ui/VesselIdentityDialog.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -19,7 +21,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -115,8 +116,10 @@ Profile ProfileActions::DeviceProfile() const
 bool ProfileActions::SaveProfile(const QString& path)
 {
     QString error;
-    if (ProfileFile::Write(DeviceProfile(), path, &error))
+    if (ProfileFile::Write(DeviceProfile(), path, &error)) {
+        StatusNote::Show(window, tr("Profile saved as %1.").arg(QDir::toNativeSeparators(path)));
         return true;
+    }
     QMessageBox::critical(window, tr("Error saving the profile"), error, QMessageBox::Ok);
     return false;
 }
@@ -134,7 +137,12 @@ bool ProfileActions::OpenProfile(const QString& path)
                "before sending:\n\n%1")
                 .arg(read.warnings.join(QLatin1Char('\n'))));
     }
-    return Load(read.profile);
+    if (!Load(read.profile))
+        return false;
+    StatusNote::Show(window,
+        tr("The pages hold %1 now; send them to write it to the Identifier.")
+            .arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 bool ProfileActions::CompareWithDevice(const QString& path)
@@ -154,11 +162,18 @@ bool ProfileActions::CompareWithDevice(const QString& path)
 // reaches the device is what the user then sends.
 bool ProfileActions::Load(const Profile& profile)
 {
-    bool takeMmsi = false;
-    if (!AskTakeMmsi(profile, &takeMmsi))
-        return false;
+    const Profile device = DeviceProfile();
+    std::unique_ptr<VesselIdentityDialog> identity;
+    if (!VesselIdentityDialog::Alike(profile, device)) {
+        identity = AskVesselIdentity(profile, device);
+        if (!identity)
+            return false;
+    }
     StateMachine* machine = app->GetStateMachine();
-    profile.ApplyTo(*app->GetTabModel(), machine->DeviceType(), takeMmsi);
+    Model* tabModel = app->GetTabModel();
+    profile.ApplyTo(*tabModel, machine->DeviceType(), !identity);
+    if (identity)
+        identity->ApplyTo(*tabModel, device);
     for (const int tab : profilePages) {
         if (auto* page = qobject_cast<TabBase*>(window->Page(tab)))
             page->UpdateTabFromModel(nullptr);
@@ -174,61 +189,41 @@ bool ProfileActions::Load(const Profile& profile)
     return true;
 }
 
-// Each vessel needs an MMSI of its own: the device keeps its own unless the
-// user takes the profile's, and is warned when that would give two devices
-// the same one.
-bool ProfileActions::AskTakeMmsi(const Profile& profile, bool* takeMmsi)
+// Each vessel has an MMSI, name and call sign of its own: the user gives this
+// one's, and is warned when taking the profile's MMSI would give two devices
+// the same one. Null when the user stops.
+std::unique_ptr<VesselIdentityDialog> ProfileActions::AskVesselIdentity(
+    const Profile& profile, const Profile& device)
 {
-    const MMSI* ownMmsi = app->GetTransportModel()->mmsi();
-    const QString own = ownMmsi->text();
-    *takeMmsi = false;
-    if (profile.Mmsi() == own)
-        return true;
     const QString source = profile.Origin().serialNumber;
-    const bool sameDevice = !source.isEmpty() && source == app->GetTransportModel()->serialNumber();
-    // An unprogrammed device reports nine zeros, which are no MMSI to keep.
-    const bool none = ownMmsi->isUnset();
-    QMessageBox question(QMessageBox::Question, tr("MMSI"),
-        none ? tr("The profile holds MMSI %1; this Identifier has no MMSI yet.").arg(profile.Mmsi())
-             : tr("The profile holds MMSI %1; this Identifier has MMSI %2.").arg(profile.Mmsi(), own),
-        QMessageBox::Cancel, window);
-    question.setInformativeText(tr("Which MMSI is this Identifier to carry?"));
-    QPushButton* keep = question.addButton(
-        none ? tr("Leave without MMSI") : tr("Keep %1").arg(own), QMessageBox::AcceptRole);
-    QPushButton* take = question.addButton(tr("Take %1").arg(profile.Mmsi()), QMessageBox::AcceptRole);
-    keep->setObjectName(QStringLiteral("keepMmsi"));
-    take->setObjectName(QStringLiteral("takeMmsi"));
-    question.setDefaultButton(sameDevice ? take : keep);
-    question.exec();
-    if (question.clickedButton() == keep)
-        return true;
-    if (question.clickedButton() != take)
-        return false;
-    if (!sameDevice) {
-        const QString from = source.isEmpty() ? tr("another Identifier") : tr("the Identifier %1").arg(source);
-        const auto answer = QMessageBox::warning(window, tr("The same MMSI on two devices"),
-            tr("The profile comes from %1. Taking its MMSI %2 gives two devices the same MMSI, which "
-               "confuses every station that receives them. Take it only if the other device is no longer "
-               "in use.\n\nTake MMSI %2? \"No\" leaves the pages as they were.")
-                .arg(from, profile.Mmsi()),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
-            return false;
-    }
-    *takeMmsi = true;
-    return true;
+    const bool own = !source.isEmpty() && source == device.Origin().serialNumber;
+    QString from = source.isEmpty() ? tr("another Identifier") : tr("the Identifier %1").arg(source);
+    if (own)
+        from = tr("an earlier configuration of this Identifier");
+    auto dialog = std::make_unique<VesselIdentityDialog>(profile, device, own, from, window);
+    if (dialog->exec() != QDialog::Accepted)
+        return nullptr;
+    if (own || dialog->Mmsi() != profile.Mmsi() || profile.Mmsi() == device.Mmsi())
+        return dialog;
+    const auto answer = QMessageBox::warning(window, tr("The same MMSI on two devices"),
+        tr("The profile comes from %1. Taking its MMSI %2 gives two devices the same MMSI, which "
+           "confuses every station that receives them. Take it only if the other device is no longer "
+           "in use.\n\nTake MMSI %2? \"No\" leaves the pages as they were.")
+            .arg(from, profile.Mmsi()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes ? std::move(dialog) : nullptr;
 }
 
 // A reset must not wait for a file to be written or for the user to read a
 // message, so a failure is told once the reset has been requested.
-void ProfileActions::BackUpBeforeReset()
+QString ProfileActions::BackUpBeforeReset()
 {
     const QString title = tr("No backup before the reset");
     if (!DeviceValuesKnown(false)) {
         ReportLater(title,
             tr("The Identifier's configuration had not been read completely, so no backup was saved. "
                "The reset has gone ahead all the same."));
-        return;
+        return QString();
     }
     QString saved;
     QString error;
@@ -236,7 +231,9 @@ void ProfileActions::BackUpBeforeReset()
         ReportLater(title,
             tr("The configuration could not be saved as a backup: %1\n\nThe reset has gone ahead all the same.")
                 .arg(error));
+        return QString();
     }
+    return saved;
 }
 
 void ProfileActions::ReportLater(const QString& title, const QString& text)
@@ -259,11 +256,11 @@ QString ProfileActions::AskFile(const QString& title, bool save)
 {
     const QString filter = tr("Configuration profiles (*.json)");
     if (!save) {
-        return FileQuestion::Open(window, title, filter);
+        return FileQuestion::Open(window, FileQuestion::Kind::Profile, title, filter);
     }
     const QString name = app->GetTransportModel()->serialNumber() + QLatin1Char('-')
         + QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".json");
-    return FileQuestion::Save(window, title, name, filter);
+    return FileQuestion::Save(window, FileQuestion::Kind::Profile, title, name, filter);
 }
 
 void ProfileActions::OnSave()

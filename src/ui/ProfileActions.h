@@ -4,9 +4,12 @@
 
 #include <QObject>
 
+#include <memory>
+
 class MainWindow;
 class QAction;
 class QMenu;
+class VesselIdentityDialog;
 class VelmoraApplication;
 
 // The configuration profiles of the File menu: saving the device's values as
@@ -27,9 +30,10 @@ public:
     bool SaveProfile(const QString& path);
     bool OpenProfile(const QString& path);
     bool CompareWithDevice(const QString& path);
-    // Saves what the device holds in the backups folder. A failure is told
-    // once the reset that follows has gone out: it never holds a reset back.
-    void BackUpBeforeReset();
+    // Saves what the device holds in the backups folder and returns the
+    // file, empty when none was saved. A failure is told once the reset that
+    // follows has gone out: it never holds a reset back.
+    QString BackUpBeforeReset();
     // The data folder's "backups" folder.
     static QString BackupFolder();
 
@@ -52,7 +56,7 @@ private:
     Profile DeviceProfile() const;
     QString AskFile(const QString& title, bool save);
     bool Load(const Profile& profile);
-    bool AskTakeMmsi(const Profile& profile, bool* takeMmsi);
+    std::unique_ptr<VesselIdentityDialog> AskVesselIdentity(const Profile& profile, const Profile& device);
     void ShowReadProblems(const QString& path, const QStringList& problems);
     void ReportLater(const QString& title, const QString& text);
 

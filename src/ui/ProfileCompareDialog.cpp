@@ -100,8 +100,8 @@ bool ProfileCompareDialog::Export(const QString& path)
 
 void ProfileCompareDialog::OnExport()
 {
-    const QString path = FileQuestion::Save(
-        this, tr("Export comparison"), QStringLiteral("comparison.csv"), tr("CSV files (*.csv)"));
+    const QString path = FileQuestion::Save(this, FileQuestion::Kind::Comparison, tr("Export comparison"),
+        QStringLiteral("comparison.csv"), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         Export(path);
 }

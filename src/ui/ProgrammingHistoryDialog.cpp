@@ -112,8 +112,8 @@ bool ProgrammingHistoryDialog::Export(const QString& path)
 
 void ProgrammingHistoryDialog::OnExport()
 {
-    const QString path = FileQuestion::Save(this, tr("Export programming history"),
-        QStringLiteral("programming-history.csv"), tr("CSV files (*.csv)"));
+    const QString path = FileQuestion::Save(this, FileQuestion::Kind::HistoryExport,
+        tr("Export programming history"), QStringLiteral("programming-history.csv"), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         Export(path);
 }

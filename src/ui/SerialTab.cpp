@@ -266,8 +266,8 @@ bool SerialTab::SaveView(const QString& path, QString* error) const
 
 void SerialTab::OnSaveView()
 {
-    const QString path
-        = FileQuestion::Save(this, tr("Save view"), QString(), tr("Text files (*.txt);;All files (*)"));
+    const QString path = FileQuestion::Save(this, FileQuestion::Kind::ConsoleView, tr("Save view"), QString(),
+        tr("Text files (*.txt);;All files (*)"));
     QString error;
     if (!path.isEmpty() && !SaveView(path, &error))
         QMessageBox::critical(this, tr("Save view"), error);

@@ -11,17 +11,6 @@ namespace {
 
 const QChar missingText = QLatin1Char('@');
 
-// "@" is the AIS character for a missing text; a text of nothing else is
-// shown empty.
-QString ShownText(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c != missingText)
-            return text;
-    }
-    return QString();
-}
-
 QString StoredText(const QString& text)
 {
     return text.isEmpty() ? QString(missingText) : text;
@@ -154,8 +143,8 @@ void VesselTab::on_radioButtonDimensionMeters_toggled(bool use_metres)
 void VesselTab::LoadVessel()
 {
     StaticData* staticData = model->staticData();
-    details->lineVesselName->setText(ShownText(staticData->vesselName()));
-    details->lineCallSign->setText(ShownText(staticData->callSign()));
+    details->lineVesselName->setText(SettingRules::ShownText(staticData->vesselName()));
+    details->lineCallSign->setText(SettingRules::ShownText(staticData->callSign()));
     details->lineMMSI->setText(model->mmsi()->text());
     const int typeIndex = details->comboVesselType->findData(model->vesselData()->vesselType());
     if (typeIndex >= 0)

@@ -17,9 +17,11 @@ list(APPEND WIDGET_SOURCES
     ui/ProgrammingHistoryDialog.cpp
     ui/ProgrammingOutcome.cpp
     ui/SetPasswordDialog.cpp
+    ui/StatusNote.cpp
     ui/TabBase.cpp
     ui/VesselDetailsBox.cpp
     ui/VesselDimensionsBox.cpp
+    ui/VesselIdentityDialog.cpp
     ui/VesselTab.cpp
 )
 list(APPEND WIDGET_SOURCES

@@ -287,8 +287,9 @@ bool VoyageLogTab::ExportLog()
 QString VoyageLogTab::AskExportFileName(bool* kml)
 {
     QString selectedFilter;
-    const QString typed = FileQuestion::Save(this, tr("Export voyage log..."), QString(),
-        KmlFilter() + QStringLiteral(";;") + tr("Comma Separated Values (*.csv)"), &selectedFilter);
+    const QString typed
+        = FileQuestion::Save(this, FileQuestion::Kind::VoyageExport, tr("Export voyage log..."), QString(),
+            KmlFilter() + QStringLiteral(";;") + tr("Comma Separated Values (*.csv)"), &selectedFilter);
     if (typed.isEmpty()) {
         return QString();
     }

@@ -18,6 +18,7 @@ class TestFaultsPortAndFiles : public QObject {
     Q_OBJECT
 
 private slots:
+    void backWithinTheGreySeconds();
     void portComesBackUnderAnotherName();
     void configurationLogWithoutWriteAccess();
 
@@ -95,6 +96,25 @@ void TestFaultsPortAndFiles::portComesBackUnderAnotherName()
     QVERIFY2(Status(program).contains(program.LinkPath()), qPrintable(Status(program)));
     QCOMPARE(UiTest::Child<QLineEdit>(program.Window()->GetBasicTab(), "lineVesselName")->text(),
         QStringLiteral("SEA SPRITE"));
+}
+
+// A device that drops off the port and is back within the grey seconds
+// that follow (as when it restarts after a reset) is shown as connected.
+void TestFaultsPortAndFiles::backWithinTheGreySeconds()
+{
+    FaultRig program(Device());
+    QVERIFY(program.Start());
+    QVERIFY(program.WaitIdle());
+    program.ClickMode(QStringLiteral("Diagnostic mode"));
+    QVERIFY(program.WaitIdle());
+    const QString linked = Status(program);
+    program.Unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(Status(program) != linked, 10000);
+    QCOMPARE(Status(program),
+        QStringLiteral("The Identifier has disconnected; looking for it again in a few seconds..."));
+    QVERIFY(program.PlugInAgain());
+    QVERIFY(program.WaitIdle());
+    QVERIFY(program.ShowsLink());
 }
 
 // Running as root, taking the write permission away denies nothing; a

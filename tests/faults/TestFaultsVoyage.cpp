@@ -101,6 +101,8 @@ void TestFaultsVoyage::unpluggedDuringDownload()
     QCOMPARE(program.device.state().voyageLog.size(), LogSize);
 
     QVERIFY(program.PlugInAgain());
+    // The page's button keeps its state from before the loss until the device has been read again.
+    QVERIFY(program.WaitIdle());
     QVERIFY(WaitForGetLog(program));
     QVERIFY(GetLog(program));
     QCOMPARE(Rows(program), LogSize);

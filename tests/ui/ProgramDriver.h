@@ -7,6 +7,7 @@
 #include "SimulatedIdentifier.h"
 #include "UiTestSupport.h"
 
+#include "link/SerialTransport.h"
 #include "link/cConnectionManager.h"
 #include "ui/BasicTab.h"
 #include "ui/MainWindow.h"
@@ -74,6 +75,21 @@ public:
                     && window->Page(MainWindow::TabVoyageData)->isEnabled();
             },
             timeout);
+    }
+
+    // The status bar names the link once the disconnect's grey seconds, if
+    // any, are over.
+    bool ShowsLink() const
+    {
+        auto* grey = window->findChild<QTimer*>(QStringLiteral("disconnectTimer"));
+        if (!QTest::qWaitFor([grey] { return !grey->isActive(); }, 10000))
+            return false;
+        const SerialTransport* transport = VelmoraApplication::Instance()->GetTransport();
+        const QString shown = window->statusBar()->currentMessage();
+        if (transport && transport->IsConnected() && shown == transport->ConnectionDescription())
+            return true;
+        qWarning("the status bar shows \"%s\"", qPrintable(shown));
+        return false;
     }
 
     // The English name of the mode: a loaded translation is followed.

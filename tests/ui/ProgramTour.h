@@ -18,6 +18,7 @@
 #include "ui/ProgrammingOutcome.h"
 #include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
+#include "ui/VesselIdentityDialog.h"
 #include "voyage/VoyageLogTab.h"
 
 #include "model/Model.h"
@@ -127,8 +128,9 @@ inline bool VisitConsoleFind(const ProgramDriver& program, const Visit& visit)
     return visit(program.Window(), QStringLiteral("advanced-serial-data-find"));
 }
 
-// A fleet profile beside the demo device, which differs in a few settings.
-inline ProfileCompareDialog* CompareDialog(MainWindow* window)
+// The demo device and, beside it, the fleet profile of another vessel that
+// differs in a few settings.
+inline std::pair<Profile, Profile> FleetAndDevice()
 {
     ProfileOrigin origin;
     origin.savedAt = QDateTime(QDate(2024, 5, 14), QTime(9, 30), Qt::UTC);
@@ -137,10 +139,29 @@ inline ProfileCompareDialog* CompareDialog(MainWindow* window)
     origin.serialNumber = QStringLiteral("205170030117");
     const Profile device = Profile::FromModel(*VelmoraApplication::Instance()->GetTransportModel(), origin);
     Profile fleet = device;
+    fleet.mmsi().setText(QStringLiteral("235000117"));
     fleet.staticData().setVesselName(QStringLiteral("SEA SPRITE"));
     fleet.staticData().setCallSign(QStringLiteral("GBXY"));
+    fleet.staticData().setDimension(StaticData::DimensionA, 7);
+    fleet.staticData().setDimension(StaticData::DimensionB, 4);
     fleet.alerts().setSosMessage(QStringLiteral("CALL COASTGUARD"));
-    return new ProfileCompareDialog(ProfileComparison::Compare(fleet, device), origin, window);
+    return { fleet, device };
+}
+
+inline ProfileCompareDialog* CompareDialog(MainWindow* window)
+{
+    const auto profiles = FleetAndDevice();
+    return new ProfileCompareDialog(
+        ProfileComparison::Compare(profiles.first, profiles.second), profiles.first.Origin(), window);
+}
+
+// The fleet profile opened onto the demo device.
+inline VesselIdentityDialog* IdentityDialog(MainWindow* window)
+{
+    const auto profiles = FleetAndDevice();
+    const QString source = QCoreApplication::translate("ProfileActions", "the Identifier %1")
+                               .arg(profiles.first.Origin().serialNumber);
+    return new VesselIdentityDialog(profiles.first, profiles.second, false, source, window);
 }
 
 // A few programmings of a small fleet, one of them not verified.
@@ -218,6 +239,8 @@ inline bool VisitDialogs(MainWindow* window, const Visit& visit)
                                                                QStringLiteral("MABC1"), QStringLiteral("GBXY"), true } },
                                window),
         QStringLiteral("mismatch-box"), visit);
+    visited &= VisitDialog(IdentityDialog(window), QStringLiteral("vessel-identity-dialog"), visit);
+    visited &= VisitDialog(MainWindow::UnsentEditsBox(window), QStringLiteral("unsent-edits-box"), visit);
     visited &= VisitDialog(new LoginDialog(window), QStringLiteral("login-dialog"), visit);
     visited &= VisitDialog(new SetPasswordDialog(window), QStringLiteral("set-password-dialog"), visit);
     visited &= VisitDialog(new cChapPasswordEntry(window), QStringLiteral("device-password-dialog"), visit);

@@ -89,6 +89,13 @@ void TestEndToEnd::basicModeProgramsANewDevice()
             [&completed](QWidget* done) {
                 completed = done->objectName() + QLatin1Char('|') + done->windowTitle() + QLatin1Char('|')
                     + done->findChild<QLabel*>(QStringLiteral("labelText"))->text().section(QLatin1Char('\n'), 1);
+                // The user reads on while the program finds the device again.
+                QVERIFY(QTest::qWaitFor(
+                    [] {
+                        const SerialTransport* link = VelmoraApplication::Instance()->GetTransport();
+                        return link && link->IsConnected();
+                    },
+                    10000));
                 UiTest::ClickButton(done, "okButton");
             },
             30000);
@@ -114,6 +121,7 @@ void TestEndToEnd::basicModeProgramsANewDevice()
     QVERIFY(program.WaitIdle());
     QTRY_COMPARE_WITH_TIMEOUT(mmsi->text(), QStringLiteral("235123456"), 10000);
     QVERIFY(!mmsi->isEnabled());
+    QVERIFY(program.ShowsLink());
 }
 
 void TestEndToEnd::advancedModeWritesAndReadsBack()

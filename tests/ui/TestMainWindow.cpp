@@ -6,11 +6,14 @@
 #include "profile/ProfileFile.h"
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
+#include "ui/DisconnectDialog.h"
+#include "ui/FileQuestion.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileActions.h"
 #include "ui/ProgrammingOutcome.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,6 +50,7 @@ private slots:
     void cleanDisconnectOutsideBasicKeepsControlsDisabled_data();
     void cleanDisconnectOutsideBasicKeepsControlsDisabled();
     void basicSendEndsWithProgrammingComplete();
+    void certificateSavedIntoTheFolderLastUsed();
     void cutOffWriteKeptInTheHistory();
     void unverifiedProgrammingIsNeverComplete();
     void deviceActionsShowSyncing();
@@ -460,10 +464,11 @@ void TestMainWindow::cleanDisconnectOutsideBasicKeepsControlsDisabled()
     QCOMPARE(timer->isActive(), pending);
     QCOMPARE(tabs->isEnabled(), !pending);
     QCOMPARE(timer->interval(), 3000);
-    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Ready"));
+    QCOMPARE(window->statusBar()->currentMessage() == QStringLiteral("Ready"), !pending);
     if (pending) {
         window->OnDisconnectTimeout();
         QVERIFY(tabs->isEnabled());
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Ready"));
     }
 }
 
@@ -490,6 +495,36 @@ void TestMainWindow::basicSendEndsWithProgrammingComplete()
     QVERIFY(QTest::qWaitFor([timer] { return !timer->isActive(); }, 3000));
     QTRY_COMPARE(shown, QStringLiteral("DisconnectDialog|Programming Complete"));
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Ready"));
+}
+
+// A certificate saved is told in the status bar, and the next one starts in
+// its folder; other kinds of file keep their own.
+void TestMainWindow::certificateSavedIntoTheFolderLastUsed()
+{
+    QTemporaryDir folder;
+    ProgrammingRecord record;
+    record.mmsi = QStringLiteral("235000001");
+    record.verified = true;
+    DisconnectDialog dialog(window);
+    dialog.ShowVerified(record);
+    QStringList started;
+    for (const QString& name : { QStringLiteral("first.pdf"), QStringLiteral("second.pdf") }) {
+        UiTest::AnswerNextModal([&started, &folder, name](QWidget* modal) {
+            auto* files = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(files);
+            started << files->directory().absolutePath();
+            files->selectFile(folder.filePath(name));
+            static_cast<QDialog*>(files)->accept();
+        });
+        UiTest::ClickButton(&dialog, "saveCertificateButton");
+    }
+    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("second.pdf"))));
+    QCOMPARE(window->statusBar()->currentMessage(),
+        QStringLiteral("Certificate saved as %1.")
+            .arg(QDir::toNativeSeparators(folder.filePath("second.pdf"))));
+    QVERIFY(started.value(0) != folder.path());
+    QCOMPARE(started.value(1), folder.path());
+    QVERIFY(FileQuestion::StartFolder(FileQuestion::Kind::Profile) != folder.path());
 }
 
 void TestMainWindow::cutOffWriteKeptInTheHistory()
@@ -642,16 +677,13 @@ void TestMainWindow::profileMmsiOfferedToAnUnprogrammedDevice()
     const QString path = folder.filePath(QStringLiteral("fleet.json"));
     QString error;
     QVERIFY2(ProfileFile::Write(profile, path, &error), qPrintable(error));
-    QString asked;
-    UiTest::AnswerNextModal([&asked](QWidget* box) {
-        asked = static_cast<QMessageBox*>(box)->text() + QLatin1Char('|')
-            + box->findChild<QPushButton*>(QStringLiteral("keepMmsi"))->text();
-        static_cast<QMessageBox*>(box)->reject();
+    QString offered = QStringLiteral("no question");
+    UiTest::AnswerNextModal([&offered](QWidget* box) {
+        offered = box->findChild<QLineEdit*>(QStringLiteral("lineMmsi"))->text();
+        static_cast<QDialog*>(box)->reject();
     });
     QVERIFY(!window->findChild<ProfileActions*>()->OpenProfile(path));
-    QCOMPARE(asked,
-        QStringLiteral(
-            "The profile holds MMSI 235000001; this Identifier has no MMSI yet.|Leave without MMSI"));
+    QCOMPARE(offered, QString());
 }
 
 VELMORA_UI_TEST_MAIN(TestMainWindow)

@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
+#include <QMenu>
 #include <QMessageBox>
+#include <QRadioButton>
 
 // Configuration profiles through the whole program against simulated
 // Identifiers: a profile cloned from one device onto another, and the backup
@@ -31,8 +33,10 @@ private:
     static void Send(ProgramDriver& program);
     static void Reset(ProgramDriver& program, const char* button);
     static void Answer(const char* button);
+    static void AnswerIdentity(const QString& mmsi, QString* offered, const char* warning = nullptr);
     static QStringList Kept(const ProgramDriver& program, const QStringList& except = {});
     static QString Kept(const ProgramDriver& program, const char* key);
+    static QString Status(const ProgramDriver& program);
 };
 
 namespace {
@@ -81,6 +85,8 @@ void TestProfilesEndToEnd::Reset(ProgramDriver& program, const char* button)
     cDeviceActionsTab* actions = program.Window()->GetDeviceActionsTab();
     program.Tabs()->setCurrentWidget(actions);
     actions->findChild<QPushButton*>(QLatin1String(button))->click();
+    QCOMPARE(Status(program),
+        QStringLiteral("Resetting the Identifier: it restarts, then its values are read again..."));
     QTRY_VERIFY_WITH_TIMEOUT(program.device.mode() != SimulatedIdentifier::Mode::Running, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(program.device.mode(), SimulatedIdentifier::Mode::Running, 10000);
     QVERIFY(program.WaitIdle());
@@ -95,10 +101,33 @@ void TestProfilesEndToEnd::Answer(const char* button)
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
         QAbstractButton* named = box->findChild<QPushButton*>(QLatin1String(button));
+        const QMap<QString, QMessageBox::StandardButton> standard
+            = { { QStringLiteral("No"), QMessageBox::No },
+                  { QStringLiteral("Cancel"), QMessageBox::Cancel } };
         if (!named)
-            named = box->button(QLatin1String(button) == QLatin1String("No") ? QMessageBox::No : QMessageBox::Ok);
+            named = box->button(standard.value(QLatin1String(button), QMessageBox::Ok));
         QVERIFY2(named, button);
         named->click();
+    });
+}
+
+// Gives this vessel's identity when asked for it, and answers the warning
+// that may follow with the button `warning`. The values offered are kept as
+// "mmsi|name|call sign|whose dimensions".
+void TestProfilesEndToEnd::AnswerIdentity(const QString& mmsi, QString* offered, const char* warning)
+{
+    UiTest::AnswerNextModal([mmsi, offered, warning](QWidget* question) {
+        QStringList fields;
+        for (const char* name : { "lineMmsi", "lineVesselName", "lineCallSign" })
+            fields << UiTest::Child<QLineEdit>(question, name)->text();
+        const bool take = UiTest::Child<QRadioButton>(question, "radioTakeDimensions")->isChecked();
+        *offered = fields.join(QLatin1Char('|')) + (take ? "|profile's dimensions" : "|own dimensions");
+        UiTest::TypeInto(question, "lineMmsi", mmsi);
+        UiTest::TypeInto(question, "lineVesselName", QStringLiteral("north star"));
+        UiTest::TypeInto(question, "lineCallSign", QStringLiteral("mabc"));
+        if (warning)
+            Answer(warning);
+        UiTest::ClickButton(question, "okButton");
     });
 }
 
@@ -119,12 +148,20 @@ QString TestProfilesEndToEnd::Kept(const ProgramDriver& program, const char* key
     return program.device.state().settings.value(QLatin1String(key));
 }
 
+QString TestProfilesEndToEnd::Status(const ProgramDriver& program)
+{
+    return program.Window()->statusBar()->currentMessage();
+}
+
 void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("fleet.json"));
-    // The destination is not in a profile: each device keeps its own.
-    const QStringList ownSettings = { QStringLiteral("mmsi"), QStringLiteral("holderId"), QStringLiteral("destination") };
+    // The destination is not in a profile, and the vessel's identity and
+    // dimensions are this vessel's own.
+    const QStringList ownSettings = { QStringLiteral("mmsi"), QStringLiteral("holderId"),
+        QStringLiteral("destination"), QStringLiteral("vesselName"), QStringLiteral("callSign"),
+        QStringLiteral("dimensionA"), QStringLiteral("dimensionB") };
     QStringList source;
     {
         SimConfig config = Device(QStringLiteral("205170030001"), QStringLiteral("235000001"));
@@ -137,28 +174,38 @@ void TestProfilesEndToEnd::profileClonedOntoAnotherDevice()
         ProgramDriver program(config);
         EnterAdvancedMode(program);
         QVERIFY(Actions(program)->SaveProfile(path));
+        QVERIFY2(Status(program).contains(QDir::toNativeSeparators(path)), qPrintable(Status(program)));
         source = Kept(program, ownSettings);
     }
 
     SimConfig target = Device(QStringLiteral("205170030002"), QStringLiteral("235000002"));
     target.settings.insert(QStringLiteral("destination"), QStringLiteral("FALMOUTH"));
+    target.settings.insert(QStringLiteral("vesselName"), QStringLiteral("OLD NAME"));
+    target.settings.insert(QStringLiteral("dimensionA"), QStringLiteral("12"));
     ProgramDriver program(target);
     EnterAdvancedMode(program);
     StateMachine* machine = VelmoraApplication::Instance()->GetStateMachine();
     // Taking the other device's MMSI is warned of; declining leaves the pages alone.
-    UiTest::AnswerNextModal([](QWidget* question) {
-        UiTest::ClickButton(question, "takeMmsi");
-        Answer("No");
-    });
+    QString offered;
+    AnswerIdentity(QStringLiteral("235000001"), &offered, "No");
     QVERIFY(!Actions(program)->OpenProfile(path));
     QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateSynchronised));
 
-    Answer("keepMmsi");
+    AnswerIdentity(QStringLiteral("235000002"), &offered);
     QVERIFY(Actions(program)->OpenProfile(path));
+    QCOMPARE(offered, QStringLiteral("235000002|OLD NAME||own dimensions"));
     QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateEdited));
-    Send(program);
-    QCOMPARE(Kept(program, "mmsi"), QStringLiteral("235000002"));
-    QCOMPARE(Kept(program, "destination"), QStringLiteral("FALMOUTH"));
+    // Quitting with the profile unsent asks first; Send writes it and stays.
+    for (const char* button : { "Cancel", "sendEdits" }) {
+        Answer(button);
+        QVERIFY(!program.Window()->close());
+        QVERIFY(program.Window()->isVisible());
+    }
+    QVERIFY(program.WaitIdle());
+    QCOMPARE(machine->State(StateMachine::TabConfiguration), int(StateMachine::StateSynchronised));
+    const QStringList kept = { Kept(program, "mmsi"), Kept(program, "vesselName"), Kept(program, "callSign"),
+        Kept(program, "dimensionA"), Kept(program, "destination") };
+    QCOMPARE(kept.join(QLatin1Char('|')), QStringLiteral("235000002|NORTH STAR|MABC|12|FALMOUTH"));
     QCOMPARE(Kept(program, ownSettings), source);
 }
 
@@ -179,10 +226,19 @@ void TestProfilesEndToEnd::backupBeforeResetRestoresTheDevice()
     const QStringList configured = Kept(program);
 
     Reset(program, "pushButtonResetConfig");
-    QCOMPARE(QDir(backups).entryList({ QStringLiteral("205170030003-*.json") }).size(), 1);
+    const QStringList saved = QDir(backups).entryList({ QStringLiteral("205170030003-*.json") });
+    QCOMPARE(saved.size(), 1);
+    QVERIFY2(Status(program).contains(saved.first()), qPrintable(Status(program)));
     QCOMPARE(message->text(), DeviceSettings().value(QStringLiteral("sosMessage")));
     program.Window()->findChild<QAction*>(QStringLiteral("actionRestoreBackup"))->trigger();
     QCOMPARE(message->text(), QStringLiteral("CALL COASTGUARD"));
+    QVERIFY2(Status(program).contains(saved.first()), qPrintable(Status(program)));
+    // A menu action without a tip, passed over, leaves the link's state.
+    auto* menu = program.Find<QMenu>("menuFile");
+    menu->popup(program.Window()->pos());
+    QTest::keyClick(menu, Qt::Key_Down);
+    menu->hide();
+    QVERIFY(program.ShowsLink());
     Send(program);
     QCOMPARE(Kept(program), configured);
 
