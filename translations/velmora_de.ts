@@ -459,6 +459,18 @@ Exit-Codes:
         <source>The product id &quot;%1&quot; is not a decimal number; using 0.</source>
         <translation>Die Produkt-ID &quot;%1&quot; ist keine Dezimalzahl; es wird 0 verwendet.</translation>
     </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PFAD</translation>
+    </message>
 </context>
 <context>
     <name>CompleteFile</name>

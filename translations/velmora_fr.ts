@@ -459,6 +459,18 @@ Codes de sortie :
         <source>The product id &quot;%1&quot; is not a decimal number; using 0.</source>
         <translation>L&apos;identifiant de produit « %1 » n&apos;est pas un nombre décimal ; 0 est utilisé.</translation>
     </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>CHEMIN</translation>
+    </message>
 </context>
 <context>
     <name>CompleteFile</name>
