@@ -2177,6 +2177,18 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <source>Failure</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <source>configuration log</source>
+        <translation>Konfigurationsprotokoll</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingHistoryDialog</name>

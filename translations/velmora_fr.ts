@@ -2177,6 +2177,18 @@ La réinitialisation a tout de même eu lieu.</translation>
         <source>Failure</source>
         <translation>Échec</translation>
     </message>
+    <message>
+        <source>window</source>
+        <translation>fenêtre</translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation>ligne de commande</translation>
+    </message>
+    <message>
+        <source>configuration log</source>
+        <translation>journal de configuration</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingHistoryDialog</name>

@@ -229,6 +229,20 @@ QString Containing(const QString& text)
     return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
+// The history stores where a programming came from in English words, which
+// every program writing it shares; it shows them in the user's language.
+QString SourceText(const QString& source)
+{
+    static const char* const known[] = { QT_TRANSLATE_NOOP("ProgrammingHistory", "window"),
+        QT_TRANSLATE_NOOP("ProgrammingHistory", "command line"),
+        QT_TRANSLATE_NOOP("ProgrammingHistory", "configuration log") };
+    for (const char* word : known) {
+        if (source == QLatin1String(word))
+            return QCoreApplication::translate("ProgrammingHistory", word);
+    }
+    return source;
+}
+
 } // namespace
 
 ProgrammingRecord ProgrammingHistory::RecordOf(const Profile& sent, bool verified, const QString& source)
@@ -527,7 +541,8 @@ QStringList ProgrammingHistory::Texts(const ProgrammingRecord& record)
     return { record.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), record.mmsi,
         record.vesselName, record.callSign, record.serialNumber, record.firmware,
         record.generation > 0 ? QString::number(record.generation) : QString(),
-        record.verified ? tr("yes") : tr("no"), record.user, record.computer, record.source, record.failure };
+        record.verified ? tr("yes") : tr("no"), record.user, record.computer, SourceText(record.source),
+        record.failure };
 }
 
 bool ProgrammingHistory::ExportCsv(const QList<ProgrammingRecord>& rows, const QString& path, QString* error)

@@ -2,7 +2,8 @@
 // one), walks every
 // page and dialog of the screenshot tour and fails on any visible text still
 // in English: a text that is an English source whose translation differs,
-// or a text with an English word a translation never keeps.
+// or a text with an English word a translation never keeps. Tooltips and
+// what tables and lists show count as visible.
 
 #include "ProgramTour.h"
 
@@ -14,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -72,6 +74,10 @@ public:
 private:
     void CheckWidget(QWidget* widget)
     {
+        CheckRichText(widget->toolTip());
+        auto* view = qobject_cast<QAbstractItemView*>(widget);
+        if (view && !qobject_cast<QHeaderView*>(view))
+            CheckItems(view->model(), view->rootIndex());
         if (auto* label = qobject_cast<QLabel*>(widget))
             Check(QTextDocumentFragment::fromHtml(label->text()).toPlainText());
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -90,9 +96,31 @@ private:
             Check(line->placeholderText());
         else if (auto* header = qobject_cast<QHeaderView*>(widget)) {
             const int count = header->model() ? header->count() : 0;
-            for (int section = 0; section < count; ++section)
-                Check(header->model()->headerData(section, header->orientation()).toString());
+            for (int section = 0; section < count; ++section) {
+                for (int role : { Qt::DisplayRole, Qt::ToolTipRole })
+                    CheckRichText(
+                        header->model()->headerData(section, header->orientation(), role).toString());
+            }
         }
+    }
+
+    void CheckItems(const QAbstractItemModel* model, const QModelIndex& parent)
+    {
+        if (!model)
+            return;
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            for (int column = 0; column < model->columnCount(parent); ++column) {
+                const QModelIndex item = model->index(row, column, parent);
+                for (int role : { Qt::DisplayRole, Qt::ToolTipRole })
+                    CheckRichText(item.data(role).toString());
+                CheckItems(model, item);
+            }
+        }
+    }
+
+    void CheckRichText(const QString& text)
+    {
+        Check(Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text);
     }
 
     void CheckMenu(QAction* action)
@@ -118,7 +146,8 @@ private:
         if (catalogue.sources.count(text) && !catalogue.translations.count(text))
             return true;
         static const QStringList englishOnly { "the", "and", "of", "to", "with", "is", "this", "for", "from",
-            "enable", "device", "vessel", "send", "save", "clear", "enter", "click", "settings" };
+            "enable", "device", "vessel", "send", "save", "clear", "enter", "click", "settings", "window",
+            "command" };
         const QStringList words = text.toLower().split(QRegularExpression(QStringLiteral("[^a-z]+")));
         for (const QString& word : words) {
             if (englishOnly.contains(word))
