@@ -784,7 +784,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>Power Box Enabled: </source>
-        <translation>Stromversorgungsbox aktiviert: </translation>
+        <translation>Stromversorgungsbox: </translation>
     </message>
     <message>
         <source>Export configuration log</source>
@@ -983,11 +983,11 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>0 Power Box Disabled</source>
-        <translation>0 Stromversorgungsbox deaktiviert</translation>
+        <translation>0 deaktiviert</translation>
     </message>
     <message>
         <source>1 Power Box Enabled</source>
-        <translation>1 Stromversorgungsbox aktiviert</translation>
+        <translation>1 aktiviert</translation>
     </message>
     <message>
         <source>No data</source>
@@ -1049,11 +1049,11 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>You may retry, or contact your supplier for support. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Sie können es erneut versuchen oder sich an Ihren Lieferanten wenden. Das aufrufende Programm wiederholt diesen Aktualisierungsversuch und fährt erst nach einem Erfolg fort.</translation>
+        <translation>Sie können es erneut versuchen oder sich an Ihren Lieferanten wenden. Das aufrufende Programm fährt erst nach einer gelungenen Aktualisierung fort.</translation>
     </message>
     <message>
         <source>Contact your supplier for support. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Wenden Sie sich an Ihren Lieferanten. Das aufrufende Programm wiederholt diesen Aktualisierungsversuch und fährt erst nach einem Erfolg fort.</translation>
+        <translation>Wenden Sie sich an Ihren Lieferanten. Das aufrufende Programm fährt erst nach einer gelungenen Aktualisierung fort.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1093,7 +1093,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>Failed to connect for update</source>
-        <translation>Verbindung für die Aktualisierung fehlgeschlagen</translation>
+        <translation>Keine Verbindung zum Aktualisieren</translation>
     </message>
     <message>
         <source>Update not initiated</source>
@@ -1117,7 +1117,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>Ensure device is connected and attempt retry before closing this application. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Stellen Sie sicher, dass das Gerät verbunden ist, und versuchen Sie es erneut, bevor Sie dieses Programm schließen. Das aufrufende Programm wiederholt diesen Aktualisierungsversuch und fährt erst nach einem Erfolg fort.</translation>
+        <translation>Stellen Sie sicher, dass das Gerät verbunden ist, und versuchen Sie es erneut, bevor Sie dieses Programm schließen. Das aufrufende Programm fährt erst nach einer gelungenen Aktualisierung fort.</translation>
     </message>
     <message>
         <source>Update complete</source>
@@ -1147,11 +1147,11 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
     <message>
         <source>Click  %1 to abort or %2 to try again.</source>
-        <translation>Klicken Sie auf %1, um abzubrechen, oder auf %2, um es erneut zu versuchen.</translation>
+        <translation>Klicken Sie auf %1, um abzubrechen, oder auf %2 für einen neuen Versuch.</translation>
     </message>
     <message>
         <source>Click  %1 to exit.  %2 to retry the update.</source>
-        <translation>Klicken Sie auf %1, um das Programm zu beenden, oder auf %2, um die Aktualisierung zu wiederholen.</translation>
+        <translation>Klicken Sie auf %1, um das Programm zu beenden, oder auf %2 für einen neuen Versuch.</translation>
     </message>
     <message>
         <source>Click  %1 to exit.  </source>
@@ -1445,7 +1445,7 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
     <message>
         <source>Voyage data</source>
-        <translation>Reisedaten</translation>
+        <translation>Reiselogbuch</translation>
     </message>
     <message>
         <source>Serial data</source>
@@ -2660,7 +2660,7 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     </message>
     <message>
         <source>Copy Log to Clipboard</source>
-        <translation>Protokoll in die Zwischenablage kopieren</translation>
+        <translation>Protokoll kopieren</translation>
     </message>
     <message>
         <source>Retry</source>

@@ -784,7 +784,7 @@ Génération&#xa0;:        %5</translation>
     </message>
     <message>
         <source>Power Box Enabled: </source>
-        <translation>Boîtier d&apos;alimentation activé&#xa0;: </translation>
+        <translation>Boîtier d&apos;alimentation&#xa0;: </translation>
     </message>
     <message>
         <source>Export configuration log</source>
@@ -983,11 +983,11 @@ Génération&#xa0;:        %5</translation>
     </message>
     <message>
         <source>0 Power Box Disabled</source>
-        <translation>0 Boîtier d&apos;alimentation désactivé</translation>
+        <translation>0 désactivé</translation>
     </message>
     <message>
         <source>1 Power Box Enabled</source>
-        <translation>1 Boîtier d&apos;alimentation activé</translation>
+        <translation>1 activé</translation>
     </message>
     <message>
         <source>No data</source>
@@ -2660,7 +2660,7 @@ L&apos;application tente de se reconnecter.</translation>
     </message>
     <message>
         <source>Copy Log to Clipboard</source>
-        <translation>Copier le journal dans le presse-papiers</translation>
+        <translation>Copier le journal</translation>
     </message>
     <message>
         <source>Retry</source>

@@ -8,8 +8,6 @@
 
 #include "ProgramTour.h"
 
-#include "app/TranslationLoader.h"
-
 #include <QDir>
 #include <QTextStream>
 
@@ -56,7 +54,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     int noArguments = 1;
     VelmoraApplication application(noArguments, argv);
-    TranslationLoader::Install(application);
     const Camera camera(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     const bool toured = ProgramTour::Run(QString::fromLocal8Bit(argv[1]),
         [&camera](QWidget* shown, const QString& name) { return camera.Take(shown, name); });
