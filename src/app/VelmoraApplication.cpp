@@ -292,17 +292,17 @@ void VelmoraApplication::ReadCommandLine()
     connectionManager->SetPortPath(commandLine->PortPath());
 }
 
-int VelmoraApplication::Answer(const CommandLine& commandLine, CommandLine::Request request)
+int VelmoraApplication::Answer(const CommandLine& line, CommandLine::Request asked)
 {
-    switch (request) {
+    switch (asked) {
     case CommandLine::Request::Help:
-        QTextStream(stdout) << commandLine.HelpText();
+        QTextStream(stdout) << line.HelpText();
         return 0;
     case CommandLine::Request::Version:
         QTextStream(stdout) << applicationName() << ' ' << applicationVersion() << '\n';
         return 0;
     default:
-        QTextStream(stderr) << applicationName() << ": " << commandLine.ErrorText() << '\n'
+        QTextStream(stderr) << applicationName() << ": " << line.ErrorText() << '\n'
                             << tr("Try \"%1 --help\".").arg(applicationName()) << '\n';
         return 1;
     }

@@ -103,7 +103,7 @@ private:
     void SetLook();
     void SetIcon();
     void ReadCommandLine();
-    static int Answer(const CommandLine& commandLine, CommandLine::Request request);
+    static int Answer(const CommandLine& line, CommandLine::Request asked);
 
     void CreateServices();
     void ConnectTransportToWindow();
