@@ -1049,11 +1049,11 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>You may retry, or contact your supplier for support. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Sie können es erneut versuchen oder sich an Ihren Lieferanten wenden. Das aufrufende Programm fährt erst nach einer gelungenen Aktualisierung fort.</translation>
+        <translation>Sie können es erneut versuchen oder sich an Ihren Lieferanten wenden. Das aufrufende Programm wiederholt die Aktualisierung, bis sie gelingt.</translation>
     </message>
     <message>
         <source>Contact your supplier for support. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Wenden Sie sich an Ihren Lieferanten. Das aufrufende Programm fährt erst nach einer gelungenen Aktualisierung fort.</translation>
+        <translation>Wenden Sie sich an Ihren Lieferanten. Das aufrufende Programm wiederholt die Aktualisierung, bis sie gelingt.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1117,7 +1117,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>Ensure device is connected and attempt retry before closing this application. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Stellen Sie sicher, dass das Gerät verbunden ist, und versuchen Sie es erneut, bevor Sie dieses Programm schließen. Das aufrufende Programm fährt erst nach einer gelungenen Aktualisierung fort.</translation>
+        <translation>Stellen Sie sicher, dass das Gerät verbunden ist, und versuchen Sie es erneut, bevor Sie dieses Programm schließen. Das aufrufende Programm wiederholt die Aktualisierung, bis sie gelingt.</translation>
     </message>
     <message>
         <source>Update complete</source>

@@ -3284,7 +3284,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Use the SOSbuzzer interval for battery power.</source>
-        <translation>Utiliser l&apos;intervalle du avertisseur sonore SOS pour l&apos;alimentation sur batterie.</translation>
+        <translation>Utiliser l&apos;intervalle de l&apos;avertisseur sonore SOS pour l&apos;alimentation sur batterie.</translation>
     </message>
     <message>
         <source>Enable with power</source>
@@ -3292,7 +3292,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Use the SOS buzzer interval for vessel power.</source>
-        <translation>Utiliser l&apos;intervalle du avertisseur sonore SOS pour l&apos;alimentation du navire.</translation>
+        <translation>Utiliser l&apos;intervalle de l&apos;avertisseur sonore SOS pour l&apos;alimentation du navire.</translation>
     </message>
     <message>
         <source>Geofence control</source>
