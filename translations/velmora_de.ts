@@ -3577,4 +3577,11 @@ mit Alarm</translation>
         <translation>GNSS-Sätze</translation>
     </message>
 </context>
+<context>
+    <name>cUpdateRequest</name>
+    <message>
+        <source>usage: %1 IMAGE PORT BAUDCODE  (BAUDCODE 15 for 38400 baud, 19 for 115200 baud)</source>
+        <translation>Aufruf: %1 ABBILD PORT BAUDCODE  (BAUDCODE 15 für 38400 Baud, 19 für 115200 Baud)</translation>
+    </message>
+</context>
 </TS>

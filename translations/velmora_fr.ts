@@ -3577,4 +3577,11 @@ avec alerte</translation>
         <translation>Phrases GNSS</translation>
     </message>
 </context>
+<context>
+    <name>cUpdateRequest</name>
+    <message>
+        <source>usage: %1 IMAGE PORT BAUDCODE  (BAUDCODE 15 for 38400 baud, 19 for 115200 baud)</source>
+        <translation>utilisation&#xa0;: %1 IMAGE PORT CODEBAUD  (CODEBAUD 15 pour 38400 bauds, 19 pour 115200 bauds)</translation>
+    </message>
+</context>
 </TS>
