@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Power interface unit:</source>
-        <translation>Stromversorgungseinheit:</translation>
+        <translation>Stromversorgungsbox:</translation>
     </message>
     <message>
         <source>Power Unit Enabled</source>
-        <translation>Stromversorgungseinheit aktiviert</translation>
+        <translation>Stromversorgungsbox aktiviert</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -115,7 +115,7 @@ konfigurieren</translation>
     </message>
     <message>
         <source>Enable power interface unit</source>
-        <translation>Stromversorgungseinheit aktivieren</translation>
+        <translation>Stromversorgungsbox aktivieren</translation>
     </message>
     <message>
         <source>Device actions (immediate)</source>
@@ -154,7 +154,7 @@ konfigurieren</translation>
     </message>
     <message>
         <source>The Identifier&apos;s serial port. &quot;program&quot; takes it more than once, one per device. Without it, the port is found by its USB ids.</source>
-        <translation>Die serielle Schnittstelle des Identifiers. &quot;program&quot; nimmt sie mehrfach, eine je Gerät. Ohne sie wird die Schnittstelle an ihren USB-IDs erkannt.</translation>
+        <translation>Die serielle Schnittstelle des Identifiers. „program“ nimmt sie mehrfach, eine je Gerät. Ohne sie wird die Schnittstelle an ihren USB-IDs erkannt.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -214,7 +214,7 @@ konfigurieren</translation>
     </message>
     <message>
         <source>voyage: clear the device&apos;s log once the export is written.</source>
-        <translation>voyage: das Logbuch des Geräts löschen, sobald der Export geschrieben ist.</translation>
+        <translation>voyage: das Reiselogbuch des Geräts löschen, sobald der Export geschrieben ist.</translation>
     </message>
     <message>
         <source>program: the CSV list of MMSIs (optionally with vessel name and call sign) to give out.</source>
@@ -238,11 +238,11 @@ konfigurieren</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation>Unerwartetes Argument &quot;%1&quot;.</translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation>Unbekannter Befehl &quot;%1&quot;.</translation>
+        <translation>Unbekannter Befehl „%1“.</translation>
     </message>
     <message>
         <source>--timeout takes a number of seconds from 1 to 3600.</source>
@@ -270,15 +270,15 @@ konfigurieren</translation>
     </message>
     <message>
         <source>Only &quot;write&quot; and &quot;program&quot; make certificates.</source>
-        <translation>Nur &quot;write&quot; und &quot;program&quot; erstellen Zertifikate.</translation>
+        <translation>Nur „write“ und „program“ erstellen Zertifikate.</translation>
     </message>
     <message>
         <source>Only &quot;program&quot; takes more than one --port.</source>
-        <translation>Nur &quot;program&quot; nimmt mehr als ein --port.</translation>
+        <translation>Nur „program“ nimmt mehr als ein --port.</translation>
     </message>
     <message>
         <source>The device password of a locked Identifier, on the file&apos;s first line. Without it, the password is asked on the terminal. For &quot;pool&quot;: the database password instead of the password file (~/.pgpass).</source>
-        <translation>Das Gerätepasswort eines gesperrten Identifiers, in der ersten Zeile der Datei. Ohne sie wird das Passwort im Terminal abgefragt. Für &quot;pool&quot;: das Datenbankpasswort statt der Passwortdatei (~/.pgpass).</translation>
+        <translation>Das Gerätepasswort eines gesperrten Identifiers, in der ersten Zeile der Datei. Ohne sie wird das Passwort im Terminal abgefragt. Für „pool“: das Datenbankpasswort statt der Passwortdatei (~/.pgpass).</translation>
     </message>
     <message>
         <source>write: the MMSI to give the device; pool release: the MMSI to free.</source>
@@ -367,38 +367,38 @@ Exit-Codes:
     </message>
     <message>
         <source>&quot;pool&quot; needs init, import, status or release.</source>
-        <translation>&quot;pool&quot; benötigt init, import, status oder release.</translation>
+        <translation>„pool“ benötigt init, import, status oder release.</translation>
     </message>
     <message>
         <source>Unknown pool command &quot;%1&quot;.</source>
-        <translation>Unbekannter pool-Befehl &quot;%1&quot;.</translation>
+        <translation>Unbekannter pool-Befehl „%1“.</translation>
     </message>
     <message>
         <source>&quot;pool import&quot; needs the list file: pool import --pool URL LIST.csv</source>
-        <translation>&quot;pool import&quot; benötigt die Listendatei: pool import --pool URL LISTE.csv</translation>
+        <translation>„pool import“ benötigt die Listendatei: pool import --pool URL LISTE.csv</translation>
     </message>
     <message>
         <source>&quot;program&quot; needs either --mmsi-list FILE or --pool URL.</source>
-        <translation>&quot;program&quot; benötigt entweder --mmsi-list DATEI oder --pool URL.</translation>
+        <translation>„program“ benötigt entweder --mmsi-list DATEI oder --pool URL.</translation>
     </message>
     <message>
         <source>&quot;program --pool&quot; needs --station NAME.</source>
-        <translation>&quot;program --pool&quot; benötigt --station NAME.</translation>
+        <translation>„program --pool“ benötigt --station NAME.</translation>
     </message>
     <message>
         <source>&quot;pool&quot; needs --pool URL.</source>
-        <translation>&quot;pool&quot; benötigt --pool URL.</translation>
+        <translation>„pool“ benötigt --pool URL.</translation>
     </message>
     <message>
         <source>&quot;pool release&quot; needs --mmsi N and --reason TEXT.</source>
-        <translation>&quot;pool release&quot; benötigt --mmsi N und --reason TEXT.</translation>
+        <translation>„pool release“ benötigt --mmsi N und --reason TEXT.</translation>
     </message>
 </context>
 <context>
     <name>CliProgram</name>
     <message>
         <source>Try &quot;%1 --help&quot;.</source>
-        <translation>Versuchen Sie &quot;%1 --help&quot;.</translation>
+        <translation>Versuchen Sie „%1 --help“.</translation>
     </message>
     <message>
         <source>	(Identifier)</source>
@@ -453,11 +453,23 @@ Exit-Codes:
     </message>
     <message>
         <source>The vendor id &quot;%1&quot; is not a decimal number; using 0.</source>
-        <translation>Die Hersteller-ID &quot;%1&quot; ist keine Dezimalzahl; es wird 0 verwendet.</translation>
+        <translation>Die Hersteller-ID „%1“ ist keine Dezimalzahl; es wird 0 verwendet.</translation>
     </message>
     <message>
         <source>The product id &quot;%1&quot; is not a decimal number; using 0.</source>
-        <translation>Die Produkt-ID &quot;%1&quot; ist keine Dezimalzahl; es wird 0 verwendet.</translation>
+        <translation>Die Produkt-ID „%1“ ist keine Dezimalzahl; es wird 0 verwendet.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PFAD</translation>
     </message>
 </context>
 <context>
@@ -656,7 +668,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1: gesendet &quot;%2&quot;, das Gerät enthält &quot;%3&quot;</translation>
+        <translation>%1: gesendet „%2“, das Gerät enthält „%3“</translation>
     </message>
     <message numerus="yes">
         <source>The device does not hold %n of the settings written.</source>
@@ -686,11 +698,11 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>The device did not say how many records its voyage log holds; nothing was written and the device keeps its log.</source>
-        <translation>Das Gerät hat nicht mitgeteilt, wie viele Einträge sein Reiselogbuch enthält; nichts wurde geschrieben, und das Gerät behält sein Logbuch.</translation>
+        <translation>Das Gerät hat nicht mitgeteilt, wie viele Einträge sein Reiselogbuch enthält; nichts wurde geschrieben, und das Gerät behält es.</translation>
     </message>
     <message>
         <source>Only %1 of the %2 records of the device&apos;s voyage log arrived; nothing was written and the device keeps its log. Try again.</source>
-        <translation>Nur %1 der %2 Einträge des Reiselogbuchs sind angekommen; nichts wurde geschrieben, und das Gerät behält sein Logbuch. Bitte erneut versuchen.</translation>
+        <translation>Nur %1 der %2 Einträge des Reiselogbuchs sind angekommen; nichts wurde geschrieben, und das Gerät behält es. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>Not offered by the window, written as it is: %1</source>
@@ -776,7 +788,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>Power Box Enabled: </source>
-        <translation>Strombox aktiviert: </translation>
+        <translation>Stromversorgungsbox: </translation>
     </message>
     <message>
         <source>Export configuration log</source>
@@ -975,11 +987,11 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>0 Power Box Disabled</source>
-        <translation>0 Strombox deaktiviert</translation>
+        <translation>0 deaktiviert</translation>
     </message>
     <message>
         <source>1 Power Box Enabled</source>
-        <translation>1 Strombox aktiviert</translation>
+        <translation>1 aktiviert</translation>
     </message>
     <message>
         <source>No data</source>
@@ -1045,39 +1057,23 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>You may retry, or contact your supplier for support. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Sie können es erneut versuchen oder sich an Ihren Lieferanten wenden. Das aufrufende Programm wiederholt diesen Aktualisierungsversuch und fährt erst nach einem Erfolg fort.</translation>
+        <translation>Sie können es erneut versuchen oder sich an Ihren Lieferanten wenden. Das aufrufende Programm wiederholt die Aktualisierung, bis sie gelingt.</translation>
     </message>
     <message>
         <source>Contact your supplier for support. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Wenden Sie sich an Ihren Lieferanten. Das aufrufende Programm wiederholt diesen Aktualisierungsversuch und fährt erst nach einem Erfolg fort.</translation>
+        <translation>Wenden Sie sich an Ihren Lieferanten. Das aufrufende Programm wiederholt die Aktualisierung, bis sie gelingt.</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>to abort or </source>
-        <translation>zum Abbrechen oder </translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>to exit.  </source>
-        <translation>zum Beenden.  </translation>
-    </message>
-    <message>
         <source>Retry</source>
         <translation>Wiederholen</translation>
-    </message>
-    <message>
-        <source>to try again.</source>
-        <translation>für einen neuen Versuch.</translation>
-    </message>
-    <message>
-        <source>to retry the update.</source>
-        <translation>um die Aktualisierung zu wiederholen.</translation>
     </message>
     <message>
         <source>Connecting to the Identifier.</source>
@@ -1105,7 +1101,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>Failed to connect for update</source>
-        <translation>Verbindung für die Aktualisierung fehlgeschlagen</translation>
+        <translation>Keine Verbindung zum Aktualisieren</translation>
     </message>
     <message>
         <source>Update not initiated</source>
@@ -1129,7 +1125,7 @@ Generation:    %5</translation>
     </message>
     <message>
         <source>Ensure device is connected and attempt retry before closing this application. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
-        <translation>Stellen Sie sicher, dass das Gerät verbunden ist, und versuchen Sie es erneut, bevor Sie dieses Programm schließen. Das aufrufende Programm wiederholt diesen Aktualisierungsversuch und fährt erst nach einem Erfolg fort.</translation>
+        <translation>Stellen Sie sicher, dass das Gerät verbunden ist, und versuchen Sie es erneut, bevor Sie dieses Programm schließen. Das aufrufende Programm wiederholt die Aktualisierung, bis sie gelingt.</translation>
     </message>
     <message>
         <source>Update complete</source>
@@ -1158,8 +1154,16 @@ It also uses the Qwt project (https://qwt.sourceforge.io).</source>
 Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
-        <source>Click  </source>
-        <translation>Klicken Sie auf  </translation>
+        <source>Click  %1 to abort or %2 to try again.</source>
+        <translation>Klicken Sie auf %1, um abzubrechen, oder auf %2 für einen neuen Versuch.</translation>
+    </message>
+    <message>
+        <source>Click  %1 to exit.  %2 to retry the update.</source>
+        <translation>Klicken Sie auf %1, um das Programm zu beenden, oder auf %2 für einen neuen Versuch.</translation>
+    </message>
+    <message>
+        <source>Click  %1 to exit.  </source>
+        <translation>Klicken Sie auf %1, um das Programm zu beenden.</translation>
     </message>
 </context>
 <context>
@@ -1220,7 +1224,7 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <name>LoginDialog</name>
     <message>
         <source>Advanced log in...</source>
-        <translation>Erweiterte Anmeldung...</translation>
+        <translation>Anmeldung für den erweiterten Modus...</translation>
     </message>
     <message>
         <source>A password is required to access the advanced configuration controls.</source>
@@ -1354,7 +1358,7 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <name>MmsiPool</name>
     <message>
         <source>&quot;%1&quot; is not a PostgreSQL URI (postgresql://user@host:port/database)</source>
-        <translation>&quot;%1&quot; ist keine PostgreSQL-URI (postgresql://benutzer@host:port/datenbank)</translation>
+        <translation>„%1“ ist keine PostgreSQL-URI (postgresql://benutzer@host:port/datenbank)</translation>
     </message>
     <message>
         <source>the URI holds a password: give it in the password file (~/.pgpass) or with --password-file instead, never on the command line</source>
@@ -1362,7 +1366,7 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
     <message>
         <source>the URI option &quot;%1&quot; holds a semicolon</source>
-        <translation>die URI-Option &quot;%1&quot; enthält ein Semikolon</translation>
+        <translation>die URI-Option „%1“ enthält ein Semikolon</translation>
     </message>
     <message>
         <source>MMSI pool %1: %2</source>
@@ -1374,11 +1378,11 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
     <message>
         <source>the database has no MMSI pool: &quot;velmora-cli pool init&quot; makes one</source>
-        <translation>die Datenbank hat keinen MMSI-Pool: &quot;velmora-cli pool init&quot; legt einen an</translation>
+        <translation>die Datenbank hat keinen MMSI-Pool: „velmora-cli pool init“ legt einen an</translation>
     </message>
     <message>
         <source>the pool&apos;s tables are of an older version: &quot;velmora-cli pool init&quot; upgrades them</source>
-        <translation>die Tabellen des Pools sind von einer älteren Version: &quot;velmora-cli pool init&quot; aktualisiert sie</translation>
+        <translation>die Tabellen des Pools sind von einer älteren Version: „velmora-cli pool init“ aktualisiert sie</translation>
     </message>
     <message>
         <source>the pool&apos;s tables are of a newer version than this velmora-cli knows</source>
@@ -1473,7 +1477,7 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
     <message>
         <source>Voyage data</source>
-        <translation>Reisedaten</translation>
+        <translation>Reiselogbuch</translation>
     </message>
     <message>
         <source>Serial data</source>
@@ -1600,7 +1604,7 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     </message>
     <message>
         <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1: gesendet &quot;%2&quot;, das Gerät enthält &quot;%3&quot;</translation>
+        <translation>%1: gesendet „%2“, das Gerät enthält „%3“</translation>
     </message>
     <message>
         <source>Every MMSI is given out.</source>
@@ -1711,7 +1715,7 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
 Take MMSI %2? &quot;No&quot; leaves the pages as they were.</source>
         <translation>Das Profil stammt von %1. Die Übernahme seiner MMSI %2 gibt zwei Geräten dieselbe MMSI, was jede empfangende Station verwirrt. Übernehmen Sie sie nur, wenn das andere Gerät nicht mehr benutzt wird.
 
-MMSI %2 übernehmen? &quot;Nein&quot; lässt die Seiten, wie sie waren.</translation>
+MMSI %2 übernehmen? „Nein“ lässt die Seiten, wie sie waren.</translation>
     </message>
     <message>
         <source>No backup before the reset</source>
@@ -2301,10 +2305,6 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <translation>1 Programmierung angezeigt.</translation>
     </message>
     <message>
-        <source>%1 programmings shown, newest first.</source>
-        <translation>%1 Programmierungen angezeigt, neueste zuerst.</translation>
-    </message>
-    <message>
         <source>Error exporting the programming history</source>
         <translation>Fehler beim Exportieren des Programmierverlaufs</translation>
     </message>
@@ -2324,6 +2324,13 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
         <source>Programmings</source>
         <translation>Programmierungen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n programmings shown, newest first.</source>
+        <translation>
+            <numerusform>%n Programmierung angezeigt, neueste zuerst.</numerusform>
+            <numerusform>%n Programmierungen angezeigt, neueste zuerst.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingOutcome</name>
@@ -2333,7 +2340,7 @@ Das Zurücksetzen wurde trotzdem ausgeführt.</translation>
     </message>
     <message>
         <source>%1: sent &quot;%2&quot;, the Identifier holds &quot;%3&quot;</source>
-        <translation>%1: gesendet &quot;%2&quot;, der Identifier enthält &quot;%3&quot;</translation>
+        <translation>%1: gesendet „%2“, der Identifier enthält „%3“</translation>
     </message>
     <message>
         <source>Programming not verified</source>
@@ -2465,7 +2472,7 @@ Die Einstellungen erneut senden?</translation>
     </message>
     <message>
         <source>The line end added to the lines sent after &quot;+++&quot;</source>
-        <translation>Das Zeilenende, das nach &quot;+++&quot; an gesendete Zeilen angehängt wird</translation>
+        <translation>Das Zeilenende, das nach „+++“ an gesendete Zeilen angehängt wird</translation>
     </message>
     <message>
         <source>CR LF</source>
@@ -2650,7 +2657,7 @@ Die Einstellungen erneut senden?</translation>
     </message>
     <message>
         <source>the character &quot;%1&quot; is not allowed (only upper-case letters, digits, space and the punctuation of AIS text)</source>
-        <translation>das Zeichen &quot;%1&quot; ist nicht erlaubt (nur Großbuchstaben, Ziffern, Leerzeichen und die Satzzeichen des AIS-Texts)</translation>
+        <translation>das Zeichen „%1“ ist nicht erlaubt (nur Großbuchstaben, Ziffern, Leerzeichen und die Satzzeichen des AIS-Texts)</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
@@ -2768,7 +2775,7 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     </message>
     <message>
         <source>Copy Log to Clipboard</source>
-        <translation>Protokoll in die Zwischenablage kopieren</translation>
+        <translation>Protokoll kopieren</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -2799,7 +2806,7 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot;.</source>
-        <translation>Versuchen Sie &quot;%1 --help&quot;.</translation>
+        <translation>Versuchen Sie „%1 --help“.</translation>
     </message>
 </context>
 <context>
@@ -2830,7 +2837,7 @@ Prüfen Sie die Zugriffsrechte des Einstellungsspeichers.</translation>
     </message>
     <message>
         <source>36 = Vessel - Sailing</source>
-        <translation>36 = Schiff - Segeln</translation>
+        <translation>36 = Schiff - Segelfahrzeug</translation>
     </message>
     <message>
         <source>37 = Vessel - Pleasure craft</source>
@@ -3190,7 +3197,7 @@ Diagnosedaten werden gespeichert, wenn sie sich ändern.</translation>
     </message>
     <message>
         <source>Log configuration</source>
-        <translation>Logbuch-Einstellungen</translation>
+        <translation>Reiselogbuch-Einstellungen</translation>
     </message>
     <message>
         <source>Enable voyage log</source>
@@ -3202,7 +3209,7 @@ Diagnosedaten werden gespeichert, wenn sie sich ändern.</translation>
     </message>
     <message>
         <source>Set the interval between log entries.</source>
-        <translation>Den Abstand zwischen Logbucheinträgen einstellen.</translation>
+        <translation>Den Abstand zwischen den Einträgen im Reiselogbuch einstellen.</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -3214,7 +3221,7 @@ Diagnosedaten werden gespeichert, wenn sie sich ändern.</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Entrer the distance the vessel must move in the logging period to cause a log entry to be generated.  This prevents vessels generating logs when stationary.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Strecke eingeben, die das Schiff im Intervall zurücklegen muss, damit ein Logbucheintrag entsteht. So erzeugen stillliegende Schiffe keine Einträge.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Strecke eingeben, die das Schiff im Intervall zurücklegen muss, damit ein Eintrag im Reiselogbuch entsteht. So erzeugen stillliegende Schiffe keine Einträge.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>metres</source>
@@ -3223,20 +3230,20 @@ Diagnosedaten werden gespeichert, wenn sie sich ändern.</translation>
     <message>
         <source>Send Log
 Configuration</source>
-        <translation>Logbuch-
+        <translation>Reiselogbuch-
 Einstellungen senden</translation>
     </message>
     <message>
         <source>Get Log</source>
-        <translation>Logbuch abrufen</translation>
+        <translation>Reiselogbuch abrufen</translation>
     </message>
     <message>
         <source>Export log...</source>
-        <translation>Logbuch exportieren...</translation>
+        <translation>Reiselogbuch exportieren...</translation>
     </message>
     <message>
         <source>Clear log...</source>
-        <translation>Logbuch löschen...</translation>
+        <translation>Reiselogbuch löschen...</translation>
     </message>
     <message>
         <source>Fetching the voyage log</source>
@@ -3300,15 +3307,15 @@ Benötigte Daten sollten vorher exportiert werden.</translation>
     </message>
     <message>
         <source>Time between log entries, in seconds</source>
-        <translation>Zeit zwischen den Einträgen des Logs, in Sekunden</translation>
+        <translation>Zeit zwischen den Einträgen im Reiselogbuch, in Sekunden</translation>
     </message>
     <message>
         <source>Distance the vessel must move in a log period before an entry is logged, in metres</source>
-        <translation>Strecke, die das Schiff in einer Logperiode zurücklegen muss, bevor ein Eintrag geschrieben wird, in Metern</translation>
+        <translation>Strecke, die das Schiff in einem Intervall zurücklegen muss, bevor ein Eintrag geschrieben wird, in Metern</translation>
     </message>
     <message>
         <source>Voyage log</source>
-        <translation>Reiselog</translation>
+        <translation>Reiselogbuch</translation>
     </message>
     <message>
         <source>There are no voyage records to export.</source>
@@ -3742,6 +3749,13 @@ mit Alarm</translation>
     <message>
         <source>GNSS sentences</source>
         <translation>GNSS-Sätze</translation>
+    </message>
+</context>
+<context>
+    <name>cUpdateRequest</name>
+    <message>
+        <source>usage: %1 IMAGE PORT BAUDCODE  (BAUDCODE 15 for 38400 baud, 19 for 115200 baud)</source>
+        <translation>Aufruf: %1 ABBILD PORT BAUDCODE  (BAUDCODE 15 für 38400 Baud, 19 für 115200 Baud)</translation>
     </message>
 </context>
 </TS>

@@ -34,7 +34,7 @@
     </message>
     <message>
         <source>MMSI:</source>
-        <translation>MMSI :</translation>
+        <translation>MMSI&#xa0;:</translation>
     </message>
     <message>
         <source>MMSI</source>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Vessel name:</source>
-        <translation>Nom du navire :</translation>
+        <translation>Nom du navire&#xa0;:</translation>
     </message>
     <message>
         <source>Ship name</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>Call sign:</source>
-        <translation>Indicatif d&apos;appel :</translation>
+        <translation>Indicatif d&apos;appel&#xa0;:</translation>
     </message>
     <message>
         <source>Call sign</source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Vessel type:</source>
-        <translation>Type de navire :</translation>
+        <translation>Type de navire&#xa0;:</translation>
     </message>
     <message>
         <source>Vessel type</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Vessel dimensions:</source>
-        <translation>Dimensions du navire :</translation>
+        <translation>Dimensions du navire&#xa0;:</translation>
     </message>
     <message>
         <source>Dimensions</source>
@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Power interface unit:</source>
-        <translation>Unité d&apos;alimentation :</translation>
+        <translation>Boîtier d&apos;alimentation&#xa0;:</translation>
     </message>
     <message>
         <source>Power Unit Enabled</source>
-        <translation>Unité d&apos;alimentation activée</translation>
+        <translation>Boîtier d&apos;alimentation activé</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -94,11 +94,11 @@
     </message>
     <message>
         <source>Enabled</source>
-        <translation>Activée</translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation>Désactivée</translation>
+        <translation>Désactivé</translation>
     </message>
 </context>
 <context>
@@ -115,7 +115,7 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>Enable power interface unit</source>
-        <translation>Activer l&apos;unité d&apos;alimentation</translation>
+        <translation>Activer le boîtier d&apos;alimentation</translation>
     </message>
     <message>
         <source>Device actions (immediate)</source>
@@ -142,7 +142,7 @@ l&apos;appareil</translation>
     <name>CliOptions</name>
     <message>
         <source>&quot;%1&quot; does not take %2.</source>
-        <translation>« %1 » n’accepte pas %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’accepte pas %2.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
@@ -154,7 +154,7 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>The Identifier&apos;s serial port. &quot;program&quot; takes it more than once, one per device. Without it, the port is found by its USB ids.</source>
-        <translation>Le port série de l&apos;Identifier. &quot;program&quot; l&apos;accepte plusieurs fois, une par appareil. Sans cette option, le port est trouvé par ses identifiants USB.</translation>
+        <translation>Le port série de l&apos;Identifier. «&#xa0;program&#xa0;» l&apos;accepte plusieurs fois, une par appareil. Sans cette option, le port est trouvé par ses identifiants USB.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -190,7 +190,7 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>The file to write: a profile (read) or the voyage log, .csv or .kml (voyage).</source>
-        <translation>Le fichier à écrire : un profil (read) ou le journal de voyage, .csv ou .kml (voyage).</translation>
+        <translation>Le fichier à écrire&#xa0;: un profil (read) ou le journal de voyage, .csv ou .kml (voyage).</translation>
     </message>
     <message>
         <source>The profile file whose settings are written.</source>
@@ -202,7 +202,7 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>write: the vessel name, instead of the profile&apos;s.</source>
-        <translation>write : le nom du navire, au lieu de celui du profil.</translation>
+        <translation>write&#xa0;: le nom du navire, au lieu de celui du profil.</translation>
     </message>
     <message>
         <source>TEXT</source>
@@ -210,23 +210,23 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>write: the call sign, instead of the profile&apos;s.</source>
-        <translation>write : l&apos;indicatif d&apos;appel, au lieu de celui du profil.</translation>
+        <translation>write&#xa0;: l&apos;indicatif d&apos;appel, au lieu de celui du profil.</translation>
     </message>
     <message>
         <source>voyage: clear the device&apos;s log once the export is written.</source>
-        <translation>voyage : effacer le journal de l&apos;appareil une fois l&apos;export écrit.</translation>
+        <translation>voyage&#xa0;: effacer le journal de l&apos;appareil une fois l&apos;export écrit.</translation>
     </message>
     <message>
         <source>program: the CSV list of MMSIs (optionally with vessel name and call sign) to give out.</source>
-        <translation>program : la liste CSV des MMSI à attribuer (éventuellement avec nom du navire et indicatif d&apos;appel).</translation>
+        <translation>program&#xa0;: la liste CSV des MMSI à attribuer (éventuellement avec nom du navire et indicatif d&apos;appel).</translation>
     </message>
     <message>
         <source>program: update an outdated device&apos;s firmware first instead of skipping it.</source>
-        <translation>program : mettre d&apos;abord à jour le micrologiciel d&apos;un appareil obsolète au lieu de l&apos;ignorer.</translation>
+        <translation>program&#xa0;: mettre d&apos;abord à jour le micrologiciel d&apos;un appareil obsolète au lieu de l&apos;ignorer.</translation>
     </message>
     <message>
         <source>write, program: a PDF certificate for the owner of each device verified, into this folder.</source>
-        <translation>write, program : un certificat PDF pour le propriétaire de chaque appareil vérifié, dans ce dossier.</translation>
+        <translation>write, program&#xa0;: un certificat PDF pour le propriétaire de chaque appareil vérifié, dans ce dossier.</translation>
     </message>
     <message>
         <source>DIR</source>
@@ -238,11 +238,11 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;.</source>
-        <translation>Commande inconnue « %1 ».</translation>
+        <translation>Commande inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--timeout takes a number of seconds from 1 to 3600.</source>
@@ -262,7 +262,7 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>The voyage log is written as .csv or .kml: name the file so.</source>
-        <translation>Le journal de voyage s&apos;écrit en .csv ou .kml : nommez le fichier ainsi.</translation>
+        <translation>Le journal de voyage s&apos;écrit en .csv ou .kml&#xa0;: nommez le fichier ainsi.</translation>
     </message>
     <message>
         <source>This command needs --profile FILE.</source>
@@ -270,23 +270,23 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>Only &quot;write&quot; and &quot;program&quot; make certificates.</source>
-        <translation>Seuls &quot;write&quot; et &quot;program&quot; produisent des certificats.</translation>
+        <translation>Seuls «&#xa0;write&#xa0;» et «&#xa0;program&#xa0;» produisent des certificats.</translation>
     </message>
     <message>
         <source>Only &quot;program&quot; takes more than one --port.</source>
-        <translation>Seul &quot;program&quot; accepte plusieurs --port.</translation>
+        <translation>Seul «&#xa0;program&#xa0;» accepte plusieurs --port.</translation>
     </message>
     <message>
         <source>The device password of a locked Identifier, on the file&apos;s first line. Without it, the password is asked on the terminal. For &quot;pool&quot;: the database password instead of the password file (~/.pgpass).</source>
-        <translation>Le mot de passe d&apos;un Identifier verrouillé, sur la première ligne du fichier. Sans cette option, le mot de passe est demandé dans le terminal. Pour « pool » : le mot de passe de la base de données au lieu du fichier de mots de passe (~/.pgpass).</translation>
+        <translation>Le mot de passe d&apos;un Identifier verrouillé, sur la première ligne du fichier. Sans cette option, le mot de passe est demandé dans le terminal. Pour «&#xa0;pool&#xa0;»&#xa0;: le mot de passe de la base de données au lieu du fichier de mots de passe (~/.pgpass).</translation>
     </message>
     <message>
         <source>write: the MMSI to give the device; pool release: the MMSI to free.</source>
-        <translation>write : le MMSI à donner à l&apos;appareil ; pool release : le MMSI à libérer.</translation>
+        <translation>write&#xa0;: le MMSI à donner à l&apos;appareil&#xa0;; pool release&#xa0;: le MMSI à libérer.</translation>
     </message>
     <message>
         <source>pool, program: the MMSI pool&apos;s PostgreSQL URI (postgresql://user@host:port/database, ?host=/folder for a Unix socket), instead of --mmsi-list.</source>
-        <translation>pool, program : l&apos;URI PostgreSQL du pool de MMSI (postgresql://utilisateur@hôte:port/base, ?host=/dossier pour un socket Unix), au lieu de --mmsi-list.</translation>
+        <translation>pool, program&#xa0;: l&apos;URI PostgreSQL du pool de MMSI (postgresql://utilisateur@hôte:port/base, ?host=/dossier pour un socket Unix), au lieu de --mmsi-list.</translation>
     </message>
     <message>
         <source>URL</source>
@@ -294,7 +294,7 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>program --pool: this station&apos;s name in the pool.</source>
-        <translation>program --pool : le nom de ce poste dans le pool.</translation>
+        <translation>program --pool&#xa0;: le nom de ce poste dans le pool.</translation>
     </message>
     <message>
         <source>NAME</source>
@@ -302,7 +302,7 @@ l&apos;appareil</translation>
     </message>
     <message>
         <source>pool release: why the MMSI is freed, kept in the pool.</source>
-        <translation>pool release : pourquoi le MMSI est libéré, conservé dans le pool.</translation>
+        <translation>pool release&#xa0;: pourquoi le MMSI est libéré, conservé dans le pool.</translation>
     </message>
     <message>
         <source>Reads, writes and programs Identifiers without a window.
@@ -321,15 +321,15 @@ Commands:
   (every pool command needs --pool URL)</source>
         <translation>Lit, écrit et programme des Identifier sans fenêtre.
 
-Commandes :
+Commandes&#xa0;:
   ports     tous les ports série, celui de l&apos;Identifier marqué
   info      version du micrologiciel, numéro de série, MMSI, génération
   read      tous les réglages dans un fichier de profil (-o FICHIER)
   write     les réglages d&apos;un profil, relus et vérifiés
   voyage    le journal de voyage dans un fichier CSV ou KML (-o FICHIER)
-  program   production : chaque appareil branché reçoit le MMSI suivant de la liste ou du pool
+  program   production&#xa0;: chaque appareil branché reçoit le MMSI suivant de la liste ou du pool
   pool init      crée ou met à jour les tables du pool
-  pool import    LISTE.csv : ajoute les MMSI de la liste au pool
+  pool import    LISTE.csv&#xa0;: ajoute les MMSI de la liste au pool
   pool status    nombre par état, chaque MMSI réservé
   pool release   libère un MMSI réservé (--mmsi N --reason TEXTE)
   (chaque commande pool nécessite --pool URL)</translation>
@@ -352,12 +352,12 @@ Exit codes:
   7  the MMSI pool&apos;s server could not be used, or refused the change
 </source>
         <translation>
-Codes de sortie :
+Codes de sortie&#xa0;:
   0  terminé (et, pour write, vérifié par relecture)
   1  la ligne de commande est incorrecte
   2  aucun Identifier trouvé
   3  la communication avec l&apos;Identifier a échoué
-  4  l&apos;appareil ne contient pas ce qui a été écrit (program : ou il contient un
+  4  l&apos;appareil ne contient pas ce qui a été écrit (program&#xa0;: ou il contient un
      MMSI que la liste ne peut pas lui donner, ou un MMSI reste réservé pour une
      écriture non vérifiée)
   5  un fichier n&apos;a pas pu être lu ou écrit
@@ -367,38 +367,38 @@ Codes de sortie :
     </message>
     <message>
         <source>&quot;pool&quot; needs init, import, status or release.</source>
-        <translation>« pool » nécessite init, import, status ou release.</translation>
+        <translation>«&#xa0;pool&#xa0;» nécessite init, import, status ou release.</translation>
     </message>
     <message>
         <source>Unknown pool command &quot;%1&quot;.</source>
-        <translation>Commande pool inconnue « %1 ».</translation>
+        <translation>Commande pool inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;pool import&quot; needs the list file: pool import --pool URL LIST.csv</source>
-        <translation>« pool import » nécessite le fichier de liste : pool import --pool URL LISTE.csv</translation>
+        <translation>«&#xa0;pool import&#xa0;» nécessite le fichier de liste&#xa0;: pool import --pool URL LISTE.csv</translation>
     </message>
     <message>
         <source>&quot;program&quot; needs either --mmsi-list FILE or --pool URL.</source>
-        <translation>« program » nécessite soit --mmsi-list FICHIER, soit --pool URL.</translation>
+        <translation>«&#xa0;program&#xa0;» nécessite soit --mmsi-list FICHIER, soit --pool URL.</translation>
     </message>
     <message>
         <source>&quot;program --pool&quot; needs --station NAME.</source>
-        <translation>« program --pool » nécessite --station NOM.</translation>
+        <translation>«&#xa0;program --pool&#xa0;» nécessite --station NOM.</translation>
     </message>
     <message>
         <source>&quot;pool&quot; needs --pool URL.</source>
-        <translation>« pool » nécessite --pool URL.</translation>
+        <translation>«&#xa0;pool&#xa0;» nécessite --pool URL.</translation>
     </message>
     <message>
         <source>&quot;pool release&quot; needs --mmsi N and --reason TEXT.</source>
-        <translation>« pool release » nécessite --mmsi N et --reason TEXTE.</translation>
+        <translation>«&#xa0;pool release&#xa0;» nécessite --mmsi N et --reason TEXTE.</translation>
     </message>
 </context>
 <context>
     <name>CliProgram</name>
     <message>
         <source>Try &quot;%1 --help&quot;.</source>
-        <translation>Essayez « %1 --help ».</translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;».</translation>
     </message>
     <message>
         <source>	(Identifier)</source>
@@ -410,11 +410,11 @@ Codes de sortie :
     </message>
     <message>
         <source>Password of the Identifier: </source>
-        <translation>Mot de passe de l&apos;Identifier : </translation>
+        <translation>Mot de passe de l&apos;Identifier&#xa0;: </translation>
     </message>
     <message>
         <source>The Identifier is locked; give its password with --password-file FILE.</source>
-        <translation>L&apos;Identifier est verrouillé ; indiquez son mot de passe avec --password-file FICHIER.</translation>
+        <translation>L&apos;Identifier est verrouillé&#xa0;; indiquez son mot de passe avec --password-file FICHIER.</translation>
     </message>
     <message>
         <source>The Identifier refused the password.</source>
@@ -445,33 +445,45 @@ Codes de sortie :
     </message>
     <message>
         <source>A vendor id needs a product id after it; looking for the Identifier&apos;s own ids.</source>
-        <translation>Un identifiant de fabricant doit être suivi d&apos;un identifiant de produit ; recherche des identifiants propres à l&apos;Identifier.</translation>
+        <translation>Un identifiant de fabricant doit être suivi d&apos;un identifiant de produit&#xa0;; recherche des identifiants propres à l&apos;Identifier.</translation>
     </message>
     <message>
         <source>Ignoring the arguments after the product id: %1</source>
-        <translation>Arguments ignorés après l&apos;identifiant de produit : %1</translation>
+        <translation>Arguments ignorés après l&apos;identifiant de produit&#xa0;: %1</translation>
     </message>
     <message>
         <source>The vendor id &quot;%1&quot; is not a decimal number; using 0.</source>
-        <translation>L&apos;identifiant de fabricant « %1 » n&apos;est pas un nombre décimal ; 0 est utilisé.</translation>
+        <translation>L&apos;identifiant de fabricant «&#xa0;%1&#xa0;» n&apos;est pas un nombre décimal&#xa0;; 0 est utilisé.</translation>
     </message>
     <message>
         <source>The product id &quot;%1&quot; is not a decimal number; using 0.</source>
-        <translation>L&apos;identifiant de produit « %1 » n&apos;est pas un nombre décimal ; 0 est utilisé.</translation>
+        <translation>L&apos;identifiant de produit «&#xa0;%1&#xa0;» n&apos;est pas un nombre décimal&#xa0;; 0 est utilisé.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>CHEMIN</translation>
     </message>
 </context>
 <context>
     <name>CompleteFile</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ConfigurationLogImport</name>
     <message>
         <source>Cannot read the configuration log %1: %2</source>
-        <translation>Impossible de lire le journal de configuration %1 : %2</translation>
+        <translation>Impossible de lire le journal de configuration %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -482,7 +494,7 @@ Codes de sortie :
     </message>
     <message>
         <source>AIS position message interval:</source>
-        <translation>Intervalle du message de position AIS :</translation>
+        <translation>Intervalle du message de position AIS&#xa0;:</translation>
     </message>
     <message>
         <source>Adjust the transmission interval of the vessel position message.</source>
@@ -526,7 +538,7 @@ Codes de sortie :
     </message>
     <message>
         <source>AIS position message high-rate SOG:</source>
-        <translation>SOG de cadence élevée du message de position AIS :</translation>
+        <translation>SOG de cadence élevée du message de position AIS&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Set the threshold speed at which the high rate of speed over ground  message will be sent.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -538,7 +550,7 @@ Codes de sortie :
     </message>
     <message>
         <source>AIS position message high-rate interval:</source>
-        <translation>Intervalle de cadence élevée du message de position AIS :</translation>
+        <translation>Intervalle de cadence élevée du message de position AIS&#xa0;:</translation>
     </message>
     <message>
         <source>Adjust the transmission interval of the high rate of speed over ground  message.</source>
@@ -546,7 +558,7 @@ Codes de sortie :
     </message>
     <message>
         <source>Transmission frequency A:</source>
-        <translation>Fréquence d&apos;émission A :</translation>
+        <translation>Fréquence d&apos;émission A&#xa0;:</translation>
     </message>
     <message>
         <source>Select the transmission frequency for channel A (AIS default is 161.975 MHz).</source>
@@ -558,7 +570,7 @@ Codes de sortie :
     </message>
     <message>
         <source>Transmission frequency B:</source>
-        <translation>Fréquence d&apos;émission B :</translation>
+        <translation>Fréquence d&apos;émission B&#xa0;:</translation>
     </message>
     <message>
         <source>Select the transmission frequency for channel B (AIS default is 162.025 MHz).</source>
@@ -578,11 +590,11 @@ Codes de sortie :
     </message>
     <message>
         <source>  Serial number:</source>
-        <translation>  Numéro de série :</translation>
+        <translation>  Numéro de série&#xa0;:</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation>Version :</translation>
+        <translation>Version&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -632,11 +644,11 @@ Firmware:      %2
 Serial number: %3
 MMSI:          %4
 Generation:    %5</source>
-        <translation>Port :              %1
-Micrologiciel :     %2
-Numéro de série :   %3
-MMSI :              %4
-Génération :        %5</translation>
+        <translation>Port&#xa0;:              %1
+Micrologiciel&#xa0;:     %2
+Numéro de série&#xa0;:   %3
+MMSI&#xa0;:              %4
+Génération&#xa0;:        %5</translation>
     </message>
     <message>
         <source>The settings of %1 are in %2.</source>
@@ -644,7 +656,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>Not on this device, not written: %1</source>
-        <translation>Absent de cet appareil, non écrit : %1</translation>
+        <translation>Absent de cet appareil, non écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>Written and verified on %1.</source>
@@ -652,11 +664,11 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>Certificate: %1</source>
-        <translation>Certificat : %1</translation>
+        <translation>Certificat&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1 : envoyé « %2 », l&apos;appareil contient « %3 »</translation>
+        <translation>%1&#xa0;: envoyé «&#xa0;%2&#xa0;», l&apos;appareil contient «&#xa0;%3&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>The device does not hold %n of the settings written.</source>
@@ -686,15 +698,15 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>The device did not say how many records its voyage log holds; nothing was written and the device keeps its log.</source>
-        <translation>L&apos;appareil n&apos;a pas indiqué combien d&apos;enregistrements contient son journal de voyage ; rien n&apos;a été écrit et l&apos;appareil conserve son journal.</translation>
+        <translation>L&apos;appareil n&apos;a pas indiqué combien d&apos;enregistrements contient son journal de voyage&#xa0;; rien n&apos;a été écrit et l&apos;appareil conserve son journal.</translation>
     </message>
     <message>
         <source>Only %1 of the %2 records of the device&apos;s voyage log arrived; nothing was written and the device keeps its log. Try again.</source>
-        <translation>Seuls %1 des %2 enregistrements du journal de voyage sont arrivés ; rien n&apos;a été écrit et l&apos;appareil conserve son journal. Réessayez.</translation>
+        <translation>Seuls %1 des %2 enregistrements du journal de voyage sont arrivés&#xa0;; rien n&apos;a été écrit et l&apos;appareil conserve son journal. Réessayez.</translation>
     </message>
     <message>
         <source>Not offered by the window, written as it is: %1</source>
-        <translation>Non proposé par la fenêtre, écrit tel quel : %1</translation>
+        <translation>Non proposé par la fenêtre, écrit tel quel&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -728,7 +740,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>MMSI number:</source>
-        <translation>Numéro MMSI :</translation>
+        <translation>Numéro MMSI&#xa0;:</translation>
     </message>
     <message>
         <source>Ship&apos;s MMSI, 9 digits in length</source>
@@ -736,7 +748,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation>Numéro de série :</translation>
+        <translation>Numéro de série&#xa0;:</translation>
     </message>
     <message>
         <source>The units serial number, 12 characters in length</source>
@@ -744,7 +756,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>SW version:</source>
-        <translation>Version du logiciel :</translation>
+        <translation>Version du logiciel&#xa0;:</translation>
     </message>
     <message>
         <source>Status indicators</source>
@@ -752,7 +764,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>Battery voltage:</source>
-        <translation>Tension de la batterie :</translation>
+        <translation>Tension de la batterie&#xa0;:</translation>
     </message>
     <message>
         <source>The reported battery voltage.</source>
@@ -760,7 +772,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>Battery Status:</source>
-        <translation>État de la batterie :</translation>
+        <translation>État de la batterie&#xa0;:</translation>
     </message>
     <message>
         <source>RSSI</source>
@@ -772,11 +784,11 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>LED indicator:</source>
-        <translation>Voyant LED :</translation>
+        <translation>Voyant LED&#xa0;:</translation>
     </message>
     <message>
         <source>Power Box Enabled: </source>
-        <translation>Boîtier d&apos;alimentation activé : </translation>
+        <translation>Boîtier d&apos;alimentation&#xa0;: </translation>
     </message>
     <message>
         <source>Export configuration log</source>
@@ -975,11 +987,11 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>0 Power Box Disabled</source>
-        <translation>0 Boîtier alim. désactivé</translation>
+        <translation>0 désactivé</translation>
     </message>
     <message>
         <source>1 Power Box Enabled</source>
-        <translation>1 Boîtier alim. activé</translation>
+        <translation>1 activé</translation>
     </message>
     <message>
         <source>No data</source>
@@ -1006,7 +1018,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>Verified: every setting sent was read back from the Identifier.</source>
-        <translation>Vérifié : chaque réglage envoyé a été relu depuis l&apos;Identifier.</translation>
+        <translation>Vérifié&#xa0;: chaque réglage envoyé a été relu depuis l&apos;Identifier.</translation>
     </message>
     <message>
         <source>Save certificate...</source>
@@ -1056,28 +1068,12 @@ Génération :        %5</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>to abort or </source>
-        <translation>pour abandonner ou </translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>to exit.  </source>
-        <translation>pour quitter.  </translation>
-    </message>
-    <message>
         <source>Retry</source>
         <translation>Réessayer</translation>
-    </message>
-    <message>
-        <source>to try again.</source>
-        <translation>pour essayer à nouveau.</translation>
-    </message>
-    <message>
-        <source>to retry the update.</source>
-        <translation>pour relancer la mise à jour.</translation>
     </message>
     <message>
         <source>Connecting to the Identifier.</source>
@@ -1089,7 +1085,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>IMPORTANT: Do not terminate Flashwell, disconnect or remove the AIS Identifier from the dock while connection is in progress.</source>
-        <translation>IMPORTANT : ne fermez pas Flashwell et ne déconnectez ni ne retirez l&apos;Identifier AIS de sa station pendant la connexion.</translation>
+        <translation>IMPORTANT&#xa0;: ne fermez pas Flashwell et ne déconnectez ni ne retirez l&apos;Identifier AIS de sa station pendant la connexion.</translation>
     </message>
     <message>
         <source>Update in progress...</source>
@@ -1097,7 +1093,7 @@ Génération :        %5</translation>
     </message>
     <message>
         <source>IMPORTANT: Do not terminate Flashwell, disconnect or remove the AIS Identifier from the dock during the update.</source>
-        <translation>IMPORTANT : ne fermez pas Flashwell et ne déconnectez ni ne retirez l&apos;Identifier AIS de sa station pendant la mise à jour.</translation>
+        <translation>IMPORTANT&#xa0;: ne fermez pas Flashwell et ne déconnectez ni ne retirez l&apos;Identifier AIS de sa station pendant la mise à jour.</translation>
     </message>
     <message>
         <source>Restarting connection...</source>
@@ -1158,8 +1154,16 @@ It also uses the Qwt project (https://qwt.sourceforge.io).</source>
 Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
-        <source>Click  </source>
-        <translation>Cliquez sur  </translation>
+        <source>Click  %1 to abort or %2 to try again.</source>
+        <translation>Cliquez sur %1 pour abandonner ou sur %2 pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Click  %1 to exit.  %2 to retry the update.</source>
+        <translation>Cliquez sur %1 pour quitter ou sur %2 pour relancer la mise à jour.</translation>
+    </message>
+    <message>
+        <source>Click  %1 to exit.  </source>
+        <translation>Cliquez sur %1 pour quitter.</translation>
     </message>
 </context>
 <context>
@@ -1220,7 +1224,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <name>LoginDialog</name>
     <message>
         <source>Advanced log in...</source>
-        <translation>Connexion avancée...</translation>
+        <translation>Connexion au mode avancé...</translation>
     </message>
     <message>
         <source>A password is required to access the advanced configuration controls.</source>
@@ -1228,7 +1232,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>Enter password:</source>
-        <translation>Saisir le mot de passe :</translation>
+        <translation>Saisir le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1307,7 +1311,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>A firmware update is in progress. Close the program once the updater has finished: an interrupted update leaves the Identifier in its boot loader.</source>
-        <translation>Une mise à jour du micrologiciel est en cours. Fermez le programme une fois le programme de mise à jour terminé : une mise à jour interrompue laisse l&apos;Identifier dans son chargeur d&apos;amorçage.</translation>
+        <translation>Une mise à jour du micrologiciel est en cours. Fermez le programme une fois le programme de mise à jour terminé&#xa0;: une mise à jour interrompue laisse l&apos;Identifier dans son chargeur d&apos;amorçage.</translation>
     </message>
     <message>
         <source>Communicating with the Identifier.</source>
@@ -1315,7 +1319,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>Are you sure you wish to exit?</source>
-        <translation>Voulez-vous vraiment quitter ?</translation>
+        <translation>Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1354,31 +1358,31 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <name>MmsiPool</name>
     <message>
         <source>&quot;%1&quot; is not a PostgreSQL URI (postgresql://user@host:port/database)</source>
-        <translation>« %1 » n&apos;est pas une URI PostgreSQL (postgresql://utilisateur@hôte:port/base)</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une URI PostgreSQL (postgresql://utilisateur@hôte:port/base)</translation>
     </message>
     <message>
         <source>the URI holds a password: give it in the password file (~/.pgpass) or with --password-file instead, never on the command line</source>
-        <translation>l&apos;URI contient un mot de passe : indiquez-le plutôt dans le fichier de mots de passe (~/.pgpass) ou avec --password-file, jamais sur la ligne de commande</translation>
+        <translation>l&apos;URI contient un mot de passe&#xa0;: indiquez-le plutôt dans le fichier de mots de passe (~/.pgpass) ou avec --password-file, jamais sur la ligne de commande</translation>
     </message>
     <message>
         <source>the URI option &quot;%1&quot; holds a semicolon</source>
-        <translation>l&apos;option d&apos;URI « %1 » contient un point-virgule</translation>
+        <translation>l&apos;option d&apos;URI «&#xa0;%1&#xa0;» contient un point-virgule</translation>
     </message>
     <message>
         <source>MMSI pool %1: %2</source>
-        <translation>Pool de MMSI %1 : %2</translation>
+        <translation>Pool de MMSI %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Qt SQL&apos;s PostgreSQL driver is not installed (Debian: libqt5sql5-psql)</source>
-        <translation>le pilote PostgreSQL de Qt SQL n&apos;est pas installé (Debian : libqt5sql5-psql)</translation>
+        <translation>le pilote PostgreSQL de Qt SQL n&apos;est pas installé (Debian&#xa0;: libqt5sql5-psql)</translation>
     </message>
     <message>
         <source>the database has no MMSI pool: &quot;velmora-cli pool init&quot; makes one</source>
-        <translation>la base de données n&apos;a pas de pool de MMSI : « velmora-cli pool init » en crée un</translation>
+        <translation>la base de données n&apos;a pas de pool de MMSI&#xa0;: «&#xa0;velmora-cli pool init&#xa0;» en crée un</translation>
     </message>
     <message>
         <source>the pool&apos;s tables are of an older version: &quot;velmora-cli pool init&quot; upgrades them</source>
-        <translation>les tables du pool sont d&apos;une version plus ancienne : « velmora-cli pool init » les met à jour</translation>
+        <translation>les tables du pool sont d&apos;une version plus ancienne&#xa0;: «&#xa0;velmora-cli pool init&#xa0;» les met à jour</translation>
     </message>
     <message>
         <source>the pool&apos;s tables are of a newer version than this velmora-cli knows</source>
@@ -1386,11 +1390,11 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>%1: the MMSI %2 is already given to serial number %3 in the list; import only unused rows</source>
-        <translation>%1 : le MMSI %2 est déjà attribué au numéro de série %3 dans la liste ; n&apos;importez que des lignes inutilisées</translation>
+        <translation>%1&#xa0;: le MMSI %2 est déjà attribué au numéro de série %3 dans la liste&#xa0;; n&apos;importez que des lignes inutilisées</translation>
     </message>
     <message>
         <source>%1: already in the pool, nothing imported: %2</source>
-        <translation>%1 : déjà dans le pool, rien importé : %2</translation>
+        <translation>%1&#xa0;: déjà dans le pool, rien importé&#xa0;: %2</translation>
     </message>
     <message>
         <source>the MMSI %1 is not in the pool</source>
@@ -1398,7 +1402,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>the MMSI %1 is %2, not reserved: only a reserved MMSI is released</source>
-        <translation>le MMSI %1 est %2, pas réservé : seul un MMSI réservé est libéré</translation>
+        <translation>le MMSI %1 est %2, pas réservé&#xa0;: seul un MMSI réservé est libéré</translation>
     </message>
     <message>
         <source>A device without a serial number cannot be told apart on a later run.</source>
@@ -1418,7 +1422,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>MMSI %1: serial number %2, station %3, reserved %4</source>
-        <translation>MMSI %1 : numéro de série %2, poste %3, réservé %4</translation>
+        <translation>MMSI %1&#xa0;: numéro de série %2, poste %3, réservé %4</translation>
     </message>
 </context>
 <context>
@@ -1508,7 +1512,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <name>PendingRows</name>
     <message>
         <source>The rows kept in %1 cannot be read: %2</source>
-        <translation>Les lignes conservées dans %1 ne peuvent pas être lues : %2</translation>
+        <translation>Les lignes conservées dans %1 ne peuvent pas être lues&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1546,13 +1550,13 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <message numerus="yes">
         <source>%n unused MMSI(s) left. Plug in the Identifiers; Ctrl-C stops.</source>
         <translation>
-            <numerusform>%n MMSI inutilisé restant. Branchez les Identifier ; Ctrl-C arrête.</numerusform>
-            <numerusform>%n MMSI inutilisés restants. Branchez les Identifier ; Ctrl-C arrête.</numerusform>
+            <numerusform>%n MMSI inutilisé restant. Branchez les Identifier&#xa0;; Ctrl-C arrête.</numerusform>
+            <numerusform>%n MMSI inutilisés restants. Branchez les Identifier&#xa0;; Ctrl-C arrête.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not offered by the window, written as it is: %1</source>
-        <translation>Non proposé par la fenêtre, écrit tel quel : %1</translation>
+        <translation>Non proposé par la fenêtre, écrit tel quel&#xa0;: %1</translation>
     </message>
     <message>
         <source>Stopping once the devices under way are finished...</source>
@@ -1564,15 +1568,15 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>%1: updating the firmware...</source>
-        <translation>%1 : mise à jour du micrologiciel...</translation>
+        <translation>%1&#xa0;: mise à jour du micrologiciel...</translation>
     </message>
     <message>
         <source>%1: update ended.</source>
-        <translation>%1 : mise à jour terminée.</translation>
+        <translation>%1&#xa0;: mise à jour terminée.</translation>
     </message>
     <message>
         <source>%1: connecting...</source>
-        <translation>%1 : connexion...</translation>
+        <translation>%1&#xa0;: connexion...</translation>
     </message>
     <message>
         <source>stopped before writing</source>
@@ -1580,15 +1584,15 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>firmware %1 is still older than the image beside the program: the update did not take</source>
-        <translation>le micrologiciel %1 est toujours plus ancien que l&apos;image à côté du programme : la mise à jour n&apos;a pas pris</translation>
+        <translation>le micrologiciel %1 est toujours plus ancien que l&apos;image à côté du programme&#xa0;: la mise à jour n&apos;a pas pris</translation>
     </message>
     <message>
         <source>firmware %1 is older than the image beside the program; --update updates it first</source>
-        <translation>le micrologiciel %1 est plus ancien que l&apos;image à côté du programme ; --update le met d&apos;abord à jour</translation>
+        <translation>le micrologiciel %1 est plus ancien que l&apos;image à côté du programme&#xa0;; --update le met d&apos;abord à jour</translation>
     </message>
     <message>
         <source>%1: reading %2...</source>
-        <translation>%1 : lecture de %2...</translation>
+        <translation>%1&#xa0;: lecture de %2...</translation>
     </message>
     <message>
         <source>the device gave no serial number</source>
@@ -1596,11 +1600,11 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>%1: writing MMSI %2...</source>
-        <translation>%1 : écriture du MMSI %2...</translation>
+        <translation>%1&#xa0;: écriture du MMSI %2...</translation>
     </message>
     <message>
         <source>%1: sent &quot;%2&quot;, the device holds &quot;%3&quot;</source>
-        <translation>%1 : envoyé « %2 », l&apos;appareil contient « %3 »</translation>
+        <translation>%1&#xa0;: envoyé «&#xa0;%2&#xa0;», l&apos;appareil contient «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>Every MMSI is given out.</source>
@@ -1616,15 +1620,15 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>Reserved and not verified (plug the device in and run again to write it again):</source>
-        <translation>Réservé et non vérifié (branchez l&apos;appareil et relancez pour l&apos;écrire à nouveau) :</translation>
+        <translation>Réservé et non vérifié (branchez l&apos;appareil et relancez pour l&apos;écrire à nouveau)&#xa0;:</translation>
     </message>
     <message>
         <source>the device holds MMSI %1, verified, but this could not be recorded: %2</source>
-        <translation>l&apos;appareil contient le MMSI %1, vérifié, mais cela n&apos;a pas pu être enregistré : %2</translation>
+        <translation>l&apos;appareil contient le MMSI %1, vérifié, mais cela n&apos;a pas pu être enregistré&#xa0;: %2</translation>
     </message>
     <message>
         <source>MMSI %1 was written and not verified, and this could not be recorded: %2</source>
-        <translation>le MMSI %1 a été écrit sans être vérifié, et cela n&apos;a pas pu être enregistré : %2</translation>
+        <translation>le MMSI %1 a été écrit sans être vérifié, et cela n&apos;a pas pu être enregistré&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1647,7 +1651,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>The Identifier&apos;s values are no longer at hand (it was disconnected or is being read again); nothing was done. Try again once the pages show it in step.</source>
-        <translation>Les valeurs de l&apos;Identifier ne sont plus disponibles (il a été déconnecté ou est en cours de relecture) ; rien n&apos;a été fait. Réessayez lorsque les pages l&apos;affichent à nouveau à jour.</translation>
+        <translation>Les valeurs de l&apos;Identifier ne sont plus disponibles (il a été déconnecté ou est en cours de relecture)&#xa0;; rien n&apos;a été fait. Réessayez lorsque les pages l&apos;affichent à nouveau à jour.</translation>
     </message>
     <message>
         <source>Error saving the profile</source>
@@ -1661,7 +1665,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
         <source>This Identifier does not have these settings of the profile; they were skipped and will not be sent:
 
 %1</source>
-        <translation>Cet Identifier n&apos;a pas ces réglages du profil ; ils ont été ignorés et ne seront pas envoyés :
+        <translation>Cet Identifier n&apos;a pas ces réglages du profil&#xa0;; ils ont été ignorés et ne seront pas envoyés&#xa0;:
 
 %1</translation>
     </message>
@@ -1675,11 +1679,11 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>The profile holds MMSI %1; this Identifier has MMSI %2.</source>
-        <translation>Le profil contient le MMSI %1 ; cet Identifier a le MMSI %2.</translation>
+        <translation>Le profil contient le MMSI %1&#xa0;; cet Identifier a le MMSI %2.</translation>
     </message>
     <message>
         <source>Which MMSI is this Identifier to carry?</source>
-        <translation>Quel MMSI cet Identifier doit-il porter ?</translation>
+        <translation>Quel MMSI cet Identifier doit-il porter&#xa0;?</translation>
     </message>
     <message>
         <source>Leave without MMSI</source>
@@ -1711,7 +1715,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
 Take MMSI %2? &quot;No&quot; leaves the pages as they were.</source>
         <translation>Le profil provient de %1. Prendre son MMSI %2 donne le même MMSI à deux appareils, ce qui trompe toutes les stations qui les reçoivent. Ne le prenez que si l&apos;autre appareil n&apos;est plus utilisé.
 
-Prendre le MMSI %2 ? « Non » laisse les pages telles quelles.</translation>
+Prendre le MMSI %2&#xa0;? «&#xa0;Non&#xa0;» laisse les pages telles quelles.</translation>
     </message>
     <message>
         <source>No backup before the reset</source>
@@ -1725,7 +1729,7 @@ Prendre le MMSI %2 ? « Non » laisse les pages telles quelles.</translation>
         <source>The configuration could not be saved as a backup: %1
 
 The reset has gone ahead all the same.</source>
-        <translation>La configuration n&apos;a pas pu être enregistrée comme sauvegarde : %1
+        <translation>La configuration n&apos;a pas pu être enregistrée comme sauvegarde&#xa0;: %1
 
 La réinitialisation a tout de même eu lieu.</translation>
     </message>
@@ -1735,7 +1739,7 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>%1 was not used; nothing was changed.</source>
-        <translation>%1 n&apos;a pas été utilisé ; rien n&apos;a été modifié.</translation>
+        <translation>%1 n&apos;a pas été utilisé&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Configuration profiles (*.json)</source>
@@ -1761,7 +1765,7 @@ La réinitialisation a tout de même eu lieu.</translation>
         <source>These values of the profile are not among those the pages offer; check them on the pages before sending:
 
 %1</source>
-        <translation>Ces valeurs du profil ne font pas partie de celles que proposent les pages ; vérifiez-les sur les pages avant l&apos;envoi :
+        <translation>Ces valeurs du profil ne font pas partie de celles que proposent les pages&#xa0;; vérifiez-les sur les pages avant l&apos;envoi&#xa0;:
 
 %1</translation>
     </message>
@@ -1877,63 +1881,63 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>Vessel: MMSI</source>
-        <translation>Navire : MMSI</translation>
+        <translation>Navire&#xa0;: MMSI</translation>
     </message>
     <message>
         <source>Vessel: name</source>
-        <translation>Navire : nom</translation>
+        <translation>Navire&#xa0;: nom</translation>
     </message>
     <message>
         <source>Vessel: call sign</source>
-        <translation>Navire : indicatif d&apos;appel</translation>
+        <translation>Navire&#xa0;: indicatif d&apos;appel</translation>
     </message>
     <message>
         <source>Vessel: type</source>
-        <translation>Navire : type</translation>
+        <translation>Navire&#xa0;: type</translation>
     </message>
     <message>
         <source>Vessel: dimension A (to bow)</source>
-        <translation>Navire : dimension A (vers la proue)</translation>
+        <translation>Navire&#xa0;: dimension A (vers la proue)</translation>
     </message>
     <message>
         <source>Vessel: dimension B (to stern)</source>
-        <translation>Navire : dimension B (vers la poupe)</translation>
+        <translation>Navire&#xa0;: dimension B (vers la poupe)</translation>
     </message>
     <message>
         <source>Vessel: dimension C (to port)</source>
-        <translation>Navire : dimension C (vers bâbord)</translation>
+        <translation>Navire&#xa0;: dimension C (vers bâbord)</translation>
     </message>
     <message>
         <source>Vessel: dimension D (to starboard)</source>
-        <translation>Navire : dimension D (vers tribord)</translation>
+        <translation>Navire&#xa0;: dimension D (vers tribord)</translation>
     </message>
     <message>
         <source>AIS messages: position interval</source>
-        <translation>Messages AIS : intervalle de position</translation>
+        <translation>Messages AIS&#xa0;: intervalle de position</translation>
     </message>
     <message>
         <source>AIS messages: high-rate reporting</source>
-        <translation>Messages AIS : rapports à cadence élevée</translation>
+        <translation>Messages AIS&#xa0;: rapports à cadence élevée</translation>
     </message>
     <message>
         <source>AIS messages: high-rate SOG</source>
-        <translation>Messages AIS : SOG de cadence élevée</translation>
+        <translation>Messages AIS&#xa0;: SOG de cadence élevée</translation>
     </message>
     <message>
         <source>AIS messages: high-rate interval</source>
-        <translation>Messages AIS : intervalle de cadence élevée</translation>
+        <translation>Messages AIS&#xa0;: intervalle de cadence élevée</translation>
     </message>
     <message>
         <source>AIS messages: frequency A</source>
-        <translation>Messages AIS : fréquence A</translation>
+        <translation>Messages AIS&#xa0;: fréquence A</translation>
     </message>
     <message>
         <source>AIS messages: channel B</source>
-        <translation>Messages AIS : canal B</translation>
+        <translation>Messages AIS&#xa0;: canal B</translation>
     </message>
     <message>
         <source>AIS messages: frequency B</source>
-        <translation>Messages AIS : fréquence B</translation>
+        <translation>Messages AIS&#xa0;: fréquence B</translation>
     </message>
     <message>
         <source>stop transmission</source>
@@ -1961,79 +1965,79 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>Control: bracket error</source>
-        <translation>Contrôle : erreur de support</translation>
+        <translation>Contrôle&#xa0;: erreur de support</translation>
     </message>
     <message>
         <source>Control: off-bracket</source>
-        <translation>Contrôle : hors support</translation>
+        <translation>Contrôle&#xa0;: hors support</translation>
     </message>
     <message>
         <source>Control: SOS alert</source>
-        <translation>Contrôle : alerte SOS</translation>
+        <translation>Contrôle&#xa0;: alerte SOS</translation>
     </message>
     <message>
         <source>Control: SOS message</source>
-        <translation>Contrôle : message SOS</translation>
+        <translation>Contrôle&#xa0;: message SOS</translation>
     </message>
     <message>
         <source>Control: SOS audible alert</source>
-        <translation>Contrôle : alerte SOS sonore</translation>
+        <translation>Contrôle&#xa0;: alerte SOS sonore</translation>
     </message>
     <message>
         <source>Control: geofence audible alert</source>
-        <translation>Contrôle : alerte sonore de géorepérage</translation>
+        <translation>Contrôle&#xa0;: alerte sonore de géorepérage</translation>
     </message>
     <message>
         <source>Control: inside geofence</source>
-        <translation>Contrôle : dans la zone de géorepérage</translation>
+        <translation>Contrôle&#xa0;: dans la zone de géorepérage</translation>
     </message>
     <message>
         <source>Control: outside geofence</source>
-        <translation>Contrôle : hors de la zone de géorepérage</translation>
+        <translation>Contrôle&#xa0;: hors de la zone de géorepérage</translation>
     </message>
     <message>
         <source>Control: Halvex</source>
-        <translation>Contrôle : Halvex</translation>
+        <translation>Contrôle&#xa0;: Halvex</translation>
     </message>
     <message>
         <source>Control: Halvex active inside boundary</source>
-        <translation>Contrôle : Halvex actif dans la limite</translation>
+        <translation>Contrôle&#xa0;: Halvex actif dans la limite</translation>
     </message>
     <message>
         <source>Control: operational fence</source>
-        <translation>Contrôle : zone opérationnelle</translation>
+        <translation>Contrôle&#xa0;: zone opérationnelle</translation>
     </message>
     <message>
         <source>Control: Halvex fence</source>
-        <translation>Contrôle : zone Halvex</translation>
+        <translation>Contrôle&#xa0;: zone Halvex</translation>
     </message>
     <message>
         <source>Control: encryption fence</source>
-        <translation>Contrôle : zone de chiffrement</translation>
+        <translation>Contrôle&#xa0;: zone de chiffrement</translation>
     </message>
     <message>
         <source>Control: SBAS</source>
-        <translation>Contrôle : SBAS</translation>
+        <translation>Contrôle&#xa0;: SBAS</translation>
     </message>
     <message>
         <source>Voyage log: enabled</source>
-        <translation>Journal de voyage : activé</translation>
+        <translation>Journal de voyage&#xa0;: activé</translation>
     </message>
     <message>
         <source>Voyage log: period</source>
-        <translation>Journal de voyage : période</translation>
+        <translation>Journal de voyage&#xa0;: période</translation>
     </message>
     <message>
         <source>Voyage log: minimum distance</source>
-        <translation>Journal de voyage : distance minimale</translation>
+        <translation>Journal de voyage&#xa0;: distance minimale</translation>
     </message>
     <message>
         <source>Control: power box connection</source>
-        <translation>Contrôle : connexion du boîtier d&apos;alimentation</translation>
+        <translation>Contrôle&#xa0;: connexion du boîtier d&apos;alimentation</translation>
     </message>
     <message>
         <source>Control: power disconnect alert</source>
-        <translation>Contrôle : alerte de coupure d&apos;alimentation</translation>
+        <translation>Contrôle&#xa0;: alerte de coupure d&apos;alimentation</translation>
     </message>
 </context>
 <context>
@@ -2128,11 +2132,11 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>Verified: written and read back</source>
-        <translation>Vérifié : écrit et relu</translation>
+        <translation>Vérifié&#xa0;: écrit et relu</translation>
     </message>
     <message>
         <source>Not verified: not confirmed by reading the device back</source>
-        <translation>Non vérifié : non confirmé par relecture de l&apos;appareil</translation>
+        <translation>Non vérifié&#xa0;: non confirmé par relecture de l&apos;appareil</translation>
     </message>
     <message>
         <source>Main settings as sent</source>
@@ -2144,7 +2148,7 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>The settings sent could not be read: %1</source>
-        <translation>Les réglages envoyés n&apos;ont pas pu être lus : %1</translation>
+        <translation>Les réglages envoyés n&apos;ont pas pu être lus&#xa0;: %1</translation>
     </message>
     <message>
         <source>Keep this page with the vessel&apos;s papers.</source>
@@ -2152,7 +2156,7 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>Cannot write %1: the program was started without fonts (no QGuiApplication)</source>
-        <translation>Impossible d&apos;écrire %1 : le programme a été lancé sans polices (pas de QGuiApplication)</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: le programme a été lancé sans polices (pas de QGuiApplication)</translation>
     </message>
     <message>
         <source>Programming certificate, MMSI %1</source>
@@ -2160,7 +2164,7 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>Cannot write %1: the PDF could not be started</source>
-        <translation>Impossible d&apos;écrire %1 : le PDF n&apos;a pas pu être commencé</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: le PDF n&apos;a pas pu être commencé</translation>
     </message>
     <message>
         <source>%1 (read, not sent)</source>
@@ -2175,7 +2179,7 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation>%1 (%2) : %3</translation>
+        <translation>%1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>The programming history cannot be opened</source>
@@ -2286,7 +2290,7 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>The history was damaged: it was set aside as %1 and a new one begun.</source>
-        <translation>L&apos;historique était endommagé : il a été mis de côté sous %1 et un nouveau a été commencé.</translation>
+        <translation>L&apos;historique était endommagé&#xa0;: il a été mis de côté sous %1 et un nouveau a été commencé.</translation>
     </message>
     <message>
         <source>Search by MMSI, serial number or vessel name</source>
@@ -2299,10 +2303,6 @@ La réinitialisation a tout de même eu lieu.</translation>
     <message>
         <source>1 programming shown.</source>
         <translation>1 programmation affichée.</translation>
-    </message>
-    <message>
-        <source>%1 programmings shown, newest first.</source>
-        <translation>%1 programmations affichées, la plus récente en premier.</translation>
     </message>
     <message>
         <source>Error exporting the programming history</source>
@@ -2324,6 +2324,13 @@ La réinitialisation a tout de même eu lieu.</translation>
         <source>Programmings</source>
         <translation>Programmations</translation>
     </message>
+    <message numerus="yes">
+        <source>%n programmings shown, newest first.</source>
+        <translation>
+            <numerusform>%n programmation affichée, la plus récente en premier.</numerusform>
+            <numerusform>%n programmations affichées, la plus récente en premier.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingOutcome</name>
@@ -2333,7 +2340,7 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>%1: sent &quot;%2&quot;, the Identifier holds &quot;%3&quot;</source>
-        <translation>%1 : envoyé « %2 », l&apos;Identifier contient « %3 »</translation>
+        <translation>%1&#xa0;: envoyé «&#xa0;%2&#xa0;», l&apos;Identifier contient «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>Programming not verified</source>
@@ -2345,11 +2352,11 @@ La réinitialisation a tout de même eu lieu.</translation>
 %1
 
 Send the settings again?</source>
-        <translation>L&apos;Identifier ne contient pas tous les réglages envoyés :
+        <translation>L&apos;Identifier ne contient pas tous les réglages envoyés&#xa0;:
 
 %1
 
-Envoyer de nouveau les réglages ?</translation>
+Envoyer de nouveau les réglages&#xa0;?</translation>
     </message>
     <message>
         <source>Send again</source>
@@ -2390,28 +2397,28 @@ Envoyer de nouveau les réglages ?</translation>
     <message numerus="yes">
         <source>%n row(s) of the programming history could not be kept: %1</source>
         <translation>
-            <numerusform>%n ligne de l&apos;historique de programmation n&apos;a pas pu être conservée : %1</numerusform>
-            <numerusform>%n lignes de l&apos;historique de programmation n&apos;ont pas pu être conservées : %1</numerusform>
+            <numerusform>%n ligne de l&apos;historique de programmation n&apos;a pas pu être conservée&#xa0;: %1</numerusform>
+            <numerusform>%n lignes de l&apos;historique de programmation n&apos;ont pas pu être conservées&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) of the programming history could not be written; they are kept in %1 and taken in when the history is next opened.</source>
         <translation>
-            <numerusform>%n ligne de l&apos;historique de programmation n&apos;a pas pu être écrite ; elle est conservée dans %1 et reprise à la prochaine ouverture de l&apos;historique.</numerusform>
-            <numerusform>%n lignes de l&apos;historique de programmation n&apos;ont pas pu être écrites ; elles sont conservées dans %1 et reprises à la prochaine ouverture de l&apos;historique.</numerusform>
+            <numerusform>%n ligne de l&apos;historique de programmation n&apos;a pas pu être écrite&#xa0;; elle est conservée dans %1 et reprise à la prochaine ouverture de l&apos;historique.</numerusform>
+            <numerusform>%n lignes de l&apos;historique de programmation n&apos;ont pas pu être écrites&#xa0;; elles sont conservées dans %1 et reprises à la prochaine ouverture de l&apos;historique.</numerusform>
         </translation>
     </message>
     <message>
         <source>Certificates cannot be written into %1: %2</source>
-        <translation>Impossible d&apos;écrire des certificats dans %1 : %2</translation>
+        <translation>Impossible d&apos;écrire des certificats dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1; the row is kept and written once it can be.</source>
-        <translation>%1 ; la ligne est conservée et sera écrite dès que possible.</translation>
+        <translation>%1&#xa0;; la ligne est conservée et sera écrite dès que possible.</translation>
     </message>
     <message>
         <source>The pool&apos;s programming history could not be updated: %1</source>
-        <translation>L&apos;historique de programmation du pool n&apos;a pas pu être mis à jour : %1</translation>
+        <translation>L&apos;historique de programmation du pool n&apos;a pas pu être mis à jour&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2430,11 +2437,11 @@ Envoyer de nouveau les réglages ?</translation>
     </message>
     <message>
         <source># velmora Started log file at </source>
-        <translation># velmora : fichier journal commencé le </translation>
+        <translation># velmora&#xa0;: fichier journal commencé le </translation>
     </message>
     <message>
         <source># velmora Stopped log file at </source>
-        <translation># velmora : fichier journal arrêté le </translation>
+        <translation># velmora&#xa0;: fichier journal arrêté le </translation>
     </message>
 </context>
 <context>
@@ -2461,11 +2468,11 @@ Envoyer de nouveau les réglages ?</translation>
     </message>
     <message>
         <source>Raw mode line end:</source>
-        <translation>Fin de ligne en mode brut :</translation>
+        <translation>Fin de ligne en mode brut&#xa0;:</translation>
     </message>
     <message>
         <source>The line end added to the lines sent after &quot;+++&quot;</source>
-        <translation>La fin de ligne ajoutée aux lignes envoyées après &quot;+++&quot;</translation>
+        <translation>La fin de ligne ajoutée aux lignes envoyées après «&#xa0;+++&#xa0;»</translation>
     </message>
     <message>
         <source>CR LF</source>
@@ -2497,11 +2504,11 @@ Envoyer de nouveau les réglages ?</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation>Rechercher :</translation>
+        <translation>Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Text to find in the view (Return: next, Shift+Return: previous, Esc: close)</source>
-        <translation>Texte à rechercher dans la vue (Entrée : suivant, Maj+Entrée : précédent, Échap : fermer)</translation>
+        <translation>Texte à rechercher dans la vue (Entrée&#xa0;: suivant, Maj+Entrée&#xa0;: précédent, Échap&#xa0;: fermer)</translation>
     </message>
     <message>
         <source>Previous</source>
@@ -2517,7 +2524,7 @@ Envoyer de nouveau les réglages ?</translation>
     </message>
     <message>
         <source>Enter commands:</source>
-        <translation>Saisir des commandes :</translation>
+        <translation>Saisir des commandes&#xa0;:</translation>
     </message>
     <message>
         <source>Enter a NMEA Sentence Command</source>
@@ -2600,11 +2607,11 @@ Envoyer de nouveau les réglages ?</translation>
     </message>
     <message>
         <source>Connected to Serial Port: </source>
-        <translation>Connecté au port série : </translation>
+        <translation>Connecté au port série&#xa0;: </translation>
     </message>
     <message>
         <source>Error writing to the serial port: </source>
-        <translation>Erreur d&apos;écriture sur le port série : </translation>
+        <translation>Erreur d&apos;écriture sur le port série&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -2615,15 +2622,15 @@ Envoyer de nouveau les réglages ?</translation>
     </message>
     <message>
         <source>Enter current password:</source>
-        <translation>Saisir le mot de passe actuel :</translation>
+        <translation>Saisir le mot de passe actuel&#xa0;:</translation>
     </message>
     <message>
         <source>Enter new password:</source>
-        <translation>Saisir le nouveau mot de passe :</translation>
+        <translation>Saisir le nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Re-enter new password:</source>
-        <translation>Confirmer le nouveau mot de passe :</translation>
+        <translation>Confirmer le nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2650,7 +2657,7 @@ Envoyer de nouveau les réglages ?</translation>
     </message>
     <message>
         <source>the character &quot;%1&quot; is not allowed (only upper-case letters, digits, space and the punctuation of AIS text)</source>
-        <translation>le caractère « %1 » n&apos;est pas autorisé (seulement majuscules, chiffres, espace et la ponctuation du texte AIS)</translation>
+        <translation>le caractère «&#xa0;%1&#xa0;» n&apos;est pas autorisé (seulement majuscules, chiffres, espace et la ponctuation du texte AIS)</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
@@ -2674,7 +2681,7 @@ Envoyer de nouveau les réglages ?</translation>
     </message>
     <message>
         <source>the character &quot;%1&quot; cannot be sent to the device</source>
-        <translation>le caractère « %1 » ne peut pas être envoyé à l&apos;appareil</translation>
+        <translation>le caractère «&#xa0;%1&#xa0;» ne peut pas être envoyé à l&apos;appareil</translation>
     </message>
 </context>
 <context>
@@ -2719,7 +2726,7 @@ L&apos;application tente de se reconnecter.</translation>
     </message>
     <message>
         <source>The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again to try once more.</source>
-        <translation>L&apos;Identifier garde le micrologiciel %1 ; l&apos;image la plus récente est %2. Reconnectez l&apos;Identifier pour réessayer.</translation>
+        <translation>L&apos;Identifier garde le micrologiciel %1&#xa0;; l&apos;image la plus récente est %2. Reconnectez l&apos;Identifier pour réessayer.</translation>
     </message>
     <message>
         <source>The connection ended before the settings were read back.</source>
@@ -2727,7 +2734,7 @@ L&apos;application tente de se reconnecter.</translation>
     </message>
     <message>
         <source>The Identifier may be left without its MMSI: it was erased for the new one, and the write stopped before the new MMSI was sent. Connect the Identifier again, check its MMSI and write it once more.</source>
-        <translation>L&apos;Identifier est peut-être resté sans MMSI : il a été effacé pour le nouveau, et l&apos;écriture s&apos;est arrêtée avant l&apos;envoi du nouveau MMSI. Reconnectez l&apos;Identifier, vérifiez son MMSI et écrivez-le une nouvelle fois.</translation>
+        <translation>L&apos;Identifier est peut-être resté sans MMSI&#xa0;: il a été effacé pour le nouveau, et l&apos;écriture s&apos;est arrêtée avant l&apos;envoi du nouveau MMSI. Reconnectez l&apos;Identifier, vérifiez son MMSI et écrivez-le une nouvelle fois.</translation>
     </message>
 </context>
 <context>
@@ -2745,19 +2752,19 @@ L&apos;application tente de se reconnecter.</translation>
     <name>Transport</name>
     <message>
         <source>Secrity Timeout: </source>
-        <translation>Délai de sécurité dépassé : </translation>
+        <translation>Délai de sécurité dépassé&#xa0;: </translation>
     </message>
     <message>
         <source>Negative acknowlegement for command: </source>
-        <translation>Acquittement négatif pour la commande : </translation>
+        <translation>Acquittement négatif pour la commande&#xa0;: </translation>
     </message>
     <message>
         <source>Timeout waiting for response to command: </source>
-        <translation>Délai dépassé en attendant la réponse à la commande : </translation>
+        <translation>Délai dépassé en attendant la réponse à la commande&#xa0;: </translation>
     </message>
     <message>
         <source>Timeout waiting for response for: </source>
-        <translation>Délai dépassé en attendant la réponse pour : </translation>
+        <translation>Délai dépassé en attendant la réponse pour&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -2768,7 +2775,7 @@ L&apos;application tente de se reconnecter.</translation>
     </message>
     <message>
         <source>Copy Log to Clipboard</source>
-        <translation>Copier le journal dans le presse-papiers</translation>
+        <translation>Copier le journal</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -2799,7 +2806,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot;.</source>
-        <translation>Essayez « %1 --help ».</translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -2894,7 +2901,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>80 = Tanker</source>
-        <translation>80 = Pétrolier</translation>
+        <translation>80 = Navire-citerne</translation>
     </message>
     <message>
         <source>&lt;Not specified&gt;</source>
@@ -2909,7 +2916,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>MMSI number:</source>
-        <translation>Numéro MMSI :</translation>
+        <translation>Numéro MMSI&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the Ship&apos;s MMSI, 9 digits in length</source>
@@ -2925,7 +2932,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>Vessel name:</source>
-        <translation>Nom du navire :</translation>
+        <translation>Nom du navire&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the Ship&apos;s Name up to 20 characters in length</source>
@@ -2933,7 +2940,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>Call sign:</source>
-        <translation>Indicatif d&apos;appel :</translation>
+        <translation>Indicatif d&apos;appel&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the Ship&apos;s Call Sign up to 7 characters in length</source>
@@ -2941,7 +2948,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>Vessel type:</source>
-        <translation>Type de navire :</translation>
+        <translation>Type de navire&#xa0;:</translation>
     </message>
     <message>
         <source>Select the Ship&apos;s Vessel Type</source>
@@ -2956,7 +2963,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>A:</source>
-        <translation>A:</translation>
+        <translation>A&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the Ship&apos;s Dimension in metres</source>
@@ -2968,15 +2975,15 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B&#xa0;:</translation>
     </message>
     <message>
         <source>C:</source>
-        <translation>C:</translation>
+        <translation>C&#xa0;:</translation>
     </message>
     <message>
         <source>D:</source>
-        <translation>D:</translation>
+        <translation>D&#xa0;:</translation>
     </message>
     <message>
         <source>Metres</source>
@@ -2996,7 +3003,7 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>Dimension A, bow</source>
-        <translation>Dimension A, étrave</translation>
+        <translation>Dimension A, proue</translation>
     </message>
     <message>
         <source>Dimension B, stern</source>
@@ -3129,43 +3136,43 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>SOG: %1&lt;br/&gt;</source>
-        <translation>SOG : %1&lt;br/&gt;</translation>
+        <translation>SOG&#xa0;: %1&lt;br/&gt;</translation>
     </message>
     <message>
         <source>SOG: --&lt;br/&gt;</source>
-        <translation>SOG : --&lt;br/&gt;</translation>
+        <translation>SOG&#xa0;: --&lt;br/&gt;</translation>
     </message>
     <message>
         <source>COG: %1&lt;br/&gt;</source>
-        <translation>COG : %1&lt;br/&gt;</translation>
+        <translation>COG&#xa0;: %1&lt;br/&gt;</translation>
     </message>
     <message>
         <source>COG: --&lt;br/&gt;</source>
-        <translation>COG : --&lt;br/&gt;</translation>
+        <translation>COG&#xa0;: --&lt;br/&gt;</translation>
     </message>
     <message>
         <source>VBatt: %1&lt;br/&gt;</source>
-        <translation>Tension batterie : %1&lt;br/&gt;</translation>
+        <translation>Tension batterie&#xa0;: %1&lt;br/&gt;</translation>
     </message>
     <message>
         <source>Off Bracket: %1&lt;br/&gt;</source>
-        <translation>Hors support : %1&lt;br/&gt;</translation>
+        <translation>Hors support&#xa0;: %1&lt;br/&gt;</translation>
     </message>
     <message>
         <source>SOS Alert: %1&lt;br/&gt;</source>
-        <translation>Alerte SOS : %1&lt;br/&gt;</translation>
+        <translation>Alerte SOS&#xa0;: %1&lt;br/&gt;</translation>
     </message>
     <message>
         <source>GeoFence Alert: %1&lt;br/&gt;</source>
-        <translation>Alerte de géorepérage : %1&lt;br/&gt;</translation>
+        <translation>Alerte de géorepérage&#xa0;: %1&lt;br/&gt;</translation>
     </message>
     <message>
         <source>Power Fail Alert: %1&lt;br/&gt;</source>
-        <translation>Alerte de coupure d&apos;alimentation : %1&lt;br/&gt;</translation>
+        <translation>Alerte de coupure d&apos;alimentation&#xa0;: %1&lt;br/&gt;</translation>
     </message>
     <message>
         <source>ID Error Alert: %1</source>
-        <translation>Alerte d&apos;erreur d&apos;ID : %1</translation>
+        <translation>Alerte d&apos;erreur d&apos;ID&#xa0;: %1</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -3198,7 +3205,7 @@ Les informations de diagnostic sont enregistrées lorsqu&apos;elles changent.</t
     </message>
     <message>
         <source>Log period:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <source>Set the interval between log entries.</source>
@@ -3210,7 +3217,7 @@ Les informations de diagnostic sont enregistrées lorsqu&apos;elles changent.</t
     </message>
     <message>
         <source>Minimum distance:</source>
-        <translation>Distance minimale :</translation>
+        <translation>Distance minimale&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Entrer the distance the vessel must move in the logging period to cause a log entry to be generated.  This prevents vessels generating logs when stationary.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -3270,7 +3277,7 @@ configuration</translation>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Keyhole Markup Language (*.kml)</source>
@@ -3316,7 +3323,7 @@ Les données nécessaires doivent être exportées.</translation>
     </message>
     <message>
         <source>The voyage log did not arrive whole. It was not exported, and the Identifier keeps it; try again.</source>
-        <translation>Le journal de voyage n&apos;est pas arrivé en entier. Il n&apos;a pas été exporté et l&apos;Identifier le conserve ; réessayez.</translation>
+        <translation>Le journal de voyage n&apos;est pas arrivé en entier. Il n&apos;a pas été exporté et l&apos;Identifier le conserve&#xa0;; réessayez.</translation>
     </message>
     <message>
         <source>%1 of %2 records arrived.</source>
@@ -3335,7 +3342,7 @@ Les données nécessaires doivent être exportées.</translation>
     </message>
     <message>
         <source> Enter password:</source>
-        <translation> Saisir le mot de passe :</translation>
+        <translation> Saisir le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Use Password</source>
@@ -3369,7 +3376,7 @@ L&apos;application tente de se connecter.</translation>
     </message>
     <message>
         <source>Off-bracket:</source>
-        <translation>Hors support :</translation>
+        <translation>Hors support&#xa0;:</translation>
     </message>
     <message>
         <source>Transmit normally
@@ -3391,7 +3398,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Bracket error:</source>
-        <translation>Erreur de support :</translation>
+        <translation>Erreur de support&#xa0;:</translation>
     </message>
     <message>
         <source>An alert is included in the messaging if a bracket error is detected.</source>
@@ -3411,7 +3418,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Enable SOS alert:</source>
-        <translation>Activer l&apos;alerte SOS :</translation>
+        <translation>Activer l&apos;alerte SOS&#xa0;:</translation>
     </message>
     <message>
         <source>Enable the SOS alert.  The defined message is sent if the SOS button on the Identifier is pressed.</source>
@@ -3419,7 +3426,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>SOS message:</source>
-        <translation>Message SOS :</translation>
+        <translation>Message SOS&#xa0;:</translation>
     </message>
     <message>
         <source>Define the SOS message to be sent if it is enabled and activated.</source>
@@ -3447,7 +3454,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Use the SOSbuzzer interval for battery power.</source>
-        <translation>Utiliser l&apos;intervalle du vibreur SOS pour l&apos;alimentation sur batterie.</translation>
+        <translation>Utiliser l&apos;intervalle de l&apos;avertisseur sonore SOS pour l&apos;alimentation sur batterie.</translation>
     </message>
     <message>
         <source>Enable with power</source>
@@ -3455,7 +3462,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Use the SOS buzzer interval for vessel power.</source>
-        <translation>Utiliser l&apos;intervalle du vibreur SOS pour l&apos;alimentation du navire.</translation>
+        <translation>Utiliser l&apos;intervalle de l&apos;avertisseur sonore SOS pour l&apos;alimentation du navire.</translation>
     </message>
     <message>
         <source>Geofence control</source>
@@ -3618,7 +3625,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Reset all the configuration data; alert settings, geo-fence, AIS message settings etc</source>
-        <translation>Réinitialiser toutes les données de configuration : réglages des alertes, géorepérage, réglages des messages AIS, etc.</translation>
+        <translation>Réinitialiser toutes les données de configuration&#xa0;: réglages des alertes, géorepérage, réglages des messages AIS, etc.</translation>
     </message>
     <message>
         <source>Reset vessel data</source>
@@ -3626,7 +3633,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Reset all the vessel data; MMSI number, vessel name etc.</source>
-        <translation>Réinitialiser toutes les données du navire : numéro MMSI, nom du navire, etc.</translation>
+        <translation>Réinitialiser toutes les données du navire&#xa0;: numéro MMSI, nom du navire, etc.</translation>
     </message>
     <message>
         <source>Clear paired bracket</source>
@@ -3649,31 +3656,31 @@ avec alerte</translation>
     <name>cGpsStatusTab</name>
     <message>
         <source>Fix Status:</source>
-        <translation>État du fix :</translation>
+        <translation>État du fix&#xa0;:</translation>
     </message>
     <message>
         <source>UTC Time:</source>
-        <translation>Heure UTC :</translation>
+        <translation>Heure UTC&#xa0;:</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation>Latitude :</translation>
+        <translation>Latitude&#xa0;:</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation>Longitude :</translation>
+        <translation>Longitude&#xa0;:</translation>
     </message>
     <message>
         <source>Speed Over Ground:</source>
-        <translation>Vitesse sur le fond :</translation>
+        <translation>Vitesse sur le fond&#xa0;:</translation>
     </message>
     <message>
         <source>Course Over Ground:</source>
-        <translation>Route sur le fond :</translation>
+        <translation>Route sur le fond&#xa0;:</translation>
     </message>
     <message>
         <source>Satellites In View:</source>
-        <translation>Satellites visibles :</translation>
+        <translation>Satellites visibles&#xa0;:</translation>
     </message>
     <message>
         <source>The number of satellites detected by the device.  The SVN of the satellites in view are shown in the x axis of the histogram.</source>
@@ -3681,7 +3688,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Satellites In Use:</source>
-        <translation>Satellites utilisés :</translation>
+        <translation>Satellites utilisés&#xa0;:</translation>
     </message>
     <message>
         <source>The number of satellites used for navigation.</source>
@@ -3689,7 +3696,7 @@ avec alerte</translation>
     </message>
     <message>
         <source>Satellites Tracked:</source>
-        <translation>Satellites suivis :</translation>
+        <translation>Satellites suivis&#xa0;:</translation>
     </message>
     <message>
         <source>The number of satellites actually tracked by the device.  The SVN for these are shown in the x axis of the histogram with no signal strength.</source>
@@ -3742,6 +3749,13 @@ avec alerte</translation>
     <message>
         <source>GNSS sentences</source>
         <translation>Phrases GNSS</translation>
+    </message>
+</context>
+<context>
+    <name>cUpdateRequest</name>
+    <message>
+        <source>usage: %1 IMAGE PORT BAUDCODE  (BAUDCODE 15 for 38400 baud, 19 for 115200 baud)</source>
+        <translation>utilisation&#xa0;: %1 IMAGE PORT CODEBAUD  (CODEBAUD 15 pour 38400 bauds, 19 pour 115200 bauds)</translation>
     </message>
 </context>
 </TS>

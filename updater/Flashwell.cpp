@@ -14,16 +14,16 @@
 #include <QTimer>
 
 // What one wizard page says; the texts are translated when shown, and an
-// empty button means the page offers none.
+// empty button means the page offers none. The instruction is one sentence,
+// so that a translation can order it; %1 and %2 stand for the buttons.
 struct WizardScreen {
     const char* title;
     const char* line1;
     const char* line2;
     bool boldLine2;
     const char* button1;
-    const char* hint1;
     const char* button2;
-    const char* hint2;
+    const char* instruction;
 };
 
 namespace {
@@ -45,47 +45,46 @@ const char* const ContactSupplier = QT_TRANSLATE_NOOP("Flashwell",
     "Contact your supplier for support. The parent application will repeat this update attempt and will not "
     "continue unless it is successful.");
 const char* const Cancel = QT_TRANSLATE_NOOP("Flashwell", "Cancel");
-const char* const ToAbort = QT_TRANSLATE_NOOP("Flashwell", "to abort or ");
 const char* const Close = QT_TRANSLATE_NOOP("Flashwell", "Close");
-const char* const ToExit = QT_TRANSLATE_NOOP("Flashwell", "to exit.  ");
 const char* const Retry = QT_TRANSLATE_NOOP("Flashwell", "Retry");
-const char* const ToTryAgain = QT_TRANSLATE_NOOP("Flashwell", "to try again.");
-const char* const ToRetryUpdate = QT_TRANSLATE_NOOP("Flashwell", "to retry the update.");
+const char* const AbortOrTryAgain = QT_TRANSLATE_NOOP("Flashwell", "Click  %1 to abort or %2 to try again.");
+const char* const ExitOrRetryUpdate
+    = QT_TRANSLATE_NOOP("Flashwell", "Click  %1 to exit.  %2 to retry the update.");
 
 const WizardScreen ConnectingScreen = { QT_TRANSLATE_NOOP("Flashwell", "Connecting to the Identifier."),
     QT_TRANSLATE_NOOP("Flashwell", "Connection in progress..."),
     QT_TRANSLATE_NOOP("Flashwell",
         "IMPORTANT: Do not terminate Flashwell, disconnect or remove the AIS Identifier from the dock while "
         "connection is in progress."),
-    true, "", "", "", "" };
+    true, "", "", "" };
 const WizardScreen UpdatingScreen = { UpdatingTitle, QT_TRANSLATE_NOOP("Flashwell", "Update in progress..."),
     QT_TRANSLATE_NOOP("Flashwell",
         "IMPORTANT: Do not terminate Flashwell, disconnect or remove the AIS Identifier from the dock during "
         "the "
         "update."),
-    true, "", "", "", "" };
-const WizardScreen RestartingScreen = { UpdatingTitle,
-    QT_TRANSLATE_NOOP("Flashwell", "Restarting connection..."), "", false, "", "", "", "" };
+    true, "", "", "" };
+const WizardScreen RestartingScreen
+    = { UpdatingTitle, QT_TRANSLATE_NOOP("Flashwell", "Restarting connection..."), "", false, "", "", "" };
 const WizardScreen ConnectFailedScreen = { QT_TRANSLATE_NOOP("Flashwell", "Failed to connect for update"),
-    NotUpdated, RetryOrContact, false, Cancel, ToAbort, Retry, ToTryAgain };
+    NotUpdated, RetryOrContact, false, Cancel, Retry, AbortOrTryAgain };
 const WizardScreen NotInitiatedScreen = { QT_TRANSLATE_NOOP("Flashwell", "Update not initiated"), NotUpdated,
-    RetryOrContact, false, Cancel, ToAbort, Retry, ToTryAgain };
+    RetryOrContact, false, Cancel, Retry, AbortOrTryAgain };
 const WizardScreen PortErrorScreen
     = { IncompleteTitle, QT_TRANSLATE_NOOP("Flashwell", "Unable to access update port."), ContactSupplier,
-          false, Close, ToExit, Retry, ToRetryUpdate };
+          false, Close, Retry, ExitOrRetryUpdate };
 const WizardScreen FileErrorScreen
     = { IncompleteTitle, QT_TRANSLATE_NOOP("Flashwell", "Unable to access update file. "), ContactSupplier,
-          false, Close, ToExit, Retry, ToRetryUpdate };
+          false, Close, Retry, ExitOrRetryUpdate };
 const WizardScreen TimeoutScreen = { QT_TRANSLATE_NOOP("Flashwell", "Update failed"),
     QT_TRANSLATE_NOOP("Flashwell", "Data transfer timeout."),
     QT_TRANSLATE_NOOP("Flashwell",
         "Ensure device is connected and attempt retry before closing this application. The parent "
         "application "
         "will repeat this update attempt and will not continue unless it is successful."),
-    false, Close, ToExit, Retry, ToRetryUpdate };
+    false, Close, Retry, ExitOrRetryUpdate };
 const WizardScreen CompleteScreen = { QT_TRANSLATE_NOOP("Flashwell", "Update complete"),
-    QT_TRANSLATE_NOOP("Flashwell", "The update has completed successfully."), "", false, Close, ToExit, "",
-    "" };
+    QT_TRANSLATE_NOOP("Flashwell", "The update has completed successfully."), "", false, Close, "",
+    QT_TRANSLATE_NOOP("Flashwell", "Click  %1 to exit.  ") };
 
 QString paragraph(const QString& text, int points, const char* align = "left")
 {
@@ -238,7 +237,7 @@ void Flashwell::WriteLog(const QString& message)
 }
 
 void Flashwell::ShowInfo(const QString& title, const QString& line1, const QString& line2,
-    const QString& button1, const QString& hint1, const QString& button2, const QString& hint2)
+    const QString& button1, const QString& button2, const QString& instructionFormat)
 {
     QString html = QStringLiteral("<html><body style=\"font-family:'MS Shell Dlg 2'; font-size:8.25pt; "
                                   "white-space:pre-wrap;\">")
@@ -246,9 +245,9 @@ void Flashwell::ShowInfo(const QString& title, const QString& line1, const QStri
         + paragraph(line2, 10);
     const bool offersButton = !button1.isEmpty();
     if (offersButton) {
-        QString instruction = tr("Click  ") + bold(button1) + QLatin1Char(' ') + hint1;
+        QString instruction = instructionFormat.arg(bold(button1));
         if (!button2.isEmpty()) {
-            instruction += button2 + QLatin1Char(' ') + hint2;
+            instruction = instruction.arg(button2);
         }
         html += paragraph(QString(34, QLatin1Char('_')), 10, "center") + emptyLine()
             + paragraph(instruction, 10, "center");
@@ -265,8 +264,8 @@ void Flashwell::showScreen(const WizardScreen& screen)
 {
     const QString line2 = tr(screen.line2).toHtmlEscaped();
     ShowInfo(tr(screen.title).toHtmlEscaped(), tr(screen.line1).toHtmlEscaped(),
-        screen.boldLine2 ? bold(line2) : line2, tr(screen.button1), tr(screen.hint1), tr(screen.button2),
-        tr(screen.hint2));
+        screen.boldLine2 ? bold(line2) : line2, tr(screen.button1), tr(screen.button2),
+        tr(screen.instruction));
 }
 
 void Flashwell::StartBusyProgress()

@@ -68,7 +68,7 @@ private slots:
 private:
     void WriteLog(const QString& message);
     void ShowInfo(const QString& title, const QString& line1, const QString& line2, const QString& button1,
-        const QString& hint1, const QString& button2, const QString& hint2);
+        const QString& button2, const QString& instructionFormat);
     void showScreen(const WizardScreen& screen);
     void StartBusyProgress();
     void setBusy(bool on);

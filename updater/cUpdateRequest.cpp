@@ -1,5 +1,7 @@
 #include "cUpdateRequest.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The configuration program quotes the image path so that spaces survive its
@@ -27,6 +29,7 @@ bool cUpdateRequest::fromArguments(const QStringList& arguments, cUpdateRequest*
 
 QString cUpdateRequest::usage(const QString& programName)
 {
-    return QStringLiteral("usage: %1 IMAGE PORT BAUDCODE  (BAUDCODE 15 for 38400 baud, 19 for 115200 baud)")
+    return QCoreApplication::translate(
+        "cUpdateRequest", "usage: %1 IMAGE PORT BAUDCODE  (BAUDCODE 15 for 38400 baud, 19 for 115200 baud)")
         .arg(programName);
 }

@@ -15,5 +15,6 @@ struct cUpdateRequest {
     // From the program's arguments, the program name first, then image path,
     // port name and baud code (15 or 19); false for anything else.
     static bool fromArguments(const QStringList& arguments, cUpdateRequest* request);
+    // In the language of the installed translations.
     static QString usage(const QString& programName);
 };

@@ -15,6 +15,9 @@ int main(int argc, char* argv[])
     }
     cUpdateRequest request;
     if (!cUpdateRequest::fromArguments(arguments, &request)) {
+        // A window-less application, for the translations alone.
+        QCoreApplication reader(argc, argv);
+        TranslationLoader::Install(reader);
         QTextStream(stderr) << cUpdateRequest::usage(QStringLiteral("Flashwell")) << '\n';
         return 0;
     }

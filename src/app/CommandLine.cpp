@@ -1,13 +1,18 @@
 #include "app/CommandLine.h"
 
+// The help and version options are the program's own, not Qt's, so that
+// their descriptions are in every language the program speaks.
 CommandLine::CommandLine()
-    : helpOption(parser.addHelpOption())
-    , versionOption(parser.addVersionOption())
+    : helpOption(QStringList { QStringLiteral("h"), QStringLiteral("help") }, tr("Shows this help."))
+    , versionOption(QStringList { QStringLiteral("v"), QStringLiteral("version") }, tr("Shows the version."))
     , portOption(QStringLiteral("port"),
           tr("Use PATH as the Identifier's port whenever it exists, without matching USB ids."),
-          QStringLiteral("PATH"))
+          // The description names the value by this name.
+          tr("PATH"))
 {
     parser.setApplicationDescription(tr("Configures, monitors and updates the Identifier."));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
     parser.addOption(portOption);
     parser.addPositionalArgument(QStringLiteral("vendor-id"),
         tr("USB vendor id of the device to look for, in decimal."), QStringLiteral("[vendor-id"));

@@ -29,12 +29,31 @@ VelmoraApplication::VelmoraApplication(int& argc, char** argv)
     ProgramIdentity::Apply();
     SetLook();
     SetIcon();
+    TranslationLoader::Install(*this);
     ReadCommandLine();
     connect(connectionManager, &cConnectionManager::portFound, this, &VelmoraApplication::SetPortName);
     CreateServices();
     settings.Load();
     images.Scan(UpdateImages::DefaultFolders());
     connect(this, &QCoreApplication::aboutToQuit, this, &VelmoraApplication::OnClosing);
+}
+
+std::optional<int> VelmoraApplication::AnswerWithoutWindow(int& argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const CommandLine::Request asked = CommandLine().Parse(arguments);
+    if (asked != CommandLine::Request::Help && asked != CommandLine::Request::Version) {
+        return std::nullopt;
+    }
+    QCoreApplication application(argc, argv);
+    ProgramIdentity::Apply();
+    TranslationLoader::Install(application);
+    // Made after the translations, which its texts and Qt's are taken from.
+    CommandLine translated;
+    return Answer(translated, translated.Parse(application.arguments()));
 }
 
 VelmoraApplication* VelmoraApplication::Instance()
@@ -49,9 +68,8 @@ VelmoraApplication* VelmoraApplication::Instance()
 int VelmoraApplication::Run()
 {
     if (request != CommandLine::Request::Run) {
-        return AnswerCommandLine();
+        return Answer(*commandLine, request);
     }
-    TranslationLoader::Install(*this);
     MainWindow window;
     SetMainWindow(&window);
     window.show();
@@ -156,17 +174,17 @@ QString VelmoraApplication::UpdateImagePath(bool family160200) const
 
 int VelmoraApplication::VendorId() const
 {
-    return commandLine.VendorId();
+    return commandLine->VendorId();
 }
 
 int VelmoraApplication::ProductId() const
 {
-    return commandLine.ProductId();
+    return commandLine->ProductId();
 }
 
 QString VelmoraApplication::CommandLinePort() const
 {
-    return commandLine.PortPath();
+    return commandLine->PortPath();
 }
 
 void VelmoraApplication::ConnectSerialTransport()
@@ -265,26 +283,27 @@ void VelmoraApplication::SetIcon()
 
 void VelmoraApplication::ReadCommandLine()
 {
-    request = commandLine.Parse(arguments());
+    commandLine.emplace();
+    request = commandLine->Parse(arguments());
     QTextStream errors(stderr);
-    for (const QString& warning : commandLine.Warnings()) {
+    for (const QString& warning : commandLine->Warnings()) {
         errors << applicationName() << ": " << warning << '\n';
     }
-    connectionManager->SetDeviceIds(commandLine.VendorId(), commandLine.ProductId());
-    connectionManager->SetPortPath(commandLine.PortPath());
+    connectionManager->SetDeviceIds(commandLine->VendorId(), commandLine->ProductId());
+    connectionManager->SetPortPath(commandLine->PortPath());
 }
 
-int VelmoraApplication::AnswerCommandLine()
+int VelmoraApplication::Answer(const CommandLine& line, CommandLine::Request asked)
 {
-    switch (request) {
+    switch (asked) {
     case CommandLine::Request::Help:
-        QTextStream(stdout) << commandLine.HelpText();
+        QTextStream(stdout) << line.HelpText();
         return 0;
     case CommandLine::Request::Version:
         QTextStream(stdout) << applicationName() << ' ' << applicationVersion() << '\n';
         return 0;
     default:
-        QTextStream(stderr) << applicationName() << ": " << commandLine.ErrorText() << '\n'
+        QTextStream(stderr) << applicationName() << ": " << line.ErrorText() << '\n'
                             << tr("Try \"%1 --help\".").arg(applicationName()) << '\n';
         return 1;
     }

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QPointer>
 
+#include <optional>
+
 class GPSDecoder;
 class MainWindow;
 class Model;
@@ -24,12 +26,19 @@ class VelmoraApplication : public QApplication {
 public:
     VelmoraApplication(int& argc, char** argv);
 
+    // Answers --help and --version, in the user's language, before the
+    // window's application exists, so that they need no display. Returns
+    // nothing when the program goes on: a command line that is wrong may
+    // hold Qt's own options, which only the window's application takes away,
+    // so Run() answers it.
+    static std::optional<int> AnswerWithoutWindow(int& argc, char** argv);
+
     // The running application; ends the program if there is none, since no
     // part of it can work without one.
     static VelmoraApplication* Instance();
 
-    // Answers --help and --version, or shows the main window and runs the
-    // event loop. Returns the program's exit code.
+    // Answers the command line, or shows the main window and runs the event
+    // loop. Returns the program's exit code.
     int Run();
 
     // The model the configuration tabs edit and the one the device fills.
@@ -94,14 +103,15 @@ private:
     void SetLook();
     void SetIcon();
     void ReadCommandLine();
-    int AnswerCommandLine();
+    static int Answer(const CommandLine& line, CommandLine::Request asked);
 
     void CreateServices();
     void ConnectTransportToWindow();
 
     AppSettings settings;
     UpdateImages images;
-    CommandLine commandLine;
+    // Made once the translations are installed.
+    std::optional<CommandLine> commandLine;
     CommandLine::Request request = CommandLine::Request::Run;
     cConnectionManager* connectionManager;
     Model* tabModel = nullptr;

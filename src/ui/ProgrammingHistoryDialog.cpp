@@ -67,8 +67,10 @@ void ProgrammingHistoryDialog::Refresh()
     QString error;
     shown = history.Find(search->text().trimmed(), &error);
     FillTable();
-    const QString counted = shown.size() == 1 ? tr("1 programming shown.")
-                                              : tr("%1 programmings shown, newest first.").arg(shown.size());
+    // A count form of its own lets French say none in the singular.
+    const QString counted = shown.size() == 1
+        ? tr("1 programming shown.")
+        : tr("%n programmings shown, newest first.", nullptr, shown.size());
     const QString problem = error.isEmpty() ? openError : error;
     summary->setText(problem.isEmpty() ? counted : problem + QLatin1Char('\n') + counted);
 }

@@ -131,6 +131,45 @@ private slots:
         QTRY_VERIFY(!transport);
     }
 
+    // The real program, in German: help and version need no display at all;
+    // a wrong command line is answered once Qt has taken its own options.
+    void commandLineIsAnsweredInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("answer");
+
+        QTest::newRow("help") << QStringList { "--help" } << 0
+                              << "Konfiguriert, überwacht und aktualisiert den Identifier.";
+        QTest::newRow("version") << QStringList { "-v" } << 0 << "velmora 161000.02.02.03";
+        QTest::newRow("wrong") << QStringList { "-platform", "offscreen", "--port=" } << 1
+                               << "Die Option --port benötigt den Pfad einer Schnittstelle.";
+    }
+
+    void commandLineIsAnsweredInTheUsersLanguage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, answer);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name :
+            { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LC_ALL", "LC_MESSAGES" }) {
+            environment.remove(QLatin1String(name));
+        }
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("HOME"), configurationFolder->path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(BINARY_DIR "/velmora"), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        const QString output = QString::fromUtf8(program.readAll());
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == exitCode,
+            qPrintable(output));
+        QVERIFY2(output.contains(answer), qPrintable(output));
+    }
+
     // The last test: the event loop runs once per application object.
     void startsWithTheMainWindowAndSavesChangesWhenClosed()
     {

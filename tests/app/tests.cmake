@@ -8,3 +8,6 @@ velmora_add_test(test_installlayout CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestI
 velmora_add_test(test_velmoraapplication
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestVelmoraApplication.cpp ${CMAKE_CURRENT_LIST_DIR}/../link/PtyPeer.cpp
     LIBS util TIMEOUT 60)
+if(TARGET test_velmoraapplication)
+    add_dependencies(test_velmoraapplication velmora translations)
+endif()

@@ -228,6 +228,25 @@ inline bool VisitDialog(QDialog* dialog, const QString& name, const Visit& visit
     return false;
 }
 
+// The updater once it has given up finding the boot loader, with the choice
+// it offers. No port of that name exists, so every attempt fails at once.
+inline bool VisitUpdaterChoice(const Visit& visit)
+{
+    cUpdateRequest request;
+    request.imagePath = QStringLiteral("AISImage/identifier.bin");
+    request.portName = QStringLiteral("/dev/no-such-port");
+    cUpdateTiming timing;
+    timing.configure = timing.settle = timing.afterReset = timing.restart = 0;
+    auto* updater = new Flashwell(request, timing);
+    const auto* retry = updater->findChild<QWidget*>(QStringLiteral("RetryButton"));
+    if (!QTest::qWaitFor([updater, retry] { return retry->isVisibleTo(updater); }, 30000)) {
+        delete updater;
+        QTextStream(stderr) << "the updater offered no choice\n";
+        return false;
+    }
+    return VisitDialog(updater, QStringLiteral("updater-choice"), visit);
+}
+
 inline bool VisitDialogs(MainWindow* window, const Visit& visit)
 {
     bool visited = VisitDialog(CompareDialog(window), QStringLiteral("compare-dialog"), visit);
@@ -252,7 +271,8 @@ inline bool VisitDialogs(MainWindow* window, const Visit& visit)
     cUpdateTiming timing;
     timing.configure = 0;
     timing.settle = 3600 * 1000;
-    return VisitDialog(new Flashwell(request, timing), QStringLiteral("updater"), visit) && visited;
+    visited &= VisitDialog(new Flashwell(request, timing), QStringLiteral("updater"), visit);
+    return VisitUpdaterChoice(visit) && visited;
 }
 
 // The demo device's configuration file; false when a stop failed or the

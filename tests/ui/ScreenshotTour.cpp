@@ -8,7 +8,6 @@
 
 #include "ProgramTour.h"
 
-#include "app/TranslationLoader.h"
 #include "certificate/ProgrammingCertificate.h"
 
 #include <QDir>
@@ -86,7 +85,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     int noArguments = 1;
     VelmoraApplication application(noArguments, argv);
-    TranslationLoader::Install(application);
     const Camera camera(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     const bool toured = ProgramTour::Run(QString::fromLocal8Bit(argv[1]),
         [&camera](QWidget* shown, const QString& name) { return camera.Take(shown, name); });

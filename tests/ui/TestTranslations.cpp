@@ -2,8 +2,9 @@
 // one), walks every
 // page and dialog of the screenshot tour and fails on any visible text still
 // in English: a text that is an English source whose translation differs,
-// or a text with an English word a translation never keeps. It fails too on
-// a table whose translated columns no longer fit it.
+// or a text with an English word a translation never keeps. Tooltips and
+// what tables and lists show count as visible. It fails too on a table whose
+// translated columns no longer fit it.
 
 #include "ProgramTour.h"
 
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -75,6 +77,10 @@ public:
 private:
     void CheckWidget(QWidget* widget)
     {
+        CheckRichText(widget->toolTip());
+        auto* view = qobject_cast<QAbstractItemView*>(widget);
+        if (view && !qobject_cast<QHeaderView*>(view))
+            CheckItems(view->model(), view->rootIndex());
         if (auto* label = qobject_cast<QLabel*>(widget))
             Check(QTextDocumentFragment::fromHtml(label->text()).toPlainText());
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -93,10 +99,12 @@ private:
             Check(line->placeholderText());
         else if (auto* header = qobject_cast<QHeaderView*>(widget)) {
             const int count = header->model() ? header->count() : 0;
-            for (int section = 0; section < count; ++section)
-                Check(header->model()->headerData(section, header->orientation()).toString());
+            for (int section = 0; section < count; ++section) {
+                for (int role : { Qt::DisplayRole, Qt::ToolTipRole })
+                    CheckRichText(
+                        header->model()->headerData(section, header->orientation(), role).toString());
+            }
         } else if (auto* table = qobject_cast<QTableView*>(widget)) {
-            CheckCells(table->model());
             // Longer words must not push columns out of sight.
             if (table->horizontalScrollBar()->isVisible())
                 failures << stop + QStringLiteral(": the columns of \"") + table->accessibleName()
@@ -104,12 +112,23 @@ private:
         }
     }
 
-    void CheckCells(const QAbstractItemModel* model)
+    void CheckItems(const QAbstractItemModel* model, const QModelIndex& parent)
     {
-        for (int row = 0; model && row < model->rowCount(); ++row) {
-            for (int column = 0; column < model->columnCount(); ++column)
-                Check(model->index(row, column).data().toString());
+        if (!model)
+            return;
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            for (int column = 0; column < model->columnCount(parent); ++column) {
+                const QModelIndex item = model->index(row, column, parent);
+                for (int role : { Qt::DisplayRole, Qt::ToolTipRole })
+                    CheckRichText(item.data(role).toString());
+                CheckItems(model, item);
+            }
         }
+    }
+
+    void CheckRichText(const QString& text)
+    {
+        Check(Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text);
     }
 
     void CheckMenu(QAction* action)
@@ -136,7 +155,8 @@ private:
         if (catalogue.sources.count(text) && !catalogue.translations.count(text))
             return true;
         static const QStringList englishOnly { "the", "and", "of", "to", "with", "is", "this", "for", "from",
-            "enable", "device", "vessel", "send", "save", "clear", "enter", "click", "settings" };
+            "enable", "device", "vessel", "send", "save", "clear", "enter", "click", "settings", "window",
+            "command" };
         const QStringList words = text.toLower().split(QRegularExpression(QStringLiteral("[^a-z]+")));
         for (const QString& word : words) {
             if (englishOnly.contains(word))

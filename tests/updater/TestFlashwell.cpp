@@ -291,23 +291,30 @@ private slots:
     void endsAtOnceOnAWrongCall_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("baud code 12") << QStringList { "image.img", "/dev/null", "12" };
-        QTest::newRow("two arguments") << QStringList { "image.img", "/dev/null" };
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("usage");
+        QTest::newRow("baud code 12")
+            << QStringList { "image.img", "/dev/null", "12" } << "en" << QByteArray("usage: Flashwell");
+        QTest::newRow("two arguments, in German")
+            << QStringList { "image.img", "/dev/null" } << "de" << QByteArray("Aufruf: Flashwell");
     }
 
     void endsAtOnceOnAWrongCall()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, language);
+        QFETCH(QByteArray, usage);
         QProcess updater;
         // Without a display, showing anything would fail.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none"));
+        environment.insert(QStringLiteral("LANGUAGE"), language);
         updater.setProcessEnvironment(environment);
         updater.start(QStringLiteral(BINARY_DIR "/Flashwell"), arguments);
         QVERIFY(updater.waitForFinished(10000));
         QCOMPARE(updater.exitStatus(), QProcess::NormalExit);
         QCOMPARE(updater.exitCode(), 0);
-        QVERIFY(updater.readAllStandardError().startsWith("usage: Flashwell"));
+        QVERIFY(updater.readAllStandardError().startsWith(usage));
     }
 };
 
