@@ -54,6 +54,7 @@ private slots:
     void noTransferBootsTheOldFirmwareWithSettingsKept();
     void imageOfAnotherFamilyIsNotInstalled();
     void deepSleepIsSilentUntilItWakes();
+    void loaderOnlyWaitsForAWholeImageOfItsFamily();
 
 private:
     void resetIntoBootLoader();
@@ -204,6 +205,36 @@ void TestSimBootLoader::deepSleepIsSilentUntilItWakes()
     QVERIFY(m_client->linesWithin(150).isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(m_sim->mode(), SimulatedIdentifier::Mode::Running, 4000);
     QCOMPARE(appVersion(), QStringLiteral("050200.02.01.00"));
+}
+
+// A device left with no application: it only asks for an image, at the
+// boot loader's rate and without end; neither a transfer cut short nor an
+// image of the other family lets it run.
+void TestSimBootLoader::loaderOnlyWaitsForAWholeImageOfItsFamily()
+{
+    SimConfig config = quickConfig();
+    config.bootLoaderOnly = true;
+    config.bootWaitingIntervalMs = 300;
+    config.bootIdleTimeoutMs = 400;
+    QVERIFY(startDevice(config));
+    m_client->sendSentence(shellSentence(QStringLiteral("appver"), 0, 2, 0));
+    QCOMPARE(m_client->waitForBytes(4, 1500), QByteArray("CCCC"));
+    QCOMPARE(m_sim->mode(), SimulatedIdentifier::Mode::BootLoader);
+
+    const QByteArray firmware = image(QStringLiteral("050200.03.00.01"), 3000);
+    m_client->write(block(1, firmware.left(1024)));
+    QCOMPARE(answer(), ACK);
+    QCOMPARE(m_client->waitForBytes(1, 1500), QByteArray("C"));
+    m_client->write(block(1, firmware.left(1024)) + QByteArray(2, CAN));
+    QCOMPARE(answer(), ACK);
+    QCOMPARE(m_client->waitForBytes(1, 1500), QByteArray("C"));
+    QCOMPARE(transfer(image(QStringLiteral("160200.01.00.00"), 1024)), QByteArray(2, ACK));
+    QCOMPARE(m_sim->mode(), SimulatedIdentifier::Mode::BootLoader);
+
+    QSignalSpy updated(m_sim.get(), &SimulatedIdentifier::firmwareUpdated);
+    QCOMPARE(transfer(firmware), QByteArray(4, ACK));
+    QCOMPARE(updated.count(), 1);
+    QCOMPARE(appVersion(), QStringLiteral("050200.03.00.01"));
 }
 
 QTEST_GUILESS_MAIN(TestSimBootLoader)
