@@ -3,6 +3,7 @@
 #include "app/BaudType.h"
 #include "app/JobNames.h"
 #include "app/UpdateImages.h"
+#include "control/UpdateCheck.h"
 #include "control/UpdaterLauncher.h"
 #include "link/LogFile.h"
 #include "link/Transport.h"
@@ -185,14 +186,21 @@ void StateMachine::OnConnectionTestComplete()
     if (image.present) {
         m_imageVersion = image.version;
         m_imagePath = image.path;
-        if (m_deviceVersion < m_imageVersion && !m_updateTried) {
+        // Checked before the hand-over: the updater's first step resets the
+        // device into its boot loader.
+        const UpdateCheck check(m_imagePath, m_deviceVersion);
+        if (check.Result() == UpdateCheck::Verdict::Go && !m_updateTried) {
             m_updateTried = true;
             HandPortToUpdater(true);
             return;
         }
-        // An updater that could not start, or an update that did not take,
-        // would otherwise be handed the device again at once, for ever.
-        if (m_deviceVersion < m_imageVersion) {
+        if (check.Result() == UpdateCheck::Verdict::Refused) {
+            emit DisplayError(tr("The firmware was not updated."),
+                tr("%1 The Identifier keeps firmware %2.").arg(check.Reason(), m_deviceVersion));
+        } else if (check.Result() == UpdateCheck::Verdict::Go) {
+            // An updater that could not start, or an update that did not
+            // take, would otherwise be handed the device again at once, for
+            // ever.
             emit DisplayError(tr("The firmware could not be updated."),
                 tr("The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again "
                    "to try once more.")

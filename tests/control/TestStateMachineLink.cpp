@@ -158,7 +158,10 @@ private slots:
     {
         QTemporaryDir images;
         const QString image = images.filePath(QStringLiteral("050200_02_05_00.img"));
-        QFile(image).open(QIODevice::WriteOnly);
+        {
+            QFile file(image);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("IDENTIFIER FIRMWARE") > 0);
+        }
         Bench bench(QuickDevice(), images.path());
         const QString record = bench.folder.filePath(QStringLiteral("arguments.txt"));
         bench.machine->Updater()->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
