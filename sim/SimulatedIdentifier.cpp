@@ -260,6 +260,11 @@ void SimulatedIdentifier::onBootLoaderFinished(bool complete, const QByteArray& 
         emit firmwareUpdated(version);
     } else if (complete) {
         m_transcript.event(QStringLiteral("image (%1 bytes) names no %2 version: firmware kept").arg(image.size()).arg(family));
+    } else if (!image.isEmpty()) {
+        // The application was being overwritten: what is left cannot run.
+        m_state.applicationMissing = true;
+        m_transcript.event(
+            QStringLiteral("transfer cut after %1 bytes: no application left").arg(image.size()));
     }
     bootApplication();
 }

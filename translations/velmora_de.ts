@@ -1120,6 +1120,10 @@ Generation:    %5</translation>
         <translation>Zeitüberschreitung bei der Datenübertragung.</translation>
     </message>
     <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>Der Identifier wartet in seinem Bootloader; schließen Sie ihn erneut an, um ihn wiederherzustellen.</translation>
+    </message>
+    <message>
         <source>Ensure device is connected and attempt retry before closing this application. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
         <translation>Stellen Sie sicher, dass das Gerät verbunden ist, und versuchen Sie es erneut, bevor Sie dieses Programm schließen. Das aufrufende Programm wiederholt diesen Aktualisierungsversuch und fährt erst nach einem Erfolg fort.</translation>
     </message>
@@ -2600,6 +2604,10 @@ Application is attempting to reconnect.</source>
 Bitte prüfen Sie die Verbindungen zum Identifier.
 
 Das Programm versucht, die Verbindung wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>Der Identifier wartet in seinem Bootloader; schließen Sie ihn erneut an, um ihn wiederherzustellen.</translation>
     </message>
     <message>
         <source>The firmware was not updated.</source>

@@ -1120,6 +1120,10 @@ Génération :        %5</translation>
         <translation>Délai de transfert des données dépassé.</translation>
     </message>
     <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage ; reconnectez-le pour le récupérer.</translation>
+    </message>
+    <message>
         <source>Ensure device is connected and attempt retry before closing this application. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
         <translation>Vérifiez que l&apos;appareil est connecté et réessayez avant de fermer cette application. L&apos;application principale répétera cette tentative de mise à jour et ne continuera qu&apos;en cas de réussite.</translation>
     </message>
@@ -2600,6 +2604,10 @@ Application is attempting to reconnect.</source>
 Veuillez vérifier les connexions à l&apos;Identifier.
 
 L&apos;application tente de se reconnecter.</translation>
+    </message>
+    <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage ; reconnectez-le pour le récupérer.</translation>
     </message>
     <message>
         <source>The firmware was not updated.</source>

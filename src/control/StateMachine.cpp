@@ -16,6 +16,8 @@
 namespace {
 
 const int TabCount = 8;
+// A connection test at 115200, then at 38400.
+const int TestsOfBothRates = 2;
 
 bool IsSecurityJob(const QString& name)
 {
@@ -88,6 +90,7 @@ void StateMachine::Attach(Transport* transport)
 {
     m_transport = transport;
     m_updateTried = false;
+    m_testsSinceUpdater = -1;
     connect(transport, &Transport::transportConnected, this, &StateMachine::onConnectedSM);
     connect(transport, &Transport::ConnectErrorMsg, this, &StateMachine::ConnectErrorMsg);
     connect(transport, &Transport::CommandError, this, &StateMachine::CommandError);
@@ -173,12 +176,20 @@ QString StateMachine::Reply(const QString& job, int item) const
 
 void StateMachine::testConnection(int baud_type)
 {
+    // Silent at both rates once the updater has let go: the transfer was cut
+    // short, and only the boot loader runs. The link goes on trying, so the
+    // device is found once it is back.
+    if (m_testsSinceUpdater >= 0 && ++m_testsSinceUpdater == TestsOfBothRates + 1) {
+        emit DisplayError(tr("The firmware could not be updated."),
+            tr("The Identifier is waiting in its boot loader; connect it again to recover it."));
+    }
     m_baudType = baud_type;
     RequestJob(JobName::ConnectionTest, false);
 }
 
 void StateMachine::OnConnectionTestComplete()
 {
+    m_testsSinceUpdater = -1;
     m_transportModel->setAppVersion(Reply(JobName::ConnectionTest, 0));
     emit ClearDisplayError();
     m_deviceVersion = m_transportModel->appVersion();
@@ -679,6 +690,7 @@ void StateMachine::StartUpdater()
 
 void StateMachine::OnUpdaterFinished()
 {
+    m_testsSinceUpdater = 0;
     emit updaterRunning(false);
     HandPortToUpdater(false);
 }

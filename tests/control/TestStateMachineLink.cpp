@@ -195,6 +195,30 @@ private slots:
         qunsetenv("RECORD_ARGUMENTS_STAY_MS");
     }
 
+    // The stand-in updater leaves the device silent, as a transfer cut short
+    // leaves it in its boot loader.
+    void deviceSilentAfterTheUpdaterIsSaidToWaitInItsBootLoader()
+    {
+        QTemporaryDir images;
+        {
+            QFile file(images.filePath(QStringLiteral("050200_02_05_00.img")));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("IDENTIFIER FIRMWARE") > 0);
+        }
+        Bench bench(QuickDevice(), images.path());
+        bench.machine->Updater()->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
+        connect(bench.machine.get(), &StateMachine::updaterRunning, [&bench](bool running) {
+            if (running) {
+                bench.device.unplug();
+            }
+        });
+        QSignalSpy errors(bench.machine.get(), &StateMachine::DisplayError);
+        QVERIFY(bench.transport->ConnectAtBaud(true));
+        QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), 30000);
+        QCOMPARE(errors.first(),
+            QVariantList({ "The firmware could not be updated.",
+                "The Identifier is waiting in its boot loader; connect it again to recover it." }));
+    }
+
     void equalVersionStartsNoUpdater()
     {
         QTemporaryDir images;

@@ -52,6 +52,7 @@ private slots:
     void plannedTransferFaults_data();
     void plannedTransferFaults();
     void noTransferBootsTheOldFirmwareWithSettingsKept();
+    void transferCutShortLeavesItInTheBootLoader();
     void imageOfAnotherFamilyIsNotInstalled();
     void deepSleepIsSilentUntilItWakes();
     void loaderOnlyWaitsForAWholeImageOfItsFamily();
@@ -182,6 +183,19 @@ void TestSimBootLoader::noTransferBootsTheOldFirmwareWithSettingsKept()
     m_client->sendSentence(shellSentence(QStringLiteral("getposti")));
     QCOMPARE(m_client->waitForLine(replyTo(QStringLiteral("getposti"))).section(QLatin1Char('*'), 0, 0),
         QStringLiteral("$PKRX,255,getposti,0,60"));
+}
+
+void TestSimBootLoader::transferCutShortLeavesItInTheBootLoader()
+{
+    SimConfig config = quickConfig();
+    config.bootIdleTimeoutMs = 300;
+    config.bootWaitingIntervalMs = 200;
+    QVERIFY(startDevice(config));
+    resetIntoBootLoader();
+    m_client->write(block(1, image(QStringLiteral("050200.03.00.01"), 1024)));
+    QCOMPARE(answer(), ACK);
+    QCOMPARE(m_client->waitForBytes(2, 1500), QByteArray("CC"));
+    QCOMPARE(m_sim->mode(), SimulatedIdentifier::Mode::BootLoader);
 }
 
 void TestSimBootLoader::imageOfAnotherFamilyIsNotInstalled()

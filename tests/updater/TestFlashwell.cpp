@@ -255,6 +255,8 @@ private slots:
 
         QVERIFY(waitForButtons(wizard, 60000));
         QVERIFY(info(wizard).startsWith(QStringLiteral("Update failed")));
+        QVERIFY(info(wizard).contains(
+            QStringLiteral("The Identifier is waiting in its boot loader; connect it again to recover it.")));
         QVERIFY(wizard.findChild<QProgressBar*>(QStringLiteral("ProgressBar"))->isHidden());
         QCOMPARE(messages(wizard.logText()).last(), QStringLiteral("Updating - timeout"));
         QVERIFY(wizard.windowFlags() & Qt::WindowCloseButtonHint);
