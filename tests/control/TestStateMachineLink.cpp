@@ -26,6 +26,13 @@ int LineCount(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
 }
 
+// A newer image for the simulated device; empty when it cannot be written.
+QString WriteImage(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("IDENTIFIER FIRMWARE") > 0 ? path : QString();
+}
+
 } // namespace
 
 class TestStateMachineLink : public QObject {
@@ -157,11 +164,7 @@ private slots:
     void outdatedDeviceIsHandedToTheUpdater()
     {
         QTemporaryDir images;
-        const QString image = images.filePath(QStringLiteral("050200_02_05_00.img"));
-        {
-            QFile file(image);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("IDENTIFIER FIRMWARE") > 0);
-        }
+        const QString image = WriteImage(images.filePath(QStringLiteral("050200_02_05_00.img")));
         Bench bench(QuickDevice(), images.path());
         const QString record = bench.folder.filePath(QStringLiteral("arguments.txt"));
         bench.machine->Updater()->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
@@ -200,10 +203,7 @@ private slots:
     void deviceSilentAfterTheUpdaterIsSaidToWaitInItsBootLoader()
     {
         QTemporaryDir images;
-        {
-            QFile file(images.filePath(QStringLiteral("050200_02_05_00.img")));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("IDENTIFIER FIRMWARE") > 0);
-        }
+        QVERIFY(!WriteImage(images.filePath(QStringLiteral("050200_02_05_00.img"))).isEmpty());
         Bench bench(QuickDevice(), images.path());
         bench.machine->Updater()->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
         connect(bench.machine.get(), &StateMachine::updaterRunning, [&bench](bool running) {
