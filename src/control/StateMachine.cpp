@@ -189,7 +189,6 @@ void StateMachine::testConnection(int baud_type)
 
 void StateMachine::OnConnectionTestComplete()
 {
-    m_testsSinceUpdater = -1;
     m_transportModel->setAppVersion(Reply(JobName::ConnectionTest, 0));
     emit ClearDisplayError();
     m_deviceVersion = m_transportModel->appVersion();
@@ -259,6 +258,8 @@ void StateMachine::OnPollComplete()
 
 void StateMachine::JobComplete(const QString& name, bool send)
 {
+    // The device answers (a locked one to the security jobs first).
+    m_testsSinceUpdater = -1;
     if (name == JobName::ConnectionTest) {
         OnConnectionTestComplete();
     } else if (IsSecurityJob(name)) {
