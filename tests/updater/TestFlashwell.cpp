@@ -95,6 +95,7 @@ private slots:
         Session session(
             config, writeImage(QStringLiteral("image.img"), 40), timing, static_cast<BaudType>(code));
         QVERIFY(session.started);
+        QCOMPARE(session.device.mode() == SimulatedIdentifier::Mode::BootLoader, waiting);
         Flashwell& wizard = *session.wizard;
         SimulatedIdentifier& device = session.device;
         wizard.setAutoconfigPath(autoconfigPath);
