@@ -26,7 +26,8 @@ void BootLoader::start(const Settings& settings)
     m_image.clear();
     m_idleTimer.setInterval(settings.idleTimeoutMs);
     m_cTimer.start(settings.cIntervalMs);
-    m_windowTimer.start(settings.windowMs);
+    if (settings.windowMs > 0)
+        m_windowTimer.start(settings.windowMs);
     emit send(QByteArray(1, 'C'));
 }
 

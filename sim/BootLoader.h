@@ -18,7 +18,7 @@ class BootLoader : public QObject
 public:
     struct Settings {
         int cIntervalMs = 1000;
-        int windowMs = 3000;
+        int windowMs = 3000; // 0: waits for a transfer without end
         int idleTimeoutMs = 10000;
         QList<int> nakBlocks;
         // Transfers (counted over the boot loader's life) whose first block

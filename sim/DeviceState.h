@@ -11,6 +11,8 @@ struct DeviceState {
     QString serialNumber;
     DeviceSettings settings;
     SimVoyageLog voyageLog;
+    // No whole application in memory: only the boot loader runs.
+    bool applicationMissing = false;
 
     bool isLaterGeneration() const { return firmwareVersion.startsWith(QLatin1String("16")); }
 };

@@ -112,6 +112,8 @@ const std::vector<Key>& keys()
         key("boot.cIntervalMs", "the boot loader sends \"C\" this often (1000)", [](SimConfig& c) -> int& { return c.bootCIntervalMs; }),
         key("boot.windowMs", "how long the boot loader waits for a transfer (3000)", [](SimConfig& c) -> int& { return c.bootWindowMs; }),
         key("boot.idleTimeoutMs", "a started transfer silent this long is abandoned (10000)", [](SimConfig& c) -> int& { return c.bootIdleTimeoutMs; }),
+        key("boot.loaderOnly", "start in the boot loader with no application to run, as after an interrupted update: it waits for an image however long it takes, a cut transfer leaves it waiting, and a complete image of its family starts the application with the image's version (false)", [](SimConfig& c) -> bool& { return c.bootLoaderOnly; }),
+        key("boot.waitingIntervalMs", "the waiting boot loader (boot.loaderOnly) sends \"C\" this often (3000)", [](SimConfig& c) -> int& { return c.bootWaitingIntervalMs; }),
         key("deepSleepMs", "how long \"deepsleep\" lasts before the device wakes as after a reset (5000)", [](SimConfig& c) -> int& { return c.deepSleepMs; }),
         key("faults.dropReplies", "replies never sent, as WORD or WORD#N ([])", [](SimConfig& c) -> QStringList& { return c.faults.dropReplies; }),
         key("faults.corruptReplies", "replies sent with a wrong checksum ([])", [](SimConfig& c) -> QStringList& { return c.faults.corruptReplies; }),

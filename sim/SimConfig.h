@@ -54,6 +54,8 @@ struct SimConfig {
     int bootCIntervalMs = 1000;
     int bootWindowMs = 3000;
     int bootIdleTimeoutMs = 10000;
+    bool bootLoaderOnly = false;
+    int bootWaitingIntervalMs = 3000;
     int deepSleepMs = 5000;
 
     FaultPlan faults;

@@ -39,6 +39,7 @@ SimulatedIdentifier::SimulatedIdentifier(const SimConfig& config, QObject* paren
 {
     m_state.firmwareVersion = config.version;
     m_state.serialNumber = config.serialNumber;
+    m_state.applicationMissing = config.bootLoaderOnly;
     QString ignored;
     m_state.settings.apply(config.settings, &ignored);
     if (config.voyageRecords.isEmpty() || !m_state.voyageLog.fromJson(config.voyageRecords, &ignored))
@@ -81,9 +82,11 @@ bool SimulatedIdentifier::start(QString* error)
 {
     if (!m_terminal.open(error))
         return false;
-    m_transcript.event(QStringLiteral("port %1; device %2, serial %3, at %4 baud")
-                           .arg(portPath(), m_state.firmwareVersion, m_state.serialNumber)
-                           .arg(m_config.baud));
+    m_transcript.event(
+        QStringLiteral("port %1; device %2, serial %3, at %4 baud%5")
+            .arg(portPath(), m_state.firmwareVersion, m_state.serialNumber)
+            .arg(m_config.baud)
+            .arg(m_state.applicationMissing ? QStringLiteral(", boot loader only") : QString()));
     m_security.configure(m_config.password, m_config.relockAfterMs);
     setFaults(m_config.faults);
     bootApplication();
@@ -251,11 +254,17 @@ void SimulatedIdentifier::onBootLoaderFinished(bool complete, const QByteArray& 
         emit imageReceived(image);
     if (complete && !version.isEmpty() && version.startsWith(family)) {
         m_state.firmwareVersion = version;
+        m_state.applicationMissing = false;
         m_transcript.event(QStringLiteral("new firmware %1 written (%2 bytes)").arg(version).arg(image.size()));
         saveState();
         emit firmwareUpdated(version);
     } else if (complete) {
         m_transcript.event(QStringLiteral("image (%1 bytes) names no %2 version: firmware kept").arg(image.size()).arg(family));
+    } else if (!image.isEmpty()) {
+        // The application was being overwritten: what is left cannot run.
+        m_state.applicationMissing = true;
+        m_transcript.event(
+            QStringLiteral("transfer cut after %1 bytes: no application left").arg(image.size()));
     }
     bootApplication();
 }
@@ -318,8 +327,11 @@ void SimulatedIdentifier::enterBootLoader()
 {
     setMode(Mode::BootLoader);
     BootLoader::Settings settings;
-    settings.cIntervalMs = m_config.bootCIntervalMs;
-    settings.windowMs = m_config.bootWindowMs;
+    // With no application to start, the boot loader asks on until an image
+    // has come whole.
+    const bool waiting = m_state.applicationMissing;
+    settings.cIntervalMs = waiting ? m_config.bootWaitingIntervalMs : m_config.bootCIntervalMs;
+    settings.windowMs = waiting ? 0 : m_config.bootWindowMs;
     settings.idleTimeoutMs = m_config.bootIdleTimeoutMs;
     settings.nakBlocks = m_config.faults.nakBlocks;
     settings.ignoreFirstBlock = m_config.faults.ignoreFirstBlock;
@@ -329,6 +341,10 @@ void SimulatedIdentifier::enterBootLoader()
 
 void SimulatedIdentifier::bootApplication()
 {
+    if (m_state.applicationMissing) {
+        enterBootLoader();
+        return;
+    }
     m_security.powerOn();
     m_gnssOn = false;
     m_lineBuffer.clear();

@@ -1124,6 +1124,10 @@ Generation:    %5</translation>
         <translation>Zeitüberschreitung bei der Datenübertragung.</translation>
     </message>
     <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>Der Identifier wartet in seinem Bootloader; schließen Sie ihn erneut an, um ihn wiederherzustellen.</translation>
+    </message>
+    <message>
         <source>Ensure device is connected and attempt retry before closing this application. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
         <translation>Stellen Sie sicher, dass das Gerät verbunden ist, und versuchen Sie es erneut, bevor Sie dieses Programm schließen. Das aufrufende Programm wiederholt die Aktualisierung, bis sie gelingt.</translation>
     </message>
@@ -1589,6 +1593,10 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <message>
         <source>firmware %1 is older than the image beside the program; --update updates it first</source>
         <translation>Firmware %1 ist älter als das Abbild neben dem Programm; --update aktualisiert sie zuerst</translation>
+    </message>
+    <message>
+        <source>firmware %1 is older than the image beside the program, which was not sent: %2</source>
+        <translation>Firmware %1 ist älter als das Abbild neben dem Programm, das nicht gesendet wurde: %2</translation>
     </message>
     <message>
         <source>%1: reading %2...</source>
@@ -2721,6 +2729,18 @@ Bitte prüfen Sie die Verbindungen zum Identifier.
 Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     </message>
     <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>Der Identifier wartet in seinem Bootloader; schließen Sie ihn erneut an, um ihn wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>The firmware was not updated.</source>
+        <translation>Die Firmware wurde nicht aktualisiert.</translation>
+    </message>
+    <message>
+        <source>%1 The Identifier keeps firmware %2.</source>
+        <translation>%1 Der Identifier behält die Firmware %2.</translation>
+    </message>
+    <message>
         <source>The firmware could not be updated.</source>
         <translation>Die Firmware konnte nicht aktualisiert werden.</translation>
     </message>
@@ -2765,6 +2785,29 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     <message>
         <source>Timeout waiting for response for: </source>
         <translation>Zeitüberschreitung beim Warten auf die Antwort für: </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>The name of the image %1 tells no family and version (such as 050200_03_00_00.img).</source>
+        <translation>Der Name des Abbilds %1 nennt keine Familie und Version (etwa 050200_03_00_00.img).</translation>
+    </message>
+    <message>
+        <source>The image %1 is made for the family %2; the Identifier&apos;s firmware %3 is not of that family.</source>
+        <translation>Das Abbild %1 ist für die Familie %2 bestimmt; die Firmware %3 des Identifiers gehört nicht zu dieser Familie.</translation>
+    </message>
+    <message>
+        <source>The image %1 (version %2) is not newer than the Identifier&apos;s firmware %3.</source>
+        <translation>Das Abbild %1 (Version %2) ist nicht neuer als die Firmware %3 des Identifiers.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read: %2</source>
+        <translation>Das Abbild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The image %1 is empty.</source>
+        <translation>Das Abbild %1 ist leer.</translation>
     </message>
 </context>
 <context>

@@ -1124,6 +1124,10 @@ Génération&#xa0;:        %5</translation>
         <translation>Délai de transfert des données dépassé.</translation>
     </message>
     <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage ; reconnectez-le pour le récupérer.</translation>
+    </message>
+    <message>
         <source>Ensure device is connected and attempt retry before closing this application. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
         <translation>Vérifiez que l&apos;appareil est connecté et réessayez avant de fermer cette application. L&apos;application principale répétera cette tentative de mise à jour et ne continuera qu&apos;en cas de réussite.</translation>
     </message>
@@ -1589,6 +1593,10 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <message>
         <source>firmware %1 is older than the image beside the program; --update updates it first</source>
         <translation>le micrologiciel %1 est plus ancien que l&apos;image à côté du programme&#xa0;; --update le met d&apos;abord à jour</translation>
+    </message>
+    <message>
+        <source>firmware %1 is older than the image beside the program, which was not sent: %2</source>
+        <translation>le micrologiciel %1 est plus ancien que l&apos;image à côté du programme, qui n&apos;a pas été envoyée : %2</translation>
     </message>
     <message>
         <source>%1: reading %2...</source>
@@ -2721,6 +2729,18 @@ Veuillez vérifier les connexions à l&apos;Identifier.
 L&apos;application tente de se reconnecter.</translation>
     </message>
     <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage ; reconnectez-le pour le récupérer.</translation>
+    </message>
+    <message>
+        <source>The firmware was not updated.</source>
+        <translation>Le micrologiciel n&apos;a pas été mis à jour.</translation>
+    </message>
+    <message>
+        <source>%1 The Identifier keeps firmware %2.</source>
+        <translation>%1 L&apos;Identifier garde le micrologiciel %2.</translation>
+    </message>
+    <message>
         <source>The firmware could not be updated.</source>
         <translation>Le micrologiciel n&apos;a pas pu être mis à jour.</translation>
     </message>
@@ -2765,6 +2785,29 @@ L&apos;application tente de se reconnecter.</translation>
     <message>
         <source>Timeout waiting for response for: </source>
         <translation>Délai dépassé en attendant la réponse pour&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>The name of the image %1 tells no family and version (such as 050200_03_00_00.img).</source>
+        <translation>Le nom de l&apos;image %1 n&apos;indique ni famille ni version (comme 050200_03_00_00.img).</translation>
+    </message>
+    <message>
+        <source>The image %1 is made for the family %2; the Identifier&apos;s firmware %3 is not of that family.</source>
+        <translation>L&apos;image %1 est faite pour la famille %2 ; le micrologiciel %3 de l&apos;Identifier n&apos;est pas de cette famille.</translation>
+    </message>
+    <message>
+        <source>The image %1 (version %2) is not newer than the Identifier&apos;s firmware %3.</source>
+        <translation>L&apos;image %1 (version %2) n&apos;est pas plus récente que le micrologiciel %3 de l&apos;Identifier.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read: %2</source>
+        <translation>L&apos;image %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>The image %1 is empty.</source>
+        <translation>L&apos;image %1 est vide.</translation>
     </message>
 </context>
 <context>

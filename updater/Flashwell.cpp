@@ -77,10 +77,9 @@ const WizardScreen FileErrorScreen
           false, Close, Retry, ExitOrRetryUpdate };
 const WizardScreen TimeoutScreen = { QT_TRANSLATE_NOOP("Flashwell", "Update failed"),
     QT_TRANSLATE_NOOP("Flashwell", "Data transfer timeout."),
-    QT_TRANSLATE_NOOP("Flashwell",
-        "Ensure device is connected and attempt retry before closing this application. The parent "
-        "application "
-        "will repeat this update attempt and will not continue unless it is successful."),
+    // Part of the image is in: the device has no application to go back to.
+    QT_TRANSLATE_NOOP(
+        "Flashwell", "The Identifier is waiting in its boot loader; connect it again to recover it."),
     false, Close, Retry, ExitOrRetryUpdate };
 const WizardScreen CompleteScreen = { QT_TRANSLATE_NOOP("Flashwell", "Update complete"),
     QT_TRANSLATE_NOOP("Flashwell", "The update has completed successfully."), "", false, Close, "",

@@ -40,27 +40,34 @@ const UpdateImages::Image& UpdateImages::Newest(bool family160200) const
 }
 
 // A name that carries a family prefix belongs to that family, even when its
-// version is malformed: such a file is skipped, not tried as the other family.
-void UpdateImages::Consider(const QFileInfo& file)
+// version is malformed: such a name carries no version, rather than one of
+// the other family.
+QString UpdateImages::VersionInName(const QString& fileName)
 {
-    const QString name = file.baseName();
-    for (int index = 0; index < 2; ++index) {
-        const QString prefix = Families[index] + QLatin1Char('_');
+    const QString name = QFileInfo(fileName).baseName();
+    for (const QLatin1String& family : Families) {
+        const QString prefix = family + QLatin1Char('_');
         if (!name.contains(prefix)) {
             continue;
         }
         const QRegularExpression pattern(prefix + QStringLiteral("[0-9]{2}_[0-9]{2}_[0-9]{2}"));
         const QRegularExpressionMatch match = pattern.match(name);
-        if (!match.hasMatch()) {
-            return;
-        }
-        const QString version = name.mid(match.capturedStart()).replace(QLatin1Char('_'), QLatin1Char('.'));
-        Image& image = images[index];
-        image.present = true;
-        if (image.version < version) {
-            image.version = version;
-            image.path = file.absoluteFilePath();
-        }
+        return match.hasMatch() ? name.mid(match.capturedStart()).replace(QLatin1Char('_'), QLatin1Char('.'))
+                                : QString();
+    }
+    return QString();
+}
+
+void UpdateImages::Consider(const QFileInfo& file)
+{
+    const QString version = VersionInName(file.fileName());
+    if (version.isEmpty()) {
         return;
+    }
+    Image& image = images[version.startsWith(Families[1]) ? 1 : 0];
+    image.present = true;
+    if (image.version < version) {
+        image.version = version;
+        image.path = file.absoluteFilePath();
     }
 }

@@ -26,6 +26,9 @@ public:
     void Scan(const QStringList& folders);
     // Family "160200" when true, "050200" when false.
     const Image& Newest(bool family160200) const;
+    // The dotted version (family first) that an image's file name carries;
+    // empty when it carries none.
+    static QString VersionInName(const QString& fileName);
 
 private:
     void Consider(const QFileInfo& file);

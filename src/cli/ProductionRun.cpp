@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "cli/CliProfile.h"
 #include "control/StateMachine.h"
+#include "control/UpdateCheck.h"
 #include "link/PortWatcher.h"
 #include "link/SerialController.h"
 #include "production/MmsiList.h"
@@ -178,13 +179,8 @@ void ProductionRun::OnStepDone(const QString& port, DeviceSession::Step step)
 void ProductionRun::AfterOpen(const QString& port, Slot& slot)
 {
     if (IsOutdated(slot.session->Identity())) {
-        const QString firmware = slot.session->Identity().firmware;
         Report(slot, QStringLiteral("outdated"), CliExit::Done,
-            m_options.update()
-                ? tr("firmware %1 is still older than the image beside the program: the update did not take")
-                      .arg(firmware)
-                : tr("firmware %1 is older than the image beside the program; --update updates it first")
-                      .arg(firmware));
+            OutdatedMessage(slot.session->Identity().firmware));
         return;
     }
     m_output.Progress(tr("%1: reading %2...").arg(port, slot.session->Identity().serialNumber));
@@ -279,6 +275,21 @@ bool ProductionRun::IsOutdated(const DeviceIdentity& device) const
 {
     const UpdateImages::Image& image = m_images.Newest(device.firmware.startsWith(QLatin1String("16")));
     return image.present && device.firmware < image.version;
+}
+
+QString ProductionRun::OutdatedMessage(const QString& firmware) const
+{
+    if (!m_options.update()) {
+        return tr("firmware %1 is older than the image beside the program; --update updates it first")
+            .arg(firmware);
+    }
+    const UpdateCheck check(m_images.Newest(firmware.startsWith(QLatin1String("16"))).path, firmware);
+    if (check.Result() == UpdateCheck::Verdict::Refused) {
+        return tr("firmware %1 is older than the image beside the program, which was not sent: %2")
+            .arg(firmware, check.Reason());
+    }
+    return tr("firmware %1 is still older than the image beside the program: the update did not take")
+        .arg(firmware);
 }
 
 // The list's name and call sign, where it has them, stand in for the profile's.

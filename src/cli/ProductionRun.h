@@ -57,6 +57,7 @@ private:
     void Claimed(const QString& port, Slot& slot, const MmsiClaim& claim);
     void AfterWrite(Slot& slot);
     bool IsOutdated(const DeviceIdentity& device) const;
+    QString OutdatedMessage(const QString& firmware) const;
     Profile ProfileFor(const MmsiClaim& claim) const;
     void Report(Slot& slot, const QString& result, CliExit code, const QString& message = QString(),
         const QString& certificate = QString());

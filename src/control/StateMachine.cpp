@@ -3,6 +3,7 @@
 #include "app/BaudType.h"
 #include "app/JobNames.h"
 #include "app/UpdateImages.h"
+#include "control/UpdateCheck.h"
 #include "control/UpdaterLauncher.h"
 #include "link/LogFile.h"
 #include "link/Transport.h"
@@ -15,6 +16,8 @@
 namespace {
 
 const int TabCount = 8;
+// A connection test at 115200, then at 38400.
+const int TestsOfBothRates = 2;
 
 bool IsSecurityJob(const QString& name)
 {
@@ -87,6 +90,7 @@ void StateMachine::Attach(Transport* transport)
 {
     m_transport = transport;
     m_updateTried = false;
+    m_testsSinceUpdater = -1;
     connect(transport, &Transport::transportConnected, this, &StateMachine::onConnectedSM);
     connect(transport, &Transport::ConnectErrorMsg, this, &StateMachine::ConnectErrorMsg);
     connect(transport, &Transport::CommandError, this, &StateMachine::CommandError);
@@ -172,6 +176,13 @@ QString StateMachine::Reply(const QString& job, int item) const
 
 void StateMachine::testConnection(int baud_type)
 {
+    // Silent at both rates once the updater has let go: the transfer was cut
+    // short, and only the boot loader runs. The link goes on trying, so the
+    // device is found once it is back.
+    if (m_testsSinceUpdater >= 0 && ++m_testsSinceUpdater == TestsOfBothRates + 1) {
+        emit DisplayError(tr("The firmware could not be updated."),
+            tr("The Identifier is waiting in its boot loader; connect it again to recover it."));
+    }
     m_baudType = baud_type;
     RequestJob(JobName::ConnectionTest, false);
 }
@@ -185,14 +196,21 @@ void StateMachine::OnConnectionTestComplete()
     if (image.present) {
         m_imageVersion = image.version;
         m_imagePath = image.path;
-        if (m_deviceVersion < m_imageVersion && !m_updateTried) {
+        // Checked before the hand-over: the updater's first step resets the
+        // device into its boot loader.
+        const UpdateCheck check(m_imagePath, m_deviceVersion);
+        if (check.Result() == UpdateCheck::Verdict::Go && !m_updateTried) {
             m_updateTried = true;
             HandPortToUpdater(true);
             return;
         }
-        // An updater that could not start, or an update that did not take,
-        // would otherwise be handed the device again at once, for ever.
-        if (m_deviceVersion < m_imageVersion) {
+        if (check.Result() == UpdateCheck::Verdict::Refused) {
+            emit DisplayError(tr("The firmware was not updated."),
+                tr("%1 The Identifier keeps firmware %2.").arg(check.Reason(), m_deviceVersion));
+        } else if (check.Result() == UpdateCheck::Verdict::Go) {
+            // An updater that could not start, or an update that did not
+            // take, would otherwise be handed the device again at once, for
+            // ever.
             emit DisplayError(tr("The firmware could not be updated."),
                 tr("The Identifier keeps firmware %1; the newest image is %2. Connect the Identifier again "
                    "to try once more.")
@@ -240,6 +258,8 @@ void StateMachine::OnPollComplete()
 
 void StateMachine::JobComplete(const QString& name, bool send)
 {
+    // The device answers (a locked one to the security jobs first).
+    m_testsSinceUpdater = -1;
     if (name == JobName::ConnectionTest) {
         OnConnectionTestComplete();
     } else if (IsSecurityJob(name)) {
@@ -671,6 +691,7 @@ void StateMachine::StartUpdater()
 
 void StateMachine::OnUpdaterFinished()
 {
+    m_testsSinceUpdater = 0;
     emit updaterRunning(false);
     HandPortToUpdater(false);
 }

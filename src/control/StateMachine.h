@@ -190,6 +190,9 @@ private:
     bool m_portHandedOver = false;
     // Each connection hands an outdated device to the updater once.
     bool m_updateTried = false;
+    // Connection tests since the updater ended, with no answer yet; -1 when
+    // the device has answered since, or no updater ran.
+    int m_testsSinceUpdater = -1;
     int m_deviceType = 0;
     int m_baudType = 0;
     int m_pollCount = 0;

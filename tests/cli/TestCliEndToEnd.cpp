@@ -71,6 +71,7 @@ private slots:
     void interruptWhileConnectingWritesNothing();
     void parallelWritesAreRecordedWithCertificates();
     void historyKeepsEveryWrite();
+    void productionUpdateChecksTheImageFirst();
 
 private:
     std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
@@ -704,6 +705,29 @@ void TestCliEndToEnd::historyKeepsEveryWrite()
         QStringList(
             { QStringLiteral("235000604 0 Connection Error"), QStringLiteral("235000603 0 Connection Error"),
                 QStringLiteral("235000602 1 "), QStringLiteral("235000601 1 ") }));
+}
+
+// --update looks at the image before the device is reset: an empty one is
+// refused with its reason, and the device goes on running its firmware.
+void TestCliEndToEnd::productionUpdateChecksTheImageFirst()
+{
+    PatternProfile();
+    QVERIFY(QDir().mkpath(PathOf(QStringLiteral("data/Norwake/velmora/AISImage"))));
+    WriteFile(QStringLiteral("data/Norwake/velmora/AISImage/050200_09_00_00.img"), QByteArray());
+    WriteFile(QStringLiteral("mmsi.csv"), "mmsi,name,call_sign\r\n235000001,,\r\n");
+    auto device = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000001")));
+    QVERIFY(device);
+    QProcess run;
+    Launch(run,
+        ProgramArguments(QStringLiteral("mmsi.csv"), { QStringLiteral("p1") }) << QStringLiteral("--update"));
+    QString out;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (out += QString::fromUtf8(run.readAllStandardOutput())).contains(QStringLiteral("outdated")), 30000);
+    ::kill(static_cast<pid_t>(run.processId()), SIGINT);
+    WaitFor(run, 10000);
+    QVERIFY2(out.contains(QStringLiteral("which was not sent: The image 050200_09_00_00.img is empty.")),
+        qPrintable(out));
+    QCOMPARE(device->mode(), SimulatedIdentifier::Mode::Running);
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)

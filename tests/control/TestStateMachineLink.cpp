@@ -26,6 +26,13 @@ int LineCount(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
 }
 
+// A newer image for the simulated device; empty when it cannot be written.
+QString WriteImage(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("IDENTIFIER FIRMWARE") > 0 ? path : QString();
+}
+
 } // namespace
 
 class TestStateMachineLink : public QObject {
@@ -154,12 +161,23 @@ private slots:
         QVERIFY(!errors.isEmpty());
     }
 
+    void outdatedDeviceIsHandedToTheUpdater_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("115200 baud") << 115200 << "19";
+        // Found at the second rate: not taken for a device left silent.
+        QTest::newRow("38400 baud") << 38400 << "15";
+    }
     void outdatedDeviceIsHandedToTheUpdater()
     {
+        QFETCH(int, rate);
+        QFETCH(QString, code);
         QTemporaryDir images;
-        const QString image = images.filePath(QStringLiteral("050200_02_05_00.img"));
-        QFile(image).open(QIODevice::WriteOnly);
-        Bench bench(QuickDevice(), images.path());
+        const QString image = WriteImage(images.filePath(QStringLiteral("050200_02_05_00.img")));
+        SimConfig config = QuickDevice();
+        config.baud = rate;
+        Bench bench(config, images.path());
         const QString record = bench.folder.filePath(QStringLiteral("arguments.txt"));
         bench.machine->Updater()->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
         qputenv("RECORD_ARGUMENTS_TO", record.toUtf8());
@@ -180,16 +198,38 @@ private slots:
         QFile file(record);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList arguments = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        QCOMPARE(arguments.mid(0, 3), QStringList({ image, bench.device.portPath(), QStringLiteral("19") }));
+        QCOMPARE(arguments.mid(0, 3), QStringList({ image, bench.device.portPath(), code }));
         // The port is taken back and tested again; the device is still
         // outdated, and is not handed over a second time.
         QTRY_VERIFY_WITH_TIMEOUT(tests.count() >= 2, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), 5000);
-        QCOMPARE(errors.last().at(0).toString(), QStringLiteral("The firmware could not be updated."));
         QTest::qWait(1000);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.last().at(0).toString(), QStringLiteral("The firmware could not be updated."));
         QCOMPARE(events.count(QStringLiteral("started")), 1);
         qunsetenv("RECORD_ARGUMENTS_TO");
         qunsetenv("RECORD_ARGUMENTS_STAY_MS");
+    }
+
+    // The stand-in updater leaves the device silent, as a transfer cut short
+    // leaves it in its boot loader.
+    void deviceSilentAfterTheUpdaterIsSaidToWaitInItsBootLoader()
+    {
+        QTemporaryDir images;
+        QVERIFY(!WriteImage(images.filePath(QStringLiteral("050200_02_05_00.img"))).isEmpty());
+        Bench bench(QuickDevice(), images.path());
+        bench.machine->Updater()->SetProgram(QStringLiteral(RECORD_ARGUMENTS));
+        connect(bench.machine.get(), &StateMachine::updaterRunning, [&bench](bool running) {
+            if (running) {
+                bench.device.unplug();
+            }
+        });
+        QSignalSpy errors(bench.machine.get(), &StateMachine::DisplayError);
+        QVERIFY(bench.transport->ConnectAtBaud(true));
+        QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), 30000);
+        QCOMPARE(errors.first(),
+            QVariantList({ "The firmware could not be updated.",
+                "The Identifier is waiting in its boot loader; connect it again to recover it." }));
     }
 
     void equalVersionStartsNoUpdater()

@@ -8,4 +8,5 @@ if(TARGET test_statemachinelink)
     target_compile_definitions(test_statemachinelink PRIVATE
         RECORD_ARGUMENTS="$<TARGET_FILE:record_arguments>")
 endif()
+velmora_add_test(test_updatecheck CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateCheck.cpp)
 velmora_add_test(test_processprobe CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestProcessProbe.cpp TIMEOUT 30)

@@ -54,6 +54,7 @@ private slots:
     void noTransferBootsTheOldFirmwareWithSettingsKept();
     void imageOfAnotherFamilyIsNotInstalled();
     void deepSleepIsSilentUntilItWakes();
+    void cutTransferLeavesItWaitingForAWholeImage();
 
 private:
     void resetIntoBootLoader();
@@ -204,6 +205,25 @@ void TestSimBootLoader::deepSleepIsSilentUntilItWakes()
     QVERIFY(m_client->linesWithin(150).isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(m_sim->mode(), SimulatedIdentifier::Mode::Running, 4000);
     QCOMPARE(appVersion(), QStringLiteral("050200.02.01.00"));
+}
+
+// A transfer cut short leaves no application to run: the boot loader asks
+// for an image without end, and only a whole image of the device's family
+// lets it run again.
+void TestSimBootLoader::cutTransferLeavesItWaitingForAWholeImage()
+{
+    SimConfig config = quickConfig();
+    config.bootWaitingIntervalMs = 200;
+    QVERIFY(startDevice(config));
+    resetIntoBootLoader();
+    const QByteArray firmware = image(QStringLiteral("050200.03.00.01"), 3000);
+    m_client->write(block(1, firmware.left(1024)) + QByteArray(2, CAN));
+    QCOMPARE(answer(), ACK);
+    QCOMPARE(m_client->waitForBytes(3, 1500), QByteArray("CCC"));
+    QCOMPARE(transfer(image(QStringLiteral("160200.01.00.00"), 1024)), QByteArray(2, ACK));
+    QCOMPARE(m_sim->mode(), SimulatedIdentifier::Mode::BootLoader);
+    QCOMPARE(transfer(firmware), QByteArray(4, ACK));
+    QCOMPARE(appVersion(), QStringLiteral("050200.03.00.01"));
 }
 
 QTEST_GUILESS_MAIN(TestSimBootLoader)

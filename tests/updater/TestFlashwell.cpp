@@ -66,17 +66,23 @@ private slots:
     {
         QTest::addColumn<int>("deviceRate");
         QTest::addColumn<int>("code");
-        QTest::newRow("115200 baud") << 115200 << 19;
-        QTest::newRow("38400 baud: autoconfig at the device's rate") << 38400 << 15;
+        QTest::addColumn<bool>("waiting");
+        QTest::newRow("115200 baud") << 115200 << 19 << false;
+        QTest::newRow("38400 baud: autoconfig at the device's rate") << 38400 << 15 << false;
+        // Left there by a transfer cut short: the reset goes unheard.
+        QTest::newRow("waiting in its boot loader") << 115200 << 19 << true;
     }
 
     void updatesADeviceThatAnswersAtOnce()
     {
         QFETCH(int, deviceRate);
         QFETCH(int, code);
+        QFETCH(bool, waiting);
 
         SimConfig config = quickConfig();
         config.baud = deviceRate;
+        config.bootLoaderOnly = waiting;
+        config.bootWaitingIntervalMs = 500;
         const QString autoconfigPath = dir.filePath(QStringLiteral("autoconfig"));
         QFile file(autoconfigPath);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -89,6 +95,7 @@ private slots:
         Session session(
             config, writeImage(QStringLiteral("image.img"), 40), timing, static_cast<BaudType>(code));
         QVERIFY(session.started);
+        QCOMPARE(session.device.mode() == SimulatedIdentifier::Mode::BootLoader, waiting);
         Flashwell& wizard = *session.wizard;
         SimulatedIdentifier& device = session.device;
         wizard.setAutoconfigPath(autoconfigPath);
@@ -255,6 +262,8 @@ private slots:
 
         QVERIFY(waitForButtons(wizard, 60000));
         QVERIFY(info(wizard).startsWith(QStringLiteral("Update failed")));
+        QVERIFY(info(wizard).contains(
+            QStringLiteral("The Identifier is waiting in its boot loader; connect it again to recover it.")));
         QVERIFY(wizard.findChild<QProgressBar*>(QStringLiteral("ProgressBar"))->isHidden());
         QCOMPARE(messages(wizard.logText()).last(), QStringLiteral("Updating - timeout"));
         QVERIFY(wizard.windowFlags() & Qt::WindowCloseButtonHint);

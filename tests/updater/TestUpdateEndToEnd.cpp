@@ -250,6 +250,36 @@ private slots:
         // while the programs are at work.
         QVERIFY(installation.updaterProcesses().isEmpty());
     }
+
+    // An image that cannot go is found out before the updater would reset
+    // the device: velmora goes on with the device as it is.
+    void keepsTheDeviceRunningWhenTheImageCannotGo_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QByteArray>("image");
+        QTest::newRow("empty image") << OldVersion << QByteArray();
+        QTest::newRow("device of another family") << "040200.05.00.00" << firmwareImage();
+        QTest::newRow("image older than the firmware") << "050200.04.00.00" << firmwareImage();
+    }
+    void keepsTheDeviceRunningWhenTheImageCannotGo()
+    {
+        QFETCH(QString, version);
+        QFETCH(QByteArray, image);
+        Installation installation;
+        QVERIFY(installation.create(image));
+        SimConfig config;
+        config.version = version;
+        SimulatedIdentifier device(config);
+        QString error;
+        QVERIFY2(device.start(&error), qPrintable(error));
+        QVERIFY(installation.start(device.portPath(), freePort()));
+        const auto identified
+            = [&device] { return indexContaining(device.transcript(), QStringLiteral("getserno")) >= 0; };
+        QVERIFY2(QTest::qWaitFor(identified, 30000), qPrintable(device.transcript().join(QLatin1Char('\n'))));
+        QCOMPARE(indexContaining(device.transcript(), QStringLiteral(",reset,")), -1);
+        QCOMPARE(device.mode(), SimulatedIdentifier::Mode::Running);
+        QVERIFY(installation.updateLog().isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestUpdateEndToEnd)

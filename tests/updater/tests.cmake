@@ -28,7 +28,7 @@ endif()
 # Both programs from a folder of their own, against the simulated Identifier.
 velmora_add_test(test_update_end_to_end
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestUpdateEndToEnd.cpp ${CMAKE_CURRENT_LIST_DIR}/VncScreen.cpp
-    LIBS identifier_sim Qt5::Network TIMEOUT 120)
+    LIBS identifier_sim Qt5::Network TIMEOUT 240)
 if(TARGET test_update_end_to_end)
     add_dependencies(test_update_end_to_end velmora Flashwell)
 endif()
