@@ -717,7 +717,7 @@ Génération&#xa0;:        %5</translation>
     </message>
     <message>
         <source>The write was cut off: the Identifier may be half-written, holding some of the new settings and not others. Connect it again and write once more.</source>
-        <translation>L&apos;écriture a été interrompue : l&apos;Identifier est peut-être à moitié écrit, avec certains des nouveaux réglages et pas d&apos;autres. Reconnectez-le et écrivez à nouveau.</translation>
+        <translation>L&apos;écriture a été interrompue&#xa0;: l&apos;Identifier est peut-être à moitié écrit, avec certains des nouveaux réglages et pas d&apos;autres. Reconnectez-le et écrivez à nouveau.</translation>
     </message>
     <message>
         <source>The Identifier on %1 is locked and did not accept the password.</source>
@@ -1125,7 +1125,7 @@ Génération&#xa0;:        %5</translation>
     </message>
     <message>
         <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
-        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage ; reconnectez-le pour le récupérer.</translation>
+        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage&#xa0;; reconnectez-le pour le récupérer.</translation>
     </message>
     <message>
         <source>Ensure device is connected and attempt retry before closing this application. The parent application will repeat this update attempt and will not continue unless it is successful.</source>
@@ -1335,15 +1335,15 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>The Identifier was reset; its configuration from before is backed up in %1.</source>
-        <translation>L&apos;Identifier a été réinitialisé ; sa configuration précédente est sauvegardée dans %1.</translation>
+        <translation>L&apos;Identifier a été réinitialisé&#xa0;; sa configuration précédente est sauvegardée dans %1.</translation>
     </message>
     <message>
         <source>Resetting the Identifier: it restarts, then its values are read again...</source>
-        <translation>Réinitialisation de l&apos;Identifier : il redémarre, puis ses valeurs sont relues...</translation>
+        <translation>Réinitialisation de l&apos;Identifier&#xa0;: il redémarre, puis ses valeurs sont relues...</translation>
     </message>
     <message>
         <source>The Identifier has disconnected; looking for it again in a few seconds...</source>
-        <translation>L&apos;Identifier s&apos;est déconnecté ; nouvelle recherche dans quelques secondes...</translation>
+        <translation>L&apos;Identifier s&apos;est déconnecté&#xa0;; nouvelle recherche dans quelques secondes...</translation>
     </message>
     <message>
         <source>Some pages hold changes that have not been sent to the Identifier.</source>
@@ -1351,7 +1351,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>Send them now? The program stays open until the Identifier has them; quit again then.</source>
-        <translation>Les envoyer maintenant ? Le programme reste ouvert jusqu&apos;à ce que l&apos;Identifier les ait reçues ; quittez-le ensuite à nouveau.</translation>
+        <translation>Les envoyer maintenant&#xa0;? Le programme reste ouvert jusqu&apos;à ce que l&apos;Identifier les ait reçues&#xa0;; quittez-le ensuite à nouveau.</translation>
     </message>
     <message>
         <source>Send</source>
@@ -1493,7 +1493,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>edited, not yet sent</source>
@@ -1596,7 +1596,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>firmware %1 is older than the image beside the program, which was not sent: %2</source>
-        <translation>le micrologiciel %1 est plus ancien que l&apos;image à côté du programme, qui n&apos;a pas été envoyée : %2</translation>
+        <translation>le micrologiciel %1 est plus ancien que l&apos;image à côté du programme, qui n&apos;a pas été envoyée&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: reading %2...</source>
@@ -1683,7 +1683,7 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     </message>
     <message>
         <source>The profile holds MMSI %1; this Identifier has no MMSI yet.</source>
-        <translation>Le profil contient le MMSI %1 ; cet Identifier n&apos;a pas encore de MMSI.</translation>
+        <translation>Le profil contient le MMSI %1&#xa0;; cet Identifier n&apos;a pas encore de MMSI.</translation>
     </message>
     <message>
         <source>The profile holds MMSI %1; this Identifier has MMSI %2.</source>
@@ -1783,7 +1783,7 @@ La réinitialisation a tout de même eu lieu.</translation>
     </message>
     <message>
         <source>The pages hold %1 now; send them to write it to the Identifier.</source>
-        <translation>Les pages contiennent maintenant %1 ; envoyez-les pour l&apos;écrire dans l&apos;Identifier.</translation>
+        <translation>Les pages contiennent maintenant %1&#xa0;; envoyez-les pour l&apos;écrire dans l&apos;Identifier.</translation>
     </message>
     <message>
         <source>an earlier configuration of this Identifier</source>
@@ -2441,7 +2441,7 @@ Envoyer de nouveau les réglages&#xa0;?</translation>
     </message>
     <message>
         <source>the port has gone; was the cable pulled?</source>
-        <translation>le port a disparu ; le câble a-t-il été débranché ?</translation>
+        <translation>le port a disparu&#xa0;; le câble a-t-il été débranché&#xa0;?</translation>
     </message>
     <message>
         <source># velmora Started log file at </source>
@@ -2730,7 +2730,7 @@ L&apos;application tente de se reconnecter.</translation>
     </message>
     <message>
         <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
-        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage ; reconnectez-le pour le récupérer.</translation>
+        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage&#xa0;; reconnectez-le pour le récupérer.</translation>
     </message>
     <message>
         <source>The firmware was not updated.</source>
@@ -2795,7 +2795,7 @@ L&apos;application tente de se reconnecter.</translation>
     </message>
     <message>
         <source>The image %1 is made for the family %2; the Identifier&apos;s firmware %3 is not of that family.</source>
-        <translation>L&apos;image %1 est faite pour la famille %2 ; le micrologiciel %3 de l&apos;Identifier n&apos;est pas de cette famille.</translation>
+        <translation>L&apos;image %1 est faite pour la famille %2&#xa0;; le micrologiciel %3 de l&apos;Identifier n&apos;est pas de cette famille.</translation>
     </message>
     <message>
         <source>The image %1 (version %2) is not newer than the Identifier&apos;s firmware %3.</source>
@@ -2803,7 +2803,7 @@ L&apos;application tente de se reconnecter.</translation>
     </message>
     <message>
         <source>The image %1 cannot be read: %2</source>
-        <translation>L&apos;image %1 ne peut pas être lue : %2</translation>
+        <translation>L&apos;image %1 ne peut pas être lue&#xa0;: %2</translation>
     </message>
     <message>
         <source>The image %1 is empty.</source>
@@ -3069,31 +3069,31 @@ Vérifiez les droits d&apos;accès au stockage des réglages.</translation>
     </message>
     <message>
         <source>The profile comes from %1: MMSI %2, name &quot;%3&quot;, call sign &quot;%4&quot;. This Identifier takes its other settings; enter this vessel&apos;s own MMSI, name and call sign.</source>
-        <translation>Le profil provient de %1 : MMSI %2, nom « %3 », indicatif d&apos;appel « %4 ». Cet Identifier reprend ses autres réglages ; saisissez le MMSI, le nom et l&apos;indicatif d&apos;appel propres à ce navire.</translation>
+        <translation>Le profil provient de %1&#xa0;: MMSI %2, nom «&#xa0;%3&#xa0;», indicatif d&apos;appel «&#xa0;%4&#xa0;». Cet Identifier reprend ses autres réglages&#xa0;; saisissez le MMSI, le nom et l&apos;indicatif d&apos;appel propres à ce navire.</translation>
     </message>
     <message>
         <source>MMSI:</source>
-        <translation>MMSI :</translation>
+        <translation>MMSI&#xa0;:</translation>
     </message>
     <message>
         <source>Vessel name:</source>
-        <translation>Nom du navire :</translation>
+        <translation>Nom du navire&#xa0;:</translation>
     </message>
     <message>
         <source>Call sign:</source>
-        <translation>Indicatif d&apos;appel :</translation>
+        <translation>Indicatif d&apos;appel&#xa0;:</translation>
     </message>
     <message>
         <source>This Identifier&apos;s: %1</source>
-        <translation>Cet Identifier : %1</translation>
+        <translation>Cet Identifier&#xa0;: %1</translation>
     </message>
     <message>
         <source>The profile&apos;s: %1</source>
-        <translation>Le profil : %1</translation>
+        <translation>Le profil&#xa0;: %1</translation>
     </message>
     <message>
         <source>Dimensions:</source>
-        <translation>Dimensions :</translation>
+        <translation>Dimensions&#xa0;:</translation>
     </message>
     <message>
         <source>A %1 m, B %2 m, C %3 m, D %4 m</source>

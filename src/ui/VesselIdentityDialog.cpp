@@ -108,10 +108,7 @@ bool VesselIdentityDialog::SameDimensions(const Profile& a, const Profile& b)
 
 QString VesselIdentityDialog::Dimensions(const Profile& profile)
 {
-    QStringList metres;
-    for (const StaticData::Dimension which : dimensions)
-        metres << QString::number(profile.staticData().dimensionMetres(which));
-    return tr("A %1 m, B %2 m, C %3 m, D %4 m").arg(metres[0], metres[1], metres[2], metres[3]);
+    return profile.staticData().dimensionsText(false);
 }
 
 QString VesselIdentityDialog::Mmsi() const

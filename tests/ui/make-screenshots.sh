@@ -1,8 +1,8 @@
 #!/bin/sh
 # Makes the pictures in docs/screenshots: the program against the simulated
 # Identifier, every page of its three modes and every dialog, at 100 % and
-# 200 % scaling; the main window in German too (basic-mode-de); and a
-# programming certificate.
+# 200 % scaling; the pages whose words run longest also in German (the -de
+# pictures); and a programming certificate (needs pdftoppm, poppler-utils).
 # Usage: tests/ui/make-screenshots.sh [build folder]
 set -eu
 BUILD="${1:-build}"
@@ -18,7 +18,10 @@ for scale in 1 2; do
     GERMAN="$(mktemp -d)"
     LANGUAGE=de LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" \
         "$BUILD/tests/ui_screenshot_tour" "$SOURCE/sim/demo.json" "$GERMAN" "$suffix"
-    cp "$GERMAN/basic-mode$suffix.png" "$OUT/basic-mode-de$suffix.png"
+    for page in basic-mode advanced-voyage-data advanced-gnss-status advanced-diagnostics confirm-dialog \
+        vessel-identity-dialog unsent-edits-box updater-choice; do
+        cp "$GERMAN/$page$suffix.png" "$OUT/$page-de$suffix.png"
+    done
     rm -r "$GERMAN"
 done
 # A4 at 60 dpi.
