@@ -28,9 +28,6 @@ struct WizardScreen {
 
 namespace {
 
-constexpr int MaxAckTimeout = 5000;
-constexpr int AckTimeoutStep = 500;
-constexpr int WrappedAckTimeout = 1000;
 constexpr int FailedResult = 10;
 
 const char* const UpdatingTitle = QT_TRANSLATE_NOOP("Flashwell", "Updating AIS Identifier");
@@ -333,14 +330,14 @@ void Flashwell::onConnected()
     if (!m_sender) {
         m_sender = std::make_unique<cXmodem1KSend>(m_imagePath, m_linkFactory);
     }
-    m_sender->startTransfer(m_ackTimeout * m_timing.ackPercent / 100);
+    m_sender->startTransfer(m_attempts.ackTimeout() * m_timing.ackPercent / 100);
     WriteLog(QStringLiteral("Updating"));
     scheduleState(Updating, m_timing.poll);
 }
 
 void Flashwell::onNotConnected()
 {
-    if (--m_attemptsLeft > 0) {
+    if (m_attempts.another()) {
         WriteLog(QStringLiteral("Connecting - retry"));
         scheduleState(Connecting, m_timing.restart);
         return;
@@ -368,12 +365,8 @@ void Flashwell::pollTransfer()
 
 void Flashwell::onTransferNotStarted()
 {
-    if (--m_attemptsLeft > 0) {
+    if (m_attempts.anotherTransfer()) {
         WriteLog(QStringLiteral("Updating - retry"));
-        m_ackTimeout += AckTimeoutStep;
-        if (m_ackTimeout > MaxAckTimeout) {
-            m_ackTimeout = WrappedAckTimeout;
-        }
         showScreen(RestartingScreen);
         scheduleState(Connecting, m_timing.restart);
         return;
@@ -420,7 +413,7 @@ void Flashwell::offerRetry(const WizardScreen& screen, State finalState, State r
     showScreen(screen);
     ui->ProgressBar->hide();
     ui->CopyLogButton->show();
-    m_attemptsLeft = Attempts;
+    m_attempts.startOver();
     m_state = finalState;
     m_retryState = retryFrom;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UpdateTiming.h"
+#include "cUpdateAttempts.h"
 #include "cByteLink.h"
 #include "cUpdateLog.h"
 #include "cUpdateRequest.h"
@@ -36,16 +37,12 @@ public:
         Failed = 10,
     };
 
-    // Connection attempts and transfers that never started, together.
-    static constexpr int Attempts = 6;
-    static constexpr int InitialAckTimeout = 3000;
-
     explicit Flashwell(
         const cUpdateRequest& request, const cUpdateTiming& timing = {}, QWidget* parent = nullptr);
     ~Flashwell() override;
 
     State state() const { return m_state; }
-    int ackTimeout() const { return m_ackTimeout; }
+    int ackTimeout() const { return m_attempts.ackTimeout(); }
     QString logText() const { return m_log.text(); }
     // The file whose lines are sent to the device after a complete update.
     QString autoconfigPath() const { return m_autoconfigPath; }
@@ -95,8 +92,7 @@ private:
     State m_state = Start;
     State m_nextState = Start;
     State m_retryState = Start;
-    int m_attemptsLeft = Attempts;
-    int m_ackTimeout = InitialAckTimeout;
+    cUpdateAttempts m_attempts;
     cUpdateLog m_log;
     cBusyFilter* m_busyFilter;
     bool m_busy = false;

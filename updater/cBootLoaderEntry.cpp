@@ -40,7 +40,7 @@ void cBootLoaderEntry::run()
     const std::unique_ptr<cByteLink> link = linkFactory();
     // A port that refuses the reset may still hear a device that is already
     // waiting in its boot loader.
-    if (link->open(normalBaudRate, QIODevice::ReadWrite)) {
+    if (sendsReset && link->open(normalBaudRate, QIODevice::ReadWrite)) {
         sendReset(*link);
         pause(timing.afterReset);
         link->close();

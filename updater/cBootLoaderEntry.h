@@ -17,6 +17,9 @@ public:
 
     // Whether the last attempt heard the boot loader.
     bool connected() const { return heard; }
+    // Only listens: asks whether a device that does not answer at its normal
+    // rate is waiting in its boot loader, without resetting one that is not.
+    void skipReset() { sendsReset = false; }
 
     // The shell command that restarts the device into its boot loader.
     static QByteArray resetSentence();
@@ -32,4 +35,5 @@ private:
     const qint32 normalBaudRate;
     const cUpdateTiming timing;
     std::atomic<bool> heard { false };
+    bool sendsReset = true;
 };

@@ -21,6 +21,7 @@ const CommandWord commandWords[] = {
     { "write", CliOptions::Command::Write },
     { "voyage", CliOptions::Command::Voyage },
     { "program", CliOptions::Command::Program },
+    { "update", CliOptions::Command::Update },
     { "pool", CliOptions::Command::Pool },
 };
 
@@ -49,8 +50,8 @@ CliOptions::CliOptions()
     : m_help(QStringList { QStringLiteral("h"), QStringLiteral("help") }, tr("Shows this help."))
     , m_version(QStringLiteral("version"), tr("Shows the version."))
     , m_port(QStringLiteral("port"),
-          tr("The Identifier's serial port. \"program\" takes it more than once, one per device. "
-             "Without it, the port is found by its USB ids."),
+          tr("The Identifier's serial port. \"program\" and \"update\" take it more than once, one per "
+             "device. Without it, the port is found by its USB ids."),
           tr("PATH"))
     , m_json(QStringLiteral("json"), tr("One JSON object per result on standard output."))
     , m_passwordFile(QStringLiteral("password-file"),
@@ -76,6 +77,11 @@ CliOptions::CliOptions()
           tr("FILE"))
     , m_update(QStringLiteral("update"),
           tr("program: update an outdated device's firmware first instead of skipping it."))
+    , m_image(QStringLiteral("image"),
+          tr("update: the firmware image to send, instead of the newest of the device's family; needed "
+             "for a device waiting in its boot loader."),
+          tr("FILE"))
+    , m_force(QStringLiteral("force"), tr("update: send an image that is not newer than the device's firmware."))
     , m_certificate(QStringLiteral("certificate"),
           tr("write, program: a PDF certificate for the owner of each device verified, into this folder."),
           tr("DIR"))
@@ -96,16 +102,17 @@ CliOptions::CliOptions()
                                           "  voyage    the voyage log into a CSV or KML file (-o FILE)\n"
                                           "  program   production: every device plugged in gets the next "
                                           "MMSI of the list or of the pool\n"
+                                          "  update    the firmware of each device (--port, once per device)\n"
                                           "  pool init      creates or upgrades the pool's tables\n"
                                           "  pool import    LIST.csv: adds the list's MMSIs to the pool\n"
                                           "  pool status    counts per state, every reserved MMSI\n"
                                           "  pool release   frees a reserved MMSI (--mmsi N --reason TEXT)\n"
                                           "  (every pool command needs --pool URL)"));
     m_parser.addPositionalArgument(
-        QStringLiteral("command"), tr("ports, info, read, write, voyage, program or pool"));
+        QStringLiteral("command"), tr("ports, info, read, write, voyage, program, update or pool"));
     m_parser.addOptions({ m_help, m_version, m_port, m_json, m_passwordFile, m_timeout, m_vendor, m_product,
-        m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update, m_certificate, m_pool,
-        m_station, m_reason });
+        m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update, m_image, m_force,
+        m_certificate, m_pool, m_station, m_reason });
 }
 
 bool CliOptions::Parse(const QStringList& arguments)
@@ -137,7 +144,9 @@ QString CliOptions::HelpText() const
              "     list cannot give it, or an MMSI is left reserved for an unverified write)\n"
              "  5  a file could not be read or written\n"
              "  6  cancelled (Ctrl-C)\n"
-             "  7  the MMSI pool's server could not be used, or refused the change\n");
+             "  7  the MMSI pool's server could not be used, or refused the change\n"
+             "  8  update: the image does not suit the device (another family, not newer\n"
+             "     without --force, empty or unreadable); the device was left running\n");
 }
 
 bool CliOptions::ReadCommand()
@@ -234,8 +243,8 @@ bool CliOptions::CheckRequired()
     if (!certificateFolder().isEmpty() && !writes) {
         return Refuse(tr("Only \"write\" and \"program\" make certificates."));
     }
-    if (m_command != Command::Program && ports().size() > 1) {
-        return Refuse(tr("Only \"program\" takes more than one --port."));
+    if (m_command != Command::Program && m_command != Command::Update && ports().size() > 1) {
+        return Refuse(tr("Only \"program\" and \"update\" take more than one --port."));
     }
     return true;
 }
@@ -258,6 +267,9 @@ bool CliOptions::CheckBelongs()
         break;
     case Command::Program:
         used << device << &m_profile << &m_mmsiList << &m_pool << &m_station << &m_update << &m_certificate;
+        break;
+    case Command::Update:
+        used << device << &m_image << &m_force;
         break;
     case Command::Pool:
         used << &m_pool << &m_mmsi << &m_reason;
@@ -362,6 +374,16 @@ bool CliOptions::clear() const
 bool CliOptions::update() const
 {
     return m_parser.isSet(m_update);
+}
+
+QString CliOptions::image() const
+{
+    return m_parser.value(m_image);
+}
+
+bool CliOptions::force() const
+{
+    return m_parser.isSet(m_force);
 }
 
 QString CliOptions::mmsi() const

@@ -15,6 +15,7 @@ enum class CliExit {
     FileError = 5,
     Cancelled = 6,
     Pool = 7,
+    Refused = 8,
 };
 
 // The command line of velmora-cli: a command word and its options.
@@ -22,7 +23,7 @@ class CliOptions {
     Q_DECLARE_TR_FUNCTIONS(CliOptions)
 
 public:
-    enum class Command { None, Ports, Info, Read, Write, Voyage, Program, Pool, Help, Version };
+    enum class Command { None, Ports, Info, Read, Write, Voyage, Program, Update, Pool, Help, Version };
     enum class PoolAction { Init, Import, Status, Release };
 
     CliOptions();
@@ -53,6 +54,9 @@ public:
     QString reason() const;
     bool clear() const;
     bool update() const;
+    // update: the image to send; empty for the newest of the device's family.
+    QString image() const;
+    bool force() const;
     // Empty when no certificates are wanted.
     QString certificateFolder() const;
     // Empty when not given; the MMSI is checked, the texts are in capitals.
@@ -88,6 +92,8 @@ private:
     QCommandLineOption m_clear;
     QCommandLineOption m_mmsiList;
     QCommandLineOption m_update;
+    QCommandLineOption m_image;
+    QCommandLineOption m_force;
     QCommandLineOption m_certificate;
     QCommandLineOption m_pool;
     QCommandLineOption m_station;

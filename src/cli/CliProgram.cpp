@@ -4,6 +4,7 @@
 #include "cli/DeviceCommand.h"
 #include "cli/PoolCommand.h"
 #include "cli/ProductionRun.h"
+#include "cli/UpdateCommand.h"
 #include "link/SerialController.h"
 #include "production/InterruptWatch.h"
 #include "production/TerminalPassword.h"
@@ -84,6 +85,10 @@ int CliProgram::RunCommand(const CliOptions& options, CliOutput& output)
     if (options.command() == CliOptions::Command::Program) {
         ProductionRun run(options, output);
         return Execute(run);
+    }
+    if (options.command() == CliOptions::Command::Update) {
+        UpdateCommand update(options, output);
+        return Execute(update);
     }
     DeviceCommand command(options, output);
     return Execute(command);

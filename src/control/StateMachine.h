@@ -69,6 +69,8 @@ public:
     int DeviceType() const { return m_deviceType; }
     int State(int tab) const;
     QString SerialNumber() const { return m_serialNumber; }
+    // The baud type (BaudType's number) of the last connection test.
+    int BaudTypeNumber() const { return m_baudType; }
 
     // The device type that a version text stands for: 0, 1, 2 or 4.
     static int DeviceTypeFor(const QString& version);

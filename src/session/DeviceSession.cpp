@@ -1,5 +1,6 @@
 #include "session/DeviceSession.h"
 
+#include "app/BaudType.h"
 #include "app/JobNames.h"
 #include "control/StateMachine.h"
 #include "link/SerialController.h"
@@ -140,6 +141,7 @@ void DeviceSession::OnJobsDone()
             m_identity.firmware = m_transportModel->appVersion();
             m_identity.serialNumber = m_machine->SerialNumber();
             m_identity.generation = m_machine->DeviceType();
+            m_identity.baudRate = BaudTypes::rate(static_cast<BaudType>(m_machine->BaudTypeNumber()));
             Finish();
         }
         break;

@@ -22,6 +22,7 @@ struct DeviceIdentity {
     QString firmware;
     QString serialNumber;
     int generation = 0; // 1, 2 or 4; 0 when the version is not known
+    int baudRate = 0; // bits per second
 };
 
 // One Identifier on one port, driven without a window: the same transport,

@@ -72,6 +72,7 @@ private slots:
     void parallelWritesAreRecordedWithCertificates();
     void historyKeepsEveryWrite();
     void productionUpdateChecksTheImageFirst();
+    void updateChecksThenSendsToEveryDevice();
 
 private:
     std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
@@ -728,6 +729,38 @@ void TestCliEndToEnd::productionUpdateChecksTheImageFirst()
     QVERIFY2(out.contains(QStringLiteral("which was not sent: The image 050200_09_00_00.img is empty.")),
         qPrintable(out));
     QCOMPARE(device->mode(), SimulatedIdentifier::Mode::Running);
+}
+
+// A wrong family is refused before any reset; then one command updates two
+// devices with the newest image of their family from the images' folder.
+void TestCliEndToEnd::updateChecksThenSendsToEveryDevice()
+{
+    const auto image = [](const char* version) {
+        return QByteArray("IDENTIFIER FIRMWARE ") + version + '\n' + QByteArray(6000, '\x5a');
+    };
+    const QString folder = QStringLiteral("data/Norwake/velmora/AISImage/");
+    QVERIFY(QDir().mkpath(PathOf(folder)));
+    WriteFile(folder + QStringLiteral("050200_02_09_00.img"), image("050200.02.09.00"));
+    WriteFile(folder + QStringLiteral("050200_03_00_00.img"), image("050200.03.00.00"));
+    const QString otherFamily = WriteFile(QStringLiteral("160200_09_00_00.img"), image("160200.09.00.00"));
+    auto first = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000001")));
+    auto second = Plug(PathOf(QStringLiteral("p2")), QuickDevice(QStringLiteral("100000000002")));
+    QVERIFY(first && second);
+    const QStringList ports { QStringLiteral("--port"), PathOf(QStringLiteral("p1")), QStringLiteral("--port"),
+        PathOf(QStringLiteral("p2")) };
+
+    QString out;
+    QCOMPARE(Run(QStringList { QStringLiteral("update"), QStringLiteral("--image"), otherFamily } << ports, &out), 8);
+    QVERIFY2(out.contains(QStringLiteral("is made for the family 160200")), qPrintable(out));
+    for (const SimulatedIdentifier* device : { first.get(), second.get() }) {
+        QVERIFY(!device->transcript().join(QLatin1Char('\n')).contains(QStringLiteral(",reset,")));
+    }
+
+    QCOMPARE(Run(QStringList { QStringLiteral("update"), QStringLiteral("--json") } << ports, &out), 0);
+    QCOMPARE(out.count(QStringLiteral("\"result\":\"updated\"")), 2);
+    QCOMPARE(first->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
+    QCOMPARE(second->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
+    QVERIFY2(out.contains(QStringLiteral("Updated from 050200.02.01.00 to 050200.03.00.00.")), qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)
