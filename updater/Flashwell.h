@@ -1,8 +1,8 @@
 #pragma once
 
 #include "UpdateTiming.h"
-#include "cUpdateAttempts.h"
 #include "cByteLink.h"
+#include "cUpdateAttempts.h"
 #include "cUpdateLog.h"
 #include "cUpdateRequest.h"
 

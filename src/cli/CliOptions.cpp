@@ -81,7 +81,8 @@ CliOptions::CliOptions()
           tr("update: the firmware image to send, instead of the newest of the device's family; needed "
              "for a device waiting in its boot loader."),
           tr("FILE"))
-    , m_force(QStringLiteral("force"), tr("update: send an image that is not newer than the device's firmware."))
+    , m_force(
+          QStringLiteral("force"), tr("update: send an image that is not newer than the device's firmware."))
     , m_certificate(QStringLiteral("certificate"),
           tr("write, program: a PDF certificate for the owner of each device verified, into this folder."),
           tr("DIR"))

@@ -746,11 +746,13 @@ void TestCliEndToEnd::updateChecksThenSendsToEveryDevice()
     auto first = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000001")));
     auto second = Plug(PathOf(QStringLiteral("p2")), QuickDevice(QStringLiteral("100000000002")));
     QVERIFY(first && second);
-    const QStringList ports { QStringLiteral("--port"), PathOf(QStringLiteral("p1")), QStringLiteral("--port"),
-        PathOf(QStringLiteral("p2")) };
+    const QStringList ports { QStringLiteral("--port"), PathOf(QStringLiteral("p1")),
+        QStringLiteral("--port"), PathOf(QStringLiteral("p2")) };
 
     QString out;
-    QCOMPARE(Run(QStringList { QStringLiteral("update"), QStringLiteral("--image"), otherFamily } << ports, &out), 8);
+    QCOMPARE(
+        Run(QStringList { QStringLiteral("update"), QStringLiteral("--image"), otherFamily } << ports, &out),
+        8);
     QVERIFY2(out.contains(QStringLiteral("is made for the family 160200")), qPrintable(out));
     for (const SimulatedIdentifier* device : { first.get(), second.get() }) {
         QVERIFY(!device->transcript().join(QLatin1Char('\n')).contains(QStringLiteral(",reset,")));
@@ -760,7 +762,8 @@ void TestCliEndToEnd::updateChecksThenSendsToEveryDevice()
     QCOMPARE(out.count(QStringLiteral("\"result\":\"updated\"")), 2);
     QCOMPARE(first->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
     QCOMPARE(second->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
-    QVERIFY2(out.contains(QStringLiteral("Updated from 050200.02.01.00 to 050200.03.00.00.")), qPrintable(out));
+    QVERIFY2(
+        out.contains(QStringLiteral("Updated from 050200.02.01.00 to 050200.03.00.00.")), qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)
