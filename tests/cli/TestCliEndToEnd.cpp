@@ -73,6 +73,7 @@ private slots:
     void historyKeepsEveryWrite();
     void productionUpdateChecksTheImageFirst();
     void updateChecksThenSendsToEveryDevice();
+    void updateRecoversADeviceWaitingInItsBootLoader();
 
 private:
     std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
@@ -764,6 +765,26 @@ void TestCliEndToEnd::updateChecksThenSendsToEveryDevice()
     QCOMPARE(second->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
     QVERIFY2(
         out.contains(QStringLiteral("Updated from 050200.02.01.00 to 050200.03.00.00.")), qPrintable(out));
+}
+
+// The boot loader cannot tell the family: without --image the device is only
+// reported; with it the device runs the image's version.
+void TestCliEndToEnd::updateRecoversADeviceWaitingInItsBootLoader()
+{
+    SimConfig config = QuickDevice(QStringLiteral("100000000003"));
+    config.bootLoaderOnly = true;
+    auto device = Plug(PathOf(QStringLiteral("p1")), config);
+    QVERIFY(device);
+    const QStringList update { QStringLiteral("update"), QStringLiteral("--timeout"), QStringLiteral("3"),
+        QStringLiteral("--port"), PathOf(QStringLiteral("p1")) };
+    QString out;
+    QCOMPARE(Run(update, &out), 3);
+    QVERIFY2(out.contains(QStringLiteral("waiting in its boot loader")), qPrintable(out));
+
+    const QString image = WriteFile(QStringLiteral("050200_03_00_00.img"),
+        QByteArray("IDENTIFIER FIRMWARE 050200.03.00.00\n") + QByteArray(3000, '\x5a'));
+    QCOMPARE(Run(QStringList(update) << QStringLiteral("--image") << image, &out), 0);
+    QVERIFY2(out.contains(QStringLiteral("the firmware is now 050200.03.00.00")), qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)
