@@ -153,8 +153,8 @@ konfigurieren</translation>
         <translation>Zeigt die Version.</translation>
     </message>
     <message>
-        <source>The Identifier&apos;s serial port. &quot;program&quot; takes it more than once, one per device. Without it, the port is found by its USB ids.</source>
-        <translation>Die serielle Schnittstelle des Identifiers. „program“ nimmt sie mehrfach, eine je Gerät. Ohne sie wird die Schnittstelle an ihren USB-IDs erkannt.</translation>
+        <source>The Identifier&apos;s serial port. &quot;program&quot; and &quot;update&quot; take it more than once, one per device. Without it, the port is found by its USB ids.</source>
+        <translation>Die serielle Schnittstelle des Identifiers. „program“ und „update“ nehmen sie mehrfach, eine je Gerät. Ohne sie wird die Schnittstelle an ihren USB-IDs erkannt.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -225,6 +225,14 @@ konfigurieren</translation>
         <translation>program: die Firmware eines veralteten Geräts zuerst aktualisieren, statt es zu überspringen.</translation>
     </message>
     <message>
+        <source>update: the firmware image to send, instead of the newest of the device&apos;s family; needed for a device waiting in its boot loader.</source>
+        <translation>update: das zu sendende Firmware-Abbild statt des neuesten der Familie des Geräts; nötig für ein Gerät, das in seinem Bootloader wartet.</translation>
+    </message>
+    <message>
+        <source>update: send an image that is not newer than the device&apos;s firmware.</source>
+        <translation>update: ein Abbild senden, das nicht neuer als die Firmware des Geräts ist.</translation>
+    </message>
+    <message>
         <source>write, program: a PDF certificate for the owner of each device verified, into this folder.</source>
         <translation>write, program: ein PDF-Zertifikat für den Eigner jedes geprüften Geräts, in diesen Ordner.</translation>
     </message>
@@ -273,8 +281,8 @@ konfigurieren</translation>
         <translation>Nur „write“ und „program“ erstellen Zertifikate.</translation>
     </message>
     <message>
-        <source>Only &quot;program&quot; takes more than one --port.</source>
-        <translation>Nur „program“ nimmt mehr als ein --port.</translation>
+        <source>Only &quot;program&quot; and &quot;update&quot; take more than one --port.</source>
+        <translation>Nur „program“ und „update“ nehmen mehr als ein --port.</translation>
     </message>
     <message>
         <source>The device password of a locked Identifier, on the file&apos;s first line. Without it, the password is asked on the terminal. For &quot;pool&quot;: the database password instead of the password file (~/.pgpass).</source>
@@ -314,6 +322,7 @@ Commands:
   write     a profile&apos;s settings, read back and verified
   voyage    the voyage log into a CSV or KML file (-o FILE)
   program   production: every device plugged in gets the next MMSI of the list or of the pool
+  update    the firmware of each device (--port, once per device)
   pool init      creates or upgrades the pool&apos;s tables
   pool import    LIST.csv: adds the list&apos;s MMSIs to the pool
   pool status    counts per state, every reserved MMSI
@@ -328,6 +337,7 @@ Befehle:
   write     die Einstellungen eines Profils, zurückgelesen und geprüft
   voyage    das Reiselogbuch in eine CSV- oder KML-Datei (-o DATEI)
   program   Produktion: jedes angesteckte Gerät erhält die nächste MMSI der Liste oder des Pools
+  update    die Firmware jedes Geräts (--port, einmal je Gerät)
   pool init      legt die Tabellen des Pools an oder aktualisiert sie
   pool import    LISTE.csv: fügt die MMSIs der Liste dem Pool hinzu
   pool status    Anzahl je Zustand, jede reservierte MMSI
@@ -335,8 +345,8 @@ Befehle:
   (jeder pool-Befehl benötigt --pool URL)</translation>
     </message>
     <message>
-        <source>ports, info, read, write, voyage, program or pool</source>
-        <translation>ports, info, read, write, voyage, program oder pool</translation>
+        <source>ports, info, read, write, voyage, program, update or pool</source>
+        <translation>ports, info, read, write, voyage, program, update oder pool</translation>
     </message>
     <message>
         <source>
@@ -350,6 +360,8 @@ Exit codes:
   5  a file could not be read or written
   6  cancelled (Ctrl-C)
   7  the MMSI pool&apos;s server could not be used, or refused the change
+  8  update: the image does not suit the device (another family, not newer
+     without --force, empty or unreadable); the device was left running
 </source>
         <translation>
 Exit-Codes:
@@ -363,6 +375,8 @@ Exit-Codes:
   5  eine Datei konnte nicht gelesen oder geschrieben werden
   6  abgebrochen (Strg-C)
   7  der Server des MMSI-Pools war nicht erreichbar oder hat die Änderung abgelehnt
+  8  update: das Abbild passt nicht zum Gerät (andere Familie, ohne --force nicht
+     neuer, leer oder unlesbar); das Gerät läuft weiter
 </translation>
     </message>
     <message>
@@ -2808,6 +2822,89 @@ Das Programm versucht, die Verbindung wiederherzustellen.</translation>
     <message>
         <source>The image %1 is empty.</source>
         <translation>Das Abbild %1 ist leer.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCommand</name>
+    <message>
+        <source>There is no such port.</source>
+        <translation>Diese Schnittstelle gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Cancelled before the update.</source>
+        <translation>Vor der Aktualisierung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No Identifier found. Check the USB cable, or name the port with --port.</source>
+        <translation>Kein Identifier gefunden. Prüfen Sie das USB-Kabel oder nennen Sie die Schnittstelle mit --port.</translation>
+    </message>
+    <message>
+        <source>%1: connecting...</source>
+        <translation>%1: Verbindung wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>The image was sent, but the Identifier does not answer: %1</source>
+        <translation>Das Abbild wurde gesendet, aber der Identifier antwortet nicht: %1</translation>
+    </message>
+    <message>
+        <source>%1: no answer; listening for a boot loader...</source>
+        <translation>%1: keine Antwort; es wird auf einen Bootloader gehorcht...</translation>
+    </message>
+    <message>
+        <source>An Identifier is waiting in its boot loader for firmware; not updated. Name the image of its family with --image to recover it.</source>
+        <translation>Ein Identifier wartet in seinem Bootloader auf Firmware; nicht aktualisiert. Nennen Sie das Abbild seiner Familie mit --image, um ihn wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>The Identifier was left running.</source>
+        <translation>Der Identifier läuft weiter.</translation>
+    </message>
+    <message>
+        <source>%1: updating with %2...</source>
+        <translation>%1: Aktualisierung mit %2...</translation>
+    </message>
+    <message>
+        <source>%1: %2 % sent</source>
+        <translation>%1: %2 % gesendet</translation>
+    </message>
+    <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>Der Identifier wartet in seinem Bootloader; schließen Sie ihn erneut an, um ihn wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>The boot loader did not answer the reset; the firmware was not updated.</source>
+        <translation>Der Bootloader hat auf den Neustart nicht geantwortet; die Firmware wurde nicht aktualisiert.</translation>
+    </message>
+    <message>
+        <source>The boot loader did not take the image; the firmware was not updated.</source>
+        <translation>Der Bootloader hat das Abbild nicht angenommen; die Firmware wurde nicht aktualisiert.</translation>
+    </message>
+    <message>
+        <source>The port could not be used for the update.</source>
+        <translation>Die Schnittstelle konnte für die Aktualisierung nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The image could not be read whole during the update.</source>
+        <translation>Das Abbild konnte während der Aktualisierung nicht vollständig gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Data transfer timeout.</source>
+        <translation>Zeitüberschreitung bei der Datenübertragung.</translation>
+    </message>
+    <message>
+        <source>The image %1 was sent, but the Identifier reports the firmware %2.</source>
+        <translation>Das Abbild %1 wurde gesendet, aber der Identifier meldet die Firmware %2.</translation>
+    </message>
+    <message>
+        <source>Recovered from its boot loader; the firmware is now %1.</source>
+        <translation>Aus seinem Bootloader wiederhergestellt; die Firmware ist jetzt %1.</translation>
+    </message>
+    <message>
+        <source>Updated from %1 to %2.</source>
+        <translation>Von %1 auf %2 aktualisiert.</translation>
+    </message>
+    <message>
+        <source>No image of the family %1 in %2.</source>
+        <translation>Kein Abbild der Familie %1 in %2.</translation>
     </message>
 </context>
 <context>

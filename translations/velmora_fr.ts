@@ -153,8 +153,8 @@ l&apos;appareil</translation>
         <translation>Affiche la version.</translation>
     </message>
     <message>
-        <source>The Identifier&apos;s serial port. &quot;program&quot; takes it more than once, one per device. Without it, the port is found by its USB ids.</source>
-        <translation>Le port série de l&apos;Identifier. «&#xa0;program&#xa0;» l&apos;accepte plusieurs fois, une par appareil. Sans cette option, le port est trouvé par ses identifiants USB.</translation>
+        <source>The Identifier&apos;s serial port. &quot;program&quot; and &quot;update&quot; take it more than once, one per device. Without it, the port is found by its USB ids.</source>
+        <translation>Le port série de l&apos;Identifier. «&#xa0;program&#xa0;» et «&#xa0;update&#xa0;» l&apos;acceptent plusieurs fois, une par appareil. Sans cette option, le port est trouvé par ses identifiants USB.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -225,6 +225,14 @@ l&apos;appareil</translation>
         <translation>program&#xa0;: mettre d&apos;abord à jour le micrologiciel d&apos;un appareil obsolète au lieu de l&apos;ignorer.</translation>
     </message>
     <message>
+        <source>update: the firmware image to send, instead of the newest of the device&apos;s family; needed for a device waiting in its boot loader.</source>
+        <translation>update&#xa0;: l&apos;image de micrologiciel à envoyer, au lieu de la plus récente de la famille de l&apos;appareil&#xa0;; nécessaire pour un appareil qui attend dans son chargeur d&apos;amorçage.</translation>
+    </message>
+    <message>
+        <source>update: send an image that is not newer than the device&apos;s firmware.</source>
+        <translation>update&#xa0;: envoyer une image qui n&apos;est pas plus récente que le micrologiciel de l&apos;appareil.</translation>
+    </message>
+    <message>
         <source>write, program: a PDF certificate for the owner of each device verified, into this folder.</source>
         <translation>write, program&#xa0;: un certificat PDF pour le propriétaire de chaque appareil vérifié, dans ce dossier.</translation>
     </message>
@@ -273,8 +281,8 @@ l&apos;appareil</translation>
         <translation>Seuls «&#xa0;write&#xa0;» et «&#xa0;program&#xa0;» produisent des certificats.</translation>
     </message>
     <message>
-        <source>Only &quot;program&quot; takes more than one --port.</source>
-        <translation>Seul «&#xa0;program&#xa0;» accepte plusieurs --port.</translation>
+        <source>Only &quot;program&quot; and &quot;update&quot; take more than one --port.</source>
+        <translation>Seuls «&#xa0;program&#xa0;» et «&#xa0;update&#xa0;» acceptent plusieurs --port.</translation>
     </message>
     <message>
         <source>The device password of a locked Identifier, on the file&apos;s first line. Without it, the password is asked on the terminal. For &quot;pool&quot;: the database password instead of the password file (~/.pgpass).</source>
@@ -314,6 +322,7 @@ Commands:
   write     a profile&apos;s settings, read back and verified
   voyage    the voyage log into a CSV or KML file (-o FILE)
   program   production: every device plugged in gets the next MMSI of the list or of the pool
+  update    the firmware of each device (--port, once per device)
   pool init      creates or upgrades the pool&apos;s tables
   pool import    LIST.csv: adds the list&apos;s MMSIs to the pool
   pool status    counts per state, every reserved MMSI
@@ -328,6 +337,7 @@ Commandes&#xa0;:
   write     les réglages d&apos;un profil, relus et vérifiés
   voyage    le journal de voyage dans un fichier CSV ou KML (-o FICHIER)
   program   production&#xa0;: chaque appareil branché reçoit le MMSI suivant de la liste ou du pool
+  update    le micrologiciel de chaque appareil (--port, une fois par appareil)
   pool init      crée ou met à jour les tables du pool
   pool import    LISTE.csv&#xa0;: ajoute les MMSI de la liste au pool
   pool status    nombre par état, chaque MMSI réservé
@@ -335,8 +345,8 @@ Commandes&#xa0;:
   (chaque commande pool nécessite --pool URL)</translation>
     </message>
     <message>
-        <source>ports, info, read, write, voyage, program or pool</source>
-        <translation>ports, info, read, write, voyage, program ou pool</translation>
+        <source>ports, info, read, write, voyage, program, update or pool</source>
+        <translation>ports, info, read, write, voyage, program, update ou pool</translation>
     </message>
     <message>
         <source>
@@ -350,6 +360,8 @@ Exit codes:
   5  a file could not be read or written
   6  cancelled (Ctrl-C)
   7  the MMSI pool&apos;s server could not be used, or refused the change
+  8  update: the image does not suit the device (another family, not newer
+     without --force, empty or unreadable); the device was left running
 </source>
         <translation>
 Codes de sortie&#xa0;:
@@ -363,6 +375,8 @@ Codes de sortie&#xa0;:
   5  un fichier n&apos;a pas pu être lu ou écrit
   6  annulé (Ctrl-C)
   7  le serveur du pool de MMSI n&apos;a pas pu être joint ou a refusé la modification
+  8  update&#xa0;: l&apos;image ne convient pas à l&apos;appareil (autre famille, pas plus
+     récente sans --force, vide ou illisible)&#xa0;; l&apos;appareil continue de fonctionner
 </translation>
     </message>
     <message>
@@ -2808,6 +2822,89 @@ L&apos;application tente de se reconnecter.</translation>
     <message>
         <source>The image %1 is empty.</source>
         <translation>L&apos;image %1 est vide.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCommand</name>
+    <message>
+        <source>There is no such port.</source>
+        <translation>Ce port n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Cancelled before the update.</source>
+        <translation>Annulé avant la mise à jour.</translation>
+    </message>
+    <message>
+        <source>No Identifier found. Check the USB cable, or name the port with --port.</source>
+        <translation>Aucun Identifier trouvé. Vérifiez le câble USB ou indiquez le port avec --port.</translation>
+    </message>
+    <message>
+        <source>%1: connecting...</source>
+        <translation>%1&#xa0;: connexion...</translation>
+    </message>
+    <message>
+        <source>The image was sent, but the Identifier does not answer: %1</source>
+        <translation>L&apos;image a été envoyée, mais l&apos;Identifier ne répond pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: no answer; listening for a boot loader...</source>
+        <translation>%1&#xa0;: pas de réponse&#xa0;; écoute d&apos;un chargeur d&apos;amorçage...</translation>
+    </message>
+    <message>
+        <source>An Identifier is waiting in its boot loader for firmware; not updated. Name the image of its family with --image to recover it.</source>
+        <translation>Un Identifier attend un micrologiciel dans son chargeur d&apos;amorçage&#xa0;; non mis à jour. Indiquez l&apos;image de sa famille avec --image pour le récupérer.</translation>
+    </message>
+    <message>
+        <source>The Identifier was left running.</source>
+        <translation>L&apos;Identifier continue de fonctionner.</translation>
+    </message>
+    <message>
+        <source>%1: updating with %2...</source>
+        <translation>%1&#xa0;: mise à jour avec %2...</translation>
+    </message>
+    <message>
+        <source>%1: %2 % sent</source>
+        <translation>%1&#xa0;: %2&#xa0;% envoyés</translation>
+    </message>
+    <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage&#xa0;; reconnectez-le pour le récupérer.</translation>
+    </message>
+    <message>
+        <source>The boot loader did not answer the reset; the firmware was not updated.</source>
+        <translation>Le chargeur d&apos;amorçage n&apos;a pas répondu à la réinitialisation&#xa0;; le micrologiciel n&apos;a pas été mis à jour.</translation>
+    </message>
+    <message>
+        <source>The boot loader did not take the image; the firmware was not updated.</source>
+        <translation>Le chargeur d&apos;amorçage n&apos;a pas accepté l&apos;image&#xa0;; le micrologiciel n&apos;a pas été mis à jour.</translation>
+    </message>
+    <message>
+        <source>The port could not be used for the update.</source>
+        <translation>Le port n&apos;a pas pu être utilisé pour la mise à jour.</translation>
+    </message>
+    <message>
+        <source>The image could not be read whole during the update.</source>
+        <translation>L&apos;image n&apos;a pas pu être lue entièrement pendant la mise à jour.</translation>
+    </message>
+    <message>
+        <source>Data transfer timeout.</source>
+        <translation>Délai de transfert des données dépassé.</translation>
+    </message>
+    <message>
+        <source>The image %1 was sent, but the Identifier reports the firmware %2.</source>
+        <translation>L&apos;image %1 a été envoyée, mais l&apos;Identifier indique le micrologiciel %2.</translation>
+    </message>
+    <message>
+        <source>Recovered from its boot loader; the firmware is now %1.</source>
+        <translation>Récupéré de son chargeur d&apos;amorçage&#xa0;; le micrologiciel est maintenant %1.</translation>
+    </message>
+    <message>
+        <source>Updated from %1 to %2.</source>
+        <translation>Mis à jour de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>No image of the family %1 in %2.</source>
+        <translation>Aucune image de la famille %1 dans %2.</translation>
     </message>
 </context>
 <context>
