@@ -2,6 +2,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/CliProfile.h"
+#include "cli/UpdateCommand.h"
 #include "control/StateMachine.h"
 #include "control/UpdateCheck.h"
 #include "link/PortWatcher.h"
@@ -135,8 +136,9 @@ void ProductionRun::Begin(const QString& port)
 {
     Slot& slot = m_slots[port];
     slot.clock.start();
-    slot.session = new DeviceSession(port, m_options.update() ? m_images : UpdateImages(),
-        StateMachine::DefaultConfigurationLogPath(), this);
+    // An outdated device is updated here, as "update" does, not by the
+    // session's state machine, which would start the updater's window.
+    slot.session = new DeviceSession(port, UpdateImages(), StateMachine::DefaultConfigurationLogPath(), this);
     slot.session->SetConnectTimeout(m_options.timeoutSeconds() * 1000);
     connect(slot.session, &DeviceSession::stepDone, this,
         [this, port](DeviceSession::Step step) { OnStepDone(port, step); });
@@ -147,9 +149,6 @@ void ProductionRun::Begin(const QString& port)
         [this](const Profile& sent, const QString& failure) { m_recorder.RecordUnverified(sent, failure); });
     connect(slot.session, &DeviceSession::warning, this,
         [this, port](const QString& message) { m_output.Warning(port + QStringLiteral(": ") + message); });
-    connect(slot.session, &DeviceSession::updating, this, [this, port](bool running) {
-        m_output.Progress(running ? tr("%1: updating the firmware...").arg(port) : tr("%1: update ended.").arg(port));
-    });
     m_output.Progress(tr("%1: connecting...").arg(port));
     slot.session->Open();
 }
@@ -178,13 +177,51 @@ void ProductionRun::OnStepDone(const QString& port, DeviceSession::Step step)
 
 void ProductionRun::AfterOpen(const QString& port, Slot& slot)
 {
-    if (IsOutdated(slot.session->Identity())) {
-        Report(slot, QStringLiteral("outdated"), CliExit::Done,
-            OutdatedMessage(slot.session->Identity().firmware));
+    const QString firmware = slot.session->Identity().firmware;
+    if (!IsOutdated(slot.session->Identity())) {
+        m_output.Progress(tr("%1: reading %2...").arg(port, slot.session->Identity().serialNumber));
+        slot.session->Read();
         return;
     }
-    m_output.Progress(tr("%1: reading %2...").arg(port, slot.session->Identity().serialNumber));
-    slot.session->Read();
+    if (!m_options.update()) {
+        Report(slot, QStringLiteral("outdated"), CliExit::Done,
+            tr("firmware %1 is older than the image beside the program; --update updates it first").arg(firmware));
+        return;
+    }
+    const QString image = m_images.Newest(firmware.startsWith(QLatin1String("16"))).path;
+    const UpdateCheck check(image, firmware);
+    if (!slot.updated && check.Result() == UpdateCheck::Verdict::Go) {
+        Update(port, slot, image);
+        return;
+    }
+    Report(slot, QStringLiteral("outdated"), CliExit::Done, OutdatedMessage(firmware, check));
+}
+
+// The session lets go of the port for the update and opens it again after.
+void ProductionRun::Update(const QString& port, Slot& slot, const QString& image)
+{
+    slot.session->Close();
+    slot.updated = true;
+    m_output.Progress(tr("%1: updating the firmware...").arg(port));
+    slot.update = new cUpdateRun(port, image, slot.session->Identity().baudRate, cUpdateTiming(), this);
+    connect(slot.update, &cUpdateRun::finished, this,
+        [this, port](cUpdateRun::Outcome outcome) { AfterUpdate(port, outcome); });
+    slot.update->start();
+}
+
+void ProductionRun::AfterUpdate(const QString& port, cUpdateRun::Outcome outcome)
+{
+    Slot& slot = m_slots[port];
+    slot.update->deleteLater();
+    slot.update = nullptr;
+    if (outcome != cUpdateRun::Outcome::Complete) {
+        CliExit code = CliExit::Communication;
+        const QString text = UpdateCommand::FailureText(outcome, &code);
+        Report(slot, QStringLiteral("failed"), code, text);
+        return;
+    }
+    m_output.Progress(tr("%1: update ended.").arg(port));
+    slot.session->Open();
 }
 
 void ProductionRun::AfterRead(const QString& port, Slot& slot)
@@ -277,13 +314,8 @@ bool ProductionRun::IsOutdated(const DeviceIdentity& device) const
     return image.present && device.firmware < image.version;
 }
 
-QString ProductionRun::OutdatedMessage(const QString& firmware) const
+QString ProductionRun::OutdatedMessage(const QString& firmware, const UpdateCheck& check) const
 {
-    if (!m_options.update()) {
-        return tr("firmware %1 is older than the image beside the program; --update updates it first")
-            .arg(firmware);
-    }
-    const UpdateCheck check(m_images.Newest(firmware.startsWith(QLatin1String("16"))).path, firmware);
     if (check.Result() == UpdateCheck::Verdict::Refused) {
         return tr("firmware %1 is older than the image beside the program, which was not sent: %2")
             .arg(firmware, check.Reason());

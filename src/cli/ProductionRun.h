@@ -3,6 +3,7 @@
 #include "app/UpdateImages.h"
 #include "cli/CliOptions.h"
 #include "cli/ProgrammingRecorder.h"
+#include "cUpdateRun.h"
 #include "production/MmsiSource.h"
 #include "profile/Profile.h"
 #include "session/DeviceSession.h"
@@ -15,6 +16,7 @@
 #include <memory>
 
 class CliOutput;
+class UpdateCheck;
 
 // Production: every Identifier that appears on a watched port gets the next
 // free MMSI of the source and the profile's settings, verified by reading
@@ -44,6 +46,8 @@ private:
         DeviceSession* session = nullptr; // null once the device is finished
         QElapsedTimer clock;
         QString mmsi; // claimed for this device
+        cUpdateRun* update = nullptr; // while its firmware is updated
+        bool updated = false; // the firmware update was sent
     };
 
     bool Prepare();
@@ -57,7 +61,9 @@ private:
     void Claimed(const QString& port, Slot& slot, const MmsiClaim& claim);
     void AfterWrite(Slot& slot);
     bool IsOutdated(const DeviceIdentity& device) const;
-    QString OutdatedMessage(const QString& firmware) const;
+    void Update(const QString& port, Slot& slot, const QString& image);
+    void AfterUpdate(const QString& port, cUpdateRun::Outcome outcome);
+    QString OutdatedMessage(const QString& firmware, const UpdateCheck& check) const;
     Profile ProfileFor(const MmsiClaim& claim) const;
     void Report(Slot& slot, const QString& result, CliExit code, const QString& message = QString(),
         const QString& certificate = QString());

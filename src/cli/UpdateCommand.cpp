@@ -203,33 +203,35 @@ void UpdateCommand::OnSent(Device& device, cUpdateRun::Outcome outcome)
 {
     // Deleted once its signal has returned.
     device.run.release()->deleteLater();
-    const QString bootLoader
-        = tr("The Identifier is waiting in its boot loader; connect it again to recover it.");
-    switch (outcome) {
-    case cUpdateRun::Outcome::Complete:
+    if (outcome == cUpdateRun::Outcome::Complete) {
         Connect(device);
         return;
-    case cUpdateRun::Outcome::NotConnected:
-        Report(device, QStringLiteral("failed"), CliExit::Communication,
-            tr("The boot loader did not answer the reset; the firmware was not updated."));
-        return;
-    case cUpdateRun::Outcome::NotInitiated:
-        Report(device, QStringLiteral("failed"), CliExit::Communication,
-            tr("The boot loader did not take the image; the firmware was not updated."));
-        return;
-    case cUpdateRun::Outcome::PortError:
-        Report(device, QStringLiteral("failed"), CliExit::Communication,
-            tr("The port could not be used for the update.") + QLatin1Char(' ') + bootLoader);
-        return;
-    case cUpdateRun::Outcome::FileError:
-        Report(device, QStringLiteral("failed"), CliExit::FileError,
-            tr("The image could not be read whole during the update.") + QLatin1Char(' ') + bootLoader);
-        return;
-    case cUpdateRun::Outcome::Cut:
-        Report(device, QStringLiteral("failed"), CliExit::Communication,
-            tr("Data transfer timeout.") + QLatin1Char(' ') + bootLoader);
-        return;
     }
+    CliExit code = CliExit::Communication;
+    const QString text = FailureText(outcome, &code);
+    Report(device, QStringLiteral("failed"), code, text);
+}
+
+QString UpdateCommand::FailureText(cUpdateRun::Outcome outcome, CliExit* code)
+{
+    const QString bootLoader
+        = QLatin1Char(' ') + tr("The Identifier is waiting in its boot loader; connect it again to recover it.");
+    *code = CliExit::Communication;
+    switch (outcome) {
+    case cUpdateRun::Outcome::NotConnected:
+        return tr("The boot loader did not answer the reset; the firmware was not updated.");
+    case cUpdateRun::Outcome::NotInitiated:
+        return tr("The boot loader did not take the image; the firmware was not updated.");
+    case cUpdateRun::Outcome::PortError:
+        return tr("The port could not be used for the update.") + bootLoader;
+    case cUpdateRun::Outcome::FileError:
+        *code = CliExit::FileError;
+        return tr("The image could not be read whole during the update.") + bootLoader;
+    case cUpdateRun::Outcome::Cut:
+    case cUpdateRun::Outcome::Complete:
+        break;
+    }
+    return tr("Data transfer timeout.") + bootLoader;
 }
 
 void UpdateCommand::ReadBack(Device& device, const QString& firmware)

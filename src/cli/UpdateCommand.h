@@ -25,6 +25,9 @@ public:
     UpdateCommand(const CliOptions& options, CliOutput& output, QObject* parent = nullptr);
     ~UpdateCommand() override;
 
+    // Why an update that did not complete failed, and the exit code for it.
+    static QString FailureText(cUpdateRun::Outcome outcome, CliExit* code);
+
     void Start();
     // Ctrl-C: devices not yet reset are left alone; a transfer under way is
     // finished, since one cut short leaves the device in its boot loader.

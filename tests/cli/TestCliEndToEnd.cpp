@@ -72,6 +72,7 @@ private slots:
     void parallelWritesAreRecordedWithCertificates();
     void historyKeepsEveryWrite();
     void productionUpdateChecksTheImageFirst();
+    void productionUpdatesWithoutAWindow();
     void updateChecksThenSendsToEveryDevice();
     void updateRecoversADeviceWaitingInItsBootLoader();
 
@@ -730,6 +731,22 @@ void TestCliEndToEnd::productionUpdateChecksTheImageFirst()
     QVERIFY2(out.contains(QStringLiteral("which was not sent: The image 050200_09_00_00.img is empty.")),
         qPrintable(out));
     QCOMPARE(device->mode(), SimulatedIdentifier::Mode::Running);
+}
+
+void TestCliEndToEnd::productionUpdatesWithoutAWindow()
+{
+    PatternProfile();
+    QVERIFY(QDir().mkpath(PathOf(QStringLiteral("data/Norwake/velmora/AISImage"))));
+    WriteFile(QStringLiteral("data/Norwake/velmora/AISImage/050200_03_00_00.img"),
+        QByteArray("IDENTIFIER FIRMWARE 050200.03.00.00\n") + QByteArray(3000, '\x5a'));
+    WriteFile(QStringLiteral("mmsi.csv"), "mmsi,name,call_sign\r\n235000001,,\r\n");
+    auto device = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000001")));
+    QVERIFY(device);
+    QString out;
+    QCOMPARE(Run(ProgramArguments(QStringLiteral("mmsi.csv"), { QStringLiteral("p1") }) << QStringLiteral("--update"), &out), 0);
+    QVERIFY2(out.contains(QStringLiteral("programmed")), qPrintable(out));
+    QCOMPARE(device->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
+    QCOMPARE(Setting(*device, "mmsi"), QStringLiteral("235000001"));
 }
 
 // A wrong family is refused before any reset; then one command updates two
