@@ -39,7 +39,7 @@ void DeviceCommand::Start()
     if (port.isEmpty()) {
         return;
     }
-    m_session = new DeviceSession(port, UpdateImages(), StateMachine::DefaultConfigurationLogPath(), this);
+    m_session = new DeviceSession(port, StateMachine::DefaultConfigurationLogPath(), this);
     m_session->SetConnectTimeout(m_options.timeoutSeconds() * 1000);
     connect(m_session, &DeviceSession::stepDone, this, &DeviceCommand::OnStepDone);
     connect(m_session, &DeviceSession::failed, this, &DeviceCommand::OnFailed);

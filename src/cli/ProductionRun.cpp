@@ -138,7 +138,7 @@ void ProductionRun::Begin(const QString& port)
     slot.clock.start();
     // An outdated device is updated here, as "update" does, not by the
     // session's state machine, which would start the updater's window.
-    slot.session = new DeviceSession(port, UpdateImages(), StateMachine::DefaultConfigurationLogPath(), this);
+    slot.session = new DeviceSession(port, StateMachine::DefaultConfigurationLogPath(), this);
     slot.session->SetConnectTimeout(m_options.timeoutSeconds() * 1000);
     connect(slot.session, &DeviceSession::stepDone, this,
         [this, port](DeviceSession::Step step) { OnStepDone(port, step); });

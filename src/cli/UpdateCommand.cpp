@@ -86,7 +86,7 @@ QStringList UpdateCommand::Ports()
 void UpdateCommand::Connect(Device& device)
 {
     device.session
-        = new DeviceSession(device.port, UpdateImages(), StateMachine::DefaultConfigurationLogPath(), this);
+        = new DeviceSession(device.port, StateMachine::DefaultConfigurationLogPath(), this);
     device.session->SetConnectTimeout(m_options.timeoutSeconds() * 1000);
     connect(device.session, &DeviceSession::stepDone, this, [this, &device] { OnOpened(device); });
     connect(device.session, &DeviceSession::failed, this,

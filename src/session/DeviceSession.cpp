@@ -9,10 +9,8 @@
 #include "protocol/PasswordWait.h"
 #include "voyage/VoyageLogCollector.h"
 
-DeviceSession::DeviceSession(
-    const QString& portName, const UpdateImages& images, const QString& logPath, QObject* parent)
+DeviceSession::DeviceSession(const QString& portName, const QString& logPath, QObject* parent)
     : QObject(parent)
-    , m_images(images)
     , m_tabModel(new Model(this))
     , m_transportModel(new Model(this))
     , m_controller(new SerialController(this))
@@ -31,7 +29,6 @@ DeviceSession::DeviceSession(
     connect(m_machine, &StateMachine::sm_connected, this, &DeviceSession::OnConnected, Qt::QueuedConnection);
     connect(m_machine, &StateMachine::DisplayError, this, &DeviceSession::OnDisplayError);
     connect(m_machine, &StateMachine::Disconnect, this, &DeviceSession::OnDisconnect);
-    connect(m_machine, &StateMachine::updaterRunning, this, &DeviceSession::OnUpdaterRunning);
     connect(m_machine, &StateMachine::WriteVerified, this, &DeviceSession::OnWriteVerified);
     connect(m_machine, &StateMachine::WriteUnverified, this, &DeviceSession::writeUnverified);
     connect(
@@ -195,16 +192,6 @@ void DeviceSession::OnConnectTimeout()
     Fail(tr("The Identifier on %1 did not answer within %2 s.")
              .arg(m_identity.port)
              .arg(m_connectTimeout.interval() / 1000));
-}
-
-void DeviceSession::OnUpdaterRunning(bool running)
-{
-    if (running) {
-        m_connectTimeout.stop();
-    } else if (m_step == Step::Open && !m_versionAsked) {
-        m_connectTimeout.start();
-    }
-    emit updating(running);
 }
 
 void DeviceSession::Begin(Step step)

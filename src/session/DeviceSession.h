@@ -35,15 +35,13 @@ class DeviceSession : public QObject {
 public:
     enum class Step { None, Open, Read, Write, Fetch, Clear };
 
-    // images: the firmware images an outdated device is handed to the updater
-    // for (once a connection); an empty set never starts the updater. The
-    // configuration log gets a row for every configuration written.
-    DeviceSession(const QString& portName, const UpdateImages& images, const QString& logPath,
-        QObject* parent = nullptr);
+    // The configuration log gets a row for every configuration written. The
+    // session never starts the updater: an outdated device is updated by the
+    // caller, once the session has let go of the port.
+    DeviceSession(const QString& portName, const QString& logPath, QObject* parent = nullptr);
     ~DeviceSession() override;
 
-    // How long Open() waits for the device to answer; the updater's run does
-    // not count.
+    // How long Open() waits for the device to answer.
     void SetConnectTimeout(int ms) { m_connectTimeout.setInterval(ms); }
 
     void Open();
@@ -69,8 +67,6 @@ public:
 signals:
     void stepDone(DeviceSession::Step step);
     void failed(DeviceSession::Step step, const QString& message);
-    // The device is being updated; the session goes on once it is back.
-    void updating(bool running);
     // Something gone wrong that did not end the step (the configuration log
     // not written, the firmware not updated): the step goes on.
     void warning(const QString& message);
@@ -83,7 +79,6 @@ private slots:
     void OnDisplayError(const QString& text, const QString& detail);
     void OnDisconnect(bool error);
     void OnConnectTimeout();
-    void OnUpdaterRunning(bool running);
     void OnVoyageFinished();
     void OnWriteVerified(const Profile& sent, const QList<ProfileComparisonRow>& mismatches);
 
@@ -95,7 +90,7 @@ private:
     void ReadSettingJobs();
     void EndTransport();
 
-    UpdateImages m_images;
+    UpdateImages m_images; // none: the state machine never starts the updater
     Model* m_tabModel;
     Model* m_transportModel;
     SerialController* m_controller;
