@@ -69,7 +69,9 @@ void UpdateCommand::Cancel()
 
 QStringList UpdateCommand::Ports()
 {
-    const QStringList given = m_options.ports();
+    QStringList given = m_options.ports();
+    // A port named twice is still one device: two transfers would meet on it.
+    given.removeDuplicates();
     if (!given.isEmpty()) {
         return given;
     }
@@ -85,8 +87,7 @@ QStringList UpdateCommand::Ports()
 
 void UpdateCommand::Connect(Device& device)
 {
-    device.session
-        = new DeviceSession(device.port, StateMachine::DefaultConfigurationLogPath(), this);
+    device.session = new DeviceSession(device.port, StateMachine::DefaultConfigurationLogPath(), this);
     device.session->SetConnectTimeout(m_options.timeoutSeconds() * 1000);
     connect(device.session, &DeviceSession::stepDone, this, [this, &device] { OnOpened(device); });
     connect(device.session, &DeviceSession::failed, this,
@@ -214,8 +215,8 @@ void UpdateCommand::OnSent(Device& device, cUpdateRun::Outcome outcome)
 
 QString UpdateCommand::FailureText(cUpdateRun::Outcome outcome, CliExit* code)
 {
-    const QString bootLoader
-        = QLatin1Char(' ') + tr("The Identifier is waiting in its boot loader; connect it again to recover it.");
+    const QString bootLoader = QLatin1Char(' ')
+        + tr("The Identifier is waiting in its boot loader; connect it again to recover it.");
     *code = CliExit::Communication;
     switch (outcome) {
     case cUpdateRun::Outcome::NotConnected:
