@@ -802,6 +802,15 @@ void TestCliEndToEnd::updateRecoversADeviceWaitingInItsBootLoader()
         QByteArray("IDENTIFIER FIRMWARE 050200.03.00.00\n") + QByteArray(3000, '\x5a'));
     QCOMPARE(Run(QStringList(update) << QStringLiteral("--image") << image, &out), 0);
     QVERIFY2(out.contains(QStringLiteral("the firmware is now 050200.03.00.00")), qPrintable(out));
+
+    // A boot loader that never answers a block is not said to be recovered.
+    config.faults.ignoreFirstBlock = -1;
+    auto deaf = Plug(PathOf(QStringLiteral("p2")), config);
+    QVERIFY(deaf);
+    const QStringList again { QStringLiteral("update"), QStringLiteral("--timeout"), QStringLiteral("3"),
+        QStringLiteral("--port"), PathOf(QStringLiteral("p2")), QStringLiteral("--image"), image };
+    QVERIFY(Run(again, &out) != 0);
+    QVERIFY2(!out.contains(QStringLiteral("the firmware is now")), qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)

@@ -1,5 +1,5 @@
 velmora_add_test(test_cli_endtoend CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCliEndToEnd.cpp
-    LIBS identifier_sim TIMEOUT 300)
+    LIBS identifier_sim TIMEOUT 480)
 add_dependencies(test_cli_endtoend velmora-cli)
 
 # Not a test: production on 1, 4 and 8 simulated devices, figures in the README.
