@@ -14,6 +14,9 @@ struct cUpdateTiming {
     // its request every 3 s, and the port hears nothing for a moment after
     // the reset, so the wait covers the request after next.
     int listen = 5000;
+    // For recognising a boot loader left waiting by a cut update: it repeats
+    // its request every few seconds, and two are wanted.
+    int recognise = 10000;
     // Between a failed attempt and the next one.
     int restart = 1000;
     // Between two looks at a running transfer.

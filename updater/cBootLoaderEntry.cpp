@@ -8,6 +8,8 @@ namespace {
 constexpr int CrcRequest = 'C';
 // How soon a request to stop is noticed while listening.
 constexpr int StopCheckMs = 100;
+// A waiting boot loader is told by this many requests in a row.
+constexpr int WaitingRequests = 2;
 
 } // namespace
 
@@ -46,7 +48,7 @@ void cBootLoaderEntry::run()
         link->close();
     }
     if (!stopping() && link->open(cXmodem1KSend::BaudRate, QIODevice::ReadOnly)) {
-        heard = listen(*link);
+        heard = recognising ? recogniseWaiting(*link) : listen(*link);
         link->close();
     }
 }
@@ -68,6 +70,23 @@ bool cBootLoaderEntry::listen(cByteLink& link)
         const QDeadlineTimer slice(StopCheckMs);
         if (link.readByte(slice.deadline() < window.deadline() ? slice : window) == CrcRequest) {
             return true;
+        }
+    }
+    return false;
+}
+
+bool cBootLoaderEntry::recogniseWaiting(cByteLink& link)
+{
+    const QDeadlineTimer window(timing.recognise);
+    int requests = 0;
+    while (!window.hasExpired() && !stopping()) {
+        const QDeadlineTimer slice(StopCheckMs);
+        const int byte = link.readByte(slice.deadline() < window.deadline() ? slice : window);
+        if (byte == CrcRequest && ++requests == WaitingRequests) {
+            return true;
+        }
+        if (byte >= 0 && byte != CrcRequest) {
+            return false;
         }
     }
     return false;

@@ -24,6 +24,11 @@ cUpdateRun::cUpdateRun(const QString& portName, const QString& imagePath, qint32
 
 cUpdateRun::~cUpdateRun() = default;
 
+void cUpdateRun::recover()
+{
+    entry->skipReset();
+}
+
 void cUpdateRun::start()
 {
     log("Process Starting");

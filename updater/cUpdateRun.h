@@ -30,6 +30,9 @@ public:
         const cUpdateTiming& timing = {}, QObject* parent = nullptr);
     ~cUpdateRun() override;
 
+    // For a device found waiting in its boot loader: no reset is sent, the
+    // image goes straight to the boot loader.
+    void recover();
     void start();
 
 signals:

@@ -134,7 +134,7 @@ void UpdateCommand::OnSilent(Device& device, const QString& message)
     m_output.Progress(tr("%1: no answer; listening for a boot loader...").arg(device.port));
     device.listener = std::make_unique<cBootLoaderEntry>(
         cSerialLink::factory(device.port), cXmodem1KSend::BaudRate, cUpdateTiming());
-    device.listener->skipReset();
+    device.listener->recogniseOnly();
     connect(
         device.listener.get(), &QThread::finished, this,
         [this, &device, message] {
@@ -184,6 +184,9 @@ void UpdateCommand::Send(Device& device, qint32 baudRate)
 {
     device.sent = true;
     device.run = std::make_unique<cUpdateRun>(device.port, device.image, baudRate);
+    if (device.before.isEmpty()) {
+        device.run->recover();
+    }
     connect(device.run.get(), &cUpdateRun::progress, this,
         [this, &device](int percent) { OnProgress(device, percent); });
     connect(device.run.get(), &cUpdateRun::finished, this,

@@ -65,6 +65,32 @@ private slots:
         QVERIFY(entry.wait(10000));
         QVERIFY(entry.connected());
     }
+
+    // Asked only whether a silent device waits in its boot loader: its
+    // repeated request tells it, a lone "C" or a running device's text
+    // heard at the wrong rate does not.
+    void recognisesOnlyARepeatedRequest_data()
+    {
+        QTest::addColumn<Arrivals>("arrivals");
+        QTest::addColumn<bool>("waiting");
+        QTest::newRow("two requests") << Arrivals { { 200, 'C' }, { 1500, 'C' } } << true;
+        QTest::newRow("one request") << Arrivals { { 200, 'C' } } << false;
+        QTest::newRow("text holding C") << Arrivals { { 100, '$' }, { 150, 'C' }, { 300, 'C' } } << false;
+    }
+
+    void recognisesOnlyARepeatedRequest()
+    {
+        QFETCH(Arrivals, arrivals);
+        QFETCH(bool, waiting);
+        cUpdateTiming timing;
+        timing.settle = 0;
+        timing.recognise = 2000;
+        cBootLoaderEntry entry([arrivals] { return std::make_unique<TimedLink>(arrivals); }, 115200, timing);
+        entry.recogniseOnly();
+        entry.start();
+        QVERIFY(entry.wait(10000));
+        QCOMPARE(entry.connected(), waiting);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBootLoaderEntry)
