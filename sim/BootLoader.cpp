@@ -114,6 +114,12 @@ void BootLoader::handleBlock(const QByteArray& block, int size)
         emit note(QStringLiteral("block 1 left unanswered (fault)"));
         return;
     }
+    const int cancelAfter = m_settings.cancelAfterBlocks;
+    if (cancelAfter > 0 && m_transfers == 1 && ordinal == cancelAfter + 1) {
+        emit send(QByteArray(2, CAN));
+        finish(false, QStringLiteral("transfer cancelled after %1 blocks (fault)").arg(cancelAfter));
+        return;
+    }
     const int number = static_cast<quint8>(block.at(1));
     const int complement = static_cast<quint8>(block.at(2));
     const QByteArray data = block.mid(3, size);

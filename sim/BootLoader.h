@@ -25,6 +25,10 @@ public:
         // gets no answer; -1: every transfer.
         int ignoreFirstBlock = 0;
         bool nakFirstEot = false;
+        // The first transfer is cancelled (CAN CAN) when the block after
+        // this many arrives, as a device whose power fails would leave it;
+        // 0: never.
+        int cancelAfterBlocks = 0;
     };
 
     static constexpr char SOH = 0x01;

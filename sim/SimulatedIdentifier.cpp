@@ -336,6 +336,7 @@ void SimulatedIdentifier::enterBootLoader()
     settings.nakBlocks = m_config.faults.nakBlocks;
     settings.ignoreFirstBlock = m_config.faults.ignoreFirstBlock;
     settings.nakFirstEot = m_config.faults.nakFirstEot;
+    settings.cancelAfterBlocks = m_config.faults.cancelAfterBlocks;
     m_bootLoader.start(settings);
 }
 
