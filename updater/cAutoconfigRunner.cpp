@@ -1,6 +1,7 @@
 #include "cAutoconfigRunner.h"
 
 #include "ShellSentence.h"
+#include "app/BaudType.h"
 
 #include <QFile>
 
@@ -43,28 +44,52 @@ void cAutoconfigRunner::run()
         return;
     }
     const std::unique_ptr<cByteLink> link = linkFactory();
+    QList<qint32> rates { baudRate };
+    if (baudRate == UnknownRate) {
+        rates = { BaudTypes::rate(BaudType::Baud115200), BaudTypes::rate(BaudType::Baud38400) };
+    }
     while (!file.atEnd() && !stopping()) {
         const QString command = withoutLineEnd(file.readLine());
         if (!command.isEmpty()) {
-            runCommand(*link, baudRate, command, Domain, timing);
+            rates = runAtEachRate(*link, rates, command);
         }
     }
     pause(timing.autoconfigPause);
 }
 
+QList<qint32> cAutoconfigRunner::runAtEachRate(
+    cByteLink& link, const QList<qint32>& rates, const QString& command) const
+{
+    QString answer;
+    for (const qint32 rate : rates) {
+        if (send(link, rate, command, Domain, timing, &answer)) {
+            return { rate };
+        }
+    }
+    return rates;
+}
+
 int cAutoconfigRunner::runCommand(
     cByteLink& link, qint32 baudRate, const QString& text, int domain, const cUpdateTiming& timing)
 {
-    if (!link.open(baudRate, QIODevice::ReadWrite)) {
-        return 0;
-    }
-    link.sendEachByte(ShellSentence::command(text, domain), QDeadlineTimer(timing.commandSend));
-    const QString answer = readAnswer(link, timing);
-    link.close();
+    QString answer;
+    send(link, baudRate, text, domain, timing, &answer);
     return answer.toInt();
 }
 
-QString cAutoconfigRunner::readAnswer(cByteLink& link, const cUpdateTiming& timing)
+bool cAutoconfigRunner::send(cByteLink& link, qint32 baudRate, const QString& text, int domain,
+    const cUpdateTiming& timing, QString* answer)
+{
+    if (!link.open(baudRate, QIODevice::ReadWrite)) {
+        return false;
+    }
+    link.sendEachByte(ShellSentence::command(text, domain), QDeadlineTimer(timing.commandSend));
+    const bool answered = readAnswer(link, timing, answer);
+    link.close();
+    return answered;
+}
+
+bool cAutoconfigRunner::readAnswer(cByteLink& link, const cUpdateTiming& timing, QString* answer)
 {
     const QDeadlineTimer deadline(timing.commandAnswer);
     for (QByteArray line = link.readLine(MaxLineLength, deadline); !line.isEmpty();
@@ -75,11 +100,12 @@ QString cAutoconfigRunner::readAnswer(cByteLink& link, const cUpdateTiming& timi
         }
         const int status = fields.value(1).toInt();
         if (status == AnswerWithText) {
-            return fields.value(4);
+            *answer = fields.value(4);
+            return true;
         }
         if (status == AnswerWithoutText) {
-            return {};
+            return true;
         }
     }
-    return {};
+    return false;
 }

@@ -27,6 +27,7 @@ cUpdateRun::~cUpdateRun() = default;
 void cUpdateRun::recover()
 {
     entry->skipReset();
+    normalBaudRate = cAutoconfigRunner::UnknownRate;
 }
 
 void cUpdateRun::start()

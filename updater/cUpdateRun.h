@@ -31,7 +31,8 @@ public:
     ~cUpdateRun() override;
 
     // For a device found waiting in its boot loader: no reset is sent, the
-    // image goes straight to the boot loader.
+    // image goes straight to the boot loader, and the rate its application
+    // will talk at is not known, so the autoconfig commands find it.
     void recover();
     void start();
 
@@ -51,7 +52,7 @@ private:
 
     const QString portName;
     const QString imagePath;
-    const qint32 normalBaudRate;
+    qint32 normalBaudRate;
     const cUpdateTiming timing;
     cUpdateAttempts attempts;
     cUpdateLog updateLog;
