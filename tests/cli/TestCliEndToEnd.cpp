@@ -2,8 +2,7 @@
 // pseudo-terminals: each command's result and exit code, a locked device, a
 // write the device ignores, and production on devices that come and go.
 
-#include "SimConfig.h"
-#include "SimulatedIdentifier.h"
+#include "CliHarness.h"
 #include "history/ProgrammingHistory.h"
 #include "profile/ProfileFile.h"
 
@@ -11,11 +10,9 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -26,21 +23,9 @@
 
 namespace {
 
-const int CommandTimeoutMs = 60000;
-
-SimConfig QuickDevice(const QString& serialNumber)
-{
-    SimConfig config;
-    config.serialNumber = serialNumber;
-    config.replyDelayMs = 5;
-    config.resetSilenceMs = 50;
-    config.voyageGenerate = 25;
-    return config;
-}
-
 SimConfig LockedDevice(const QString& serialNumber)
 {
-    SimConfig config = QuickDevice(serialNumber);
+    SimConfig config = CliHarness::QuickDevice(serialNumber);
     config.password = QStringLiteral("harbour7");
     return config;
 }
@@ -52,7 +37,7 @@ QString Setting(const SimulatedIdentifier& device, const char* key)
 
 } // namespace
 
-class TestCliEndToEnd : public QObject {
+class TestCliEndToEnd : public QObject, private CliHarness {
     Q_OBJECT
 
 private slots:
@@ -73,99 +58,16 @@ private slots:
     void historyKeepsEveryWrite();
     void productionUpdateChecksTheImageFirst();
     void productionUpdatesWithoutAWindow();
-    void updateChecksThenSendsToEveryDevice();
-    void updateRecoversADeviceWaitingInItsBootLoader();
 
 private:
-    std::unique_ptr<SimulatedIdentifier> Plug(const QString& link, SimConfig config);
-    // Runs the program to its end while the simulated devices go on answering.
-    int Run(const QStringList& arguments, QString* out = nullptr);
-    // Standard input from the file named, else none.
-    void Launch(QProcess& process, const QStringList& arguments, const QString& input = QString());
-    static void WaitFor(QProcess& process, int timeoutMs);
-    QString PathOf(const QString& name) const { return m_dir->filePath(name); }
-    QString WriteFile(const QString& name, const QByteArray& bytes);
-    QString ReadFile(const QString& name) const;
     // The profile of a device of the same kind, for production.
     QString PatternProfile();
     QStringList ProgramArguments(const QString& list, const QStringList& ports) const;
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_errors; // the last Run's standard error
 };
 
 void TestCliEndToEnd::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-std::unique_ptr<SimulatedIdentifier> TestCliEndToEnd::Plug(const QString& link, SimConfig config)
-{
-    auto device = std::make_unique<SimulatedIdentifier>(config);
-    QString error;
-    if (!device->start(&error) || !QFile::link(device->portPath(), link)) {
-        qWarning() << "device not started:" << error;
-        return nullptr;
-    }
-    return device;
-}
-
-void TestCliEndToEnd::Launch(QProcess& process, const QStringList& arguments, const QString& input)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // The configuration log and the settings stay in the test's folder.
-    environment.insert(QStringLiteral("HOME"), m_dir->path());
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir->filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
-    environment.remove(QStringLiteral("XDG_RUNTIME_DIR")); // as on a bench computer without a session
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_dir->path());
-    process.setStandardInputFile(input.isEmpty() ? QProcess::nullDevice() : input);
-    process.start(QStringLiteral(BINARY_DIR "/velmora-cli"), arguments);
-}
-
-void TestCliEndToEnd::WaitFor(QProcess& process, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (process.state() != QProcess::NotRunning && clock.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(2000);
-    }
-}
-
-int TestCliEndToEnd::Run(const QStringList& arguments, QString* out)
-{
-    QProcess process;
-    Launch(process, arguments);
-    WaitFor(process, CommandTimeoutMs);
-    if (out) {
-        *out = QString::fromUtf8(process.readAllStandardOutput());
-    }
-    m_errors = QString::fromUtf8(process.readAllStandardError());
-    if (!m_errors.isEmpty()) {
-        qInfo().noquote() << arguments.first() << "said:" << m_errors.trimmed();
-    }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
-QString TestCliEndToEnd::WriteFile(const QString& name, const QByteArray& bytes)
-{
-    QFile file(PathOf(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        qWarning() << "cannot write" << file.fileName();
-    }
-    return file.fileName();
-}
-
-QString TestCliEndToEnd::ReadFile(const QString& name) const
-{
-    QFile file(PathOf(name));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    QVERIFY(Reset());
 }
 
 QString TestCliEndToEnd::PatternProfile()
@@ -418,8 +320,8 @@ void TestCliEndToEnd::writeKeepsWhatItDoesNotSet()
     QCOMPARE(Run({ QStringLiteral("write"), QStringLiteral("--port"), port, QStringLiteral("--profile"),
                  profile, QStringLiteral("--name"), QStringLiteral("NEW NAME") }),
         3);
-    QVERIFY2(m_errors.contains(QStringLiteral("half-written")), qPrintable(m_errors));
-    QVERIFY2(!m_errors.contains(QStringLiteral("Unknown error")), qPrintable(m_errors));
+    QVERIFY2(Errors().contains(QStringLiteral("half-written")), qPrintable(Errors()));
+    QVERIFY2(!Errors().contains(QStringLiteral("Unknown error")), qPrintable(Errors()));
 }
 
 // A dealer's profile reaches the device as the window would send it:
@@ -457,8 +359,8 @@ void TestCliEndToEnd::writeTakesAProfileAsTheWindowWould()
     QVERIFY(!device->transcript().join(QLatin1Char('\n')).contains(QStringLiteral("sea breeze")));
     QCOMPARE(Setting(*device, "callSign").remove(QLatin1Char('@')), QString());
     QVERIFY2(out.contains(QStringLiteral("Not on this device, not written: ")), qPrintable(out));
-    QVERIFY2(!m_errors.contains(QStringLiteral("XDG_RUNTIME_DIR")), qPrintable(m_errors));
-    QVERIFY2(!m_errors.contains(QStringLiteral("Not offered")), qPrintable(m_errors));
+    QVERIFY2(!Errors().contains(QStringLiteral("XDG_RUNTIME_DIR")), qPrintable(Errors()));
+    QVERIFY2(!Errors().contains(QStringLiteral("Not offered")), qPrintable(Errors()));
 }
 
 // Three devices come at different moments; the run is killed while the second
@@ -747,70 +649,6 @@ void TestCliEndToEnd::productionUpdatesWithoutAWindow()
     QVERIFY2(out.contains(QStringLiteral("programmed")), qPrintable(out));
     QCOMPARE(device->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
     QCOMPARE(Setting(*device, "mmsi"), QStringLiteral("235000001"));
-}
-
-// A wrong family is refused before any reset; then one command updates two
-// devices with the newest image of their family from the images' folder.
-void TestCliEndToEnd::updateChecksThenSendsToEveryDevice()
-{
-    const auto image = [](const char* version) {
-        return QByteArray("IDENTIFIER FIRMWARE ") + version + '\n' + QByteArray(6000, '\x5a');
-    };
-    const QString folder = QStringLiteral("data/Norwake/velmora/AISImage/");
-    QVERIFY(QDir().mkpath(PathOf(folder)));
-    WriteFile(folder + QStringLiteral("050200_02_09_00.img"), image("050200.02.09.00"));
-    WriteFile(folder + QStringLiteral("050200_03_00_00.img"), image("050200.03.00.00"));
-    const QString otherFamily = WriteFile(QStringLiteral("160200_09_00_00.img"), image("160200.09.00.00"));
-    auto first = Plug(PathOf(QStringLiteral("p1")), QuickDevice(QStringLiteral("100000000001")));
-    auto second = Plug(PathOf(QStringLiteral("p2")), QuickDevice(QStringLiteral("100000000002")));
-    QVERIFY(first && second);
-    const QStringList ports { QStringLiteral("--port"), PathOf(QStringLiteral("p1")),
-        QStringLiteral("--port"), PathOf(QStringLiteral("p2")) };
-
-    QString out;
-    QCOMPARE(
-        Run(QStringList { QStringLiteral("update"), QStringLiteral("--image"), otherFamily } << ports, &out),
-        8);
-    QVERIFY2(out.contains(QStringLiteral("is made for the family 160200")), qPrintable(out));
-    for (const SimulatedIdentifier* device : { first.get(), second.get() }) {
-        QVERIFY(!device->transcript().join(QLatin1Char('\n')).contains(QStringLiteral(",reset,")));
-    }
-
-    QCOMPARE(Run(QStringList { QStringLiteral("update"), QStringLiteral("--json") } << ports, &out), 0);
-    QCOMPARE(out.count(QStringLiteral("\"result\":\"updated\"")), 2);
-    QCOMPARE(first->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
-    QCOMPARE(second->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
-    QVERIFY2(
-        out.contains(QStringLiteral("Updated from 050200.02.01.00 to 050200.03.00.00.")), qPrintable(out));
-}
-
-// The boot loader cannot tell the family: without --image the device is only
-// reported; with it the device runs the image's version.
-void TestCliEndToEnd::updateRecoversADeviceWaitingInItsBootLoader()
-{
-    SimConfig config = QuickDevice(QStringLiteral("100000000003"));
-    config.bootLoaderOnly = true;
-    auto device = Plug(PathOf(QStringLiteral("p1")), config);
-    QVERIFY(device);
-    const QStringList update { QStringLiteral("update"), QStringLiteral("--timeout"), QStringLiteral("3"),
-        QStringLiteral("--port"), PathOf(QStringLiteral("p1")) };
-    QString out;
-    QCOMPARE(Run(update, &out), 3);
-    QVERIFY2(out.contains(QStringLiteral("waiting in its boot loader")), qPrintable(out));
-
-    const QString image = WriteFile(QStringLiteral("050200_03_00_00.img"),
-        QByteArray("IDENTIFIER FIRMWARE 050200.03.00.00\n") + QByteArray(3000, '\x5a'));
-    QCOMPARE(Run(QStringList(update) << QStringLiteral("--image") << image, &out), 0);
-    QVERIFY2(out.contains(QStringLiteral("the firmware is now 050200.03.00.00")), qPrintable(out));
-
-    // A boot loader that never answers a block is not said to be recovered.
-    config.faults.ignoreFirstBlock = -1;
-    auto deaf = Plug(PathOf(QStringLiteral("p2")), config);
-    QVERIFY(deaf);
-    const QStringList again { QStringLiteral("update"), QStringLiteral("--timeout"), QStringLiteral("3"),
-        QStringLiteral("--port"), PathOf(QStringLiteral("p2")), QStringLiteral("--image"), image };
-    QVERIFY(Run(again, &out) != 0);
-    QVERIFY2(!out.contains(QStringLiteral("the firmware is now")), qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(TestCliEndToEnd)

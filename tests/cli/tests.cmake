@@ -1,6 +1,10 @@
 velmora_add_test(test_cli_endtoend CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCliEndToEnd.cpp
-    LIBS identifier_sim TIMEOUT 480)
+    ${CMAKE_CURRENT_LIST_DIR}/CliHarness.cpp LIBS identifier_sim TIMEOUT 420)
 add_dependencies(test_cli_endtoend velmora-cli)
+
+velmora_add_test(test_cli_update CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCliUpdate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CliHarness.cpp LIBS identifier_sim flashwell_core TIMEOUT 240)
+add_dependencies(test_cli_update velmora-cli)
 
 # Not a test: production on 1, 4 and 8 simulated devices, figures in the README.
 if(NOT VELMORA_SANITIZE)
