@@ -3,6 +3,7 @@
 #include "PseudoTerminal.h"
 
 #include <algorithm>
+#include <cmath>
 
 SerialLine::SerialLine(PseudoTerminal* terminal, QObject* parent)
     : QObject(parent)
@@ -15,7 +16,11 @@ SerialLine::SerialLine(PseudoTerminal* terminal, QObject* parent)
     m_drainTimer.setInterval(DrainIntervalMs);
     m_drainTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_drainTimer, &QTimer::timeout, this, &SerialLine::drain);
+    m_inputTimer.setSingleShot(true);
+    m_inputTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_inputTimer, &QTimer::timeout, this, &SerialLine::deliverDue);
     m_sinceConfigured.start();
+    m_inputClock.start();
 }
 
 void SerialLine::send(const QByteArray& bytes, int rate)
@@ -41,7 +46,27 @@ void SerialLine::onReceived(const QByteArray& bytes)
     int rate = samplePortRate();
     if (rate == 0 && m_lastConfiguredRate != 0 && m_sinceConfigured.elapsed() <= ClosingGraceMs)
         rate = m_lastConfiguredRate;
-    emit arrived(bytes, rate);
+    if (!m_pacedInput || rate == 0) {
+        emit arrived(bytes, rate);
+        return;
+    }
+    // Ten bits a byte, behind what is still on its way.
+    const double startMs = std::max(m_lineFreeMs, static_cast<double>(m_inputClock.elapsed()));
+    m_lineFreeMs = startMs + bytes.size() * 10000.0 / rate;
+    m_arrivals.append({bytes, rate, m_lineFreeMs});
+    if (!m_inputTimer.isActive())
+        deliverDue();
+}
+
+void SerialLine::deliverDue()
+{
+    const double nowMs = m_inputClock.elapsed();
+    while (!m_arrivals.isEmpty() && m_arrivals.first().dueMs <= nowMs) {
+        const Arrival arrival = m_arrivals.takeFirst();
+        emit arrived(arrival.bytes, arrival.rate);
+    }
+    if (!m_arrivals.isEmpty())
+        m_inputTimer.start(static_cast<int>(std::ceil(m_arrivals.first().dueMs - nowMs)));
 }
 
 int SerialLine::samplePortRate()

@@ -12,7 +12,8 @@ class PseudoTerminal;
 // bytes leave at the device's rate and take as long as that rate needs, and
 // they reach the program only if its port is set to the same rate when they
 // start. Received bytes are tagged with the rate the program's port was set
-// to when it wrote them.
+// to when it wrote them; with paced input they reach the device only after
+// their own time on the line, as on a cable.
 class SerialLine : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     // Forgets what has not left yet, as a device does when it resets.
     void clearOutput();
     bool isSending() const { return !m_queue.isEmpty(); }
+    void setPacedInput(bool paced) { m_pacedInput = paced; }
 
 signals:
     void arrived(const QByteArray& bytes, int rate);
@@ -44,7 +46,14 @@ private:
     static constexpr int SampleIntervalMs = 20;
     static constexpr int DrainIntervalMs = 2;
 
+    struct Arrival {
+        QByteArray bytes;
+        int rate = 0;
+        double dueMs = 0;
+    };
+
     void onReceived(const QByteArray& bytes);
+    void deliverDue();
     int samplePortRate();
     void drain();
 
@@ -56,4 +65,9 @@ private:
     int m_lastConfiguredRate = 0;
     QList<Chunk> m_queue;
     double m_credit = 0;
+    bool m_pacedInput = false;
+    QTimer m_inputTimer;
+    QElapsedTimer m_inputClock;
+    QList<Arrival> m_arrivals;
+    double m_lineFreeMs = 0; // when the last byte received has crossed the line
 };

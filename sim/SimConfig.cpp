@@ -91,6 +91,7 @@ const std::vector<Key>& keys()
         key("version", "firmware version answered to \"appver\"; 050200.* is the first generation, 160200.* the later one (050200.02.01.00)", [](SimConfig& c) -> QString& { return c.version; }),
         key("serialNumber", "answered to \"getserno\" (205170031442)", [](SimConfig& c) -> QString& { return c.serialNumber; }),
         key("baud", "the device's normal rate, 115200 or 38400 (115200)", [](SimConfig& c) -> int& { return c.baud; }),
+        key("pacedInput", "what the program sends reaches the device only after its time on the line at the port's rate, as on a cable, instead of at once (false)", [](SimConfig& c) -> bool& { return c.pacedInput; }),
         key("replyDelayMs", "time from a command to its reply (30)", [](SimConfig& c) -> int& { return c.replyDelayMs; }),
         key("password", "security access password; empty: the device is open (\"\")", [](SimConfig& c) -> QString& { return c.password; }),
         key("relockAfterMs", "lock again after this long without a sentence; 0: never (0)", [](SimConfig& c) -> int& { return c.relockAfterMs; }),

@@ -30,6 +30,7 @@ struct SimConfig {
     QString version = QStringLiteral("050200.02.01.00");
     QString serialNumber = QStringLiteral("205170031442");
     int baud = 115200;
+    bool pacedInput = false;
     int replyDelayMs = 30;
     QString password;
     int relockAfterMs = 0;

@@ -47,6 +47,7 @@ SimulatedIdentifier::SimulatedIdentifier(const SimConfig& config, QObject* paren
             m_state.settings.number(QStringLiteral("logPeriod")));
     m_gnss.setTextMessages(config.txtEveryCycles, config.txtLeadingField);
     m_protocol.setFaultPlan(config.faults);
+    m_line.setPacedInput(config.pacedInput);
 
     connect(&m_transcript, &Transcript::entryAdded, this, &SimulatedIdentifier::transcriptEntry);
     connect(&m_line, &SerialLine::arrived, this, &SimulatedIdentifier::onArrived);
