@@ -7,20 +7,17 @@
 // writing run is given its fixed 200 ms, every other exchange the device's
 // reply delay plus the reply's time on the line at 115200 baud.
 
+#include "BenchDevices.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QThread>
-
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -28,12 +25,6 @@ const int ReplyDelayMs = 30;
 const int WriteIntervalMs = 200;
 const double BitsPerByte = 10.0;
 const double Baud = 115200.0;
-
-struct Sim {
-    std::unique_ptr<QProcess> process;
-    QString link;
-    QString transcript;
-};
 
 QTextStream& Out()
 {
@@ -47,36 +38,9 @@ bool WriteText(const QString& path, const QString& text)
     return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
 }
 
-Sim StartSim(const QString& folder, int index)
+QString DeviceSettings()
 {
-    Sim sim;
-    sim.link = QStringLiteral("%1/port%2").arg(folder).arg(index);
-    sim.transcript = QStringLiteral("%1/transcript%2.txt").arg(folder).arg(index);
-    const QString config = QStringLiteral("%1/device%2.json").arg(folder).arg(index);
-    WriteText(config,
-        QStringLiteral("{\"serialNumber\": \"3000000%1\", \"replyDelayMs\": %2}")
-            .arg(index, 5, 10, QLatin1Char('0'))
-            .arg(ReplyDelayMs));
-    sim.process = std::make_unique<QProcess>();
-    sim.process->start(QStringLiteral(BINARY_DIR "/identifier-sim"),
-        { QStringLiteral("--link"), sim.link, QStringLiteral("--config"), config, QStringLiteral("--transcript"),
-            sim.transcript });
-    return sim;
-}
-
-bool WaitForLinks(const std::vector<Sim>& sims)
-{
-    for (int tries = 0; tries < 100; ++tries) {
-        bool all = true;
-        for (const Sim& sim : sims) {
-            all = all && QFileInfo::exists(sim.link);
-        }
-        if (all) {
-            return true;
-        }
-        QThread::msleep(50);
-    }
-    return false;
+    return QStringLiteral("\"replyDelayMs\": %1").arg(ReplyDelayMs);
 }
 
 bool IsReply(const QString& text)
@@ -116,54 +80,33 @@ double FloorSeconds(const QString& transcript)
     return floorMs / 1000.0;
 }
 
-int RunCli(const QStringList& arguments, const QString& home, QByteArray* out)
-{
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home);
-    cli.setProcessEnvironment(environment);
-    cli.start(QStringLiteral(BINARY_DIR "/velmora-cli"), arguments);
-    cli.waitForFinished(300000);
-    *out = cli.readAllStandardOutput();
-    return cli.exitCode();
-}
-
-void StopSims(std::vector<Sim>& sims)
-{
-    for (Sim& sim : sims) {
-        sim.process->terminate();
-        sim.process->waitForFinished(3000);
-    }
-}
-
 double Bench(int devices, const QString& profile)
 {
     QTemporaryDir folder;
-    std::vector<Sim> sims;
+    BenchDevices sims(folder.path(), DeviceSettings());
     QString list = QStringLiteral("mmsi\n");
-    QStringList arguments { QStringLiteral("program"), QStringLiteral("--json"), QStringLiteral("--profile"),
-        profile, QStringLiteral("--mmsi-list"), folder.filePath(QStringLiteral("list.csv")) };
     for (int index = 0; index < devices; ++index) {
-        sims.push_back(StartSim(folder.path(), index));
         list += QStringLiteral("2350%1\n").arg(index, 5, 10, QLatin1Char('0'));
-        arguments << QStringLiteral("--port") << sims.back().link;
     }
     WriteText(folder.filePath(QStringLiteral("list.csv")), list);
-    if (!WaitForLinks(sims)) {
+    if (!sims.Start(devices)) {
         Out() << "simulators did not start\n";
-        StopSims(sims);
         return 0;
     }
+    const QStringList arguments
+        = QStringList { QStringLiteral("program"), QStringLiteral("--json"), QStringLiteral("--profile"),
+              profile, QStringLiteral("--mmsi-list"), folder.filePath(QStringLiteral("list.csv")) }
+        + sims.PortArguments();
     QElapsedTimer clock;
     clock.start();
     QByteArray out;
-    const int code = RunCli(arguments, folder.path(), &out);
+    const int code = BenchDevices::RunCli(arguments, folder.path(), &out);
     const double wall = clock.elapsed() / 1000.0;
-    StopSims(sims);
+    sims.Stop();
     double deviceSum = 0;
     double floorSum = 0;
     for (int index = 0; index < devices; ++index) {
-        floorSum += FloorSeconds(sims[index].transcript);
+        floorSum += FloorSeconds(sims.Transcript(index));
     }
     for (const QByteArray& line : out.split('\n')) {
         deviceSum += QJsonDocument::fromJson(line).object().value(QStringLiteral("seconds")).toDouble();
@@ -186,15 +129,14 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QTemporaryDir folder;
     const QString profile = folder.filePath(QStringLiteral("profile.json"));
-    std::vector<Sim> pattern;
-    pattern.push_back(StartSim(folder.path(), 99));
+    BenchDevices pattern(folder.path(), DeviceSettings());
     QByteArray out;
-    const bool read = WaitForLinks(pattern)
-        && RunCli({ QStringLiteral("read"), QStringLiteral("--port"), pattern.front().link, QStringLiteral("-o"),
-                      profile },
+    const bool read = pattern.Start(1, 99)
+        && BenchDevices::RunCli({ QStringLiteral("read"), QStringLiteral("--port"), pattern.Link(0),
+                                    QStringLiteral("-o"), profile },
                folder.path(), &out)
             == 0;
-    StopSims(pattern);
+    pattern.Stop();
     if (!read) {
         Out() << "could not read the pattern device's profile\n";
         return 1;

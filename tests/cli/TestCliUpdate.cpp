@@ -84,6 +84,7 @@ void TestCliUpdate::imageCheckedThenSentToEveryDevice()
 
     QCOMPARE(Run(QStringList { QStringLiteral("update"), QStringLiteral("--json") } << ports, &out), 0);
     QCOMPARE(out.count(QStringLiteral("\"result\":\"updated\"")), 2);
+    QVERIFY2(Errors().isEmpty(), qPrintable(Errors())); // progress only on a terminal
     QCOMPARE(first->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
     QCOMPARE(second->state().firmwareVersion, QStringLiteral("050200.03.00.00"));
     QVERIFY2(
