@@ -266,6 +266,9 @@ void readClassBStatic(const AisBits& bits, AisMessage& message)
     }
 }
 
+// Five slots: no message is longer.
+const int longestMessageBits = 1008;
+
 // The fewest bits each decoded type needs; a shorter one is damaged.
 int shortestLength(int type, int part)
 {
@@ -292,6 +295,9 @@ int shortestLength(int type, int part)
 
 std::optional<AisMessage> decode(const AisBits& bits, bool own)
 {
+    if (bits.size() > longestMessageBits) {
+        return std::nullopt;
+    }
     AisMessage message;
     message.type = static_cast<int>(bits.unsignedAt(0, 6));
     if (bits.size() < shortestLength(message.type, static_cast<int>(bits.unsignedAt(38, 2)))) {
