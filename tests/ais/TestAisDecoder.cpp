@@ -77,6 +77,10 @@ private slots:
         QTest::newRow("too short") << QByteArrayList {
             sentence("AIVDM,1,1,,A,13aDp<PP000IwSlN?Wm@0?wN2<1,0")
         } << "";
+        QTest::newRow("too short by its fill bits")
+            << QByteArrayList { sentence("AIVDM,1,1,,A,13aDp<PP000IwSlN?Wm@0?wN2<1T,1") } << "";
+        QTest::newRow("longer than five slots")
+            << QByteArrayList { sentence("AIVDM,1,1,,A,>" + QByteArray(168, '0') + ",0") } << "";
         QTest::newRow("unknown type")
             << QByteArrayList { sentence("AIVDM,1,1,,A,I3aDp<PP,0") } << "25:244660274";
         QTest::newRow("two parts") << QByteArrayList { sentence(first), sentence(second) } << "5:371255000";
