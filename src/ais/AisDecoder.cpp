@@ -352,7 +352,9 @@ std::optional<AisMessage> AisDecoder::Add(const QByteArray& line)
     if (sentence->number == 1) {
         fragments.total = sentence->total;
         fragments.next = 1;
-        fragments.payload.clear();
+        // The reserved room stays, so that reassembly allocates once per slot.
+        fragments.payload.reserve(longestMessageBits / 6);
+        fragments.payload.truncate(0);
     } else if (sentence->number != fragments.next || sentence->total != fragments.total) {
         // A part is missing: what was gathered cannot be completed.
         fragments.next = 0;
