@@ -10,7 +10,9 @@
 #include "session/DeviceSession.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonObject>
+#include <QSet>
 #include <QTimer>
 
 #include <algorithm>
@@ -69,9 +71,17 @@ void UpdateCommand::Cancel()
 
 QStringList UpdateCommand::Ports()
 {
-    QStringList given = m_options.ports();
-    // A port named twice is still one device: two transfers would meet on it.
-    given.removeDuplicates();
+    // A port named twice, also through a link, is still one device: two
+    // transfers would meet on it.
+    QStringList given;
+    QSet<QString> seen;
+    for (const QString& port : m_options.ports()) {
+        const QString real = QFileInfo(port).canonicalFilePath();
+        if (!seen.contains(real.isEmpty() ? port : real)) {
+            seen.insert(real.isEmpty() ? port : real);
+            given << port;
+        }
+    }
     if (!given.isEmpty()) {
         return given;
     }
