@@ -30,6 +30,7 @@ file
 lintian
 desktop-file-utils
 appstream
+gpsd-clients
 "
 
 missing=""

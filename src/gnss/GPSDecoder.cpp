@@ -23,20 +23,36 @@ const int gsvMaxGroups = 4;
 // first or last one must not make its entry grow without end.
 const int maxTextMessageLength = 99 * NmeaSentence::MaxLength;
 
+const int gsaPdopField = 15;
+const int gsaSystemIdField = 18;
+
+struct Talker {
+    const char* name;
+    int constellation;
+};
+
+// GN speaks for several systems at once; GB and BD are both BeiDou, QZ is
+// the QZSS talker of receivers older than GQ.
+const Talker gnssTalkers[] = {
+    { "GP", SatelliteRecord::ConstellationGps },
+    { "GN", SatelliteRecord::ConstellationOther },
+    { "GL", SatelliteRecord::ConstellationGlonass },
+    { "GA", SatelliteRecord::ConstellationGalileo },
+    { "GB", SatelliteRecord::ConstellationBeiDou },
+    { "BD", SatelliteRecord::ConstellationBeiDou },
+    { "GQ", SatelliteRecord::ConstellationQzss },
+    { "QZ", SatelliteRecord::ConstellationQzss },
+};
+
+// The constellation of a GNSS talker, or -1 for any other talker.
 int constellationOf(const QString& talker)
 {
-    if (talker == QLatin1String("GP")) {
-        return SatelliteRecord::ConstellationGps;
+    for (const Talker& known : gnssTalkers) {
+        if (talker == QLatin1String(known.name)) {
+            return known.constellation;
+        }
     }
-    if (talker == QLatin1String("GL")) {
-        return SatelliteRecord::ConstellationGlonass;
-    }
-    return SatelliteRecord::ConstellationOther;
-}
-
-bool isGnssTalker(const QString& talker)
-{
-    return talker == QLatin1String("GP") || talker == QLatin1String("GN") || talker == QLatin1String("GL");
+    return -1;
 }
 
 // GSA fix types 2 and 3; anything else, also a value no receiver should
@@ -114,7 +130,7 @@ SatelliteData* GPSDecoder::satelliteData()
 void GPSDecoder::OnReceived(QString received)
 {
     const NmeaSentence sentence(received);
-    if (!sentence.isValid() || !isGnssTalker(sentence.talker())) {
+    if (!sentence.isValid() || constellationOf(sentence.talker()) < 0) {
         return;
     }
     const QString identifier = sentence.identifier();
@@ -144,6 +160,7 @@ void GPSDecoder::publishSatellites()
 }
 
 // $GNGSA,A,3,01,11,31,14,22,32,04,25,03,,,,1.56,0.91,1.27*15
+// $GNGSA,A,3,13,27,37,,,,,,,,,,1.5,0.9,1.2,4*39 (NMEA 4.10: system id)
 // Used PRNs add up over the GSA sentences of one cycle (one per
 // constellation) until the RMC publishes them.
 void GPSDecoder::decodeGsa(const NmeaSentence& sentence)
@@ -153,11 +170,32 @@ void GPSDecoder::decodeGsa(const NmeaSentence& sentence)
     int fixType = 0;
     sentence.fieldInt(gsaFixTypeField, fixType);
     data->setFixStatus(fixStatusOf(fixType));
+    const int constellation = gsaConstellation(sentence);
     for (int field = gsaFirstUsedField; field <= gsaLastUsedField; ++field) {
         int prn = 0;
         sentence.fieldInt(field, prn);
-        data->addUsed(prn);
+        data->addUsed(prn, constellation);
     }
+    double dops[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        sentence.fieldDouble(gsaPdopField + i, dops[i]);
+    }
+    data->setDops(dops[0], dops[1], dops[2]);
+}
+
+// Which constellation the used PRNs of a GSA belong to: the system id where
+// one is sent, else the talker's own; GP, GL and GN sentences without a
+// system id name PRNs of any constellation.
+int GPSDecoder::gsaConstellation(const NmeaSentence& sentence)
+{
+    int systemId = 0;
+    if (sentence.fieldInt(gsaSystemIdField, systemId) && systemId > SatelliteRecord::ConstellationOther
+        && systemId < SatelliteRecord::ConstellationCount) {
+        return systemId;
+    }
+    const int constellation = constellationOf(sentence.talker());
+    return constellation > SatelliteRecord::ConstellationGlonass ? constellation
+                                                                 : int(SatelliteRecord::ConstellationOther);
 }
 
 // $GPGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00*74
@@ -173,11 +211,7 @@ void GPSDecoder::decodeGsv(const NmeaSentence& sentence)
         // series of the cycle is the number in view.
         int inView = 0;
         sentence.fieldInt(gsvInViewField, inView);
-        if (constellation == SatelliteRecord::ConstellationGps) {
-            data->setGpsInView(qMax(data->gpsInView(), inView));
-        } else if (constellation == SatelliteRecord::ConstellationGlonass) {
-            data->setGlonassInView(qMax(data->glonassInView(), inView));
-        }
+        data->setInView(constellation, qMax(data->inView(constellation), inView));
     }
     // A lone field after the last complete group is the signal id, not the
     // PRN of another satellite.

@@ -48,6 +48,7 @@ private:
     SatelliteData* satelliteData();
     void publishSatellites();
     void decodeGsa(const NmeaSentence& sentence);
+    static int gsaConstellation(const NmeaSentence& sentence);
     void decodeGsv(const NmeaSentence& sentence);
     void decodeGsvSatellite(const NmeaSentence& sentence, int firstField, int constellation);
     void decodeRmc(const NmeaSentence& sentence);

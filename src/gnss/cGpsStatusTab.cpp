@@ -211,8 +211,7 @@ void cGpsStatusTab::OnSatelliteDataReceived(SatelliteData* satelliteData)
         default:
             m_labelStatus->setText(tr("No Fix"));
         }
-        m_labelSatellitesInView->setText(
-            QString::number(satelliteData->gpsInView() + satelliteData->glonassInView()));
+        m_labelSatellitesInView->setText(QString::number(satelliteData->totalInView()));
         m_labelSatellitesInUse->setText(QString::number(satelliteData->usedCount()));
         m_labelSatellitesTracked->setText(QString::number(satelliteData->trackedCount()));
     } else {
