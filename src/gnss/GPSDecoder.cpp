@@ -6,7 +6,10 @@
 #include "protocol/NmeaSentence.h"
 
 #include <QTimer>
+
 #include <QtMath>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -45,7 +48,7 @@ const Talker gnssTalkers[] = {
 };
 
 // The constellation of a GNSS talker, or -1 for any other talker.
-int constellationOf(const QString& talker)
+int constellationOf(QStringView talker)
 {
     for (const Talker& known : gnssTalkers) {
         if (talker == QLatin1String(known.name)) {
@@ -53,6 +56,30 @@ int constellationOf(const QString& talker)
         }
     }
     return -1;
+}
+
+const char* const decodedIdentifiers[] = { "GSA", "GSV", "RMC", "TXT" };
+
+// Whether the line's address names a GNSS talker and a sentence the decoder
+// reads, checked before the line is parsed: most of a receiver's output is
+// GGA, GLL, VTG and proprietary sentences, and parsing them only to drop
+// them would take most of the decoder's time. A frame can begin only at the
+// first start character of the line, and its address ends at the first
+// separator.
+bool isDecodedSentence(const QString& line)
+{
+    int start = 0;
+    while (start < line.size() && line.at(start) != QLatin1Char('$') && line.at(start) != QLatin1Char('!')) {
+        ++start;
+    }
+    const int end = start + 6;
+    if (end >= line.size() || (line.at(end) != QLatin1Char(',') && line.at(end) != QLatin1Char('*'))
+        || constellationOf(QStringView(line).mid(start + 1, 2)) < 0) {
+        return false;
+    }
+    const QStringView identifier = QStringView(line).mid(start + 3, 3);
+    return std::any_of(std::begin(decodedIdentifiers), std::end(decodedIdentifiers),
+        [&](const char* known) { return identifier == QLatin1String(known); });
 }
 
 // GSA fix types 2 and 3; anything else, also a value no receiver should
@@ -129,8 +156,11 @@ SatelliteData* GPSDecoder::satelliteData()
 
 void GPSDecoder::OnReceived(QString received)
 {
+    if (!isDecodedSentence(received)) {
+        return;
+    }
     const NmeaSentence sentence(received);
-    if (!sentence.isValid() || constellationOf(sentence.talker()) < 0) {
+    if (!sentence.isValid()) {
         return;
     }
     const QString identifier = sentence.identifier();
@@ -257,7 +287,7 @@ void GPSDecoder::decodeRmc(const NmeaSentence& sentence)
 
     QString text;
     if (sentence.fieldText(1, text)) {
-        m_gpsData->setTime(QTime::fromString(text.left(6), QStringLiteral("hhmmss")));
+        m_gpsData->setTime(GpsData::timeFromRmc(text));
     }
     m_gpsData->position()->setLatitude(coordinate(sentence, 3, 2, QLatin1Char('S')));
     m_gpsData->position()->setLongitude(coordinate(sentence, 5, 3, QLatin1Char('W')));
