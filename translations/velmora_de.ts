@@ -3892,6 +3892,53 @@ mit Alarm</translation>
     </message>
 </context>
 <context>
+    <name>cSkyPlot</name>
+    <message>
+        <source>40 and more</source>
+        <translation>40 und mehr</translation>
+    </message>
+    <message>
+        <source>below 20</source>
+        <translation>unter 20</translation>
+    </message>
+    <message>
+        <source>Sky plot</source>
+        <translation>Himmelsansicht</translation>
+    </message>
+    <message>
+        <source>C/N0 %1 dB-Hz</source>
+        <translation>C/N0 %1 dB-Hz</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>kein Signal</translation>
+    </message>
+    <message>
+        <source>%1 %2%3
+Elevation %4°, azimuth %5°
+%6</source>
+        <translation>%1 %2%3
+Elevation %4°, Azimut %5°
+%6</translation>
+    </message>
+    <message>
+        <source>, used in the fix</source>
+        <translation>, für den Fix genutzt</translation>
+    </message>
+    <message>
+        <source>C/N0 [dB-Hz]:</source>
+        <translation>C/N0 [dB-Hz]:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>Filled: used in the fix</source>
+        <translation>Gefüllt: für den Fix genutzt</translation>
+    </message>
+</context>
+<context>
     <name>cUpdateRequest</name>
     <message>
         <source>usage: %1 IMAGE PORT BAUDCODE  (BAUDCODE 15 for 38400 baud, 19 for 115200 baud)</source>

@@ -3892,6 +3892,53 @@ avec alerte</translation>
     </message>
 </context>
 <context>
+    <name>cSkyPlot</name>
+    <message>
+        <source>40 and more</source>
+        <translation>40 et plus</translation>
+    </message>
+    <message>
+        <source>below 20</source>
+        <translation>moins de 20</translation>
+    </message>
+    <message>
+        <source>Sky plot</source>
+        <translation>Vue du ciel</translation>
+    </message>
+    <message>
+        <source>C/N0 %1 dB-Hz</source>
+        <translation>C/N0 %1 dB-Hz</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>aucun signal</translation>
+    </message>
+    <message>
+        <source>%1 %2%3
+Elevation %4°, azimuth %5°
+%6</source>
+        <translation>%1 %2%3
+élévation %4°, azimut %5°
+%6</translation>
+    </message>
+    <message>
+        <source>, used in the fix</source>
+        <translation>, utilisé pour le fix</translation>
+    </message>
+    <message>
+        <source>C/N0 [dB-Hz]:</source>
+        <translation>C/N0 [dB-Hz]&#xa0;:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Filled: used in the fix</source>
+        <translation>Plein&#xa0;: utilisé pour le fix</translation>
+    </message>
+</context>
+<context>
     <name>cUpdateRequest</name>
     <message>
         <source>usage: %1 IMAGE PORT BAUDCODE  (BAUDCODE 15 for 38400 baud, 19 for 115200 baud)</source>

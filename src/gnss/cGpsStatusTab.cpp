@@ -4,6 +4,7 @@
 #include "gnss/GpsData.h"
 #include "gnss/cGpsScaleDraw.h"
 #include "gnss/cHistogramItem.h"
+#include "gnss/cSkyPlot.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -49,6 +50,9 @@ cGpsStatusTab::cGpsStatusTab(QWidget* parent)
     createPlot();
     page->addWidget(m_plot, 0, 1);
     page->setColumnStretch(1, 1);
+    m_skyPlot = new cSkyPlot(this);
+    m_skyPlot->setObjectName(QStringLiteral("skyPlot"));
+    page->addWidget(m_skyPlot, 0, 2);
 
     m_textGps = new QPlainTextEdit(this);
     m_textGps->setObjectName(QStringLiteral("textGPS"));
@@ -256,4 +260,5 @@ void cGpsStatusTab::redrawPlot(const SatelliteData* satelliteData)
     m_plot->axisWidget(QwtPlot::xBottom)->update();
     m_plot->replot();
     m_plot->repaint();
+    m_skyPlot->setSatellites(satelliteData);
 }

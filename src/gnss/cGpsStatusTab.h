@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QwtPlot;
 class cGpsScaleDraw;
 class cHistogramItem;
+class cSkyPlot;
 
 // The "GNSS status" page: the latest fix as text and the satellites of the
 // last RMC cycle as a bar chart of their signal levels. It keeps no data of
@@ -51,5 +52,6 @@ private:
     QPlainTextEdit* m_textGps = nullptr;
     QwtPlot* m_plot = nullptr;
     cGpsScaleDraw* m_scaleDraw = nullptr;
+    cSkyPlot* m_skyPlot = nullptr;
     std::array<cHistogramItem*, SatelliteData::SlotCount> m_bars {};
 };

@@ -3,9 +3,11 @@ list(APPEND CORE_SOURCES
     gnss/GpsData.cpp
     gnss/GPSDecoder.cpp
     gnss/SatelliteData.cpp
+    gnss/SkyGeometry.cpp
 )
 list(APPEND WIDGET_SOURCES
     gnss/cGpsScaleDraw.cpp
     gnss/cGpsStatusTab.cpp
     gnss/cHistogramItem.cpp
+    gnss/cSkyPlot.cpp
 )

@@ -1,6 +1,7 @@
 #include "gnss/GeoPosition.h"
 #include "gnss/GpsData.h"
 #include "gnss/SatelliteData.h"
+#include "gnss/SkyGeometry.h"
 
 #include <QtTest>
 
@@ -271,6 +272,20 @@ private slots:
         QCOMPARE(data.gpsInView(), 0);
         QCOMPARE(data.glonassInView(), 0);
         QCOMPARE(data.trackedCount(), 0);
+    }
+
+    // North up, east right, zenith in the centre, horizon on the rim.
+    void skyPlacesByAzimuthAndElevation()
+    {
+        const auto near = [](const QPointF& a, const QPointF& b) { return QLineF(a, b).length() < 1e-9; };
+        QVERIFY(near(SkyGeometry::toDisc(123, 90), QPointF(0, 0)));
+        QVERIFY(near(SkyGeometry::toDisc(0, 0), QPointF(0, -1)));
+        QVERIFY(near(SkyGeometry::toDisc(90, 0), QPointF(1, 0)));
+        QVERIFY(near(SkyGeometry::toDisc(180, 45), QPointF(0, 0.5)));
+        QVERIFY(near(SkyGeometry::toDisc(270, 60), QPointF(-1.0 / 3, 0)));
+        const QVector<QPointF> points { { 0, 0 }, { 10, 0 }, { 12, 0 } };
+        QCOMPARE(SkyGeometry::nearest(points, QPointF(11.2, 0), 3), 2);
+        QCOMPARE(SkyGeometry::nearest(points, QPointF(5, 0), 3), -1);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "gnss/cGpsScaleDraw.h"
 #include "gnss/cGpsStatusTab.h"
 #include "gnss/cHistogramItem.h"
+#include "gnss/cSkyPlot.h"
 
 #include <QDir>
 #include <QFile>
@@ -317,6 +318,42 @@ private slots:
         QCOMPARE(image.pixel(centre, qRound(y.transform(45.0))), QColor(Qt::white).rgb());
     }
 
+    // A used satellite is a mark filled in its C/N0 colour, an unused one is
+    // hollow, and one without a position is left out; clicking a mark
+    // selects the satellite and names its details.
+    void skyPlotMarksAndSelects()
+    {
+        cGpsStatusTab tab;
+        tab.resize(1200, 420);
+        tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tab));
+        SatelliteData data;
+        data.updateSatellite(SatelliteRecord::ConstellationGalileo, 5, 40, 83, 46, true);
+        data.updateSatellite(SatelliteRecord::ConstellationGps, 9, 20, 250, 25, true);
+        data.updateSatellite(SatelliteRecord::ConstellationGps, 12, 0, 0, 30, true);
+        data.addUsed(5, SatelliteRecord::ConstellationGalileo);
+        data.addUsed(12);
+        data.markUsed();
+        tab.OnSatelliteDataReceived(&data);
+        auto* sky = tab.findChild<cSkyPlot*>(QStringLiteral("skyPlot"));
+        const QImage image = sky->grab().toImage();
+        const QPoint insideTheMark(-5, 4);
+        const QPoint used = sky->pointAt(83, 40).toPoint() + insideTheMark;
+        const QPoint unused = sky->pointAt(250, 20).toPoint() + insideTheMark;
+        const QPoint unplaced = sky->pointAt(0, 0).toPoint() + insideTheMark;
+        QCOMPARE(image.pixelColor(used), QColor(0, 160, 0));
+        QCOMPARE(image.pixelColor(unused), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(unplaced), QColor(Qt::white));
+
+        QTest::mouseClick(sky, Qt::LeftButton, {}, sky->pointAt(250, 20).toPoint());
+        QCOMPARE(sky->selectionText(), QStringLiteral("GPS 9\nElevation 20°, azimuth 250°\nC/N0 25 dB-Hz"));
+        QTest::mouseClick(sky, Qt::LeftButton, {}, sky->pointAt(83, 40).toPoint());
+        QCOMPARE(sky->selectionText(),
+            QStringLiteral("Galileo 5, used in the fix\nElevation 40°, azimuth 83°\nC/N0 46 dB-Hz"));
+        QTest::mouseClick(sky, Qt::LeftButton, {}, sky->pointAt(0, 0).toPoint());
+        QCOMPARE(sky->selectionText(), QString());
+    }
+
     void textMessagesGoToTheHiddenPanel()
     {
         cGpsStatusTab tab;
@@ -345,7 +382,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         GPSDecoder decoder;
         cGpsStatusTab tab;
-        tab.resize(860, 380);
+        tab.resize(1200, 420);
         tab.show();
         connect(&decoder, &GPSDecoder::GpsDataReceived, &tab, &cGpsStatusTab::OnGpsDataReceived);
         connect(&decoder, &GPSDecoder::SatelliteDataReceived, &tab, &cGpsStatusTab::OnSatelliteDataReceived);
