@@ -3890,6 +3890,53 @@ mit Alarm</translation>
         <source>GNSS sentences</source>
         <translation>GNSS-Sätze</translation>
     </message>
+    <message>
+        <source>HDOP / PDOP / VDOP:</source>
+        <translation>HDOP / PDOP / VDOP:</translation>
+    </message>
+    <message>
+        <source>Dilution of precision: how much the satellites&apos; geometry magnifies the position error horizontally, in three dimensions and vertically. Below 2 is good.</source>
+        <translation>Verringerung der Genauigkeit (DOP): wie stark die Lage der Satelliten den Positionsfehler horizontal, räumlich und vertikal vergrößert. Unter 2 ist gut.</translation>
+    </message>
+    <message>
+        <source>Time To First Fix:</source>
+        <translation>Zeit bis zum ersten Fix:</translation>
+    </message>
+    <message>
+        <source>From the connection to the first 2D or 3D fix.</source>
+        <translation>Von der Verbindung bis zum ersten 2D- oder 3D-Fix.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>cSignalHistoryPlot</name>
+    <message>
+        <source>Signal over the last 10 minutes</source>
+        <translation>Signal in den letzten 10 Minuten</translation>
+    </message>
+    <message>
+        <source>10 min ago</source>
+        <translation>vor 10 min</translation>
+    </message>
+    <message>
+        <source>5 min ago</source>
+        <translation>vor 5 min</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>jetzt</translation>
+    </message>
+    <message>
+        <source>Mean C/N0 of the four strongest [dB-Hz], left</source>
+        <translation>Mittleres C/N0 der vier stärksten [dB-Hz], links</translation>
+    </message>
+    <message>
+        <source>Satellites used, right</source>
+        <translation>Genutzte Satelliten, rechts</translation>
+    </message>
 </context>
 <context>
     <name>cSkyPlot</name>

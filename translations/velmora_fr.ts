@@ -3890,6 +3890,53 @@ avec alerte</translation>
         <source>GNSS sentences</source>
         <translation>Phrases GNSS</translation>
     </message>
+    <message>
+        <source>HDOP / PDOP / VDOP:</source>
+        <translation>HDOP / PDOP / VDOP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Dilution of precision: how much the satellites&apos; geometry magnifies the position error horizontally, in three dimensions and vertically. Below 2 is good.</source>
+        <translation>Dilution de précision (DOP)&#xa0;: combien la géométrie des satellites amplifie l’erreur de position à l’horizontale, en trois dimensions et à la verticale. En dessous de 2, c’est bien.</translation>
+    </message>
+    <message>
+        <source>Time To First Fix:</source>
+        <translation>Temps jusqu’au premier fix&#xa0;:</translation>
+    </message>
+    <message>
+        <source>From the connection to the first 2D or 3D fix.</source>
+        <translation>De la connexion au premier fix 2D ou 3D.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>cSignalHistoryPlot</name>
+    <message>
+        <source>Signal over the last 10 minutes</source>
+        <translation>Signal des 10 dernières minutes</translation>
+    </message>
+    <message>
+        <source>10 min ago</source>
+        <translation>il y a 10 min</translation>
+    </message>
+    <message>
+        <source>5 min ago</source>
+        <translation>il y a 5 min</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>maintenant</translation>
+    </message>
+    <message>
+        <source>Mean C/N0 of the four strongest [dB-Hz], left</source>
+        <translation>C/N0 moyen des quatre plus forts [dB-Hz], à gauche</translation>
+    </message>
+    <message>
+        <source>Satellites used, right</source>
+        <translation>Satellites utilisés, à droite</translation>
+    </message>
 </context>
 <context>
     <name>cSkyPlot</name>

@@ -144,6 +144,7 @@ void GPSDecoder::reset()
     if (m_gpsData) {
         m_gpsData->reset();
     }
+    emit RecordsReset();
 }
 
 SatelliteData* GPSDecoder::satelliteData()

@@ -35,6 +35,8 @@ signals:
     void GpsDataReceived(GpsData* gpsData);
     void SatelliteDataReceived(SatelliteData* satelliteData);
     void GPSTextMessageReceived(QString message);
+    // reset() emptied the records.
+    void RecordsReset();
 
 public slots:
     void OnReceived(QString received);

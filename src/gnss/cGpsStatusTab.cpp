@@ -4,6 +4,7 @@
 #include "gnss/GpsData.h"
 #include "gnss/cGpsScaleDraw.h"
 #include "gnss/cHistogramItem.h"
+#include "gnss/cSignalHistoryPlot.h"
 #include "gnss/cSkyPlot.h"
 
 #include <QGridLayout>
@@ -53,6 +54,11 @@ cGpsStatusTab::cGpsStatusTab(QWidget* parent)
     m_skyPlot = new cSkyPlot(this);
     m_skyPlot->setObjectName(QStringLiteral("skyPlot"));
     page->addWidget(m_skyPlot, 0, 2);
+    m_clock.start();
+    m_history.restart(m_clock.elapsed());
+    m_historyPlot = new cSignalHistoryPlot(m_history, this);
+    m_historyPlot->setObjectName(QStringLiteral("signalHistory"));
+    page->addWidget(m_historyPlot, 1, 1, 1, 2);
 
     m_textGps = new QPlainTextEdit(this);
     m_textGps->setObjectName(QStringLiteral("textGPS"));
@@ -60,7 +66,7 @@ cGpsStatusTab::cGpsStatusTab(QWidget* parent)
     m_textGps->setAccessibleName(tr("GNSS sentences"));
     m_textGps->setMaximumBlockCount(textLinesKept);
     m_textGps->hide();
-    page->addWidget(m_textGps, 1, 0, 1, 2);
+    page->addWidget(m_textGps, 2, 0, 1, 2);
 
     redrawPlot(nullptr);
 }
@@ -91,6 +97,11 @@ QWidget* cGpsStatusTab::createFixPanel()
         QStringLiteral("<b>%1</b>").arg(tr("Satellites Tracked:")),
         tr("The number of satellites actually tracked by the device.  The SVN for "
            "these are shown in the x axis of the histogram with no signal strength."));
+    m_labelDop = addRow(grid, QStringLiteral("Dop"), tr("HDOP / PDOP / VDOP:"),
+        tr("Dilution of precision: how much the satellites' geometry magnifies the position error "
+           "horizontally, in three dimensions and vertically. Below 2 is good."));
+    m_labelFirstFix = addRow(grid, QStringLiteral("FirstFix"), tr("Time To First Fix:"),
+        tr("From the connection to the first 2D or 3D fix."));
     column->addWidget(gridWidget);
 
     auto* legend = new QGridLayout;
@@ -218,6 +229,7 @@ void cGpsStatusTab::OnSatelliteDataReceived(SatelliteData* satelliteData)
         m_labelSatellitesInView->setText(QString::number(satelliteData->totalInView()));
         m_labelSatellitesInUse->setText(QString::number(satelliteData->usedCount()));
         m_labelSatellitesTracked->setText(QString::number(satelliteData->trackedCount()));
+        m_history.add(m_clock.elapsed(), *satelliteData);
     } else {
         for (QLabel* label : { m_labelSatellitesInView, m_labelSatellitesInUse, m_labelSatellitesTracked }) {
             label->setText(tr("No Fix"));
@@ -261,4 +273,25 @@ void cGpsStatusTab::redrawPlot(const SatelliteData* satelliteData)
     m_plot->replot();
     m_plot->repaint();
     m_skyPlot->setSatellites(satelliteData);
+    showHistory(satelliteData);
+}
+
+void cGpsStatusTab::showHistory(const SatelliteData* satelliteData)
+{
+    const QLocale locale;
+    m_labelDop->setText(satelliteData ? QStringLiteral("%1 / %2 / %3")
+                                            .arg(locale.toString(satelliteData->hdop(), 'f', 1),
+                                                locale.toString(satelliteData->pdop(), 'f', 1),
+                                                locale.toString(satelliteData->vdop(), 'f', 1))
+                                      : tr("No Fix"));
+    const qint64 firstFix = m_history.timeToFirstFix();
+    m_labelFirstFix->setText(
+        firstFix < 0 ? tr("No Fix") : tr("%1 s").arg(locale.toString(firstFix / 1000.0, 'f', 1)));
+    m_historyPlot->update();
+}
+
+void cGpsStatusTab::OnRecordsReset()
+{
+    m_history.restart(m_clock.elapsed());
+    showHistory(nullptr);
 }

@@ -2,7 +2,9 @@
 
 #include "gnss/GpsData.h"
 #include "gnss/SatelliteData.h"
+#include "gnss/SignalHistory.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -13,6 +15,7 @@ class QPlainTextEdit;
 class QwtPlot;
 class cGpsScaleDraw;
 class cHistogramItem;
+class cSignalHistoryPlot;
 class cSkyPlot;
 
 // The "GNSS status" page: the latest fix as text and the satellites of the
@@ -29,6 +32,9 @@ public slots:
     void OnGpsDataReceived(GpsData* gpsData);
     void OnGPSTextMessageReceived(QString text);
     void OnSatelliteDataReceived(SatelliteData* satelliteData);
+    // The decoder's records were emptied for a new connection: the signal
+    // history and the time to first fix start again.
+    void OnRecordsReset();
 
 private:
     QWidget* createFixPanel();
@@ -39,6 +45,7 @@ private:
     void deleteBars();
     void createBars(const SatelliteData* satelliteData);
     void redrawPlot(const SatelliteData* satelliteData);
+    void showHistory(const SatelliteData* satelliteData);
 
     QLabel* m_labelStatus = nullptr;
     QLabel* m_labelUtc = nullptr;
@@ -49,9 +56,14 @@ private:
     QLabel* m_labelSatellitesInView = nullptr;
     QLabel* m_labelSatellitesInUse = nullptr;
     QLabel* m_labelSatellitesTracked = nullptr;
+    QLabel* m_labelDop = nullptr;
+    QLabel* m_labelFirstFix = nullptr;
     QPlainTextEdit* m_textGps = nullptr;
     QwtPlot* m_plot = nullptr;
     cGpsScaleDraw* m_scaleDraw = nullptr;
     cSkyPlot* m_skyPlot = nullptr;
+    SignalHistory m_history;
+    QElapsedTimer m_clock;
+    cSignalHistoryPlot* m_historyPlot = nullptr;
     std::array<cHistogramItem*, SatelliteData::SlotCount> m_bars {};
 };

@@ -3,11 +3,13 @@ list(APPEND CORE_SOURCES
     gnss/GpsData.cpp
     gnss/GPSDecoder.cpp
     gnss/SatelliteData.cpp
+    gnss/SignalHistory.cpp
     gnss/SkyGeometry.cpp
 )
 list(APPEND WIDGET_SOURCES
     gnss/cGpsScaleDraw.cpp
     gnss/cGpsStatusTab.cpp
     gnss/cHistogramItem.cpp
+    gnss/cSignalHistoryPlot.cpp
     gnss/cSkyPlot.cpp
 )

@@ -1,6 +1,7 @@
 #include "gnss/GeoPosition.h"
 #include "gnss/GpsData.h"
 #include "gnss/SatelliteData.h"
+#include "gnss/SignalHistory.h"
 #include "gnss/SkyGeometry.h"
 
 #include <QtTest>
@@ -286,6 +287,37 @@ private slots:
         const QVector<QPointF> points { { 0, 0 }, { 10, 0 }, { 12, 0 } };
         QCOMPARE(SkyGeometry::nearest(points, QPointF(11.2, 0), 3), 2);
         QCOMPARE(SkyGeometry::nearest(points, QPointF(5, 0), 3), -1);
+    }
+
+    // The mean of the four strongest tracked satellites; ten minutes and a
+    // bounded number of samples kept; the first fix timed from the restart.
+    void signalHistory()
+    {
+        SatelliteData data;
+        const int snrs[] = { 30, 45, 0, 41, 20, 38, 44 };
+        for (int i = 0; i < 7; ++i) {
+            data.updateSatellite(SatelliteRecord::ConstellationGps, i + 1, 10, 10, snrs[i], snrs[i] > 0);
+        }
+        QCOMPARE(SignalHistory::meanOfStrongest(data), (45 + 44 + 41 + 38) / 4.0);
+        QCOMPARE(SignalHistory::meanOfStrongest(SatelliteData()), 0.0);
+
+        SignalHistory history;
+        history.restart(1000);
+        history.add(3000, data);
+        data.setFixStatus(SatelliteData::Fix2D);
+        history.add(5000, data);
+        history.add(9000, data);
+        QCOMPARE(history.timeToFirstFix(), qint64(4000));
+        history.add(3000 + SignalHistory::WindowMs + 1, data);
+        QCOMPARE(int(history.samples().size()), 3);
+        QCOMPARE(history.samples().front().timeMs, qint64(5000));
+        for (int i = 0; i < SignalHistory::MaxSamples + 5; ++i) {
+            history.add(700000, data);
+        }
+        QCOMPARE(int(history.samples().size()), SignalHistory::MaxSamples);
+        history.restart(800000);
+        QCOMPARE(history.timeToFirstFix(), qint64(-1));
+        QVERIFY(history.samples().empty());
     }
 };
 

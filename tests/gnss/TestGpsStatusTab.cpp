@@ -3,6 +3,7 @@
 #include "gnss/cGpsStatusTab.h"
 #include "gnss/cHistogramItem.h"
 #include "gnss/cSkyPlot.h"
+#include "protocol/NmeaSentence.h"
 
 #include <QDir>
 #include <QFile>
@@ -354,6 +355,30 @@ private slots:
         QCOMPARE(sky->selectionText(), QString());
     }
 
+    // DOPs of the cycle; the first fix timed from the last reset of the
+    // decoder's records, i.e. the connection.
+    void dopsAndTimeToFirstFix()
+    {
+        cGpsStatusTab tab;
+        GPSDecoder decoder;
+        connect(&decoder, &GPSDecoder::RecordsReset, &tab, &cGpsStatusTab::OnRecordsReset);
+        connect(&decoder, &GPSDecoder::SatelliteDataReceived, &tab, &cGpsStatusTab::OnSatelliteDataReceived);
+        decoder.reset();
+        for (const char* body : { "$GPRMC,120000,A,,,,,,,010120,,,A", "$GPGSA,A,1,,,,,,,,,,,,,99.0,99.0,99.0",
+                 "$GPRMC,120001,A,,,,,,,010120,,,A" }) {
+            decoder.OnReceived(NmeaSentence::frame(QLatin1String(body)));
+        }
+        QCOMPARE(text(tab, "labelFirstFix"), QStringLiteral("No Fix"));
+        QTest::qWait(150);
+        decoder.OnReceived(NmeaSentence::frame(QStringLiteral("$GPGSA,A,3,01,,,,,,,,,,,,1.6,0.9,1.3")));
+        decoder.OnReceived(NmeaSentence::frame(QStringLiteral("$GPRMC,120002,A,,,,,,,010120,,,A")));
+        QCOMPARE(text(tab, "labelDop"), QStringLiteral("0.9 / 1.6 / 1.3"));
+        const double firstFix = text(tab, "labelFirstFix").section(QLatin1Char(' '), 0, 0).toDouble();
+        QVERIFY2(firstFix >= 0.1 && firstFix < 60, qPrintable(text(tab, "labelFirstFix")));
+        decoder.reset();
+        QCOMPARE(text(tab, "labelFirstFix"), QStringLiteral("No Fix"));
+    }
+
     void textMessagesGoToTheHiddenPanel()
     {
         cGpsStatusTab tab;
@@ -382,7 +407,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         GPSDecoder decoder;
         cGpsStatusTab tab;
-        tab.resize(1200, 420);
+        tab.resize(1200, 620);
         tab.show();
         connect(&decoder, &GPSDecoder::GpsDataReceived, &tab, &cGpsStatusTab::OnGpsDataReceived);
         connect(&decoder, &GPSDecoder::SatelliteDataReceived, &tab, &cGpsStatusTab::OnSatelliteDataReceived);
