@@ -3793,6 +3793,73 @@ mit Alarm</translation>
     </message>
 </context>
 <context>
+    <name>cGnssRecordPanel</name>
+    <message>
+        <source>NMEA logs (*.nmea *.log *.txt);;All files (*)</source>
+        <translation>NMEA-Protokolle (*.nmea *.log *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Record GNSS...</source>
+        <translation>GNSS aufzeichnen...</translation>
+    </message>
+    <message>
+        <source>Replay...</source>
+        <translation>Abspielen...</translation>
+    </message>
+    <message>
+        <source>Replay of %1 finished.</source>
+        <translation>Wiedergabe von %1 beendet.</translation>
+    </message>
+    <message>
+        <source>Record GNSS</source>
+        <translation>GNSS aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufzeichnung beenden</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Aufzeichnung nach %1</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>Die Aufzeichnung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saved %1 sentences to %2.</source>
+        <translation>%1 Sätze in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The recording was full and has been saved: %1 sentences in %2.</source>
+        <translation>Die Aufzeichnung war voll und wurde gespeichert: %1 Sätze in %2.</translation>
+    </message>
+    <message>
+        <source>Replay stopped.</source>
+        <translation>Wiedergabe angehalten.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no NMEA sentences.</source>
+        <translation>%1 enthält keine NMEA-Sätze.</translation>
+    </message>
+    <message>
+        <source>Stop Replay</source>
+        <translation>Wiedergabe beenden</translation>
+    </message>
+    <message>
+        <source>Replaying %1</source>
+        <translation>Wiedergabe von %1</translation>
+    </message>
+</context>
+<context>
     <name>cGpsStatusTab</name>
     <message>
         <source>Fix Status:</source>

@@ -3793,6 +3793,73 @@ avec alerte</translation>
     </message>
 </context>
 <context>
+    <name>cGnssRecordPanel</name>
+    <message>
+        <source>NMEA logs (*.nmea *.log *.txt);;All files (*)</source>
+        <translation>Journaux NMEA (*.nmea *.log *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Record GNSS...</source>
+        <translation>Enregistrer le GNSS...</translation>
+    </message>
+    <message>
+        <source>Replay...</source>
+        <translation>Rejouer...</translation>
+    </message>
+    <message>
+        <source>Replay of %1 finished.</source>
+        <translation>Lecture de %1 terminée.</translation>
+    </message>
+    <message>
+        <source>Record GNSS</source>
+        <translation>Enregistrer le GNSS</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Enregistrement dans %1</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>L&apos;enregistrement n&apos;a pas été sauvegardé.</translation>
+    </message>
+    <message>
+        <source>Saved %1 sentences to %2.</source>
+        <translation>%1 phrases sauvegardées dans %2.</translation>
+    </message>
+    <message>
+        <source>The recording was full and has been saved: %1 sentences in %2.</source>
+        <translation>L&apos;enregistrement était plein et a été sauvegardé&#xa0;: %1 phrases dans %2.</translation>
+    </message>
+    <message>
+        <source>Replay stopped.</source>
+        <translation>Lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no NMEA sentences.</source>
+        <translation>%1 ne contient aucune phrase NMEA.</translation>
+    </message>
+    <message>
+        <source>Stop Replay</source>
+        <translation>Arrêter la lecture</translation>
+    </message>
+    <message>
+        <source>Replaying %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+</context>
+<context>
     <name>cGpsStatusTab</name>
     <message>
         <source>Fix Status:</source>
@@ -3896,11 +3963,11 @@ avec alerte</translation>
     </message>
     <message>
         <source>Dilution of precision: how much the satellites&apos; geometry magnifies the position error horizontally, in three dimensions and vertically. Below 2 is good.</source>
-        <translation>Dilution de précision (DOP)&#xa0;: combien la géométrie des satellites amplifie l’erreur de position à l’horizontale, en trois dimensions et à la verticale. En dessous de 2, c’est bien.</translation>
+        <translation>Dilution de précision (DOP)&#xa0;: combien la géométrie des satellites amplifie l&apos;erreur de position à l&apos;horizontale, en trois dimensions et à la verticale. En dessous de 2, c&apos;est bien.</translation>
     </message>
     <message>
         <source>Time To First Fix:</source>
-        <translation>Temps jusqu’au premier fix&#xa0;:</translation>
+        <translation>Temps jusqu&apos;au premier fix&#xa0;:</translation>
     </message>
     <message>
         <source>From the connection to the first 2D or 3D fix.</source>

@@ -60,13 +60,10 @@ int constellationOf(QStringView talker)
 
 const char* const decodedIdentifiers[] = { "GSA", "GSV", "RMC", "TXT" };
 
-// Whether the line's address names a GNSS talker and a sentence the decoder
-// reads, checked before the line is parsed: most of a receiver's output is
-// GGA, GLL, VTG and proprietary sentences, and parsing them only to drop
-// them would take most of the decoder's time. A frame can begin only at the
-// first start character of the line, and its address ends at the first
-// separator.
-bool isDecodedSentence(const QString& line)
+// Where the sentence of a line from a GNSS talker begins, or -1 for any
+// other line. A frame can begin only at the first start character of the
+// line, and its address ends at the first separator.
+int gnssSentenceStart(const QString& line)
 {
     int start = 0;
     while (start < line.size() && line.at(start) != QLatin1Char('$') && line.at(start) != QLatin1Char('!')) {
@@ -75,8 +72,17 @@ bool isDecodedSentence(const QString& line)
     const int end = start + 6;
     if (end >= line.size() || (line.at(end) != QLatin1Char(',') && line.at(end) != QLatin1Char('*'))
         || constellationOf(QStringView(line).mid(start + 1, 2)) < 0) {
-        return false;
+        return -1;
     }
+    return start;
+}
+
+// Whether the sentence at start is one the decoder reads, checked before the
+// line is parsed: most of a receiver's output is GGA, GLL, VTG and
+// proprietary sentences, and parsing them only to drop them would take most
+// of the decoder's time.
+bool isDecodedSentence(const QString& line, int start)
+{
     const QStringView identifier = QStringView(line).mid(start + 3, 3);
     return std::any_of(std::begin(decodedIdentifiers), std::end(decodedIdentifiers),
         [&](const char* known) { return identifier == QLatin1String(known); });
@@ -157,7 +163,12 @@ SatelliteData* GPSDecoder::satelliteData()
 
 void GPSDecoder::OnReceived(QString received)
 {
-    if (!isDecodedSentence(received)) {
+    const int start = gnssSentenceStart(received);
+    if (start < 0) {
+        return;
+    }
+    emit GnssSentenceReceived(received);
+    if (!isDecodedSentence(received, start)) {
         return;
     }
     const NmeaSentence sentence(received);

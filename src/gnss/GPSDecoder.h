@@ -37,6 +37,9 @@ signals:
     void GPSTextMessageReceived(QString message);
     // reset() emptied the records.
     void RecordsReset();
+    // Every received line from a GNSS talker, whatever its kind, for
+    // recording.
+    void GnssSentenceReceived(QString line);
 
 public slots:
     void OnReceived(QString received);

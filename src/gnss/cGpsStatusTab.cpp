@@ -1,7 +1,9 @@
 #include "gnss/cGpsStatusTab.h"
 
+#include "gnss/GPSDecoder.h"
 #include "gnss/GeoPosition.h"
 #include "gnss/GpsData.h"
+#include "gnss/cGnssRecordPanel.h"
 #include "gnss/cGpsScaleDraw.h"
 #include "gnss/cHistogramItem.h"
 #include "gnss/cSignalHistoryPlot.h"
@@ -112,6 +114,12 @@ QWidget* cGpsStatusTab::createFixPanel()
     addLegend(legend, QStringLiteral("Red"), QStringLiteral("background-color: rgb(255, 165, 0);"),
         tr("Satellite is an SBAS satellite"));
     column->addLayout(legend);
+    m_recordPanel = new cGnssRecordPanel(panel);
+    column->addWidget(m_recordPanel);
+    GPSDecoder* replay = m_recordPanel->replayDecoder();
+    connect(replay, &GPSDecoder::GpsDataReceived, this, &cGpsStatusTab::OnGpsDataReceived);
+    connect(replay, &GPSDecoder::SatelliteDataReceived, this, &cGpsStatusTab::OnSatelliteDataReceived);
+    connect(replay, &GPSDecoder::RecordsReset, this, &cGpsStatusTab::OnRecordsReset);
     column->addStretch();
     return panel;
 }
@@ -288,6 +296,11 @@ void cGpsStatusTab::showHistory(const SatelliteData* satelliteData)
     m_labelFirstFix->setText(
         firstFix < 0 ? tr("No Fix") : tr("%1 s").arg(locale.toString(firstFix / 1000.0, 'f', 1)));
     m_historyPlot->update();
+}
+
+void cGpsStatusTab::OnGnssSentenceReceived(QString line)
+{
+    m_recordPanel->OnGnssSentence(line);
 }
 
 void cGpsStatusTab::OnRecordsReset()

@@ -14,6 +14,7 @@ class QLabel;
 class QPlainTextEdit;
 class QwtPlot;
 class cGpsScaleDraw;
+class cGnssRecordPanel;
 class cHistogramItem;
 class cSignalHistoryPlot;
 class cSkyPlot;
@@ -35,6 +36,8 @@ public slots:
     // The decoder's records were emptied for a new connection: the signal
     // history and the time to first fix start again.
     void OnRecordsReset();
+    // Every received GNSS sentence, for "Record GNSS...".
+    void OnGnssSentenceReceived(QString line);
 
 private:
     QWidget* createFixPanel();
@@ -65,5 +68,6 @@ private:
     SignalHistory m_history;
     QElapsedTimer m_clock;
     cSignalHistoryPlot* m_historyPlot = nullptr;
+    cGnssRecordPanel* m_recordPanel = nullptr;
     std::array<cHistogramItem*, SatelliteData::SlotCount> m_bars {};
 };

@@ -1,5 +1,7 @@
 list(APPEND CORE_SOURCES
     gnss/GeoPosition.cpp
+    gnss/GnssRecording.cpp
+    gnss/GnssReplay.cpp
     gnss/GpsData.cpp
     gnss/GPSDecoder.cpp
     gnss/SatelliteData.cpp
@@ -7,6 +9,7 @@ list(APPEND CORE_SOURCES
     gnss/SkyGeometry.cpp
 )
 list(APPEND WIDGET_SOURCES
+    gnss/cGnssRecordPanel.cpp
     gnss/cGpsScaleDraw.cpp
     gnss/cGpsStatusTab.cpp
     gnss/cHistogramItem.cpp

@@ -1,4 +1,5 @@
 #include "GnssRecorder.h"
+#include "gnss/cGnssRecordPanel.h"
 #include "gnss/cGpsScaleDraw.h"
 #include "gnss/cGpsStatusTab.h"
 #include "gnss/cHistogramItem.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <qwt_plot.h>
@@ -377,6 +379,26 @@ private slots:
         QVERIFY2(firstFix >= 0.1 && firstFix < 60, qPrintable(text(tab, "labelFirstFix")));
         decoder.reset();
         QCOMPARE(text(tab, "labelFirstFix"), QStringLiteral("No Fix"));
+    }
+
+    // What the page records it can replay without a device.
+    void recordAndReplay()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("drive.nmea"));
+        cGpsStatusTab tab;
+        auto* panel = tab.findChild<cGnssRecordPanel*>();
+        panel->startRecording(path);
+        for (const char* body : { "$GPRMC,123518,A,,,,,,,230394,,", "$GPGSV,1,1,01,07,40,083,46",
+                 "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W" }) {
+            tab.OnGnssSentenceReceived(NmeaSentence::frame(QLatin1String(body)));
+        }
+        QVERIFY(panel->stopRecording());
+        QCOMPARE(text(tab, "labelGnssRecording"), QStringLiteral("Saved 3 sentences to %1.").arg(path));
+        QVERIFY(panel->startReplay(path));
+        QTRY_COMPARE(text(tab, "labelLatitude"), QStringLiteral("48° 07' 02.28\" N"));
+        QCOMPARE(text(tab, "labelSatellitesTracked"), QStringLiteral("1"));
+        QTRY_COMPARE(text(tab, "labelGnssRecording"), QStringLiteral("Replay of %1 finished.").arg(path));
     }
 
     void textMessagesGoToTheHiddenPanel()
