@@ -34,6 +34,13 @@ qint64 rmcTimeOfDay(const QString& sentence)
     return time.msecsSinceStartOfDay() + qRound(fraction * 1000);
 }
 
+// How far the replay moves on for a gap between two times: a longer gap is a
+// spliced capture or a pause of the recording, not worth waiting for.
+qint64 step(qint64 gapMs)
+{
+    return gapMs > 0 && gapMs <= longestGapMs ? gapMs : defaultCycleMs;
+}
+
 } // namespace
 
 GnssRecording::GnssRecording(int maxBytes)
@@ -62,7 +69,7 @@ void GnssRecording::clear()
 QVector<GnssRecording::Entry> GnssRecording::parse(const QByteArray& content)
 {
     QVector<Entry> entries;
-    qint64 firstStamp = -1;
+    qint64 lastStamp = -1;
     qint64 offset = 0;
     qint64 lastRmc = -1;
     for (const QByteArray& raw : content.split('\n')) {
@@ -73,14 +80,14 @@ QVector<GnssRecording::Entry> GnssRecording::parse(const QByteArray& content)
             continue;
         }
         if (stamp.isValid()) {
-            if (firstStamp < 0) {
-                firstStamp = stamp.toMSecsSinceEpoch();
+            const qint64 time = stamp.toMSecsSinceEpoch();
+            if (lastStamp >= 0 && time > lastStamp) {
+                offset += step(time - lastStamp);
             }
-            offset = qMax(offset, stamp.toMSecsSinceEpoch() - firstStamp);
+            lastStamp = qMax(lastStamp, time);
         } else if (const qint64 rmc = rmcTimeOfDay(sentence); rmc >= 0) {
             if (lastRmc >= 0) {
-                const qint64 gap = (rmc - lastRmc + msPerDay) % msPerDay;
-                offset += gap > 0 && gap <= longestGapMs ? gap : defaultCycleMs;
+                offset += step((rmc - lastRmc + msPerDay) % msPerDay);
             }
             lastRmc = rmc;
         }

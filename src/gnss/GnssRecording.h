@@ -30,8 +30,8 @@ public:
     void clear();
 
     // Lines that do not hold a sentence (headers, blank lines) are skipped.
-    // Without time stamps a log keeps the pace of its RMC times, a second
-    // where they jump back or far ahead.
+    // Without time stamps a log keeps the pace of its RMC times. A gap of
+    // more than ten seconds, or a time that goes back, counts as a second.
     static QVector<Entry> parse(const QByteArray& content);
 
 private:

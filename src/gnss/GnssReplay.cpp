@@ -2,6 +2,13 @@
 
 #include <QTimer>
 
+namespace {
+
+// Wakes at least this often, so that no wait overflows the timer's range.
+const qint64 longestWaitMs = 60 * 1000;
+
+} // namespace
+
 GnssReplay::GnssReplay(QObject* parent)
     : QObject(parent)
     , m_timer(new QTimer(this))
@@ -36,7 +43,7 @@ void GnssReplay::playDue()
         emit sentence(m_entries[m_next++].sentence);
     }
     if (m_next < m_entries.size()) {
-        m_timer->start(int(m_entries[m_next].offsetMs - m_clock.elapsed()));
+        m_timer->start(int(qBound<qint64>(0, m_entries[m_next].offsetMs - m_clock.elapsed(), longestWaitMs)));
         return;
     }
     stop();

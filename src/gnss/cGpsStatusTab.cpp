@@ -2,6 +2,7 @@
 
 #include "gnss/GPSDecoder.h"
 #include "gnss/GeoPosition.h"
+#include "gnss/GnssFont.h"
 #include "gnss/GpsData.h"
 #include "gnss/cGnssRecordPanel.h"
 #include "gnss/cGpsScaleDraw.h"
@@ -34,14 +35,6 @@ const QColor sbasColour(255, 165, 0);
 // The widest value a label shows; the labels keep this width so that the
 // plot does not shift as the values change.
 const QString widestValue = QStringLiteral("000\u00b0 00' 00.00\" W");
-
-QFont pixelFont(int pixels, bool bold)
-{
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -131,11 +124,11 @@ QLabel* cGpsStatusTab::addRow(
     const int row = grid->rowCount();
     auto* captionLabel = new QLabel(caption, grid->parentWidget());
     captionLabel->setObjectName(QStringLiteral("label%1Label").arg(name));
-    captionLabel->setFont(pixelFont(fontPixels, true));
+    captionLabel->setFont(GnssFont::ofPixels(fontPixels, true));
     captionLabel->setToolTip(toolTip);
     auto* valueLabel = new QLabel(tr("No Fix"), grid->parentWidget());
     valueLabel->setObjectName(QStringLiteral("label%1").arg(name));
-    valueLabel->setFont(pixelFont(fontPixels, false));
+    valueLabel->setFont(GnssFont::ofPixels(fontPixels, false));
     valueLabel->setMinimumWidth(valueLabel->fontMetrics().horizontalAdvance(widestValue));
     grid->addWidget(captionLabel, row, 0);
     grid->addWidget(valueLabel, row, 1);
@@ -153,7 +146,7 @@ void cGpsStatusTab::addLegend(
     swatch->setFixedSize(swatchSize);
     auto* label = new QLabel(text, this);
     label->setObjectName(QStringLiteral("label%1").arg(name));
-    label->setFont(pixelFont(fontPixels, false));
+    label->setFont(GnssFont::ofPixels(fontPixels, false));
     grid->addWidget(swatch, row, 0);
     grid->addWidget(label, row, 1);
 }
@@ -175,7 +168,7 @@ void cGpsStatusTab::createPlot()
     m_plot->setAxisTitle(QwtPlot::xBottom, tr("Satellite ID"));
     m_plot->setAxisScale(QwtPlot::xBottom, -0.5, SatelliteData::SlotCount - 0.5, 1.0);
     m_plot->setAxisMaxMinor(QwtPlot::xBottom, 1);
-    m_plot->setAxisFont(QwtPlot::xBottom, pixelFont(axisFontPixels, false));
+    m_plot->setAxisFont(QwtPlot::xBottom, GnssFont::ofPixels(axisFontPixels, false));
     m_scaleDraw = new cGpsScaleDraw;
     m_plot->setAxisScaleDraw(QwtPlot::xBottom, m_scaleDraw);
 

@@ -1,5 +1,6 @@
 #include "gnss/cSignalHistoryPlot.h"
 
+#include "gnss/GnssFont.h"
 #include "gnss/SignalHistory.h"
 
 #include <QPainter>
@@ -22,14 +23,6 @@ const QColor usedColour(130, 130, 130);
 // Room for the scale labels left and right, the title above and the time
 // labels and legend below.
 const QMarginsF plotMargins(34, 22, 34, 36);
-
-QFont pixelFont(bool bold)
-{
-    QFont font;
-    font.setPixelSize(fontPixels);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -69,10 +62,10 @@ void cSignalHistoryPlot::paintEvent(QPaintEvent*)
 
 void cSignalHistoryPlot::drawScales(QPainter& painter, const QRectF& area, int usedScale) const
 {
-    painter.setFont(pixelFont(true));
+    painter.setFont(GnssFont::ofPixels(fontPixels, true));
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, 0, width(), plotMargins.top()), Qt::AlignCenter, accessibleName());
-    painter.setFont(pixelFont(false));
+    painter.setFont(GnssFont::ofPixels(fontPixels));
     const QFontMetricsF metrics(painter.font());
     for (const int snr : snrTicks) {
         const double y = area.bottom() - snr / maximumSnr * area.height();

@@ -1,5 +1,6 @@
 #include "gnss/cSkyPlot.h"
 
+#include "gnss/GnssFont.h"
 #include "gnss/SatelliteData.h"
 #include "gnss/SkyGeometry.h"
 
@@ -72,14 +73,6 @@ QString systemName(const QString& letter)
         { QStringLiteral("E"), QStringLiteral("Galileo") }, { QStringLiteral("C"), QStringLiteral("BeiDou") },
         { QStringLiteral("J"), QStringLiteral("QZSS") }, { QStringLiteral("S"), QStringLiteral("SBAS") } };
     return names.value(letter);
-}
-
-QFont pixelFont(int pixels, bool bold)
-{
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
 }
 
 } // namespace
@@ -185,7 +178,7 @@ void cSkyPlot::paintEvent(QPaintEvent*)
     }
     const QString selection = selectionText();
     if (!selection.isEmpty()) {
-        painter.setFont(pixelFont(textFontPixels, false));
+        painter.setFont(GnssFont::ofPixels(textFontPixels, false));
         painter.setPen(Qt::black);
         painter.drawText(rect().adjusted(4, 2, -4, 0), Qt::AlignLeft | Qt::AlignTop, selection);
     }
@@ -205,7 +198,7 @@ void cSkyPlot::drawGrid(QPainter& painter, const QRectF& sky) const
     painter.drawLine(QPointF(sky.center().x(), sky.top()), QPointF(sky.center().x(), sky.bottom()));
     painter.drawLine(QPointF(sky.left(), sky.center().y()), QPointF(sky.right(), sky.center().y()));
     painter.setPen(Qt::black);
-    painter.setFont(pixelFont(textFontPixels, true));
+    painter.setFont(GnssFont::ofPixels(textFontPixels, true));
     // The hemisphere letters of the position texts.
     const QString cardinals[] = { QCoreApplication::translate("GeoPosition", "N"),
         QCoreApplication::translate("GeoPosition", "E"), QCoreApplication::translate("GeoPosition", "S"),
@@ -226,11 +219,11 @@ void cSkyPlot::drawSatellite(QPainter& painter, const SatelliteRecord& satellite
     painter.setBrush(satellite.used ? colour : QColor(Qt::white));
     painter.drawEllipse(centre, markRadius, markRadius);
     painter.setPen(satellite.used ? QColor(Qt::white) : colour);
-    painter.setFont(pixelFont(markFontPixels, true));
+    painter.setFont(GnssFont::ofPixels(markFontPixels, true));
     const QRectF mark(centre - QPointF(markRadius, markRadius), QSizeF(2 * markRadius, 2 * markRadius));
     painter.drawText(mark, Qt::AlignCenter, letterOf(satellite));
     painter.setPen(Qt::black);
-    painter.setFont(pixelFont(markFontPixels - 1, false));
+    painter.setFont(GnssFont::ofPixels(markFontPixels - 1, false));
     painter.drawText(centre + QPointF(markRadius + 1, markRadius), QString::number(satellite.prn));
 }
 
@@ -255,7 +248,7 @@ double cSkyPlot::layoutLegend(QPainter* painter, double top) const
     }
     entries.append({ QColor(), tr("Filled: used in the fix"), true });
 
-    const QFont font = pixelFont(textFontPixels, false);
+    const QFont font = GnssFont::ofPixels(textFontPixels, false);
     const QFontMetrics metrics(font);
     const double swatch = metrics.height() * 0.7;
     const double left = margin / 2.0;

@@ -9,6 +9,7 @@ list(APPEND CORE_SOURCES
     gnss/SkyGeometry.cpp
 )
 list(APPEND WIDGET_SOURCES
+    gnss/GnssFont.cpp
     gnss/cGnssRecordPanel.cpp
     gnss/cGpsScaleDraw.cpp
     gnss/cGpsStatusTab.cpp

@@ -81,15 +81,17 @@ private slots:
     }
 
     // Time stamps give the pace; a log without them keeps the pace of its
-    // RMC times, across midnight, and a jump counts as one second.
+    // RMC times, across midnight; a long gap or a jump back counts as one
+    // second.
     void replayPace_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QList<qint64>>("offsets");
         QTest::newRow("recording") << QByteArray("2026-12-08T23:59:59.500Z $GPGSV,1\n# note\n\n"
                                                  "2026-12-08T23:59:59.750Z $GPRMC,1\n"
-                                                 "2026-12-09T00:00:01.500Z !GPTXT,1\n")
-                                   << QList<qint64> { 0, 250, 2000 };
+                                                 "2026-12-09T00:00:01.500Z !GPTXT,1\n"
+                                                 "2026-12-09T02:00:00.000Z $GPRMC,2\n")
+                                   << QList<qint64> { 0, 250, 2000, 3000 };
         QTest::newRow("log") << QByteArray(
             "$GPGSA,1\r\n$GPRMC,235959.50,A\r\n$GPGSV,1\r\n$GNRMC,000000.25,A\n"
             "noise\n$GPRMC,080000,A\n$GPRMC,,V\n$GPRMC,080000.2,A\n")
