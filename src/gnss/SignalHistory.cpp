@@ -17,6 +17,13 @@ void SignalHistory::add(qint64 nowMs, const SatelliteData& data)
     if (m_timeToFirstFix < 0 && data.fixStatus() != SatelliteData::FixNone) {
         m_timeToFirstFix = nowMs - m_startMs;
     }
+    // Receivers that send GSV only every few seconds publish cycles without
+    // satellites in between; they say nothing about the signal. Slots fill
+    // from the first, so an empty first slot means an empty cycle.
+    SatelliteRecord first;
+    if (!data.satelliteAt(0, first) || first.prn <= 0) {
+        return;
+    }
     m_samples.push_back(
         { nowMs, meanOfStrongest(data), data.usedCount(), data.pdop(), data.hdop(), data.vdop() });
     while (!m_samples.empty()

@@ -29,6 +29,7 @@ public:
 
     // A new connection: the samples and the first fix are forgotten.
     void restart(qint64 nowMs);
+    // One published cycle; a cycle without satellites adds no sample.
     void add(qint64 nowMs, const SatelliteData& data);
 
     const std::deque<Sample>& samples() const { return m_samples; }

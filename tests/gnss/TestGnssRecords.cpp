@@ -303,6 +303,8 @@ private slots:
 
         SignalHistory history;
         history.restart(1000);
+        history.add(2000, SatelliteData());
+        QVERIFY(history.samples().empty());
         history.add(3000, data);
         data.setFixStatus(SatelliteData::Fix2D);
         history.add(5000, data);
