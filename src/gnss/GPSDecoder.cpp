@@ -6,8 +6,8 @@
 #include "protocol/NmeaSentence.h"
 
 #include <QTimer>
-
 #include <QtMath>
+
 #include <algorithm>
 #include <iterator>
 
