@@ -5,6 +5,7 @@
 #include "gnss/SkyGeometry.h"
 
 #include <QCoreApplication>
+#include <QMap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
