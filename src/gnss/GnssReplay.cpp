@@ -34,7 +34,7 @@ void GnssReplay::stop()
 
 bool GnssReplay::isRunning() const
 {
-    return m_timer->isActive();
+    return m_next < m_entries.size();
 }
 
 void GnssReplay::playDue()

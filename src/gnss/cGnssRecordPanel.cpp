@@ -48,6 +48,11 @@ cGnssRecordPanel::cGnssRecordPanel(QWidget* parent)
     });
 }
 
+bool cGnssRecordPanel::isReplaying() const
+{
+    return m_replay->isRunning();
+}
+
 void cGnssRecordPanel::showStatus(const QString& text)
 {
     m_labelStatus->setText(text);

@@ -22,6 +22,7 @@ public:
     // The decoder replays go through; the page shows what it publishes.
     GPSDecoder* replayDecoder() const { return m_replayDecoder; }
     bool isRecording() const { return !m_recordPath.isEmpty(); }
+    bool isReplaying() const;
     void startRecording(const QString& path);
     // Writes the file; false, after telling the user, when that failed.
     bool stopRecording();

@@ -182,8 +182,18 @@ void cGpsStatusTab::createPlot()
     grid->attach(m_plot);
 }
 
+// While a replay runs the page shows only what it replays, not what a
+// connected device sends meanwhile.
+bool cGpsStatusTab::isHiddenByReplay() const
+{
+    return m_recordPanel->isReplaying() && sender() != m_recordPanel->replayDecoder();
+}
+
 void cGpsStatusTab::OnGpsDataReceived(GpsData* gpsData)
 {
+    if (isHiddenByReplay()) {
+        return;
+    }
     if (!gpsData) {
         for (QLabel* label : { m_labelUtc, m_labelLatitude, m_labelLongitude, m_labelSog, m_labelCog }) {
             label->setText(tr("No Fix"));
@@ -214,6 +224,9 @@ void cGpsStatusTab::OnGPSTextMessageReceived(QString text)
 
 void cGpsStatusTab::OnSatelliteDataReceived(SatelliteData* satelliteData)
 {
+    if (isHiddenByReplay()) {
+        return;
+    }
     deleteBars();
     createBars(satelliteData);
     if (satelliteData) {
@@ -298,6 +311,9 @@ void cGpsStatusTab::OnGnssSentenceReceived(QString line)
 
 void cGpsStatusTab::OnRecordsReset()
 {
+    if (isHiddenByReplay()) {
+        return;
+    }
     m_history.restart(m_clock.elapsed());
     showHistory(nullptr);
 }

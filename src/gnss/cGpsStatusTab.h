@@ -49,6 +49,7 @@ private:
     void createBars(const SatelliteData* satelliteData);
     void redrawPlot(const SatelliteData* satelliteData);
     void showHistory(const SatelliteData* satelliteData);
+    bool isHiddenByReplay() const;
 
     QLabel* m_labelStatus = nullptr;
     QLabel* m_labelUtc = nullptr;

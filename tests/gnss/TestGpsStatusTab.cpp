@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -381,7 +382,9 @@ private slots:
         QCOMPARE(text(tab, "labelFirstFix"), QStringLiteral("No Fix"));
     }
 
-    // What the page records it can replay without a device.
+    // What the page records it can replay without a device; while the replay
+    // runs, what a connected device sends is not shown, and "Stop Replay"
+    // ends it.
     void recordAndReplay()
     {
         QTemporaryDir folder;
@@ -396,9 +399,27 @@ private slots:
         QVERIFY(panel->stopRecording());
         QCOMPARE(text(tab, "labelGnssRecording"), QStringLiteral("Saved 3 sentences to %1.").arg(path));
         QVERIFY(panel->startReplay(path));
-        QTRY_COMPARE(text(tab, "labelLatitude"), QStringLiteral("48° 07' 02.28\" N"));
+        QTRY_COMPARE(text(tab, "labelLatitude"), QStringLiteral("48\u00b0 07' 02.28\" N"));
         QCOMPARE(text(tab, "labelSatellitesTracked"), QStringLiteral("1"));
         QTRY_COMPARE(text(tab, "labelGnssRecording"), QStringLiteral("Replay of %1 finished.").arg(path));
+
+        QFile later(path);
+        QVERIFY(later.open(QIODevice::Append));
+        // Due eight seconds after the rest, so that the replay is still
+        // running while the page is looked at.
+        later.write(QDateTime::currentDateTimeUtc().addSecs(8).toString(Qt::ISODateWithMs).toLatin1()
+            + " $GPRMC,,V,,,,,,,,,,N*53\n");
+        later.close();
+        GPSDecoder live;
+        connect(&live, &GPSDecoder::GpsDataReceived, &tab, &cGpsStatusTab::OnGpsDataReceived);
+        QVERIFY(panel->startReplay(path));
+        QTRY_COMPARE(text(tab, "labelLatitude"), QStringLiteral("48\u00b0 07' 02.28\" N"));
+        live.OnRMCTimeout();
+        QCOMPARE(text(tab, "labelLatitude"), QStringLiteral("48\u00b0 07' 02.28\" N"));
+        tab.findChild<QPushButton*>(QStringLiteral("pushButtonReplayGnss"))->click();
+        QCOMPARE(text(tab, "labelGnssRecording"), QStringLiteral("Replay stopped."));
+        live.OnRMCTimeout();
+        QCOMPARE(text(tab, "labelLatitude"), QStringLiteral("No Fix"));
     }
 
     void textMessagesGoToTheHiddenPanel()
