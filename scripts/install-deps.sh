@@ -31,6 +31,7 @@ file
 lintian
 desktop-file-utils
 appstream
+gpsd-clients
 "
 
 missing=""

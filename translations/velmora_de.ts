@@ -3892,6 +3892,73 @@ mit Alarm</translation>
     </message>
 </context>
 <context>
+    <name>cGnssRecordPanel</name>
+    <message>
+        <source>NMEA logs (*.nmea *.log *.txt);;All files (*)</source>
+        <translation>NMEA-Protokolle (*.nmea *.log *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Record GNSS...</source>
+        <translation>GNSS aufzeichnen...</translation>
+    </message>
+    <message>
+        <source>Replay...</source>
+        <translation>Abspielen...</translation>
+    </message>
+    <message>
+        <source>Replay of %1 finished.</source>
+        <translation>Wiedergabe von %1 beendet.</translation>
+    </message>
+    <message>
+        <source>Record GNSS</source>
+        <translation>GNSS aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufzeichnung beenden</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Aufzeichnung nach %1</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>Die Aufzeichnung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saved %1 sentences to %2.</source>
+        <translation>%1 Sätze in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The recording was full and has been saved: %1 sentences in %2.</source>
+        <translation>Die Aufzeichnung war voll und wurde gespeichert: %1 Sätze in %2.</translation>
+    </message>
+    <message>
+        <source>Replay stopped.</source>
+        <translation>Wiedergabe angehalten.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no NMEA sentences.</source>
+        <translation>%1 enthält keine NMEA-Sätze.</translation>
+    </message>
+    <message>
+        <source>Stop Replay</source>
+        <translation>Wiedergabe beenden</translation>
+    </message>
+    <message>
+        <source>Replaying %1</source>
+        <translation>Wiedergabe von %1</translation>
+    </message>
+</context>
+<context>
     <name>cGpsStatusTab</name>
     <message>
         <source>Fix Status:</source>
@@ -3988,6 +4055,100 @@ mit Alarm</translation>
     <message>
         <source>GNSS sentences</source>
         <translation>GNSS-Sätze</translation>
+    </message>
+    <message>
+        <source>HDOP / PDOP / VDOP:</source>
+        <translation>HDOP / PDOP / VDOP:</translation>
+    </message>
+    <message>
+        <source>Dilution of precision: how much the satellites&apos; geometry magnifies the position error horizontally, in three dimensions and vertically. Below 2 is good.</source>
+        <translation>Verringerung der Genauigkeit (DOP): wie stark die Lage der Satelliten den Positionsfehler horizontal, räumlich und vertikal vergrößert. Unter 2 ist gut.</translation>
+    </message>
+    <message>
+        <source>Time To First Fix:</source>
+        <translation>Zeit bis zum ersten Fix:</translation>
+    </message>
+    <message>
+        <source>From the connection to the first 2D or 3D fix.</source>
+        <translation>Von der Verbindung bis zum ersten 2D- oder 3D-Fix.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>cSignalHistoryPlot</name>
+    <message>
+        <source>Signal over the last 10 minutes</source>
+        <translation>Signal in den letzten 10 Minuten</translation>
+    </message>
+    <message>
+        <source>10 min ago</source>
+        <translation>vor 10 min</translation>
+    </message>
+    <message>
+        <source>5 min ago</source>
+        <translation>vor 5 min</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>jetzt</translation>
+    </message>
+    <message>
+        <source>Mean C/N0 of the four strongest [dB-Hz], left</source>
+        <translation>Mittleres C/N0 der vier stärksten [dB-Hz], links</translation>
+    </message>
+    <message>
+        <source>Satellites used, right</source>
+        <translation>Genutzte Satelliten, rechts</translation>
+    </message>
+</context>
+<context>
+    <name>cSkyPlot</name>
+    <message>
+        <source>40 and more</source>
+        <translation>40 und mehr</translation>
+    </message>
+    <message>
+        <source>below 20</source>
+        <translation>unter 20</translation>
+    </message>
+    <message>
+        <source>Sky plot</source>
+        <translation>Himmelsansicht</translation>
+    </message>
+    <message>
+        <source>C/N0 %1 dB-Hz</source>
+        <translation>C/N0 %1 dB-Hz</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>kein Signal</translation>
+    </message>
+    <message>
+        <source>%1 %2%3
+Elevation %4°, azimuth %5°
+%6</source>
+        <translation>%1 %2%3
+Elevation %4°, Azimut %5°
+%6</translation>
+    </message>
+    <message>
+        <source>, used in the fix</source>
+        <translation>, für den Fix genutzt</translation>
+    </message>
+    <message>
+        <source>C/N0 [dB-Hz]:</source>
+        <translation>C/N0 [dB-Hz]:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>Filled: used in the fix</source>
+        <translation>Gefüllt: für den Fix genutzt</translation>
     </message>
 </context>
 <context>

@@ -3892,6 +3892,73 @@ avec alerte</translation>
     </message>
 </context>
 <context>
+    <name>cGnssRecordPanel</name>
+    <message>
+        <source>NMEA logs (*.nmea *.log *.txt);;All files (*)</source>
+        <translation>Journaux NMEA (*.nmea *.log *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Record GNSS...</source>
+        <translation>Enregistrer le GNSS...</translation>
+    </message>
+    <message>
+        <source>Replay...</source>
+        <translation>Rejouer...</translation>
+    </message>
+    <message>
+        <source>Replay of %1 finished.</source>
+        <translation>Lecture de %1 terminée.</translation>
+    </message>
+    <message>
+        <source>Record GNSS</source>
+        <translation>Enregistrer le GNSS</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Enregistrement dans %1</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>L&apos;enregistrement n&apos;a pas été sauvegardé.</translation>
+    </message>
+    <message>
+        <source>Saved %1 sentences to %2.</source>
+        <translation>%1 phrases sauvegardées dans %2.</translation>
+    </message>
+    <message>
+        <source>The recording was full and has been saved: %1 sentences in %2.</source>
+        <translation>L&apos;enregistrement était plein et a été sauvegardé&#xa0;: %1 phrases dans %2.</translation>
+    </message>
+    <message>
+        <source>Replay stopped.</source>
+        <translation>Lecture arrêtée.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no NMEA sentences.</source>
+        <translation>%1 ne contient aucune phrase NMEA.</translation>
+    </message>
+    <message>
+        <source>Stop Replay</source>
+        <translation>Arrêter la lecture</translation>
+    </message>
+    <message>
+        <source>Replaying %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+</context>
+<context>
     <name>cGpsStatusTab</name>
     <message>
         <source>Fix Status:</source>
@@ -3988,6 +4055,100 @@ avec alerte</translation>
     <message>
         <source>GNSS sentences</source>
         <translation>Phrases GNSS</translation>
+    </message>
+    <message>
+        <source>HDOP / PDOP / VDOP:</source>
+        <translation>HDOP / PDOP / VDOP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Dilution of precision: how much the satellites&apos; geometry magnifies the position error horizontally, in three dimensions and vertically. Below 2 is good.</source>
+        <translation>Dilution de précision (DOP)&#xa0;: combien la géométrie des satellites amplifie l&apos;erreur de position à l&apos;horizontale, en trois dimensions et à la verticale. En dessous de 2, c&apos;est bien.</translation>
+    </message>
+    <message>
+        <source>Time To First Fix:</source>
+        <translation>Temps jusqu&apos;au premier fix&#xa0;:</translation>
+    </message>
+    <message>
+        <source>From the connection to the first 2D or 3D fix.</source>
+        <translation>De la connexion au premier fix 2D ou 3D.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>cSignalHistoryPlot</name>
+    <message>
+        <source>Signal over the last 10 minutes</source>
+        <translation>Signal des 10 dernières minutes</translation>
+    </message>
+    <message>
+        <source>10 min ago</source>
+        <translation>il y a 10 min</translation>
+    </message>
+    <message>
+        <source>5 min ago</source>
+        <translation>il y a 5 min</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>maintenant</translation>
+    </message>
+    <message>
+        <source>Mean C/N0 of the four strongest [dB-Hz], left</source>
+        <translation>C/N0 moyen des quatre plus forts [dB-Hz], à gauche</translation>
+    </message>
+    <message>
+        <source>Satellites used, right</source>
+        <translation>Satellites utilisés, à droite</translation>
+    </message>
+</context>
+<context>
+    <name>cSkyPlot</name>
+    <message>
+        <source>40 and more</source>
+        <translation>40 et plus</translation>
+    </message>
+    <message>
+        <source>below 20</source>
+        <translation>moins de 20</translation>
+    </message>
+    <message>
+        <source>Sky plot</source>
+        <translation>Vue du ciel</translation>
+    </message>
+    <message>
+        <source>C/N0 %1 dB-Hz</source>
+        <translation>C/N0 %1 dB-Hz</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>aucun signal</translation>
+    </message>
+    <message>
+        <source>%1 %2%3
+Elevation %4°, azimuth %5°
+%6</source>
+        <translation>%1 %2%3
+élévation %4°, azimut %5°
+%6</translation>
+    </message>
+    <message>
+        <source>, used in the fix</source>
+        <translation>, utilisé pour le fix</translation>
+    </message>
+    <message>
+        <source>C/N0 [dB-Hz]:</source>
+        <translation>C/N0 [dB-Hz]&#xa0;:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Filled: used in the fix</source>
+        <translation>Plein&#xa0;: utilisé pour le fix</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,9 @@
 #include <QTimer>
 #include <QtMath>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const int gsaFixTypeField = 2;
@@ -23,20 +26,66 @@ const int gsvMaxGroups = 4;
 // first or last one must not make its entry grow without end.
 const int maxTextMessageLength = 99 * NmeaSentence::MaxLength;
 
-int constellationOf(const QString& talker)
+const int gsaPdopField = 15;
+const int gsaSystemIdField = 18;
+
+struct Talker {
+    const char* name;
+    int constellation;
+};
+
+// GN speaks for several systems at once; GB and BD are both BeiDou, QZ is
+// the QZSS talker of receivers older than GQ.
+const Talker gnssTalkers[] = {
+    { "GP", SatelliteRecord::ConstellationGps },
+    { "GN", SatelliteRecord::ConstellationOther },
+    { "GL", SatelliteRecord::ConstellationGlonass },
+    { "GA", SatelliteRecord::ConstellationGalileo },
+    { "GB", SatelliteRecord::ConstellationBeiDou },
+    { "BD", SatelliteRecord::ConstellationBeiDou },
+    { "GQ", SatelliteRecord::ConstellationQzss },
+    { "QZ", SatelliteRecord::ConstellationQzss },
+};
+
+// The constellation of a GNSS talker, or -1 for any other talker.
+int constellationOf(QStringView talker)
 {
-    if (talker == QLatin1String("GP")) {
-        return SatelliteRecord::ConstellationGps;
+    for (const Talker& known : gnssTalkers) {
+        if (talker == QLatin1String(known.name)) {
+            return known.constellation;
+        }
     }
-    if (talker == QLatin1String("GL")) {
-        return SatelliteRecord::ConstellationGlonass;
-    }
-    return SatelliteRecord::ConstellationOther;
+    return -1;
 }
 
-bool isGnssTalker(const QString& talker)
+const char* const decodedIdentifiers[] = { "GSA", "GSV", "RMC", "TXT" };
+
+// Where the sentence of a line from a GNSS talker begins, or -1 for any
+// other line. A frame can begin only at the first start character of the
+// line, and its address ends at the first separator.
+int gnssSentenceStart(const QString& line)
 {
-    return talker == QLatin1String("GP") || talker == QLatin1String("GN") || talker == QLatin1String("GL");
+    int start = 0;
+    while (start < line.size() && line.at(start) != QLatin1Char('$') && line.at(start) != QLatin1Char('!')) {
+        ++start;
+    }
+    const int end = start + 6;
+    if (end >= line.size() || (line.at(end) != QLatin1Char(',') && line.at(end) != QLatin1Char('*'))
+        || constellationOf(QStringView(line).mid(start + 1, 2)) < 0) {
+        return -1;
+    }
+    return start;
+}
+
+// Whether the sentence at start is one the decoder reads, checked before the
+// line is parsed: most of a receiver's output is GGA, GLL, VTG and
+// proprietary sentences, and parsing them only to drop them would take most
+// of the decoder's time.
+bool isDecodedSentence(const QString& line, int start)
+{
+    const QStringView identifier = QStringView(line).mid(start + 3, 3);
+    return std::any_of(std::begin(decodedIdentifiers), std::end(decodedIdentifiers),
+        [&](const char* known) { return identifier == QLatin1String(known); });
 }
 
 // GSA fix types 2 and 3; anything else, also a value no receiver should
@@ -101,6 +150,7 @@ void GPSDecoder::reset()
     if (m_gpsData) {
         m_gpsData->reset();
     }
+    emit RecordsReset();
 }
 
 SatelliteData* GPSDecoder::satelliteData()
@@ -113,8 +163,16 @@ SatelliteData* GPSDecoder::satelliteData()
 
 void GPSDecoder::OnReceived(QString received)
 {
+    const int start = gnssSentenceStart(received);
+    if (start < 0) {
+        return;
+    }
+    emit GnssSentenceReceived(received);
+    if (!isDecodedSentence(received, start)) {
+        return;
+    }
     const NmeaSentence sentence(received);
-    if (!sentence.isValid() || !isGnssTalker(sentence.talker())) {
+    if (!sentence.isValid()) {
         return;
     }
     const QString identifier = sentence.identifier();
@@ -144,6 +202,7 @@ void GPSDecoder::publishSatellites()
 }
 
 // $GNGSA,A,3,01,11,31,14,22,32,04,25,03,,,,1.56,0.91,1.27*15
+// $GNGSA,A,3,13,27,37,,,,,,,,,,1.5,0.9,1.2,4*39 (NMEA 4.10: system id)
 // Used PRNs add up over the GSA sentences of one cycle (one per
 // constellation) until the RMC publishes them.
 void GPSDecoder::decodeGsa(const NmeaSentence& sentence)
@@ -153,11 +212,32 @@ void GPSDecoder::decodeGsa(const NmeaSentence& sentence)
     int fixType = 0;
     sentence.fieldInt(gsaFixTypeField, fixType);
     data->setFixStatus(fixStatusOf(fixType));
+    const int constellation = gsaConstellation(sentence);
     for (int field = gsaFirstUsedField; field <= gsaLastUsedField; ++field) {
         int prn = 0;
         sentence.fieldInt(field, prn);
-        data->addUsed(prn);
+        data->addUsed(prn, constellation);
     }
+    double dops[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        sentence.fieldDouble(gsaPdopField + i, dops[i]);
+    }
+    data->setDops(dops[0], dops[1], dops[2]);
+}
+
+// Which constellation the used PRNs of a GSA belong to: the system id where
+// one is sent, else the talker's own; GP, GL and GN sentences without a
+// system id name PRNs of any constellation.
+int GPSDecoder::gsaConstellation(const NmeaSentence& sentence)
+{
+    int systemId = 0;
+    if (sentence.fieldInt(gsaSystemIdField, systemId) && systemId > SatelliteRecord::ConstellationOther
+        && systemId < SatelliteRecord::ConstellationCount) {
+        return systemId;
+    }
+    const int constellation = constellationOf(sentence.talker());
+    return constellation > SatelliteRecord::ConstellationGlonass ? constellation
+                                                                 : int(SatelliteRecord::ConstellationOther);
 }
 
 // $GPGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00*74
@@ -173,11 +253,7 @@ void GPSDecoder::decodeGsv(const NmeaSentence& sentence)
         // series of the cycle is the number in view.
         int inView = 0;
         sentence.fieldInt(gsvInViewField, inView);
-        if (constellation == SatelliteRecord::ConstellationGps) {
-            data->setGpsInView(qMax(data->gpsInView(), inView));
-        } else if (constellation == SatelliteRecord::ConstellationGlonass) {
-            data->setGlonassInView(qMax(data->glonassInView(), inView));
-        }
+        data->setInView(constellation, qMax(data->inView(constellation), inView));
     }
     // A lone field after the last complete group is the signal id, not the
     // PRN of another satellite.
@@ -223,7 +299,7 @@ void GPSDecoder::decodeRmc(const NmeaSentence& sentence)
 
     QString text;
     if (sentence.fieldText(1, text)) {
-        m_gpsData->setTime(QTime::fromString(text.left(6), QStringLiteral("hhmmss")));
+        m_gpsData->setTime(GpsData::timeFromRmc(text));
     }
     m_gpsData->position()->setLatitude(coordinate(sentence, 3, 2, QLatin1Char('S')));
     m_gpsData->position()->setLongitude(coordinate(sentence, 5, 3, QLatin1Char('W')));

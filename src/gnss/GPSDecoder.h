@@ -35,6 +35,11 @@ signals:
     void GpsDataReceived(GpsData* gpsData);
     void SatelliteDataReceived(SatelliteData* satelliteData);
     void GPSTextMessageReceived(QString message);
+    // reset() emptied the records.
+    void RecordsReset();
+    // Every received line from a GNSS talker, whatever its kind, for
+    // recording.
+    void GnssSentenceReceived(QString line);
 
 public slots:
     void OnReceived(QString received);
@@ -48,6 +53,7 @@ private:
     SatelliteData* satelliteData();
     void publishSatellites();
     void decodeGsa(const NmeaSentence& sentence);
+    static int gsaConstellation(const NmeaSentence& sentence);
     void decodeGsv(const NmeaSentence& sentence);
     void decodeGsvSatellite(const NmeaSentence& sentence, int firstField, int constellation);
     void decodeRmc(const NmeaSentence& sentence);

@@ -51,6 +51,8 @@ public:
     // "ddMMyy" as RMC sends it. Two-digit years from 80 on are 1980 to 1999
     // (GNSS time begins in 1980), the others 2000 to 2079.
     static QDate dateFromRmc(const QString& text);
+    // The first six characters as "hhmmss"; fractions of a second are dropped.
+    static QTime timeFromRmc(const QString& text);
 
 private:
     QTime m_time;

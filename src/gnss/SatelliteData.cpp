@@ -1,6 +1,7 @@
 #include "gnss/SatelliteData.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -19,9 +20,10 @@ void SatelliteData::clear()
 {
     m_slots.fill(SatelliteRecord());
     m_usedPrns.fill(0);
-    m_gpsInView = 0;
-    m_glonassInView = 0;
+    m_usedConstellations.fill(0);
+    m_inView.fill(0);
     m_fixStatus = FixNone;
+    setDops(0.0, 0.0, 0.0);
 }
 
 void SatelliteData::clearUsed()
@@ -30,9 +32,10 @@ void SatelliteData::clearUsed()
         slot.used = false;
     }
     m_usedPrns.fill(0);
+    m_usedConstellations.fill(0);
 }
 
-bool SatelliteData::addUsed(int prn)
+bool SatelliteData::addUsed(int prn, int constellation)
 {
     if (prn == 0) {
         return false;
@@ -42,21 +45,52 @@ bool SatelliteData::addUsed(int prn)
         return false;
     }
     *freeEntry = prn;
+    m_usedConstellations[static_cast<size_t>(freeEntry - m_usedPrns.begin())] = constellation;
     return true;
 }
 
 void SatelliteData::markUsed()
 {
-    for (const int prn : m_usedPrns) {
+    for (size_t entry = 0; entry < m_usedPrns.size(); ++entry) {
+        const int prn = m_usedPrns[entry];
+        const int constellation = m_usedConstellations[entry];
         if (prn <= 0) {
             continue;
         }
         for (SatelliteRecord& slot : m_slots) {
-            if (slot.prn == prn) {
+            if (slot.prn == prn
+                && (constellation == SatelliteRecord::ConstellationOther
+                    || slot.constellation == constellation)) {
                 slot.used = true;
             }
         }
     }
+}
+
+int SatelliteData::inView(int constellation) const
+{
+    return constellation > 0 && constellation < SatelliteRecord::ConstellationCount
+        ? m_inView[static_cast<size_t>(constellation)]
+        : 0;
+}
+
+void SatelliteData::setInView(int constellation, int count)
+{
+    if (constellation > 0 && constellation < SatelliteRecord::ConstellationCount) {
+        m_inView[static_cast<size_t>(constellation)] = count;
+    }
+}
+
+int SatelliteData::totalInView() const
+{
+    return std::accumulate(m_inView.begin(), m_inView.end(), 0);
+}
+
+void SatelliteData::setDops(double pdop, double hdop, double vdop)
+{
+    m_pdop = pdop;
+    m_hdop = hdop;
+    m_vdop = vdop;
 }
 
 SatelliteRecord* SatelliteData::findSlot(int constellation, int prn)
@@ -88,8 +122,9 @@ bool SatelliteData::updateSatellite(
     slot->snr = snr;
     slot->constellation = constellation;
     slot->tracked = tracked;
-    slot->isSbas = prn >= firstSbasPrn && prn <= lastSbasPrn;
-    slot->isGlonass = prn >= firstGlonassPrn;
+    const bool numberedLikeGps = constellation <= SatelliteRecord::ConstellationGlonass;
+    slot->isSbas = numberedLikeGps && prn >= firstSbasPrn && prn <= lastSbasPrn;
+    slot->isGlonass = numberedLikeGps && prn >= firstGlonassPrn;
     return true;
 }
 

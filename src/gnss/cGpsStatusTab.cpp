@@ -1,9 +1,14 @@
 #include "gnss/cGpsStatusTab.h"
 
+#include "gnss/GPSDecoder.h"
 #include "gnss/GeoPosition.h"
+#include "gnss/GnssFont.h"
 #include "gnss/GpsData.h"
+#include "gnss/cGnssRecordPanel.h"
 #include "gnss/cGpsScaleDraw.h"
 #include "gnss/cHistogramItem.h"
+#include "gnss/cSignalHistoryPlot.h"
+#include "gnss/cSkyPlot.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -31,14 +36,6 @@ const QColor sbasColour(255, 165, 0);
 // plot does not shift as the values change.
 const QString widestValue = QStringLiteral("000\u00b0 00' 00.00\" W");
 
-QFont pixelFont(int pixels, bool bold)
-{
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 cGpsStatusTab::cGpsStatusTab(QWidget* parent)
@@ -49,6 +46,14 @@ cGpsStatusTab::cGpsStatusTab(QWidget* parent)
     createPlot();
     page->addWidget(m_plot, 0, 1);
     page->setColumnStretch(1, 1);
+    m_skyPlot = new cSkyPlot(this);
+    m_skyPlot->setObjectName(QStringLiteral("skyPlot"));
+    page->addWidget(m_skyPlot, 0, 2);
+    m_clock.start();
+    m_history.restart(m_clock.elapsed());
+    m_historyPlot = new cSignalHistoryPlot(m_history, this);
+    m_historyPlot->setObjectName(QStringLiteral("signalHistory"));
+    page->addWidget(m_historyPlot, 1, 1, 1, 2);
 
     m_textGps = new QPlainTextEdit(this);
     m_textGps->setObjectName(QStringLiteral("textGPS"));
@@ -56,7 +61,7 @@ cGpsStatusTab::cGpsStatusTab(QWidget* parent)
     m_textGps->setAccessibleName(tr("GNSS sentences"));
     m_textGps->setMaximumBlockCount(textLinesKept);
     m_textGps->hide();
-    page->addWidget(m_textGps, 1, 0, 1, 2);
+    page->addWidget(m_textGps, 2, 0, 1, 2);
 
     redrawPlot(nullptr);
 }
@@ -87,6 +92,11 @@ QWidget* cGpsStatusTab::createFixPanel()
         QStringLiteral("<b>%1</b>").arg(tr("Satellites Tracked:")),
         tr("The number of satellites actually tracked by the device.  The SVN for "
            "these are shown in the x axis of the histogram with no signal strength."));
+    m_labelDop = addRow(grid, QStringLiteral("Dop"), tr("HDOP / PDOP / VDOP:"),
+        tr("Dilution of precision: how much the satellites' geometry magnifies the position error "
+           "horizontally, in three dimensions and vertically. Below 2 is good."));
+    m_labelFirstFix = addRow(grid, QStringLiteral("FirstFix"), tr("Time To First Fix:"),
+        tr("From the connection to the first 2D or 3D fix."));
     column->addWidget(gridWidget);
 
     auto* legend = new QGridLayout;
@@ -97,6 +107,12 @@ QWidget* cGpsStatusTab::createFixPanel()
     addLegend(legend, QStringLiteral("Red"), QStringLiteral("background-color: rgb(255, 165, 0);"),
         tr("Satellite is an SBAS satellite"));
     column->addLayout(legend);
+    m_recordPanel = new cGnssRecordPanel(panel);
+    column->addWidget(m_recordPanel);
+    GPSDecoder* replay = m_recordPanel->replayDecoder();
+    connect(replay, &GPSDecoder::GpsDataReceived, this, &cGpsStatusTab::OnGpsDataReceived);
+    connect(replay, &GPSDecoder::SatelliteDataReceived, this, &cGpsStatusTab::OnSatelliteDataReceived);
+    connect(replay, &GPSDecoder::RecordsReset, this, &cGpsStatusTab::OnRecordsReset);
     column->addStretch();
     return panel;
 }
@@ -108,11 +124,11 @@ QLabel* cGpsStatusTab::addRow(
     const int row = grid->rowCount();
     auto* captionLabel = new QLabel(caption, grid->parentWidget());
     captionLabel->setObjectName(QStringLiteral("label%1Label").arg(name));
-    captionLabel->setFont(pixelFont(fontPixels, true));
+    captionLabel->setFont(GnssFont::ofPixels(fontPixels, true));
     captionLabel->setToolTip(toolTip);
     auto* valueLabel = new QLabel(tr("No Fix"), grid->parentWidget());
     valueLabel->setObjectName(QStringLiteral("label%1").arg(name));
-    valueLabel->setFont(pixelFont(fontPixels, false));
+    valueLabel->setFont(GnssFont::ofPixels(fontPixels, false));
     valueLabel->setMinimumWidth(valueLabel->fontMetrics().horizontalAdvance(widestValue));
     grid->addWidget(captionLabel, row, 0);
     grid->addWidget(valueLabel, row, 1);
@@ -130,7 +146,7 @@ void cGpsStatusTab::addLegend(
     swatch->setFixedSize(swatchSize);
     auto* label = new QLabel(text, this);
     label->setObjectName(QStringLiteral("label%1").arg(name));
-    label->setFont(pixelFont(fontPixels, false));
+    label->setFont(GnssFont::ofPixels(fontPixels, false));
     grid->addWidget(swatch, row, 0);
     grid->addWidget(label, row, 1);
 }
@@ -152,7 +168,7 @@ void cGpsStatusTab::createPlot()
     m_plot->setAxisTitle(QwtPlot::xBottom, tr("Satellite ID"));
     m_plot->setAxisScale(QwtPlot::xBottom, -0.5, SatelliteData::SlotCount - 0.5, 1.0);
     m_plot->setAxisMaxMinor(QwtPlot::xBottom, 1);
-    m_plot->setAxisFont(QwtPlot::xBottom, pixelFont(axisFontPixels, false));
+    m_plot->setAxisFont(QwtPlot::xBottom, GnssFont::ofPixels(axisFontPixels, false));
     m_scaleDraw = new cGpsScaleDraw;
     m_plot->setAxisScaleDraw(QwtPlot::xBottom, m_scaleDraw);
 
@@ -166,8 +182,18 @@ void cGpsStatusTab::createPlot()
     grid->attach(m_plot);
 }
 
+// While a replay runs the page shows only what it replays, not what a
+// connected device sends meanwhile.
+bool cGpsStatusTab::isHiddenByReplay() const
+{
+    return m_recordPanel->isReplaying() && sender() != m_recordPanel->replayDecoder();
+}
+
 void cGpsStatusTab::OnGpsDataReceived(GpsData* gpsData)
 {
+    if (isHiddenByReplay()) {
+        return;
+    }
     if (!gpsData) {
         for (QLabel* label : { m_labelUtc, m_labelLatitude, m_labelLongitude, m_labelSog, m_labelCog }) {
             label->setText(tr("No Fix"));
@@ -198,6 +224,9 @@ void cGpsStatusTab::OnGPSTextMessageReceived(QString text)
 
 void cGpsStatusTab::OnSatelliteDataReceived(SatelliteData* satelliteData)
 {
+    if (isHiddenByReplay()) {
+        return;
+    }
     deleteBars();
     createBars(satelliteData);
     if (satelliteData) {
@@ -211,10 +240,10 @@ void cGpsStatusTab::OnSatelliteDataReceived(SatelliteData* satelliteData)
         default:
             m_labelStatus->setText(tr("No Fix"));
         }
-        m_labelSatellitesInView->setText(
-            QString::number(satelliteData->gpsInView() + satelliteData->glonassInView()));
+        m_labelSatellitesInView->setText(QString::number(satelliteData->totalInView()));
         m_labelSatellitesInUse->setText(QString::number(satelliteData->usedCount()));
         m_labelSatellitesTracked->setText(QString::number(satelliteData->trackedCount()));
+        m_history.add(m_clock.elapsed(), *satelliteData);
     } else {
         for (QLabel* label : { m_labelSatellitesInView, m_labelSatellitesInUse, m_labelSatellitesTracked }) {
             label->setText(tr("No Fix"));
@@ -257,4 +286,34 @@ void cGpsStatusTab::redrawPlot(const SatelliteData* satelliteData)
     m_plot->axisWidget(QwtPlot::xBottom)->update();
     m_plot->replot();
     m_plot->repaint();
+    m_skyPlot->setSatellites(satelliteData);
+    showHistory(satelliteData);
+}
+
+void cGpsStatusTab::showHistory(const SatelliteData* satelliteData)
+{
+    const QLocale locale;
+    m_labelDop->setText(satelliteData ? QStringLiteral("%1 / %2 / %3")
+                                            .arg(locale.toString(satelliteData->hdop(), 'f', 1),
+                                                locale.toString(satelliteData->pdop(), 'f', 1),
+                                                locale.toString(satelliteData->vdop(), 'f', 1))
+                                      : tr("No Fix"));
+    const qint64 firstFix = m_history.timeToFirstFix();
+    m_labelFirstFix->setText(
+        firstFix < 0 ? tr("No Fix") : tr("%1 s").arg(locale.toString(firstFix / 1000.0, 'f', 1)));
+    m_historyPlot->update();
+}
+
+void cGpsStatusTab::OnGnssSentenceReceived(QString line)
+{
+    m_recordPanel->OnGnssSentence(line);
+}
+
+void cGpsStatusTab::OnRecordsReset()
+{
+    if (isHiddenByReplay()) {
+        return;
+    }
+    m_history.restart(m_clock.elapsed());
+    showHistory(nullptr);
 }

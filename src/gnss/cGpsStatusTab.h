@@ -2,7 +2,9 @@
 
 #include "gnss/GpsData.h"
 #include "gnss/SatelliteData.h"
+#include "gnss/SignalHistory.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -12,7 +14,10 @@ class QLabel;
 class QPlainTextEdit;
 class QwtPlot;
 class cGpsScaleDraw;
+class cGnssRecordPanel;
 class cHistogramItem;
+class cSignalHistoryPlot;
+class cSkyPlot;
 
 // The "GNSS status" page: the latest fix as text and the satellites of the
 // last RMC cycle as a bar chart of their signal levels. It keeps no data of
@@ -28,6 +33,11 @@ public slots:
     void OnGpsDataReceived(GpsData* gpsData);
     void OnGPSTextMessageReceived(QString text);
     void OnSatelliteDataReceived(SatelliteData* satelliteData);
+    // The decoder's records were emptied for a new connection: the signal
+    // history and the time to first fix start again.
+    void OnRecordsReset();
+    // Every received GNSS sentence, for "Record GNSS...".
+    void OnGnssSentenceReceived(QString line);
 
 private:
     QWidget* createFixPanel();
@@ -38,6 +48,8 @@ private:
     void deleteBars();
     void createBars(const SatelliteData* satelliteData);
     void redrawPlot(const SatelliteData* satelliteData);
+    void showHistory(const SatelliteData* satelliteData);
+    bool isHiddenByReplay() const;
 
     QLabel* m_labelStatus = nullptr;
     QLabel* m_labelUtc = nullptr;
@@ -48,8 +60,15 @@ private:
     QLabel* m_labelSatellitesInView = nullptr;
     QLabel* m_labelSatellitesInUse = nullptr;
     QLabel* m_labelSatellitesTracked = nullptr;
+    QLabel* m_labelDop = nullptr;
+    QLabel* m_labelFirstFix = nullptr;
     QPlainTextEdit* m_textGps = nullptr;
     QwtPlot* m_plot = nullptr;
     cGpsScaleDraw* m_scaleDraw = nullptr;
+    cSkyPlot* m_skyPlot = nullptr;
+    SignalHistory m_history;
+    QElapsedTimer m_clock;
+    cSignalHistoryPlot* m_historyPlot = nullptr;
+    cGnssRecordPanel* m_recordPanel = nullptr;
     std::array<cHistogramItem*, SatelliteData::SlotCount> m_bars {};
 };

@@ -1,7 +1,6 @@
 #include "protocol/NmeaSentence.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace {
 
@@ -61,30 +60,44 @@ NmeaSentence::NmeaSentence(const QString& line)
     parse(line);
 }
 
+// One pass over the frame splits it at every "," and "*" and sums the body
+// (everything before the last of them) for the checksum. A "*" inside the
+// body splits a field too and is summed as a ",", so such a sentence fails
+// its checksum.
 bool NmeaSentence::parse(const QString& line)
 {
-    static const QRegularExpression separators(QStringLiteral("[*,]"));
-
     m_valid = line.size() <= MaxLength;
     m_talker.clear();
     m_identifier.clear();
 
     // Anything before the start character is noise from the link and is
     // dropped.
-    QString text = line;
     const int start = frameStart(line);
-    if (start >= 0) {
-        text = line.mid(start);
-    } else {
+    if (start < 0) {
         m_valid = false;
     }
+    const QString text = start > 0 ? line.mid(start) : line;
 
-    m_fields = text.split(separators);
-    // A "*" inside the body splits a field too and is summed as a ",", so
-    // such a sentence fails its checksum.
-    const QString checksumField = m_fields.takeLast();
-    const QString body = m_fields.join(QLatin1Char(','));
-    if (checksumField.left(2) != checksum(body)) {
+    m_fields.clear();
+    int fieldStart = 0;
+    int sum = 0;
+    int bodySum = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool separator = c == QLatin1Char(',') || c == QLatin1Char('*');
+        if (separator) {
+            m_fields.append(text.mid(fieldStart, i - fieldStart));
+            fieldStart = i + 1;
+            bodySum = sum;
+        }
+        if (i > 0) {
+            sum ^= static_cast<unsigned char>(separator ? ',' : c.toLatin1());
+        }
+    }
+    static const char hexDigits[] = "0123456789ABCDEF";
+    const QStringRef checksumField = text.midRef(fieldStart);
+    if (checksumField.size() < 2 || checksumField.at(0) != QLatin1Char(hexDigits[bodySum >> 4])
+        || checksumField.at(1) != QLatin1Char(hexDigits[bodySum & 0xF])) {
         m_valid = false;
     }
     if (m_valid) {

@@ -119,6 +119,9 @@ void MainWindow::CreatePages()
     connect(app->GetGpsDecoder(), &GPSDecoder::GpsDataReceived, gnssTab, &cGpsStatusTab::OnGpsDataReceived);
     connect(app->GetGpsDecoder(), &GPSDecoder::SatelliteDataReceived, gnssTab,
         &cGpsStatusTab::OnSatelliteDataReceived);
+    connect(app->GetGpsDecoder(), &GPSDecoder::RecordsReset, gnssTab, &cGpsStatusTab::OnRecordsReset);
+    connect(app->GetGpsDecoder(), &GPSDecoder::GnssSentenceReceived, gnssTab,
+        &cGpsStatusTab::OnGnssSentenceReceived);
     modePages->Add(TabGnssStatus, gnssTab, "tabGnssStatus");
     configurationTab = new ConfigurationTab(tabModel, this);
     connect(configurationTab, &TabBase::Edited, this, &MainWindow::OnEdited);

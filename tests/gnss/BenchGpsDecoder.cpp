@@ -1,13 +1,18 @@
 // Decoder throughput on the real receiver captures, on one core, against
-// what a 115200-baud line can deliver at most. The rate is per second of
-// processor time, so that a busy machine does not skew it; the wall-clock
-// rate is shown beside it.
+// what a 115200-baud line can deliver at most and against gpsdecode on the
+// same captures. The rates are per second of processor time, so that a busy
+// machine does not skew them; the wall-clock rate is shown beside ours.
 #include "gnss/GPSDecoder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QtTest>
+
+#include <sys/resource.h>
 
 #include <ctime>
 
@@ -17,6 +22,15 @@ const int lineBitsPerSecond = 115200;
 // One start bit, eight data bits, one stop bit.
 const int bitsPerCharacter = 10;
 const qint64 minimumRunMs = 1000;
+const double requiredGpsdecodeRatio = 1.2;
+
+double childProcessorSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
 
 } // namespace
 
@@ -33,6 +47,7 @@ private slots:
             while (!file.atEnd()) {
                 const QByteArray bytes = file.readLine();
                 m_lines.append(QString::fromLatin1(bytes));
+                m_capture += bytes;
                 if (bytes.startsWith('$')) {
                     ++m_sentences;
                     m_sentenceBytes += bytes.size();
@@ -65,10 +80,47 @@ private slots:
             "carries at most %.0f sentences/s of %.1f bytes",
             rate, wallRate, lineRate, averageBytes);
         QVERIFY(rate > 20 * lineRate);
+        m_rate = rate;
+    }
+
+    // gpsdecode reads the same captures, repeated until it has used a second
+    // of processor time, and writes its JSON reports to nowhere.
+    void againstGpsdecode()
+    {
+        const QString gpsdecode = QStandardPaths::findExecutable(QStringLiteral("gpsdecode"));
+        if (gpsdecode.isEmpty()) {
+            QSKIP("gpsdecode (Debian package gpsd-clients) is not installed");
+        }
+        QTemporaryFile input;
+        QVERIFY(input.open());
+        for (int copy = 0; copy < 50; ++copy) {
+            input.write(m_capture);
+        }
+        input.close();
+        qint64 fed = 0;
+        double processorSeconds = 0;
+        while (processorSeconds * 1000 < minimumRunMs) {
+            const double before = childProcessorSeconds();
+            QProcess process;
+            process.setStandardInputFile(input.fileName());
+            process.setStandardOutputFile(QProcess::nullDevice());
+            process.start(gpsdecode, { QStringLiteral("-j") });
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), 0);
+            processorSeconds += childProcessorSeconds() - before;
+            fed += 50 * m_sentences;
+        }
+        const double theirRate = fed / processorSeconds;
+        const double ratio = m_rate / theirRate;
+        qInfo("gpsdecode: %.0f sentences per second of processor time; ours is %.2f times that", theirRate,
+            ratio);
+        QVERIFY(ratio >= requiredGpsdecodeRatio);
     }
 
 private:
     QStringList m_lines;
+    QByteArray m_capture;
+    double m_rate = 0;
     qint64 m_sentences = 0;
     qint64 m_sentenceBytes = 0;
 };

@@ -29,10 +29,14 @@ struct PublishedSky {
     int fixStatus = 0;
     int gpsInView = 0;
     int glonassInView = 0;
+    int totalInView = 0;
     int inUse = 0;
     int tracked = 0;
+    double pdop = 0;
+    double hdop = 0;
+    double vdop = 0;
 
-    int inView() const { return gpsInView + glonassInView; }
+    int inView() const { return totalInView; }
     QVector<SatelliteRecord> heard() const
     {
         QVector<SatelliteRecord> list;
@@ -60,8 +64,12 @@ inline PublishedSky snapshot(const SatelliteData& data)
     sky.fixStatus = data.fixStatus();
     sky.gpsInView = data.gpsInView();
     sky.glonassInView = data.glonassInView();
+    sky.totalInView = data.totalInView();
     sky.inUse = data.usedCount();
     sky.tracked = data.trackedCount();
+    sky.pdop = data.pdop();
+    sky.hdop = data.hdop();
+    sky.vdop = data.vdop();
     return sky;
 }
 

@@ -1,6 +1,8 @@
 #include "gnss/GeoPosition.h"
 #include "gnss/GpsData.h"
 #include "gnss/SatelliteData.h"
+#include "gnss/SignalHistory.h"
+#include "gnss/SkyGeometry.h"
 
 #include <QtTest>
 
@@ -271,6 +273,53 @@ private slots:
         QCOMPARE(data.gpsInView(), 0);
         QCOMPARE(data.glonassInView(), 0);
         QCOMPARE(data.trackedCount(), 0);
+    }
+
+    // North up, east right, zenith in the centre, horizon on the rim.
+    void skyPlacesByAzimuthAndElevation()
+    {
+        const auto near = [](const QPointF& a, const QPointF& b) { return QLineF(a, b).length() < 1e-9; };
+        QVERIFY(near(SkyGeometry::toDisc(123, 90), QPointF(0, 0)));
+        QVERIFY(near(SkyGeometry::toDisc(0, 0), QPointF(0, -1)));
+        QVERIFY(near(SkyGeometry::toDisc(90, 0), QPointF(1, 0)));
+        QVERIFY(near(SkyGeometry::toDisc(180, 45), QPointF(0, 0.5)));
+        QVERIFY(near(SkyGeometry::toDisc(270, 60), QPointF(-1.0 / 3, 0)));
+        const QVector<QPointF> points { { 0, 0 }, { 10, 0 }, { 12, 0 } };
+        QCOMPARE(SkyGeometry::nearest(points, QPointF(11.2, 0), 3), 2);
+        QCOMPARE(SkyGeometry::nearest(points, QPointF(5, 0), 3), -1);
+    }
+
+    // The mean of the four strongest tracked satellites; ten minutes and a
+    // bounded number of samples kept; the first fix timed from the restart.
+    void signalHistory()
+    {
+        SatelliteData data;
+        const int snrs[] = { 30, 45, 0, 41, 20, 38, 44 };
+        for (int i = 0; i < 7; ++i) {
+            data.updateSatellite(SatelliteRecord::ConstellationGps, i + 1, 10, 10, snrs[i], snrs[i] > 0);
+        }
+        QCOMPARE(SignalHistory::meanOfStrongest(data), (45 + 44 + 41 + 38) / 4.0);
+        QCOMPARE(SignalHistory::meanOfStrongest(SatelliteData()), 0.0);
+
+        SignalHistory history;
+        history.restart(1000);
+        history.add(2000, SatelliteData());
+        QVERIFY(history.samples().empty());
+        history.add(3000, data);
+        data.setFixStatus(SatelliteData::Fix2D);
+        history.add(5000, data);
+        history.add(9000, data);
+        QCOMPARE(history.timeToFirstFix(), qint64(4000));
+        history.add(3000 + SignalHistory::WindowMs + 1, data);
+        QCOMPARE(int(history.samples().size()), 3);
+        QCOMPARE(history.samples().front().timeMs, qint64(5000));
+        for (int i = 0; i < SignalHistory::MaxSamples + 5; ++i) {
+            history.add(700000, data);
+        }
+        QCOMPARE(int(history.samples().size()), SignalHistory::MaxSamples);
+        history.restart(800000);
+        QCOMPARE(history.timeToFirstFix(), qint64(-1));
+        QVERIFY(history.samples().empty());
     }
 };
 

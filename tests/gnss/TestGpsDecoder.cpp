@@ -150,8 +150,8 @@ private slots:
         QTest::newRow("lower-case checksum")
             << QString(line(QStringLiteral("$GPRMC,120000,A,,,,,,,010120,,,A*")).toLower());
         QTest::newRow("no checksum") << "$GPRMC,120000,A,,,,,,,010120,,,A";
-        QTest::newRow("Galileo talker") << line(QStringLiteral("$GARMC,120000,A,,,,,,,010120,,,A"));
-        QTest::newRow("BeiDou GSV") << line(QStringLiteral("$BDGSV,1,1,01,05,40,083,46"));
+        QTest::newRow("instrument talker") << line(QStringLiteral("$IIRMC,120000,A,,,,,,,010120,,,A"));
+        QTest::newRow("NavIC GSV") << line(QStringLiteral("$GIGSV,1,1,01,05,40,083,46"));
         QTest::newRow("proprietary") << line(QStringLiteral("$PSTMCPU,54.57,-1,98"));
         QTest::newRow("GGA") << line(
             QStringLiteral("$GPGGA,120000,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
@@ -303,6 +303,33 @@ private slots:
         QCOMPARE(heard[4].constellation, int(SatelliteRecord::ConstellationOther));
         QCOMPARE(sky.gpsInView, 2);
         QCOMPARE(sky.glonassInView, 2);
+    }
+
+    // Each satellite keeps its system; a GSA with a system id marks only
+    // that system's satellites, one without marks the PRN in every system.
+    void everyConstellation()
+    {
+        const PublishedSky sky = cycleOf({ "$GAGSV,1,1,01,05,40,083,46,7", "$GBGSV,1,1,01,205,27,091,40",
+            "$BDGSV,1,1,02,40,10,100,30,07,11,101,31", "$GQGSV,1,1,01,02,50,150,35,1",
+            "$QZGSV,1,1,01,193,34,332,", "$GPGSV,1,1,02,05,20,200,25,07,21,201,26",
+            "$GNGSA,A,3,05,,,,,,,,,,,,1.6,0.9,1.3,3", "$GNGSA,A,3,07,,,,,,,,,,,,1.5,0.8,1.2" });
+        const int galileo = SatelliteRecord::ConstellationGalileo;
+        const int beidou = SatelliteRecord::ConstellationBeiDou;
+        const int qzss = SatelliteRecord::ConstellationQzss;
+        const int gps = SatelliteRecord::ConstellationGps;
+        const QVector<QVector<int>> expected { // constellation, prn, used
+            { galileo, 5, 1 }, { beidou, 205, 0 }, { beidou, 40, 0 }, { beidou, 7, 1 }, { qzss, 2, 0 },
+            { qzss, 193, 0 }, { gps, 5, 0 }, { gps, 7, 1 }
+        };
+        const QVector<SatelliteRecord> heard = sky.heard();
+        QCOMPARE(heard.size(), expected.size());
+        for (int i = 0; i < heard.size(); ++i) {
+            QCOMPARE((QVector<int> { heard[i].constellation, heard[i].prn, heard[i].used }), expected[i]);
+            QVERIFY(!heard[i].isSbas && !heard[i].isGlonass);
+        }
+        QCOMPARE(sky.totalInView, 1 + 2 + 1 + 2);
+        QCOMPARE(sky.inUse, 3);
+        QCOMPARE((QVector<double> { sky.pdop, sky.hdop, sky.vdop }), (QVector<double> { 1.5, 0.8, 1.2 }));
     }
 
     // One GSV series per signal, each counting the satellites heard on it.

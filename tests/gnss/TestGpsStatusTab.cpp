@@ -1,12 +1,17 @@
 #include "GnssRecorder.h"
+#include "gnss/cGnssRecordPanel.h"
 #include "gnss/cGpsScaleDraw.h"
 #include "gnss/cGpsStatusTab.h"
 #include "gnss/cHistogramItem.h"
+#include "gnss/cSkyPlot.h"
+#include "protocol/NmeaSentence.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <qwt_plot.h>
@@ -317,6 +322,106 @@ private slots:
         QCOMPARE(image.pixel(centre, qRound(y.transform(45.0))), QColor(Qt::white).rgb());
     }
 
+    // A used satellite is a mark filled in its C/N0 colour, an unused one is
+    // hollow, and one without a position is left out; clicking a mark
+    // selects the satellite and names its details.
+    void skyPlotMarksAndSelects()
+    {
+        cGpsStatusTab tab;
+        tab.resize(1200, 420);
+        tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tab));
+        SatelliteData data;
+        data.updateSatellite(SatelliteRecord::ConstellationGalileo, 5, 40, 83, 46, true);
+        data.updateSatellite(SatelliteRecord::ConstellationGps, 9, 20, 250, 25, true);
+        data.updateSatellite(SatelliteRecord::ConstellationGps, 12, 0, 0, 30, true);
+        data.addUsed(5, SatelliteRecord::ConstellationGalileo);
+        data.addUsed(12);
+        data.markUsed();
+        tab.OnSatelliteDataReceived(&data);
+        auto* sky = tab.findChild<cSkyPlot*>(QStringLiteral("skyPlot"));
+        const QImage image = sky->grab().toImage();
+        const QPoint insideTheMark(-5, 4);
+        const QPoint used = sky->pointAt(83, 40).toPoint() + insideTheMark;
+        const QPoint unused = sky->pointAt(250, 20).toPoint() + insideTheMark;
+        const QPoint unplaced = sky->pointAt(0, 0).toPoint() + insideTheMark;
+        QCOMPARE(image.pixelColor(used), QColor(0, 160, 0));
+        QCOMPARE(image.pixelColor(unused), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(unplaced), QColor(Qt::white));
+
+        QTest::mouseClick(sky, Qt::LeftButton, {}, sky->pointAt(250, 20).toPoint());
+        QCOMPARE(sky->selectionText(), QStringLiteral("GPS 9\nElevation 20°, azimuth 250°\nC/N0 25 dB-Hz"));
+        QTest::mouseClick(sky, Qt::LeftButton, {}, sky->pointAt(83, 40).toPoint());
+        QCOMPARE(sky->selectionText(),
+            QStringLiteral("Galileo 5, used in the fix\nElevation 40°, azimuth 83°\nC/N0 46 dB-Hz"));
+        QTest::mouseClick(sky, Qt::LeftButton, {}, sky->pointAt(0, 0).toPoint());
+        QCOMPARE(sky->selectionText(), QString());
+    }
+
+    // DOPs of the cycle; the first fix timed from the last reset of the
+    // decoder's records, i.e. the connection.
+    void dopsAndTimeToFirstFix()
+    {
+        cGpsStatusTab tab;
+        GPSDecoder decoder;
+        connect(&decoder, &GPSDecoder::RecordsReset, &tab, &cGpsStatusTab::OnRecordsReset);
+        connect(&decoder, &GPSDecoder::SatelliteDataReceived, &tab, &cGpsStatusTab::OnSatelliteDataReceived);
+        decoder.reset();
+        for (const char* body : { "$GPRMC,120000,A,,,,,,,010120,,,A", "$GPGSA,A,1,,,,,,,,,,,,,99.0,99.0,99.0",
+                 "$GPRMC,120001,A,,,,,,,010120,,,A" }) {
+            decoder.OnReceived(NmeaSentence::frame(QLatin1String(body)));
+        }
+        QCOMPARE(text(tab, "labelFirstFix"), QStringLiteral("No Fix"));
+        QTest::qWait(150);
+        decoder.OnReceived(NmeaSentence::frame(QStringLiteral("$GPGSA,A,3,01,,,,,,,,,,,,1.6,0.9,1.3")));
+        decoder.OnReceived(NmeaSentence::frame(QStringLiteral("$GPRMC,120002,A,,,,,,,010120,,,A")));
+        QCOMPARE(text(tab, "labelDop"), QStringLiteral("0.9 / 1.6 / 1.3"));
+        const double firstFix = text(tab, "labelFirstFix").section(QLatin1Char(' '), 0, 0).toDouble();
+        QVERIFY2(firstFix >= 0.1 && firstFix < 60, qPrintable(text(tab, "labelFirstFix")));
+        decoder.reset();
+        QCOMPARE(text(tab, "labelFirstFix"), QStringLiteral("No Fix"));
+    }
+
+    // What the page records it can replay without a device; while the replay
+    // runs, what a connected device sends is not shown, and "Stop Replay"
+    // ends it.
+    void recordAndReplay()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("drive.nmea"));
+        cGpsStatusTab tab;
+        auto* panel = tab.findChild<cGnssRecordPanel*>();
+        panel->startRecording(path);
+        for (const char* body : { "$GPRMC,123518,A,,,,,,,230394,,", "$GPGSV,1,1,01,07,40,083,46",
+                 "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W" }) {
+            tab.OnGnssSentenceReceived(NmeaSentence::frame(QLatin1String(body)));
+        }
+        QVERIFY(panel->stopRecording());
+        QCOMPARE(text(tab, "labelGnssRecording"), QStringLiteral("Saved 3 sentences to %1.").arg(path));
+        QVERIFY(panel->startReplay(path));
+        QTRY_COMPARE(text(tab, "labelLatitude"), QStringLiteral("48\u00b0 07' 02.28\" N"));
+        QCOMPARE(text(tab, "labelSatellitesTracked"), QStringLiteral("1"));
+        QTRY_COMPARE(text(tab, "labelGnssRecording"), QStringLiteral("Replay of %1 finished.").arg(path));
+
+        QFile later(path);
+        QVERIFY(later.open(QIODevice::Append));
+        // Due eight seconds after the rest, so that the replay is still
+        // running while the page is looked at.
+        later.write(QDateTime::currentDateTimeUtc().addSecs(8).toString(Qt::ISODateWithMs).toLatin1()
+            + " $GPRMC,,V,,,,,,,,,,N*53\n");
+        later.close();
+        GPSDecoder live;
+        connect(&live, &GPSDecoder::GpsDataReceived, &tab, &cGpsStatusTab::OnGpsDataReceived);
+        QVERIFY(panel->startReplay(path));
+        QTRY_COMPARE(text(tab, "labelLatitude"), QStringLiteral("48\u00b0 07' 02.28\" N"));
+        live.OnRMCTimeout();
+        QCOMPARE(text(tab, "labelLatitude"), QStringLiteral("48\u00b0 07' 02.28\" N"));
+        tab.findChild<QPushButton*>(QStringLiteral("pushButtonReplayGnss"))->click();
+        QCOMPARE(text(tab, "labelGnssRecording"), QStringLiteral("Replay stopped."));
+        live.OnRMCTimeout();
+        QCOMPARE(text(tab, "labelLatitude"), QStringLiteral("No Fix"));
+    }
+
     void textMessagesGoToTheHiddenPanel()
     {
         cGpsStatusTab tab;
@@ -345,7 +450,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         GPSDecoder decoder;
         cGpsStatusTab tab;
-        tab.resize(860, 380);
+        tab.resize(1200, 620);
         tab.show();
         connect(&decoder, &GPSDecoder::GpsDataReceived, &tab, &cGpsStatusTab::OnGpsDataReceived);
         connect(&decoder, &GPSDecoder::SatelliteDataReceived, &tab, &cGpsStatusTab::OnSatelliteDataReceived);

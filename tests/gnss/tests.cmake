@@ -1,5 +1,6 @@
 velmora_add_test(test_gnss_records CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestGnssRecords.cpp)
 velmora_add_test(test_gpsdecoder CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestGpsDecoder.cpp)
+velmora_add_test(test_gnss_replay CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestGnssReplay.cpp TIMEOUT 60)
 velmora_add_test(test_gpsdecoder_captures CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestGpsDecoderCaptures.cpp)
 # Timing figures mean something only in the optimised build.
 velmora_add_test(bench_gpsdecoder SOURCES ${CMAKE_CURRENT_LIST_DIR}/BenchGpsDecoder.cpp)

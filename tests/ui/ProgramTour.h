@@ -7,6 +7,7 @@
 #include "ProgramDriver.h"
 
 #include "Flashwell.h"
+#include "gnss/cSkyPlot.h"
 #include "protocol/cChapPasswordEntry.h"
 #include "ui/AboutDialog.h"
 #include "ui/BasicConfirmDialog.h"
@@ -126,6 +127,23 @@ inline bool VisitConsoleFind(const ProgramDriver& program, const Visit& visit)
     QTest::keyClick(line, Qt::Key_F, Qt::ControlModifier);
     QTest::keyClicks(console->findChild<QLineEdit*>(QStringLiteral("lineFind")), QStringLiteral("GNRMC"));
     return visit(program.Window(), QStringLiteral("advanced-serial-data-find"));
+}
+
+// The GNSS page with a satellite of the sky plot selected, as a user who
+// clicked it sees its details.
+inline bool VisitGnssSky(const ProgramDriver& program, const Visit& visit)
+{
+    QWidget* page = program.Window()->Page(MainWindow::TabGnssStatus);
+    program.Tabs()->setCurrentWidget(page);
+    auto* sky = page->findChild<cSkyPlot*>(QStringLiteral("skyPlot"));
+    QTest::qWait(2500); // a few fixes and satellite reports
+    if (sky->satellites().isEmpty()) {
+        QTextStream(stderr) << "the sky plot shows no satellites\n";
+        return false;
+    }
+    const SatelliteRecord& first = sky->satellites().first();
+    QTest::mouseClick(sky, Qt::LeftButton, {}, sky->pointAt(first.azimuth, first.elevation).toPoint());
+    return visit(program.Window(), QStringLiteral("advanced-gnss-sky"));
 }
 
 // The demo device and, beside it, the fleet profile of another vessel that
@@ -299,7 +317,8 @@ inline bool Run(const QString& configuration, const Visit& visit)
     program.LogIn(QStringLiteral("harbour"));
     toured = toured && program.WaitIdle() && VisitPages(program, QStringLiteral("advanced"), visit, &visited);
     if (toured)
-        visited &= VisitConsoleOptions(program, visit) && VisitConsoleFind(program, visit);
+        visited &= VisitConsoleOptions(program, visit) && VisitConsoleFind(program, visit)
+            && VisitGnssSky(program, visit);
     visited &= VisitDialogs(window, visit);
     if (!toured)
         QTextStream(stderr) << "the tour stopped: a page did not finish its reads\n";
