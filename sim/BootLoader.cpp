@@ -114,6 +114,11 @@ void BootLoader::handleBlock(const QByteArray& block, int size)
         emit note(QStringLiteral("block 1 left unanswered (fault)"));
         return;
     }
+    if (ordinal == m_settings.cutFirstTransferAt && m_transfers == 1) {
+        emit send(QByteArray(2, CAN));
+        finish(false, QStringLiteral("transfer cut at block %1 (fault)").arg(ordinal));
+        return;
+    }
     const int number = static_cast<quint8>(block.at(1));
     const int complement = static_cast<quint8>(block.at(2));
     const QByteArray data = block.mid(3, size);

@@ -25,6 +25,9 @@ public:
         // gets no answer; -1: every transfer.
         int ignoreFirstBlock = 0;
         bool nakFirstEot = false;
+        // The first transfer (over the boot loader's life) is cancelled when
+        // this block arrives, as a pulled cable cuts it; 0: never.
+        int cutFirstTransferAt = 0;
     };
 
     static constexpr char SOH = 0x01;

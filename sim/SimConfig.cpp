@@ -124,6 +124,7 @@ const std::vector<Key>& keys()
         key("faults.nakBlocks", "XMODEM blocks (counted from 1 in each transfer) answered NAK the first time they arrive ([])", [](SimConfig& c) -> QList<int>& { return c.faults.nakBlocks; }),
         key("faults.ignoreFirstBlock", "transfers whose first block is never answered; -1: all (0)", [](SimConfig& c) -> int& { return c.faults.ignoreFirstBlock; }),
         key("faults.nakFirstEot", "answer the first EOT of a transfer with NAK (false)", [](SimConfig& c) -> bool& { return c.faults.nakFirstEot; }),
+        key("faults.cutFirstTransferAt", "the first transfer is cancelled (two CAN) when this block arrives, as a pulled cable cuts it; 0: never (0)", [](SimConfig& c) -> int& { return c.faults.cutFirstTransferAt; }),
         key("faults.ignoreWrites", "setting keys (as under settings, e.g. \"callSign\") whose writes are acknowledged as usual but not stored, so the old value stays ([])", [](SimConfig& c) -> QStringList& { return c.faults.ignoreWrites; }),
         key("faults.voyagePauseAfter", "the voyage log stream stops after this many records, as on a loose contact; 0: never (0)", [](SimConfig& c) -> int& { return c.faults.voyagePauseAfter; }),
         key("faults.voyagePauseMs", "how long that stop lasts before the rest follows (3000)", [](SimConfig& c) -> int& { return c.faults.voyagePauseMs; }),

@@ -20,6 +20,7 @@ struct FaultPlan {
     QList<int> nakBlocks;
     int ignoreFirstBlock = 0; // transfers whose first block gets no answer; -1: every transfer
     bool nakFirstEot = false;
+    int cutFirstTransferAt = 0; // the first transfer is cancelled when this block arrives; 0: never
     QStringList ignoreWrites; // setting keys whose writes are acknowledged but not stored
     int voyagePauseAfter = 0; // the voyage log stream stops after this many records; 0: never
     int voyagePauseMs = 3000;

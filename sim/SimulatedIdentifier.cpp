@@ -336,6 +336,7 @@ void SimulatedIdentifier::enterBootLoader()
     settings.nakBlocks = m_config.faults.nakBlocks;
     settings.ignoreFirstBlock = m_config.faults.ignoreFirstBlock;
     settings.nakFirstEot = m_config.faults.nakFirstEot;
+    settings.cutFirstTransferAt = m_config.faults.cutFirstTransferAt;
     m_bootLoader.start(settings);
 }
 

@@ -13,6 +13,7 @@ class GPSDecoder;
 class MainWindow;
 class Model;
 class SerialController;
+class BootLoaderRecovery;
 class SerialTransport;
 class StateMachine;
 class cConnectionManager;
@@ -119,6 +120,7 @@ private:
     SerialController* serialController = nullptr;
     GPSDecoder* gpsDecoder = nullptr;
     StateMachine* stateMachine = nullptr;
+    BootLoaderRecovery* recovery = nullptr;
     QPointer<MainWindow> mainWindow;
     SerialTransport* transport = nullptr;
 };
