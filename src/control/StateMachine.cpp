@@ -93,6 +93,7 @@ void StateMachine::Attach(Transport* transport)
     m_testsSinceUpdater = -1;
     m_unansweredTests = 0;
     m_mayListen = true;
+    m_listening = false;
     connect(transport, &Transport::transportConnected, this, &StateMachine::onConnectedSM);
     connect(transport, &Transport::ConnectErrorMsg, this, &StateMachine::ConnectErrorMsg);
     connect(transport, &Transport::CommandError, this, &StateMachine::CommandError);

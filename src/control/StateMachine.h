@@ -65,6 +65,8 @@ public:
     // Takes the port back and tests the connection again; listenAgain: a
     // later silence on this connection is listened to once more.
     void ResumeConnection(bool listenAgain);
+    // The port is handed over to be listened to; a new connection ends that.
+    bool IsListening() const { return m_listening; }
     // Makes the per-user data folder if it is missing.
     static QString DefaultConfigurationLogPath();
 

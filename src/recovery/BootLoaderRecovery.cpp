@@ -83,6 +83,11 @@ void BootLoaderRecovery::OnListened()
 {
     const bool waits = m_listener->connected();
     m_listener.reset();
+    // A new connection has begun meanwhile: the port is no longer ours.
+    if (!m_machine->IsListening()) {
+        m_step = Step::Idle;
+        return;
+    }
     if (!waits) {
         m_step = Step::Idle;
         m_machine->ResumeConnection(true);
