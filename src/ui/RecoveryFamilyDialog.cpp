@@ -22,6 +22,9 @@ RecoveryFamilyDialog::RecoveryFamilyDialog(
     setObjectName(QStringLiteral("recoveryFamilyDialog"));
     setWindowTitle(tr("Recover the Identifier"));
     auto* layout = new QVBoxLayout(this);
+    // The wrapped labels are given the height they ask for, also as the
+    // image's text changes with the choice.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* question = new QLabel(
         tr("The boot loader cannot tell which Identifier it belongs to. Choose the Identifier's family:"),
         this);
