@@ -9,11 +9,11 @@
 
 #include <optional>
 
+class BootLoaderRecovery;
 class GPSDecoder;
 class MainWindow;
 class Model;
 class SerialController;
-class BootLoaderRecovery;
 class SerialTransport;
 class StateMachine;
 class cConnectionManager;

@@ -66,8 +66,9 @@ void BootLoaderRecovery::Remember(const QString& version)
 
 void BootLoaderRecovery::Listen(const QString& portName)
 {
+    // Whether it is back in its boot loader is what the listening finds out.
     if (m_step == Step::Checking) {
-        Fail(tr("The image was sent, but the Identifier answers at neither 115200 nor 38400 baud."));
+        emit failed(tr("The image was sent, but the Identifier answers at neither 115200 nor 38400 baud."));
     }
     m_step = Step::Listening;
     m_port = portName;
