@@ -181,8 +181,10 @@ void StateMachine::testConnection(int baud_type)
 {
     // Silent at both rates once the updater has let go: the transfer was cut
     // short, and only the boot loader runs. The link goes on trying, so the
-    // device is found once it is back.
-    if (m_testsSinceUpdater >= 0 && ++m_testsSinceUpdater == TestsOfBothRates + 1) {
+    // device is found once it is back. Where the port is listened to, the
+    // listening tells whether the boot loader waits, and offers to recover it.
+    if (m_testsSinceUpdater >= 0 && ++m_testsSinceUpdater == TestsOfBothRates + 1
+        && !m_listensForBootLoader) {
         emit DisplayError(tr("The firmware could not be updated."),
             tr("The Identifier is waiting in its boot loader; connect it again to recover it."));
     }
