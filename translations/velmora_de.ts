@@ -238,6 +238,41 @@ konfigurieren</translation>
     </message>
 </context>
 <context>
+    <name>BootLoaderRecovery</name>
+    <message>
+        <source>The image was sent, but the Identifier answers at neither 115200 nor 38400 baud.</source>
+        <translation>Das Abbild wurde gesendet, aber der Identifier antwortet weder mit 115200 noch mit 38400 Baud.</translation>
+    </message>
+    <message>
+        <source>Recovered from its boot loader; the firmware is now %1.</source>
+        <translation>Aus seinem Bootloader wiederhergestellt; die Firmware ist jetzt %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 was sent, but the Identifier reports the firmware %2.</source>
+        <translation>Das Abbild %1 wurde gesendet, aber der Identifier meldet die Firmware %2.</translation>
+    </message>
+    <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>Der Identifier wartet in seinem Bootloader; schließen Sie ihn erneut an, um ihn wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>The boot loader did not take the image.</source>
+        <translation>Der Bootloader hat das Abbild nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The port could not be used for the recovery.</source>
+        <translation>Die Schnittstelle konnte für die Wiederherstellung nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The image could not be read whole during the recovery.</source>
+        <translation>Das Abbild konnte während der Wiederherstellung nicht vollständig gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The transfer of the image was cut short.</source>
+        <translation>Die Übertragung des Abbilds wurde unterbrochen.</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>&quot;%1&quot; does not take %2.</source>
@@ -2540,6 +2575,68 @@ Die Einstellungen erneut senden?</translation>
     <message>
         <source>The pool&apos;s programming history could not be updated: %1</source>
         <translation>Der Programmierverlauf des Pools konnte nicht aktualisiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFamilyDialog</name>
+    <message>
+        <source>Recover the Identifier</source>
+        <translation>Identifier wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The boot loader cannot tell which Identifier it belongs to. Choose the Identifier&apos;s family:</source>
+        <translation>Der Bootloader kann nicht sagen, zu welchem Identifier er gehört. Wählen Sie die Familie des Identifiers:</translation>
+    </message>
+    <message>
+        <source>First generation (050200)</source>
+        <translation>Erste Generation (050200)</translation>
+    </message>
+    <message>
+        <source>Later generation (160200)</source>
+        <translation>Spätere Generation (160200)</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Choose a family to see the firmware that will be sent.</source>
+        <translation>Wählen Sie eine Familie, um die Firmware zu sehen, die gesendet wird.</translation>
+    </message>
+    <message>
+        <source>There is no firmware image of this family in %1.</source>
+        <translation>In %1 gibt es kein Firmware-Abbild dieser Familie.</translation>
+    </message>
+    <message>
+        <source>The firmware %1 will be sent (%2).</source>
+        <translation>Die Firmware %1 wird gesendet (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryPrompt</name>
+    <message>
+        <source>An Identifier is waiting in its boot loader for firmware</source>
+        <translation>Ein Identifier wartet in seinem Bootloader auf Firmware</translation>
+    </message>
+    <message>
+        <source>An update was cut short: it runs no application until it has been sent firmware. Recover it now?</source>
+        <translation>Eine Aktualisierung wurde unterbrochen: Der Identifier führt keine Anwendung aus, bis ihm Firmware gesendet wurde. Jetzt wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Recover...</source>
+        <translation>Wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>Sending the firmware to the boot loader...</source>
+        <translation>Die Firmware wird an den Bootloader gesendet...</translation>
+    </message>
+    <message>
+        <source>Waiting for the Identifier to start its new firmware...</source>
+        <translation>Warten, bis der Identifier seine neue Firmware startet...</translation>
     </message>
 </context>
 <context>

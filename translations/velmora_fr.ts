@@ -238,6 +238,41 @@ l&apos;appareil</translation>
     </message>
 </context>
 <context>
+    <name>BootLoaderRecovery</name>
+    <message>
+        <source>The image was sent, but the Identifier answers at neither 115200 nor 38400 baud.</source>
+        <translation>L&apos;image a été envoyée, mais l&apos;Identifier ne répond ni à 115200 ni à 38400 bauds.</translation>
+    </message>
+    <message>
+        <source>Recovered from its boot loader; the firmware is now %1.</source>
+        <translation>Récupéré de son chargeur d&apos;amorçage&#xa0;; le micrologiciel est maintenant %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 was sent, but the Identifier reports the firmware %2.</source>
+        <translation>L&apos;image %1 a été envoyée, mais l&apos;Identifier indique le micrologiciel %2.</translation>
+    </message>
+    <message>
+        <source>The Identifier is waiting in its boot loader; connect it again to recover it.</source>
+        <translation>L&apos;Identifier attend dans son chargeur d&apos;amorçage&#xa0;; reconnectez-le pour le récupérer.</translation>
+    </message>
+    <message>
+        <source>The boot loader did not take the image.</source>
+        <translation>Le chargeur d&apos;amorçage n&apos;a pas accepté l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The port could not be used for the recovery.</source>
+        <translation>Le port n&apos;a pas pu être utilisé pour la récupération.</translation>
+    </message>
+    <message>
+        <source>The image could not be read whole during the recovery.</source>
+        <translation>L&apos;image n&apos;a pas pu être lue entièrement pendant la récupération.</translation>
+    </message>
+    <message>
+        <source>The transfer of the image was cut short.</source>
+        <translation>Le transfert de l&apos;image a été interrompu.</translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>&quot;%1&quot; does not take %2.</source>
@@ -2540,6 +2575,68 @@ Envoyer de nouveau les réglages&#xa0;?</translation>
     <message>
         <source>The pool&apos;s programming history could not be updated: %1</source>
         <translation>L&apos;historique de programmation du pool n&apos;a pas pu être mis à jour&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFamilyDialog</name>
+    <message>
+        <source>Recover the Identifier</source>
+        <translation>Récupérer l&apos;Identifier</translation>
+    </message>
+    <message>
+        <source>The boot loader cannot tell which Identifier it belongs to. Choose the Identifier&apos;s family:</source>
+        <translation>Le chargeur d&apos;amorçage ne peut pas indiquer à quel Identifier il appartient. Choisissez la famille de l&apos;Identifier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First generation (050200)</source>
+        <translation>Première génération (050200)</translation>
+    </message>
+    <message>
+        <source>Later generation (160200)</source>
+        <translation>Génération ultérieure (160200)</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>Choose a family to see the firmware that will be sent.</source>
+        <translation>Choisissez une famille pour voir le micrologiciel qui sera envoyé.</translation>
+    </message>
+    <message>
+        <source>There is no firmware image of this family in %1.</source>
+        <translation>Il n&apos;y a aucune image de micrologiciel de cette famille dans %1.</translation>
+    </message>
+    <message>
+        <source>The firmware %1 will be sent (%2).</source>
+        <translation>Le micrologiciel %1 sera envoyé (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryPrompt</name>
+    <message>
+        <source>An Identifier is waiting in its boot loader for firmware</source>
+        <translation>Un Identifier attend un micrologiciel dans son chargeur d&apos;amorçage</translation>
+    </message>
+    <message>
+        <source>An update was cut short: it runs no application until it has been sent firmware. Recover it now?</source>
+        <translation>Une mise à jour a été interrompue&#xa0;: l&apos;Identifier n&apos;exécute aucune application tant qu&apos;aucun micrologiciel ne lui a été envoyé. Le récupérer maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Recover...</source>
+        <translation>Récupérer...</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation>Pas maintenant</translation>
+    </message>
+    <message>
+        <source>Sending the firmware to the boot loader...</source>
+        <translation>Envoi du micrologiciel au chargeur d&apos;amorçage...</translation>
+    </message>
+    <message>
+        <source>Waiting for the Identifier to start its new firmware...</source>
+        <translation>Attente du démarrage du nouveau micrologiciel de l&apos;Identifier...</translation>
     </message>
 </context>
 <context>

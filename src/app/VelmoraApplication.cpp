@@ -13,8 +13,10 @@
 #include "model/Model.h"
 #include "protocol/cChapPasswordEntry.h"
 #include "protocol/cSecurityDomainManager.h"
+#include "recovery/BootLoaderRecovery.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgrammingOutcome.h"
+#include "ui/RecoveryPrompt.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -250,6 +252,7 @@ void VelmoraApplication::CreateServices()
         stateMachine, &StateMachine::DisplayError, connectionManager, &cConnectionManager::OnDisplayError);
     connect(stateMachine, &StateMachine::ClearDisplayError, connectionManager,
         &cConnectionManager::OnClearDisplayError);
+    recovery = new BootLoaderRecovery(stateMachine, &images, cUpdateTiming(), this);
 }
 
 void VelmoraApplication::OnClosing()
@@ -345,6 +348,7 @@ void VelmoraApplication::SetMainWindow(MainWindow* window)
     // While the updater has the device, the window takes no input.
     connect(sm, &StateMachine::updaterRunning, window, [window](bool running) { window->setEnabled(!running); });
     connect(connectionManager, &cConnectionManager::autoConnect, window, &MainWindow::onAutoConnect);
+    new RecoveryPrompt(recovery, window);
 }
 
 void VelmoraApplication::ConnectTransportToWindow()

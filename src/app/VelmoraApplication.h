@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class BootLoaderRecovery;
 class GPSDecoder;
 class MainWindow;
 class Model;
@@ -119,6 +120,7 @@ private:
     SerialController* serialController = nullptr;
     GPSDecoder* gpsDecoder = nullptr;
     StateMachine* stateMachine = nullptr;
+    BootLoaderRecovery* recovery = nullptr;
     QPointer<MainWindow> mainWindow;
     SerialTransport* transport = nullptr;
 };

@@ -91,6 +91,9 @@ void StateMachine::Attach(Transport* transport)
     m_transport = transport;
     m_updateTried = false;
     m_testsSinceUpdater = -1;
+    m_unansweredTests = 0;
+    m_mayListen = true;
+    m_listening = false;
     connect(transport, &Transport::transportConnected, this, &StateMachine::onConnectedSM);
     connect(transport, &Transport::ConnectErrorMsg, this, &StateMachine::ConnectErrorMsg);
     connect(transport, &Transport::CommandError, this, &StateMachine::CommandError);
@@ -178,13 +181,39 @@ void StateMachine::testConnection(int baud_type)
 {
     // Silent at both rates once the updater has let go: the transfer was cut
     // short, and only the boot loader runs. The link goes on trying, so the
-    // device is found once it is back.
-    if (m_testsSinceUpdater >= 0 && ++m_testsSinceUpdater == TestsOfBothRates + 1) {
+    // device is found once it is back. Where the port is listened to, the
+    // listening tells whether the boot loader waits, and offers to recover it.
+    if (m_testsSinceUpdater >= 0 && ++m_testsSinceUpdater == TestsOfBothRates + 1
+        && !m_listensForBootLoader) {
         emit DisplayError(tr("The firmware could not be updated."),
             tr("The Identifier is waiting in its boot loader; connect it again to recover it."));
     }
     m_baudType = baud_type;
-    RequestJob(JobName::ConnectionTest, false);
+    if (!ListenInstead()) {
+        RequestJob(JobName::ConnectionTest, false);
+    }
+}
+
+// A device that answers at neither rate may be waiting in its boot loader;
+// the tests pause while the port is listened to, so that they do not fight
+// over it.
+bool StateMachine::ListenInstead()
+{
+    if (++m_unansweredTests <= TestsOfBothRates || !m_listensForBootLoader || !m_mayListen) {
+        return false;
+    }
+    m_mayListen = false;
+    m_listening = true;
+    HandPortToUpdater(true);
+    return true;
+}
+
+void StateMachine::ResumeConnection(bool listenAgain)
+{
+    m_listening = false;
+    m_unansweredTests = 0;
+    m_mayListen = listenAgain;
+    HandPortToUpdater(false);
 }
 
 void StateMachine::OnConnectionTestComplete()
@@ -244,6 +273,7 @@ void StateMachine::OnVersionComplete()
     m_transportModel->setAppVersion(version);
     m_transportModel->setSerialNumber(m_serialNumber);
     m_deviceType = DeviceTypeFor(version);
+    emit identified(version);
     emit AISType(m_deviceType);
 }
 
@@ -260,6 +290,8 @@ void StateMachine::JobComplete(const QString& name, bool send)
 {
     // The device answers (a locked one to the security jobs first).
     m_testsSinceUpdater = -1;
+    m_unansweredTests = 0;
+    m_mayListen = true;
     if (name == JobName::ConnectionTest) {
         OnConnectionTestComplete();
     } else if (IsSecurityJob(name)) {
@@ -672,9 +704,14 @@ void StateMachine::on_PortForSwUpdateResponse(bool result)
 {
     if (!result) {
         m_portHandedOver = false;
+        m_listening = false;
         return;
     }
-    StartUpdater();
+    if (m_listening) {
+        emit portFreeForListening(m_portName);
+    } else {
+        StartUpdater();
+    }
 }
 
 void StateMachine::StartUpdater()

@@ -58,6 +58,15 @@ public:
     void Attach(Transport* transport);
     // The port the updater is to use.
     void SetPortName(const QString& name) { m_portName = name; }
+    QString PortName() const { return m_portName; }
+    // When on, a port silent at both rates is handed over to be listened to
+    // for a boot loader (portFreeForListening) until ResumeConnection().
+    void SetListensForBootLoader(bool on) { m_listensForBootLoader = on; }
+    // Takes the port back and tests the connection again; listenAgain: a
+    // later silence on this connection is listened to once more.
+    void ResumeConnection(bool listenAgain);
+    // The port is handed over to be listened to; a new connection ends that.
+    bool IsListening() const { return m_listening; }
     // Makes the per-user data folder if it is missing.
     static QString DefaultConfigurationLogPath();
 
@@ -78,6 +87,11 @@ public:
     static QString FailureText(const QString& text, const QString& detail);
 
 signals:
+    // The port is closed and the connection tests wait: the device answered
+    // at neither rate.
+    void portFreeForListening(const QString& portName);
+    // The device told its version.
+    void identified(const QString& version);
     void usePortForSwUpdate(bool close);
     void sm_connected();
     void QueueJob(const QString& name, bool send);
@@ -159,6 +173,7 @@ private:
     void AppendConfigurationLog();
     void HandPortToUpdater(bool handOver);
     void StartUpdater();
+    bool ListenInstead();
     void Idle();
 
     Model* m_tabModel;
@@ -195,6 +210,12 @@ private:
     // Connection tests since the updater ended, with no answer yet; -1 when
     // the device has answered since, or no updater ran.
     int m_testsSinceUpdater = -1;
+    // Connection tests in a row with no answer; listened for a boot loader
+    // after both rates, once per connection unless asked again.
+    int m_unansweredTests = 0;
+    bool m_listensForBootLoader = false;
+    bool m_mayListen = true;
+    bool m_listening = false;
     int m_deviceType = 0;
     int m_baudType = 0;
     int m_pollCount = 0;

@@ -16,6 +16,8 @@ list(APPEND WIDGET_SOURCES
     ui/ProfileCompareDialog.cpp
     ui/ProgrammingHistoryDialog.cpp
     ui/ProgrammingOutcome.cpp
+    ui/RecoveryFamilyDialog.cpp
+    ui/RecoveryPrompt.cpp
     ui/SetPasswordDialog.cpp
     ui/StatusNote.cpp
     ui/TabBase.cpp

@@ -17,6 +17,8 @@
 #include "ui/ProfileCompareDialog.h"
 #include "ui/ProgrammingHistoryDialog.h"
 #include "ui/ProgrammingOutcome.h"
+#include "ui/RecoveryFamilyDialog.h"
+#include "ui/RecoveryPrompt.h"
 #include "ui/SerialTab.h"
 #include "ui/SetPasswordDialog.h"
 #include "ui/VesselIdentityDialog.h"
@@ -234,6 +236,16 @@ inline DisconnectDialog* VerifiedDialog(MainWindow* window)
     return dialog;
 }
 
+// The family question of a recovery, the first generation preselected as
+// last seen on the port, with an image of that family only.
+inline RecoveryFamilyDialog* FamilyDialog(MainWindow* window)
+{
+    const QMap<QString, QString> images { { QStringLiteral("050200"),
+                                              QStringLiteral("AISImage/050200_03_00_00.img") },
+        { QStringLiteral("160200"), QString() } };
+    return new RecoveryFamilyDialog(images, QStringLiteral("050200"), window);
+}
+
 // Shows the dialog beside the window, as exec() would, without waiting for
 // an answer.
 inline bool VisitDialog(QDialog* dialog, const QString& name, const Visit& visit)
@@ -281,6 +293,8 @@ inline bool VisitDialogs(MainWindow* window, const Visit& visit)
     visited &= VisitDialog(new LoginDialog(window), QStringLiteral("login-dialog"), visit);
     visited &= VisitDialog(new SetPasswordDialog(window), QStringLiteral("set-password-dialog"), visit);
     visited &= VisitDialog(new cChapPasswordEntry(window), QStringLiteral("device-password-dialog"), visit);
+    visited &= VisitDialog(RecoveryPrompt::OfferBox(window), QStringLiteral("recovery-offer"), visit);
+    visited &= VisitDialog(FamilyDialog(window), QStringLiteral("recovery-family-dialog"), visit);
     // The updater's first words: connecting. It stays there, before it
     // touches any port.
     cUpdateRequest request;

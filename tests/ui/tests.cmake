@@ -45,3 +45,5 @@ if(NOT VELMORA_SANITIZE)
     set_tests_properties(test_ui_translations_fr PROPERTIES
         TIMEOUT 180 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endif()
+velmora_add_test(test_ui_recovery_endtoend SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestRecoveryEndToEnd.cpp
+    LIBS identifier_sim TIMEOUT 300)
