@@ -20,6 +20,7 @@ libxml2-utils
 lrzsz
 socat
 gdal-bin
+gpsd-clients
 python3
 clang
 libclang-rt-14-dev

@@ -45,7 +45,7 @@ QStringList AisReports::position(const QString& mmsi, double latitude, double lo
     bits.add(0, 2);
     bits.add(mmsi.toLongLong(), 30);
     bits.add(0, 8);
-    bits.add(qRound(sogKnots * 10), 10);
+    bits.add(qMin(qRound(sogKnots * 10), 1022), 10); // 1023 would say "not available"
     bits.add(0, 1);
     bits.add(qRound64(longitude * 600000) & 0xFFFFFFF, 28);
     bits.add(qRound64(latitude * 600000) & 0x7FFFFFF, 27);
@@ -60,13 +60,30 @@ QStringList AisReports::position(const QString& mmsi, double latitude, double lo
     return {QStringLiteral("Position Message transmitted"), bits.sentence()};
 }
 
-QStringList AisReports::staticData(const QString& mmsi, const QString& name)
+QStringList AisReports::staticData(const DeviceSettings& settings)
 {
-    Bits bits;
-    bits.add(24, 6);
-    bits.add(0, 2);
-    bits.add(mmsi.toLongLong(), 30);
-    bits.add(0, 2);
-    bits.addText(name, 20);
-    return {QStringLiteral("Static Data Message transmitted, part A"), bits.sentence()};
+    const qint64 mmsi = settings.value(QStringLiteral("mmsi")).toLongLong();
+    Bits partA;
+    partA.add(24, 6);
+    partA.add(0, 2);
+    partA.add(mmsi, 30);
+    partA.add(0, 2);
+    partA.addText(settings.value(QStringLiteral("vesselName")), 20);
+    Bits partB;
+    partB.add(24, 6);
+    partB.add(0, 2);
+    partB.add(mmsi, 30);
+    partB.add(1, 2);
+    partB.add(settings.number(QStringLiteral("vesselType")), 8);
+    partB.addText(QString(), 3); // no vendor
+    partB.add(0, 24); // unit model and serial number
+    partB.addText(settings.value(QStringLiteral("callSign")), 7);
+    partB.add(settings.number(QStringLiteral("dimensionA")), 9);
+    partB.add(settings.number(QStringLiteral("dimensionB")), 9);
+    partB.add(settings.number(QStringLiteral("dimensionC")), 6);
+    partB.add(settings.number(QStringLiteral("dimensionD")), 6);
+    partB.add(1, 4); // GPS as the position source
+    partB.add(0, 2);
+    return { QStringLiteral("Static Data Message transmitted, part A"), partA.sentence(),
+        QStringLiteral("Static Data Message transmitted, part B"), partB.sentence() };
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeviceSettings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +14,9 @@ public:
     // Class B position report (message 18).
     static QStringList position(const QString& mmsi, double latitude, double longitude, double sogKnots,
         double cogDegrees, int second);
-    // Static data report, part A: the vessel name (message 24).
-    static QStringList staticData(const QString& mmsi, const QString& name);
+    // Static data report (message 24) in its two parts: A with the vessel
+    // name, B with vessel type, call sign and dimensions.
+    static QStringList staticData(const DeviceSettings& settings);
 
 private:
     class Bits;
