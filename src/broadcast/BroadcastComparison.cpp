@@ -77,7 +77,7 @@ QString BroadcastComparison::Line(const AisMessage& message)
     QStringList words;
     for (const BroadcastField& field : Compare(message, nullptr))
         words << QStringLiteral("%1 %2").arg(field.label, field.broadcast);
-    return TypeName(message) + QStringLiteral(": ") + words.join(QStringLiteral(", "));
+    return TypeName(message) + QStringLiteral(": ") + words.join(QStringLiteral("; "));
 }
 
 void BroadcastComparison::AddIdentity()
