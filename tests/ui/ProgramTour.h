@@ -11,6 +11,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/BasicConfirmDialog.h"
 #include "ui/BasicTab.h"
+#include "ui/BroadcastsView.h"
 #include "ui/DisconnectDialog.h"
 #include "ui/LoginDialog.h"
 #include "ui/ProfileCompareDialog.h"
@@ -126,6 +127,29 @@ inline bool VisitConsoleFind(const ProgramDriver& program, const Visit& visit)
     QTest::keyClick(line, Qt::Key_F, Qt::ControlModifier);
     QTest::keyClicks(console->findChild<QLineEdit*>(QStringLiteral("lineFind")), QStringLiteral("GNRMC"));
     return visit(program.Window(), QStringLiteral("advanced-serial-data-find"));
+}
+
+// The broadcasts page once a device programmed as FillInVessel types it has
+// broadcast, its name spelt otherwise in the settings read from it. The demo
+// device has no MMSI and so broadcasts nothing of its own.
+inline bool VisitBroadcasts(const ProgramDriver& program, const Visit& visit)
+{
+    auto* page = static_cast<BroadcastsView*>(program.Window()->Page(MainWindow::TabBroadcasts));
+    program.Tabs()->setCurrentWidget(page);
+    Model settings;
+    settings.mmsi()->setText(QStringLiteral("235123456"));
+    settings.staticData()->setVesselName(QStringLiteral("SEA SPRIT"));
+    settings.staticData()->setCallSign(QStringLiteral("GBXY"));
+    settings.vesselData()->setVesselType(37);
+    const int metres[] = { 7, 4, 2, 2 };
+    for (int which = 0; which < StaticData::DimensionCount; ++which)
+        settings.staticData()->setDimensionMetres(StaticData::Dimension(which), metres[which]);
+    page->OnSettingsRead(MainWindow::TabBasic, settings);
+    for (const char* line :
+        { "!AIVDO,1,1,,,B3P>k000=os@nL7=0pPVkwi4kP06,0*52", "!AIVDO,1,1,,,H3P>k01<D61=18U@D0000000000,2*02",
+            "!AIVDO,1,1,,,H3P>k04U000000072HI0000p4224,0*0E" })
+        page->OnLine(QLatin1String(line));
+    return visit(program.Window(), QStringLiteral("advanced-broadcasts-received"));
 }
 
 // The demo device and, beside it, the fleet profile of another vessel that
@@ -299,7 +323,8 @@ inline bool Run(const QString& configuration, const Visit& visit)
     program.LogIn(QStringLiteral("harbour"));
     toured = toured && program.WaitIdle() && VisitPages(program, QStringLiteral("advanced"), visit, &visited);
     if (toured)
-        visited &= VisitConsoleOptions(program, visit) && VisitConsoleFind(program, visit);
+        visited &= VisitConsoleOptions(program, visit) && VisitConsoleFind(program, visit)
+            && VisitBroadcasts(program, visit);
     visited &= VisitDialogs(window, visit);
     if (!toured)
         QTextStream(stderr) << "the tour stopped: a page did not finish its reads\n";
