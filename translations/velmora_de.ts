@@ -23,6 +23,105 @@
     </message>
 </context>
 <context>
+    <name>AisDecoder</name>
+    <message>
+        <source>Wing in ground</source>
+        <translation>Bodeneffektfahrzeug</translation>
+    </message>
+    <message>
+        <source>High-speed craft</source>
+        <translation>Hochgeschwindigkeitsfahrzeug</translation>
+    </message>
+    <message>
+        <source>Passenger</source>
+        <translation>Fahrgastschiff</translation>
+    </message>
+    <message>
+        <source>Cargo</source>
+        <translation>Frachtschiff</translation>
+    </message>
+    <message>
+        <source>Tanker</source>
+        <translation>Tankschiff</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Fishing</source>
+        <translation>Fischerei</translation>
+    </message>
+    <message>
+        <source>Towing</source>
+        <translation>Schleppverband</translation>
+    </message>
+    <message>
+        <source>Dredging or underwater operations</source>
+        <translation>Baggerei oder Unterwasserarbeiten</translation>
+    </message>
+    <message>
+        <source>Diving operations</source>
+        <translation>Taucheinsatz</translation>
+    </message>
+    <message>
+        <source>Military operations</source>
+        <translation>Militärischer Einsatz</translation>
+    </message>
+    <message>
+        <source>Sailing</source>
+        <translation>Segelfahrzeug</translation>
+    </message>
+    <message>
+        <source>Pleasure craft</source>
+        <translation>Sportboot</translation>
+    </message>
+    <message>
+        <source>Pilot vessel</source>
+        <translation>Lotsenfahrzeug</translation>
+    </message>
+    <message>
+        <source>Search and rescue</source>
+        <translation>Such- und Rettungsdienst</translation>
+    </message>
+    <message>
+        <source>Tug</source>
+        <translation>Schlepper</translation>
+    </message>
+    <message>
+        <source>Port tender</source>
+        <translation>Hafenversorger</translation>
+    </message>
+    <message>
+        <source>Anti-pollution</source>
+        <translation>Umweltschutzfahrzeug</translation>
+    </message>
+    <message>
+        <source>Law enforcement</source>
+        <translation>Behördenfahrzeug</translation>
+    </message>
+    <message>
+        <source>Local vessel</source>
+        <translation>Örtliches Fahrzeug</translation>
+    </message>
+    <message>
+        <source>Medical transport</source>
+        <translation>Krankentransport</translation>
+    </message>
+    <message>
+        <source>Non-combatant ship</source>
+        <translation>Nichtkombattantes Schiff</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Reserviert</translation>
+    </message>
+</context>
+<context>
     <name>BasicConfirmDialog</name>
     <message>
         <source>Confirm Vessel Data</source>

@@ -23,6 +23,105 @@
     </message>
 </context>
 <context>
+    <name>AisDecoder</name>
+    <message>
+        <source>Wing in ground</source>
+        <translation>Navire à effet de surface</translation>
+    </message>
+    <message>
+        <source>High-speed craft</source>
+        <translation>Engin à grande vitesse</translation>
+    </message>
+    <message>
+        <source>Passenger</source>
+        <translation>Navire à passagers</translation>
+    </message>
+    <message>
+        <source>Cargo</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Tanker</source>
+        <translation>Navire-citerne</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Non disponible</translation>
+    </message>
+    <message>
+        <source>Fishing</source>
+        <translation>Pêche</translation>
+    </message>
+    <message>
+        <source>Towing</source>
+        <translation>Remorquage</translation>
+    </message>
+    <message>
+        <source>Dredging or underwater operations</source>
+        <translation>Dragage ou travaux sous-marins</translation>
+    </message>
+    <message>
+        <source>Diving operations</source>
+        <translation>Opérations de plongée</translation>
+    </message>
+    <message>
+        <source>Military operations</source>
+        <translation>Opérations militaires</translation>
+    </message>
+    <message>
+        <source>Sailing</source>
+        <translation>Voilier</translation>
+    </message>
+    <message>
+        <source>Pleasure craft</source>
+        <translation>Navire de plaisance</translation>
+    </message>
+    <message>
+        <source>Pilot vessel</source>
+        <translation>Bateau pilote</translation>
+    </message>
+    <message>
+        <source>Search and rescue</source>
+        <translation>Recherche et sauvetage</translation>
+    </message>
+    <message>
+        <source>Tug</source>
+        <translation>Remorqueur</translation>
+    </message>
+    <message>
+        <source>Port tender</source>
+        <translation>Navire de servitude portuaire</translation>
+    </message>
+    <message>
+        <source>Anti-pollution</source>
+        <translation>Lutte antipollution</translation>
+    </message>
+    <message>
+        <source>Law enforcement</source>
+        <translation>Forces de l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>Local vessel</source>
+        <translation>Navire local</translation>
+    </message>
+    <message>
+        <source>Medical transport</source>
+        <translation>Transport médical</translation>
+    </message>
+    <message>
+        <source>Non-combatant ship</source>
+        <translation>Navire non combattant</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Réservé</translation>
+    </message>
+</context>
+<context>
     <name>BasicConfirmDialog</name>
     <message>
         <source>Confirm Vessel Data</source>

@@ -57,7 +57,45 @@ int channelSlotOf(const char* field, int size)
     return 2;
 }
 
-// The text between '!' and '*' with its checksum, or null.
+// The two hexadecimal digits after '*' are the exclusive or of everything
+// between '!' and '*'.
+bool checksumMatches(const char* data, int size)
+{
+    const int high = hexValue(data[size - 2]);
+    const int low = hexValue(data[size - 1]);
+    int checksum = 0;
+    for (int index = 1; index < size - 3; ++index) {
+        checksum ^= static_cast<unsigned char>(data[index]);
+    }
+    return high >= 0 && low >= 0 && checksum == high * 16 + low;
+}
+
+// The six fields between the address and '*': count, number, sequence id,
+// channel, payload, fill bits.
+struct Fields {
+    const char* at[6];
+    int size[6];
+};
+
+bool splitFields(const char* data, int size, Fields& fields)
+{
+    int count = 0;
+    int fieldStart = 7;
+    for (int index = fieldStart; index <= size - 3; ++index) {
+        if (index == size - 3 || data[index] == ',') {
+            if (count == 6) {
+                return false;
+            }
+            fields.at[count] = data + fieldStart;
+            fields.size[count++] = index - fieldStart;
+            fieldStart = index + 1;
+        }
+    }
+    return count == 6;
+}
+
+// One !AIVDM or !AIVDO line whose checksum matches and whose fields are
+// well formed, or nothing.
 std::optional<Sentence> parseSentence(const QByteArray& line)
 {
     int size = line.size();
@@ -66,51 +104,25 @@ std::optional<Sentence> parseSentence(const QByteArray& line)
         --size;
     }
     const bool own = line.startsWith("!AIVDO,");
-    if (size < 10 || data[size - 3] != '*' || !(own || line.startsWith("!AIVDM,"))) {
-        return std::nullopt;
-    }
-    const int high = hexValue(data[size - 2]);
-    const int low = hexValue(data[size - 1]);
-    int checksum = 0;
-    for (int index = 1; index < size - 3; ++index) {
-        checksum ^= static_cast<unsigned char>(data[index]);
-    }
-    if (high < 0 || low < 0 || checksum != high * 16 + low) {
-        return std::nullopt;
-    }
-
-    // Six fields: count, number, sequence id, channel, payload, fill bits.
-    const char* fields[6];
-    int sizes[6];
-    int count = 0;
-    int fieldStart = 7;
-    for (int index = 7; index <= size - 3; ++index) {
-        if (index == size - 3 || data[index] == ',') {
-            if (count == 6) {
-                return std::nullopt;
-            }
-            fields[count] = data + fieldStart;
-            sizes[count++] = index - fieldStart;
-            fieldStart = index + 1;
-        }
-    }
-    if (count != 6) {
+    Fields fields;
+    if (size < 10 || data[size - 3] != '*' || !(own || line.startsWith("!AIVDM,"))
+        || !checksumMatches(data, size) || !splitFields(data, size, fields)) {
         return std::nullopt;
     }
     Sentence sentence;
     sentence.own = own;
-    sentence.total = digitIn(fields[0], sizes[0], 1, 9);
-    sentence.number = digitIn(fields[1], sizes[1], 1, sentence.total);
-    const int sequence = sizes[2] == 0 ? 10 : digitIn(fields[2], sizes[2], 0, 9);
-    sentence.fill = digitIn(fields[5], sizes[5], 0, 5);
-    if (sentence.total < 1 || sentence.number < 1 || sequence < 0 || sentence.fill < 0 || sizes[4] == 0
-        || !std::all_of(fields[4], fields[4] + sizes[4], isArmour)) {
+    sentence.total = digitIn(fields.at[0], fields.size[0], 1, 9);
+    sentence.number = digitIn(fields.at[1], fields.size[1], 1, sentence.total);
+    const int sequence = fields.size[2] == 0 ? 10 : digitIn(fields.at[2], fields.size[2], 0, 9);
+    sentence.fill = digitIn(fields.at[5], fields.size[5], 0, 5);
+    if (sentence.total < 1 || sentence.number < 1 || sequence < 0 || sentence.fill < 0 || fields.size[4] == 0
+        || !std::all_of(fields.at[4], fields.at[4] + fields.size[4], isArmour)) {
         return std::nullopt;
     }
     sentence.sequenceSlot = sequence;
-    sentence.channelSlot = channelSlotOf(fields[3], sizes[3]);
-    sentence.payload = fields[4];
-    sentence.payloadSize = sizes[4];
+    sentence.channelSlot = channelSlotOf(fields.at[3], fields.size[3]);
+    sentence.payload = fields.at[4];
+    sentence.payloadSize = fields.size[4];
     return sentence;
 }
 
@@ -266,6 +278,9 @@ void readClassBStatic(const AisBits& bits, AisMessage& message)
     }
 }
 
+// Five slots: no message is longer.
+const int longestMessageBits = 1008;
+
 // The fewest bits each decoded type needs; a shorter one is damaged.
 int shortestLength(int type, int part)
 {
@@ -292,6 +307,9 @@ int shortestLength(int type, int part)
 
 std::optional<AisMessage> decode(const AisBits& bits, bool own)
 {
+    if (bits.size() > longestMessageBits) {
+        return std::nullopt;
+    }
     AisMessage message;
     message.type = static_cast<int>(bits.unsignedAt(0, 6));
     if (bits.size() < shortestLength(message.type, static_cast<int>(bits.unsignedAt(38, 2)))) {
@@ -346,7 +364,9 @@ std::optional<AisMessage> AisDecoder::Add(const QByteArray& line)
     if (sentence->number == 1) {
         fragments.total = sentence->total;
         fragments.next = 1;
-        fragments.payload.clear();
+        // The reserved room stays, so that reassembly allocates once per slot.
+        fragments.payload.reserve(longestMessageBits / 6);
+        fragments.payload.truncate(0);
     } else if (sentence->number != fragments.next || sentence->total != fragments.total) {
         // A part is missing: what was gathered cannot be completed.
         fragments.next = 0;

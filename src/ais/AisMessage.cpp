@@ -125,7 +125,6 @@ void addAidToNavigation(const AisMessage& message, QJsonObject& json)
     json.insert(QStringLiteral("off_position"), message.offPosition);
     json.insert(QStringLiteral("raim"), message.raim);
     json.insert(QStringLiteral("virtual_aid"), message.virtualAid);
-    json.insert(QStringLiteral("assigned"), message.assigned);
 }
 
 void addClassBStatic(const AisMessage& message, QJsonObject& json)
@@ -133,6 +132,7 @@ void addClassBStatic(const AisMessage& message, QJsonObject& json)
     if (message.part.isNull()) {
         return;
     }
+    json.insert(QStringLiteral("part"), QString(message.part));
     if (message.part == QLatin1Char('A')) {
         json.insert(QStringLiteral("shipname"), message.shipName);
         return;

@@ -20,7 +20,7 @@ struct AisMessage {
     std::optional<double> speed; // knots
     std::optional<double> course; // degrees true
     std::optional<int> heading; // degrees
-    QString shipName, callSign, destination, text; // trailing '@' and spaces removed
+    QString shipName, callSign, destination, text; // up to the first '@', trailing spaces removed
     int shipType = 0; // 0 = not available
     int toBow = 0, toStern = 0, toPort = 0, toStarboard = 0; // metres
 

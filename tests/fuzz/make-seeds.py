@@ -20,6 +20,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CAPTURES = os.path.join(HERE, "..", "data", "nmea")
+AIS_CAPTURES = os.path.join(HERE, "..", "data", "ais")
 CORPUS = os.path.join(HERE, "corpus")
 PASSWORD = "Harbour 7"
 TOKENS = ["0x00000000", "0x1F4A7B2C", "0x8E51D3A6", "0x47C09E15"]
@@ -130,6 +131,18 @@ def capture_lines():
     return lines
 
 
+def ais_runs():
+    """Runs of 40 AIS sentences from each AIS capture, multi-sentence messages included."""
+    runs = []
+    for name in sorted(os.listdir(AIS_CAPTURES)):
+        if name.endswith(".log"):
+            with open(os.path.join(AIS_CAPTURES, name), "rb") as f:
+                lines = [l for l in f.read().split(b"\n") if l.startswith(b"!AIVD")]
+            for start in range(0, min(len(lines), 160), 40):
+                runs.append(b"\n".join(lines[start:start + 40]) + b"\n")
+    return runs
+
+
 def write(harness, items, prefix="seed-"):
     folder = os.path.join(CORPUS, harness)
     os.makedirs(folder, exist_ok=True)
@@ -195,6 +208,7 @@ def main():
             gnss_runs.append(b"\n".join(lines[start:start + 60]) + b"\n")
     gnss_runs.append(b"".join(gnss_device[:80]))
     write("FuzzGpsDecoder", gnss_runs)
+    write("FuzzAisDecoder", ais_runs())
     write("FuzzVoyageRecord", vdr[:30] + [b"".join(vdr)])
     pieces = [received[i:i + 600] for i in range(0, min(len(received), 24000), 600)]
     write("FuzzLineAssembler", [chunked(p, rng) for p in pieces]
