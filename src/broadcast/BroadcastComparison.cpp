@@ -2,6 +2,7 @@
 
 #include "ais/AisDecoder.h"
 
+#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -13,9 +14,8 @@ bool OneOf(int type, std::initializer_list<int> types)
 
 QString Angle(double degrees, int decimals, const QString& positive, const QString& negative)
 {
-    return QStringLiteral("%1° %2")
-        .arg(qAbs(degrees), 0, 'f', decimals)
-        .arg(degrees < 0 ? negative : positive);
+    return QStringLiteral("%1° %2").arg(
+        QLocale().toString(qAbs(degrees), 'f', decimals), degrees < 0 ? negative : positive);
 }
 
 } // namespace
@@ -121,9 +121,11 @@ void BroadcastComparison::AddMotion()
     if (type == 21)
         return;
     const QString notAvailable = tr("not available");
-    AddShown(tr("Speed"), m_message.speed ? tr("%1 kn").arg(*m_message.speed, 0, 'f', 1) : notAvailable);
+    AddShown(tr("Speed"),
+        m_message.speed ? tr("%1 kn").arg(QLocale().toString(*m_message.speed, 'f', 1)) : notAvailable);
     AddShown(tr("Course"),
-        m_message.course ? QStringLiteral("%1°").arg(*m_message.course, 0, 'f', 1) : notAvailable);
+        m_message.course ? QStringLiteral("%1°").arg(QLocale().toString(*m_message.course, 'f', 1))
+                         : notAvailable);
     AddShown(tr("Heading"), m_message.heading ? QStringLiteral("%1°").arg(*m_message.heading) : notAvailable);
 }
 

@@ -29,7 +29,9 @@ BroadcastsView::BroadcastsView(QWidget* parent)
         = new QLabel(tr("What other vessels receive from the device, beside what its settings say. The "
                         "advanced mode reads the settings."),
             this);
+    // The labels wrap to the page the other pages make; they do not widen the window.
     hint->setWordWrap(true);
+    hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(hint);
     m_tree->setObjectName(QStringLiteral("treeBroadcasts"));
     m_tree->setAccessibleName(tr("Broadcasts"));
@@ -40,6 +42,7 @@ BroadcastsView::BroadcastsView(QWidget* parent)
     layout->addWidget(m_tree);
     m_summary->setObjectName(QStringLiteral("labelBroadcastSummary"));
     m_summary->setWordWrap(true);
+    m_summary->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_summary);
     ShowSummary();
