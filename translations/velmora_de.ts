@@ -371,8 +371,8 @@ konfigurieren</translation>
 <context>
     <name>BroadcastsView</name>
     <message>
-        <source>What other vessels receive from the device, beside what its settings say. The advanced mode reads the settings.</source>
-        <translation>Was andere Schiffe vom Gerät empfangen, neben dem, was seine Einstellungen sagen. Der erweiterte Modus liest die Einstellungen.</translation>
+        <source>What other vessels receive from the device, beside what its settings say.</source>
+        <translation>Was andere Schiffe vom Gerät empfangen, neben dem, was seine Einstellungen sagen.</translation>
     </message>
     <message>
         <source>Broadcasts</source>

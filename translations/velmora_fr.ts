@@ -371,8 +371,8 @@ l&apos;appareil</translation>
 <context>
     <name>BroadcastsView</name>
     <message>
-        <source>What other vessels receive from the device, beside what its settings say. The advanced mode reads the settings.</source>
-        <translation>Ce que les autres navires reçoivent de l&apos;appareil, à côté de ce qu&apos;indiquent ses réglages. Le mode avancé lit les réglages.</translation>
+        <source>What other vessels receive from the device, beside what its settings say.</source>
+        <translation>Ce que les autres navires reçoivent de l&apos;appareil, à côté de ce qu&apos;indiquent ses réglages.</translation>
     </message>
     <message>
         <source>Broadcasts</source>

@@ -26,9 +26,7 @@ BroadcastsView::BroadcastsView(QWidget* parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* hint
-        = new QLabel(tr("What other vessels receive from the device, beside what its settings say. The "
-                        "advanced mode reads the settings."),
-            this);
+        = new QLabel(tr("What other vessels receive from the device, beside what its settings say."), this);
     // The labels wrap to the page the other pages make; they do not widen the window.
     hint->setWordWrap(true);
     hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

@@ -11,7 +11,6 @@ private slots:
     void init();
     void differingFieldsAreMarked();
     void unreadOrForeignIsNotCompared();
-    void anotherDeviceForgetsWhatWasRead();
 
 private:
     static AisMessage PartB();
@@ -92,14 +91,6 @@ void TestBroadcastComparison::unreadOrForeignIsNotCompared()
     other.own = false;
     for (const BroadcastField& field : BroadcastComparison::Compare(other, &m_settings))
         QVERIFY2(field.configured.isEmpty() && !field.differs, qPrintable(field.label));
-}
-
-void TestBroadcastComparison::anotherDeviceForgetsWhatWasRead()
-{
-    m_model.mmsi()->setText(QStringLiteral("235000999"));
-    m_settings.TakeMmsi(m_model);
-    QVERIFY(!m_settings.vesselRead);
-    QCOMPARE(m_settings.mmsi, QStringLiteral("235000999"));
 }
 
 QTEST_GUILESS_MAIN(TestBroadcastComparison)
