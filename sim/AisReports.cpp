@@ -60,20 +60,21 @@ QStringList AisReports::position(const QString& mmsi, double latitude, double lo
     return {QStringLiteral("Position Message transmitted"), bits.sentence()};
 }
 
+AisReports::Bits AisReports::staticDataPart(const DeviceSettings& settings, int part)
+{
+    Bits bits;
+    bits.add(24, 6);
+    bits.add(0, 2);
+    bits.add(settings.value(QStringLiteral("mmsi")).toLongLong(), 30);
+    bits.add(part, 2);
+    return bits;
+}
+
 QStringList AisReports::staticData(const DeviceSettings& settings)
 {
-    const qint64 mmsi = settings.value(QStringLiteral("mmsi")).toLongLong();
-    Bits partA;
-    partA.add(24, 6);
-    partA.add(0, 2);
-    partA.add(mmsi, 30);
-    partA.add(0, 2);
+    Bits partA = staticDataPart(settings, 0);
     partA.addText(settings.value(QStringLiteral("vesselName")), 20);
-    Bits partB;
-    partB.add(24, 6);
-    partB.add(0, 2);
-    partB.add(mmsi, 30);
-    partB.add(1, 2);
+    Bits partB = staticDataPart(settings, 1);
     partB.add(settings.number(QStringLiteral("vesselType")), 8);
     partB.addText(QString(), 3); // no vendor
     partB.add(0, 24); // unit model and serial number

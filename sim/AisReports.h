@@ -20,4 +20,6 @@ public:
 
 private:
     class Bits;
+    // Message 24 up to its part number: 0 for part A, 1 for part B.
+    static Bits staticDataPart(const DeviceSettings& settings, int part);
 };

@@ -13,6 +13,8 @@ private slots:
     void unreadOrForeignIsNotCompared();
 
 private:
+    // Own message 24 of 235000123.
+    static AisMessage Part(char part);
     static AisMessage PartB();
     static QMap<QString, BroadcastField> ByLabel(const QList<BroadcastField>& fields);
 
@@ -34,13 +36,19 @@ void TestBroadcastComparison::init()
     m_settings.TakeVessel(m_model);
 }
 
-AisMessage TestBroadcastComparison::PartB()
+AisMessage TestBroadcastComparison::Part(char part)
 {
     AisMessage message;
     message.type = 24;
-    message.part = QLatin1Char('B');
+    message.part = QLatin1Char(part);
     message.mmsi = 235000123;
     message.own = true;
+    return message;
+}
+
+AisMessage TestBroadcastComparison::PartB()
+{
+    AisMessage message = Part('B');
     message.callSign = QStringLiteral("MABC12");
     message.shipType = 37;
     message.toBow = 7;
@@ -60,11 +68,7 @@ QMap<QString, BroadcastField> TestBroadcastComparison::ByLabel(const QList<Broad
 
 void TestBroadcastComparison::differingFieldsAreMarked()
 {
-    AisMessage partA;
-    partA.type = 24;
-    partA.part = QLatin1Char('A');
-    partA.mmsi = 235000123;
-    partA.own = true;
+    AisMessage partA = Part('A');
     partA.shipName = QStringLiteral("SEA BREEZE");
     const auto name = ByLabel(BroadcastComparison::Compare(partA, &m_settings));
     QVERIFY(!name.value(QStringLiteral("MMSI")).differs);
