@@ -57,6 +57,18 @@ inline void FillInVessel(BasicTab* basic)
     basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionD"))->setValue(2);
 }
 
+// The vessel of FillInVessel as a device programmed with it holds it.
+inline void ProgrammedVessel(Model* model)
+{
+    model->mmsi()->setText(QStringLiteral("235123456"));
+    model->staticData()->setVesselName(QStringLiteral("SEA SPRITE"));
+    model->staticData()->setCallSign(QStringLiteral("GBXY"));
+    model->vesselData()->setVesselType(37);
+    const int metres[] = { 7, 4, 2, 2 };
+    for (int which = 0; which < StaticData::DimensionCount; ++which)
+        model->staticData()->setDimensionMetres(StaticData::Dimension(which), metres[which]);
+}
+
 // "tabGnssStatus" becomes "gnss-status".
 inline QString PageName(const QWidget* page)
 {
@@ -137,13 +149,8 @@ inline bool VisitBroadcasts(const ProgramDriver& program, const Visit& visit)
     auto* page = static_cast<BroadcastsView*>(program.Window()->Page(MainWindow::TabBroadcasts));
     program.Tabs()->setCurrentWidget(page);
     Model settings;
-    settings.mmsi()->setText(QStringLiteral("235123456"));
+    ProgrammedVessel(&settings);
     settings.staticData()->setVesselName(QStringLiteral("SEA SPRIT"));
-    settings.staticData()->setCallSign(QStringLiteral("GBXY"));
-    settings.vesselData()->setVesselType(37);
-    const int metres[] = { 7, 4, 2, 2 };
-    for (int which = 0; which < StaticData::DimensionCount; ++which)
-        settings.staticData()->setDimensionMetres(StaticData::Dimension(which), metres[which]);
     page->OnSettingsRead(MainWindow::TabBasic, settings);
     for (const char* line :
         { "!AIVDO,1,1,,,B3P>k000=os@nL7=0pPVkwi4kP06,0*52", "!AIVDO,1,1,,,H3P>k01<D61=18U@D0000000000,2*02",
