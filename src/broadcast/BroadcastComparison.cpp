@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 bool OneOf(int type, std::initializer_list<int> types)
