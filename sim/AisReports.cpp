@@ -45,7 +45,7 @@ QStringList AisReports::position(const QString& mmsi, double latitude, double lo
     bits.add(0, 2);
     bits.add(mmsi.toLongLong(), 30);
     bits.add(0, 8);
-    bits.add(qRound(sogKnots * 10), 10);
+    bits.add(qMin(qRound(sogKnots * 10), 1022), 10); // 1023 would say "not available"
     bits.add(0, 1);
     bits.add(qRound64(longitude * 600000) & 0xFFFFFFF, 28);
     bits.add(qRound64(latitude * 600000) & 0x7FFFFFF, 27);
@@ -60,13 +60,31 @@ QStringList AisReports::position(const QString& mmsi, double latitude, double lo
     return {QStringLiteral("Position Message transmitted"), bits.sentence()};
 }
 
-QStringList AisReports::staticData(const QString& mmsi, const QString& name)
+AisReports::Bits AisReports::staticDataPart(const DeviceSettings& settings, int part)
 {
     Bits bits;
     bits.add(24, 6);
     bits.add(0, 2);
-    bits.add(mmsi.toLongLong(), 30);
-    bits.add(0, 2);
-    bits.addText(name, 20);
-    return {QStringLiteral("Static Data Message transmitted, part A"), bits.sentence()};
+    bits.add(settings.value(QStringLiteral("mmsi")).toLongLong(), 30);
+    bits.add(part, 2);
+    return bits;
+}
+
+QStringList AisReports::staticData(const DeviceSettings& settings)
+{
+    Bits partA = staticDataPart(settings, 0);
+    partA.addText(settings.value(QStringLiteral("vesselName")), 20);
+    Bits partB = staticDataPart(settings, 1);
+    partB.add(settings.number(QStringLiteral("vesselType")), 8);
+    partB.addText(QString(), 3); // no vendor
+    partB.add(0, 24); // unit model and serial number
+    partB.addText(settings.value(QStringLiteral("callSign")), 7);
+    partB.add(settings.number(QStringLiteral("dimensionA")), 9);
+    partB.add(settings.number(QStringLiteral("dimensionB")), 9);
+    partB.add(settings.number(QStringLiteral("dimensionC")), 6);
+    partB.add(settings.number(QStringLiteral("dimensionD")), 6);
+    partB.add(1, 4); // GPS as the position source
+    partB.add(0, 2);
+    return { QStringLiteral("Static Data Message transmitted, part A"), partA.sentence(),
+        QStringLiteral("Static Data Message transmitted, part B"), partB.sentence() };
 }

@@ -303,7 +303,7 @@ void SimulatedIdentifier::sendScheduledMessages()
             QDateTime::currentDateTimeUtc().time().second());
     const int staticInterval = settings.number(QStringLiteral("staticDataInterval"));
     if (staticInterval > 0 && m_secondsRunning % staticInterval == 0)
-        lines << AisReports::staticData(mmsi, settings.value(QStringLiteral("vesselName")));
+        lines << AisReports::staticData(settings);
     for (const QString& line : lines)
         m_line.send(line.startsWith(QLatin1Char('!')) ? SimSentence::frame(line) : line.toLatin1() + "\r\n", m_config.baud);
 }

@@ -273,6 +273,185 @@ konfigurieren</translation>
     </message>
 </context>
 <context>
+    <name>BroadcastComparison</name>
+    <message>
+        <source>Position report, class A</source>
+        <translation>Positionsmeldung, Klasse A</translation>
+    </message>
+    <message>
+        <source>Static and voyage data</source>
+        <translation>Statische und Reisedaten</translation>
+    </message>
+    <message>
+        <source>Safety message</source>
+        <translation>Sicherheitsmeldung</translation>
+    </message>
+    <message>
+        <source>Position report, class B</source>
+        <translation>Positionsmeldung, Klasse B</translation>
+    </message>
+    <message>
+        <source>Extended position report, class B</source>
+        <translation>Erweiterte Positionsmeldung, Klasse B</translation>
+    </message>
+    <message>
+        <source>Aid to navigation report</source>
+        <translation>Meldung eines Schifffahrtszeichens</translation>
+    </message>
+    <message>
+        <source>Static data, part B</source>
+        <translation>Statische Daten, Teil B</translation>
+    </message>
+    <message>
+        <source>Static data, part A</source>
+        <translation>Statische Daten, Teil A</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Safety text</source>
+        <translation>Sicherheitstext</translation>
+    </message>
+    <message>
+        <source>Vessel type</source>
+        <translation>Schiffstyp</translation>
+    </message>
+    <message>
+        <source>Dimension A (bow)</source>
+        <translation>Abmessung A (Bug)</translation>
+    </message>
+    <message>
+        <source>Dimension B (stern)</source>
+        <translation>Abmessung B (Heck)</translation>
+    </message>
+    <message>
+        <source>Dimension C (port)</source>
+        <translation>Abmessung C (Backbord)</translation>
+    </message>
+    <message>
+        <source>Dimension D (starboard)</source>
+        <translation>Abmessung D (Steuerbord)</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Reiseziel</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Fahrt</translation>
+    </message>
+    <message>
+        <source>%1 kn</source>
+        <translation>%1 kn</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Steuerkurs</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>nicht gelesen</translation>
+    </message>
+    <message>
+        <source>%1: the device broadcasts &quot;%2&quot;, its settings say &quot;%3&quot;.</source>
+        <translation>%1: Das Gerät sendet „%2“, seine Einstellungen sagen „%3“.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastsView</name>
+    <message>
+        <source>What other vessels receive from the device, beside what its settings say.</source>
+        <translation>Was andere Schiffe vom Gerät empfangen, neben dem, was seine Einstellungen sagen.</translation>
+    </message>
+    <message>
+        <source>Broadcasts</source>
+        <translation>Aussendungen</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>No broadcast received yet. A device broadcasts once it has an MMSI.</source>
+        <translation>Noch keine Aussendung empfangen. Ein Gerät sendet, sobald es eine MMSI hat.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seen, the last %1</source>
+        <translation>
+            <numerusform>%n empfangen, die letzte %1</numerusform>
+            <numerusform>%n empfangen, die letzte %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s ago</source>
+        <translation>
+            <numerusform>vor %n s</numerusform>
+            <numerusform>vor %n s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min ago</source>
+        <translation>
+            <numerusform>vor %n min</numerusform>
+            <numerusform>vor %n min</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>&quot;%1&quot; does not take %2.</source>
@@ -455,6 +634,7 @@ Commands:
   read      every setting into a profile file (-o FILE)
   write     a profile&apos;s settings, read back and verified
   voyage    the voyage log into a CSV or KML file (-o FILE)
+  monitor   the device&apos;s own AIS broadcasts, decoded
   program   production: every device plugged in gets the next MMSI of the list or of the pool
   update    the firmware of each device (--port, once per device)
   pool init      creates or upgrades the pool&apos;s tables
@@ -470,6 +650,7 @@ Befehle:
   read      alle Einstellungen in eine Profildatei (-o DATEI)
   write     die Einstellungen eines Profils, zurückgelesen und geprüft
   voyage    das Reiselogbuch in eine CSV- oder KML-Datei (-o DATEI)
+  monitor   die eigenen AIS-Aussendungen des Geräts, dekodiert
   program   Produktion: jedes angesteckte Gerät erhält die nächste MMSI der Liste oder des Pools
   update    die Firmware jedes Geräts (--port, einmal je Gerät)
   pool init      legt die Tabellen des Pools an oder aktualisiert sie
@@ -479,13 +660,14 @@ Befehle:
   (jeder pool-Befehl benötigt --pool URL)</translation>
     </message>
     <message>
-        <source>ports, info, read, write, voyage, program, update or pool</source>
-        <translation>ports, info, read, write, voyage, program, update oder pool</translation>
+        <source>ports, info, read, write, voyage, monitor, program, update or pool</source>
+        <translation>ports, info, read, write, voyage, monitor, program, update oder pool</translation>
     </message>
     <message>
         <source>
 Exit codes:
-  0  done (and, for a write, verified by reading back)
+  0  done (and, for a write, verified by reading back; monitor: listened to the
+     end, or stopped with Ctrl-C)
   1  the command line is wrong
   2  no Identifier found
   3  communication with the Identifier failed
@@ -499,7 +681,8 @@ Exit codes:
 </source>
         <translation>
 Exit-Codes:
-  0  erledigt (und bei write durch Zurücklesen geprüft)
+  0  erledigt (und bei write durch Zurücklesen geprüft; monitor: bis zum Ende
+     zugehört oder mit Strg-C beendet)
   1  die Befehlszeile ist falsch
   2  kein Identifier gefunden
   3  die Kommunikation mit dem Identifier ist fehlgeschlagen
@@ -540,6 +723,14 @@ Exit-Codes:
     <message>
         <source>&quot;pool release&quot; needs --mmsi N and --reason TEXT.</source>
         <translation>„pool release“ benötigt --mmsi N und --reason TEXT.</translation>
+    </message>
+    <message>
+        <source>monitor: how long to listen; without it, until Ctrl-C.</source>
+        <translation>monitor: wie lange zugehört wird; ohne die Option bis Strg-C.</translation>
+    </message>
+    <message>
+        <source>--seconds takes a number of seconds from 1 to 86400.</source>
+        <translation>--seconds erwartet eine Anzahl Sekunden von 1 bis 86400.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1046,17 @@ Generation:    %5</translation>
     <message>
         <source>Not offered by the window, written as it is: %1</source>
         <translation>Nicht im Fenster angeboten, unverändert geschrieben: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listening to the Identifier&apos;s broadcasts for %n s...</source>
+        <translation>
+            <numerusform>Die Aussendungen des Identifiers werden %n s lang mitgehört...</numerusform>
+            <numerusform>Die Aussendungen des Identifiers werden %n s lang mitgehört...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Listening to the Identifier&apos;s broadcasts until Ctrl-C...</source>
+        <translation>Die Aussendungen des Identifiers werden bis Strg-C mitgehört...</translation>
     </message>
 </context>
 <context>
@@ -1658,6 +1860,10 @@ Es verwendet außerdem das Qwt-Projekt (https://qwt.sourceforge.io).</translatio
     <message>
         <source>in step with the device</source>
         <translation>stimmt mit dem Gerät überein</translation>
+    </message>
+    <message>
+        <source>Broadcasts</source>
+        <translation>Aussendungen</translation>
     </message>
 </context>
 <context>
@@ -3739,10 +3945,6 @@ mit Alarm</translation>
     <message>
         <source>An alert is included in the messaging if a bracket error is detected.</source>
         <translation>Ein Alarm wird in die Meldungen aufgenommen, wenn ein Halterungsfehler erkannt wird.</translation>
-    </message>
-    <message>
-        <source>Stop transmission</source>
-        <translation>Senden einstellen</translation>
     </message>
     <message>
         <source>Transmissions stop if a bracket error is detected.</source>

@@ -273,6 +273,185 @@ l&apos;appareil</translation>
     </message>
 </context>
 <context>
+    <name>BroadcastComparison</name>
+    <message>
+        <source>Position report, class A</source>
+        <translation>Rapport de position, classe A</translation>
+    </message>
+    <message>
+        <source>Static and voyage data</source>
+        <translation>Données statiques et de voyage</translation>
+    </message>
+    <message>
+        <source>Safety message</source>
+        <translation>Message de sécurité</translation>
+    </message>
+    <message>
+        <source>Position report, class B</source>
+        <translation>Rapport de position, classe B</translation>
+    </message>
+    <message>
+        <source>Extended position report, class B</source>
+        <translation>Rapport de position étendu, classe B</translation>
+    </message>
+    <message>
+        <source>Aid to navigation report</source>
+        <translation>Rapport d&apos;aide à la navigation</translation>
+    </message>
+    <message>
+        <source>Static data, part B</source>
+        <translation>Données statiques, partie B</translation>
+    </message>
+    <message>
+        <source>Static data, part A</source>
+        <translation>Données statiques, partie A</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Indicatif d&apos;appel</translation>
+    </message>
+    <message>
+        <source>Safety text</source>
+        <translation>Texte de sécurité</translation>
+    </message>
+    <message>
+        <source>Vessel type</source>
+        <translation>Type de navire</translation>
+    </message>
+    <message>
+        <source>Dimension A (bow)</source>
+        <translation>Dimension A (avant)</translation>
+    </message>
+    <message>
+        <source>Dimension B (stern)</source>
+        <translation>Dimension B (arrière)</translation>
+    </message>
+    <message>
+        <source>Dimension C (port)</source>
+        <translation>Dimension C (bâbord)</translation>
+    </message>
+    <message>
+        <source>Dimension D (starboard)</source>
+        <translation>Dimension D (tribord)</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1&#xa0;m</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>non disponible</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>%1 kn</source>
+        <translation>%1&#xa0;nd</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>non lu</translation>
+    </message>
+    <message>
+        <source>%1: the device broadcasts &quot;%2&quot;, its settings say &quot;%3&quot;.</source>
+        <translation>%1&#xa0;: l&apos;appareil diffuse «&#xa0;%2&#xa0;», ses réglages indiquent «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastsView</name>
+    <message>
+        <source>What other vessels receive from the device, beside what its settings say.</source>
+        <translation>Ce que les autres navires reçoivent de l&apos;appareil, à côté de ce qu&apos;indiquent ses réglages.</translation>
+    </message>
+    <message>
+        <source>Broadcasts</source>
+        <translation>Émissions</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Émis</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>No broadcast received yet. A device broadcasts once it has an MMSI.</source>
+        <translation>Aucune émission reçue pour l&apos;instant. Un appareil émet dès qu&apos;il a un MMSI.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seen, the last %1</source>
+        <translation>
+            <numerusform>%n reçu, le dernier %1</numerusform>
+            <numerusform>%n reçus, le dernier %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s ago</source>
+        <translation>
+            <numerusform>il y a %n&#xa0;s</numerusform>
+            <numerusform>il y a %n&#xa0;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min ago</source>
+        <translation>
+            <numerusform>il y a %n&#xa0;min</numerusform>
+            <numerusform>il y a %n&#xa0;min</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CliOptions</name>
     <message>
         <source>&quot;%1&quot; does not take %2.</source>
@@ -455,6 +634,7 @@ Commands:
   read      every setting into a profile file (-o FILE)
   write     a profile&apos;s settings, read back and verified
   voyage    the voyage log into a CSV or KML file (-o FILE)
+  monitor   the device&apos;s own AIS broadcasts, decoded
   program   production: every device plugged in gets the next MMSI of the list or of the pool
   update    the firmware of each device (--port, once per device)
   pool init      creates or upgrades the pool&apos;s tables
@@ -470,6 +650,7 @@ Commandes&#xa0;:
   read      tous les réglages dans un fichier de profil (-o FICHIER)
   write     les réglages d&apos;un profil, relus et vérifiés
   voyage    le journal de voyage dans un fichier CSV ou KML (-o FICHIER)
+  monitor   les émissions AIS de l&apos;appareil, décodées
   program   production&#xa0;: chaque appareil branché reçoit le MMSI suivant de la liste ou du pool
   update    le micrologiciel de chaque appareil (--port, une fois par appareil)
   pool init      crée ou met à jour les tables du pool
@@ -479,13 +660,14 @@ Commandes&#xa0;:
   (chaque commande pool nécessite --pool URL)</translation>
     </message>
     <message>
-        <source>ports, info, read, write, voyage, program, update or pool</source>
-        <translation>ports, info, read, write, voyage, program, update ou pool</translation>
+        <source>ports, info, read, write, voyage, monitor, program, update or pool</source>
+        <translation>ports, info, read, write, voyage, monitor, program, update ou pool</translation>
     </message>
     <message>
         <source>
 Exit codes:
-  0  done (and, for a write, verified by reading back)
+  0  done (and, for a write, verified by reading back; monitor: listened to the
+     end, or stopped with Ctrl-C)
   1  the command line is wrong
   2  no Identifier found
   3  communication with the Identifier failed
@@ -499,7 +681,8 @@ Exit codes:
 </source>
         <translation>
 Codes de sortie&#xa0;:
-  0  terminé (et, pour write, vérifié par relecture)
+  0  terminé (et, pour write, vérifié par relecture&#xa0;; monitor&#xa0;: écouté
+     jusqu&apos;au bout ou arrêté par Ctrl-C)
   1  la ligne de commande est incorrecte
   2  aucun Identifier trouvé
   3  la communication avec l&apos;Identifier a échoué
@@ -540,6 +723,14 @@ Codes de sortie&#xa0;:
     <message>
         <source>&quot;pool release&quot; needs --mmsi N and --reason TEXT.</source>
         <translation>«&#xa0;pool release&#xa0;» nécessite --mmsi N et --reason TEXTE.</translation>
+    </message>
+    <message>
+        <source>monitor: how long to listen; without it, until Ctrl-C.</source>
+        <translation>monitor&#xa0;: durée d&apos;écoute&#xa0;; sans elle, jusqu&apos;à Ctrl-C.</translation>
+    </message>
+    <message>
+        <source>--seconds takes a number of seconds from 1 to 86400.</source>
+        <translation>--seconds attend un nombre de secondes de 1 à 86400.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1046,17 @@ Génération&#xa0;:        %5</translation>
     <message>
         <source>Not offered by the window, written as it is: %1</source>
         <translation>Non proposé par la fenêtre, écrit tel quel&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listening to the Identifier&apos;s broadcasts for %n s...</source>
+        <translation>
+            <numerusform>Écoute des émissions de l&apos;Identifier pendant %n&#xa0;s...</numerusform>
+            <numerusform>Écoute des émissions de l&apos;Identifier pendant %n&#xa0;s...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Listening to the Identifier&apos;s broadcasts until Ctrl-C...</source>
+        <translation>Écoute des émissions de l&apos;Identifier jusqu&apos;à Ctrl-C...</translation>
     </message>
 </context>
 <context>
@@ -1658,6 +1860,10 @@ Il utilise aussi le projet Qwt (https://qwt.sourceforge.io).</translation>
     <message>
         <source>in step with the device</source>
         <translation>conforme à l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Broadcasts</source>
+        <translation>Émissions</translation>
     </message>
 </context>
 <context>
@@ -3739,10 +3945,6 @@ avec alerte</translation>
     <message>
         <source>An alert is included in the messaging if a bracket error is detected.</source>
         <translation>Une alerte est ajoutée aux messages si une erreur de support est détectée.</translation>
-    </message>
-    <message>
-        <source>Stop transmission</source>
-        <translation>Arrêter l&apos;émission</translation>
     </message>
     <message>
         <source>Transmissions stop if a bracket error is detected.</source>

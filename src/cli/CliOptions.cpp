@@ -20,6 +20,7 @@ const CommandWord commandWords[] = {
     { "read", CliOptions::Command::Read },
     { "write", CliOptions::Command::Write },
     { "voyage", CliOptions::Command::Voyage },
+    { "monitor", CliOptions::Command::Monitor },
     { "program", CliOptions::Command::Program },
     { "update", CliOptions::Command::Update },
     { "pool", CliOptions::Command::Pool },
@@ -61,6 +62,8 @@ CliOptions::CliOptions()
           tr("FILE"))
     , m_timeout(QStringLiteral("timeout"),
           tr("How long to wait for the Identifier to answer (default 20)."), tr("SECONDS"))
+    , m_listen(QStringLiteral("seconds"), tr("monitor: how long to listen; without it, until Ctrl-C."),
+          tr("SECONDS"))
     , m_vendor(QStringLiteral("vendor-id"), tr("USB vendor id to look for (decimal or 0x...)."), tr("ID"))
     , m_product(QStringLiteral("product-id"), tr("USB product id to look for (decimal or 0x...)."), tr("ID"))
     , m_output(QStringList { QStringLiteral("o"), QStringLiteral("output") },
@@ -101,6 +104,7 @@ CliOptions::CliOptions()
                                           "  read      every setting into a profile file (-o FILE)\n"
                                           "  write     a profile's settings, read back and verified\n"
                                           "  voyage    the voyage log into a CSV or KML file (-o FILE)\n"
+                                          "  monitor   the device's own AIS broadcasts, decoded\n"
                                           "  program   production: every device plugged in gets the next "
                                           "MMSI of the list or of the pool\n"
                                           "  update    the firmware of each device (--port, once per device)\n"
@@ -110,10 +114,10 @@ CliOptions::CliOptions()
                                           "  pool release   frees a reserved MMSI (--mmsi N --reason TEXT)\n"
                                           "  (every pool command needs --pool URL)"));
     m_parser.addPositionalArgument(
-        QStringLiteral("command"), tr("ports, info, read, write, voyage, program, update or pool"));
-    m_parser.addOptions({ m_help, m_version, m_port, m_json, m_passwordFile, m_timeout, m_vendor, m_product,
-        m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update, m_image, m_force,
-        m_certificate, m_pool, m_station, m_reason });
+        QStringLiteral("command"), tr("ports, info, read, write, voyage, monitor, program, update or pool"));
+    m_parser.addOptions({ m_help, m_version, m_port, m_json, m_passwordFile, m_timeout, m_listen, m_vendor,
+        m_product, m_output, m_profile, m_mmsi, m_name, m_callSign, m_clear, m_mmsiList, m_update, m_image,
+        m_force, m_certificate, m_pool, m_station, m_reason });
 }
 
 bool CliOptions::Parse(const QStringList& arguments)
@@ -137,7 +141,8 @@ QString CliOptions::HelpText() const
     return m_parser.helpText().replace(
                QStringLiteral("[options] command"), QStringLiteral("command [options]"))
         + tr("\nExit codes:\n"
-             "  0  done (and, for a write, verified by reading back)\n"
+             "  0  done (and, for a write, verified by reading back; monitor: listened to the\n"
+             "     end, or stopped with Ctrl-C)\n"
              "  1  the command line is wrong\n"
              "  2  no Identifier found\n"
              "  3  communication with the Identifier failed\n"
@@ -204,6 +209,12 @@ bool CliOptions::ReadNumbers()
             return Refuse(tr("--timeout takes a number of seconds from 1 to 3600."));
         }
     }
+    if (m_parser.isSet(m_listen)) {
+        m_seconds = m_parser.value(m_listen).toInt(&ok);
+        if (!ok || m_seconds < 1 || m_seconds > 86400) {
+            return Refuse(tr("--seconds takes a number of seconds from 1 to 86400."));
+        }
+    }
     if (m_parser.isSet(m_vendor) && (m_vendorId = ReadId(m_parser.value(m_vendor), &ok), !ok)) {
         return Refuse(tr("--vendor-id takes a USB id from 0 to 65535."));
     }
@@ -262,6 +273,9 @@ bool CliOptions::CheckBelongs()
         break;
     case Command::Voyage:
         used << device << &m_output << &m_clear;
+        break;
+    case Command::Monitor:
+        used << device << &m_listen;
         break;
     case Command::Write:
         used << device << &m_profile << &m_mmsi << &m_name << &m_callSign << &m_certificate;

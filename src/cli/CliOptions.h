@@ -23,7 +23,20 @@ class CliOptions {
     Q_DECLARE_TR_FUNCTIONS(CliOptions)
 
 public:
-    enum class Command { None, Ports, Info, Read, Write, Voyage, Program, Update, Pool, Help, Version };
+    enum class Command {
+        None,
+        Ports,
+        Info,
+        Read,
+        Write,
+        Voyage,
+        Monitor,
+        Program,
+        Update,
+        Pool,
+        Help,
+        Version
+    };
     enum class PoolAction { Init, Import, Status, Release };
 
     CliOptions();
@@ -39,6 +52,8 @@ public:
     bool json() const;
     QString passwordFile() const;
     int timeoutSeconds() const { return m_timeoutSeconds; }
+    // monitor: how long to listen; 0 until Ctrl-C.
+    int seconds() const { return m_seconds; }
     // -1 when not given: the Identifier's own.
     int vendorId() const { return m_vendorId; }
     int productId() const { return m_productId; }
@@ -82,6 +97,7 @@ private:
     QCommandLineOption m_json;
     QCommandLineOption m_passwordFile;
     QCommandLineOption m_timeout;
+    QCommandLineOption m_listen;
     QCommandLineOption m_vendor;
     QCommandLineOption m_product;
     QCommandLineOption m_output;
@@ -103,6 +119,7 @@ private:
     QString m_poolList;
     QString m_error;
     int m_timeoutSeconds = 20;
+    int m_seconds = 0;
     int m_vendorId = -1;
     int m_productId = -1;
 };

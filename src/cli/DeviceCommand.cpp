@@ -1,5 +1,6 @@
 #include "cli/DeviceCommand.h"
 
+#include "broadcast/BroadcastComparison.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProfile.h"
 #include "control/StateMachine.h"
@@ -58,6 +59,11 @@ void DeviceCommand::Start()
 void DeviceCommand::Cancel()
 {
     m_cancelled = true;
+    // Listening has no end of its own: Ctrl-C is how it is ended.
+    if (m_listening) {
+        End(0);
+        return;
+    }
     if (!m_session) {
         return;
     }
@@ -131,7 +137,9 @@ void DeviceCommand::OnStepDone(DeviceSession::Step step)
     }
     switch (step) {
     case DeviceSession::Step::Open:
-        if (m_options.command() == CliOptions::Command::Voyage) {
+        if (m_options.command() == CliOptions::Command::Monitor) {
+            Listen();
+        } else if (m_options.command() == CliOptions::Command::Voyage) {
             m_output.Progress(tr("Fetching the voyage log..."));
             m_session->FetchVoyageLog();
         } else {
@@ -291,6 +299,26 @@ void DeviceCommand::ReportVoyageLog(bool cleared)
     }
     m_output.Result(fields, text);
     End(0);
+}
+
+void DeviceCommand::Listen()
+{
+    m_listening = true;
+    connect(m_session, &DeviceSession::diagnosticLine, this, &DeviceCommand::OnDiagnosticLine);
+    if (m_options.seconds() > 0) {
+        m_output.Progress(
+            tr("Listening to the Identifier's broadcasts for %n s...", nullptr, m_options.seconds()));
+        QTimer::singleShot(m_options.seconds() * 1000, this, [this] { End(0); });
+    } else {
+        m_output.Progress(tr("Listening to the Identifier's broadcasts until Ctrl-C..."));
+    }
+}
+
+void DeviceCommand::OnDiagnosticLine(const QString& line)
+{
+    if (const std::optional<AisMessage> message = m_decoder.Add(line.toLatin1())) {
+        m_output.Result(message->ToJson(), BroadcastComparison::Line(*message));
+    }
 }
 
 void DeviceCommand::End(int exitCode)

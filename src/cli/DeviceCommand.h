@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ais/AisDecoder.h"
 #include "app/UpdateImages.h"
 #include "cli/CliOptions.h"
 #include "cli/ProgrammingRecorder.h"
@@ -12,7 +13,8 @@
 
 class CliOutput;
 
-// One of the commands on a single device: info, read, write or voyage. It
+// One of the commands on a single device: info, read, write, voyage or
+// monitor. It
 // finds the port, runs the session's steps in order and reports the outcome.
 class DeviceCommand : public QObject {
     Q_OBJECT
@@ -42,6 +44,8 @@ private:
     void ReportWrite();
     void ExportVoyageLog();
     void ReportVoyageLog(bool cleared);
+    void Listen();
+    void OnDiagnosticLine(const QString& line);
     void End(int exitCode);
     void Fail(CliExit code, const QString& message);
 
@@ -50,6 +54,8 @@ private:
     std::unique_ptr<ProgrammingRecorder> m_recorder; // for writes only
     DeviceSession* m_session = nullptr;
     Profile m_profile;
+    AisDecoder m_decoder; // monitor only
+    bool m_listening = false;
     bool m_cancelled = false;
     bool m_ended = false;
 };

@@ -60,6 +60,7 @@ void DeviceSession::Open()
     // what the jobs brought before the session looks.
     connect(m_transport, &Transport::AllJobsComplete, this, &DeviceSession::OnJobsDone);
     connect(m_transport, &Transport::Received, m_voyage, &VoyageLogCollector::OnReceived);
+    connect(m_transport, &Transport::MessageToDiagnostics, this, &DeviceSession::diagnosticLine);
     m_connectTimeout.start();
     m_transport->start(QThread::InheritPriority);
     m_transport->ConnectAtBaud(true);

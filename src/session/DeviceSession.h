@@ -72,6 +72,9 @@ signals:
     void warning(const QString& message);
     // A write cut off before its read-back: what was sent, and why.
     void writeUnverified(const Profile& sent, const QString& failure);
+    // A line the device printed about what it transmits ("Position Message
+    // transmitted", its "!AIVDO" sentence, ...).
+    void diagnosticLine(const QString& line);
 
 private slots:
     void OnConnected();

@@ -12,6 +12,7 @@
 #include "model/Model.h"
 #include "ui/AboutDialog.h"
 #include "ui/BasicTab.h"
+#include "ui/BroadcastsView.h"
 #include "ui/ConfigurationTab.h"
 #include "ui/DeviceTypes.h"
 #include "ui/DiagnosticsTab.h"
@@ -115,6 +116,8 @@ void MainWindow::CreatePages()
     connect(diagnosticsTab, &DiagnosticsTab::refreshTimerControl, this,
         &MainWindow::OnDiagnosticsRefreshTimerControl);
     modePages->Add(TabDiagnostics, diagnosticsTab, "tabDiagnostics");
+    broadcastsView = new BroadcastsView(this);
+    modePages->Add(TabBroadcasts, broadcastsView, "tabBroadcasts");
     auto* gnssTab = new cGpsStatusTab(this);
     connect(app->GetGpsDecoder(), &GPSDecoder::GpsDataReceived, gnssTab, &cGpsStatusTab::OnGpsDataReceived);
     connect(app->GetGpsDecoder(), &GPSDecoder::SatelliteDataReceived, gnssTab,
@@ -336,6 +339,7 @@ void MainWindow::OnUpdateTabFromTransportModel(int tab)
 {
     if (TabBase* page = modePages->PageFilledFromDevice(tab))
         page->UpdateTabFromModel(app->GetTransportModel());
+    broadcastsView->OnSettingsRead(tab, *app->GetTransportModel());
 }
 
 void MainWindow::OnUpdateTransportModelFromTab(int tab)
@@ -462,11 +466,14 @@ void MainWindow::OnConnected()
                         << connect(transport, &Transport::Received, serialTab, &SerialTab::OnReceived)
                         << connect(transport, &Transport::Received, voyageLogTab, &VoyageLogTab::OnReceived)
                         << connect(transport, &Transport::MessageToDiagnostics, diagnosticsTab,
-                               &DiagnosticsTab::OnSchedulingMessageReceived);
+                               &DiagnosticsTab::OnSchedulingMessageReceived)
+                        << connect(transport, &Transport::MessageToDiagnostics, broadcastsView,
+                               &BroadcastsView::OnLine);
     }
     linkConnections << connect(
         this, &MainWindow::VoyageLogRequested, voyageLogTab, &VoyageLogTab::OnLogRequested);
     voyageLogTab->ClearEntries();
+    broadcastsView->Clear();
     linkConnections << connect(
         app->GetSerialController(), &SerialController::SaveError, this, &MainWindow::OnSaveError);
     serialTab->OnOpened();

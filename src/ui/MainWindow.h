@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class BasicTab;
+class BroadcastsView;
 class ConfigurationTab;
 class DiagnosticsTab;
 class SerialTab;
@@ -45,6 +46,7 @@ public:
         TabVoyageData = 7,
         TabVoyageSettings = 8,
         TabSerialData = 10,
+        TabBroadcasts = 11, // the program's own: the state machine has no such tab
     };
 
     // The tab icon values, which are also the state machine's tab states.
@@ -162,6 +164,7 @@ private:
     cControlTab* controlTab;
     cDeviceActionsTab* deviceActionsTab;
     DiagnosticsTab* diagnosticsTab;
+    BroadcastsView* broadcastsView;
     SerialTab* serialTab;
     VoyageLogTab* voyageLogTab;
     QToolButton* sendButton = nullptr;

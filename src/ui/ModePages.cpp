@@ -125,12 +125,12 @@ QList<int> ModePages::PagesOf(Mode mode)
 {
     switch (mode) {
     case Mode::Diagnostic:
-        return { MainWindow::TabDiagnostics, MainWindow::TabVoyageData, MainWindow::TabGnssStatus,
-            MainWindow::TabSerialData };
+        return { MainWindow::TabDiagnostics, MainWindow::TabBroadcasts, MainWindow::TabVoyageData,
+            MainWindow::TabGnssStatus, MainWindow::TabSerialData };
     case Mode::Advanced:
         return { MainWindow::TabConfiguration, MainWindow::TabControl, MainWindow::TabDeviceActions,
-            MainWindow::TabVoyageData, MainWindow::TabDiagnostics, MainWindow::TabGnssStatus,
-            MainWindow::TabSerialData };
+            MainWindow::TabVoyageData, MainWindow::TabDiagnostics, MainWindow::TabBroadcasts,
+            MainWindow::TabGnssStatus, MainWindow::TabSerialData };
     case Mode::Basic:
         break;
     }
@@ -199,6 +199,8 @@ QString ModePages::Title(int tab)
         return tr("Device Actions");
     case MainWindow::TabDiagnostics:
         return tr("Diagnostics");
+    case MainWindow::TabBroadcasts:
+        return tr("Broadcasts");
     case MainWindow::TabGnssStatus:
         return tr("GNSS status");
     case MainWindow::TabVoyageData:
@@ -297,8 +299,9 @@ bool ModePages::CurrentPageSendable() const
 bool ModePages::CurrentPageOnlyShows() const
 {
     const int current = CurrentTabId();
-    return current == MainWindow::TabDiagnostics || current == MainWindow::TabGnssStatus
-        || current == MainWindow::TabVoyageData || current == MainWindow::TabSerialData;
+    return current == MainWindow::TabDiagnostics || current == MainWindow::TabBroadcasts
+        || current == MainWindow::TabGnssStatus || current == MainWindow::TabVoyageData
+        || current == MainWindow::TabSerialData;
 }
 
 int ModePages::TabIdOf(const QWidget* page) const

@@ -57,7 +57,7 @@ public:
     int CurrentTabId() const;
     // The configuration and control pages, unless one is being read or written.
     bool CurrentPageSendable() const;
-    // The diagnostics, GNSS status, voyage data and serial data pages show
+    // The diagnostics, broadcasts, GNSS status, voyage data and serial data pages show
     // what the device reports; the send button sends nothing from them.
     bool CurrentPageOnlyShows() const;
     // Only a shown page has an icon to change; its tab's accessible name

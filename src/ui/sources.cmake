@@ -28,6 +28,7 @@ list(APPEND WIDGET_SOURCES
 )
 list(APPEND WIDGET_SOURCES
     ui/BoundedTextView.cpp
+    ui/BroadcastsView.cpp
     ui/ConsoleFind.cpp
     ui/cControlTab.cpp
     ui/cDeviceActionsTab.cpp

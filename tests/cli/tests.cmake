@@ -1,6 +1,9 @@
 velmora_add_test(test_cli_endtoend CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCliEndToEnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CliHarness.cpp LIBS identifier_sim TIMEOUT 360)
 add_dependencies(test_cli_endtoend velmora-cli)
+velmora_add_test(test_cli_monitor CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCliMonitor.cpp
+    LIBS identifier_sim TIMEOUT 120)
+add_dependencies(test_cli_monitor velmora-cli)
 
 velmora_add_test(test_cli_update CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestCliUpdate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CliHarness.cpp LIBS identifier_sim flashwell_core TIMEOUT 240)

@@ -12,6 +12,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/BasicConfirmDialog.h"
 #include "ui/BasicTab.h"
+#include "ui/BroadcastsView.h"
 #include "ui/DisconnectDialog.h"
 #include "ui/LoginDialog.h"
 #include "ui/ProfileCompareDialog.h"
@@ -57,6 +58,18 @@ inline void FillInVessel(BasicTab* basic)
     basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionB"))->setValue(4);
     basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionC"))->setValue(2);
     basic->findChild<QSpinBox*>(QStringLiteral("spinBoxDimensionD"))->setValue(2);
+}
+
+// The vessel of FillInVessel as a device programmed with it holds it.
+inline void ProgrammedVessel(Model* model)
+{
+    model->mmsi()->setText(QStringLiteral("235123456"));
+    model->staticData()->setVesselName(QStringLiteral("SEA SPRITE"));
+    model->staticData()->setCallSign(QStringLiteral("GBXY"));
+    model->vesselData()->setVesselType(37);
+    const int metres[] = { 7, 4, 2, 2 };
+    for (int which = 0; which < StaticData::DimensionCount; ++which)
+        model->staticData()->setDimensionMetres(StaticData::Dimension(which), metres[which]);
 }
 
 // "tabGnssStatus" becomes "gnss-status".
@@ -146,6 +159,24 @@ inline bool VisitGnssSky(const ProgramDriver& program, const Visit& visit)
     const SatelliteRecord& first = sky->satellites().first();
     QTest::mouseClick(sky, Qt::LeftButton, {}, sky->pointAt(first.azimuth, first.elevation).toPoint());
     return visit(program.Window(), QStringLiteral("advanced-gnss-sky"));
+}
+
+// The broadcasts page once a device programmed as FillInVessel types it has
+// broadcast, its name spelt otherwise in the settings read from it. The demo
+// device has no MMSI and so broadcasts nothing of its own.
+inline bool VisitBroadcasts(const ProgramDriver& program, const Visit& visit)
+{
+    auto* page = static_cast<BroadcastsView*>(program.Window()->Page(MainWindow::TabBroadcasts));
+    program.Tabs()->setCurrentWidget(page);
+    Model settings;
+    ProgrammedVessel(&settings);
+    settings.staticData()->setVesselName(QStringLiteral("SEA SPRIT"));
+    page->OnSettingsRead(MainWindow::TabBasic, settings);
+    for (const char* line :
+        { "!AIVDO,1,1,,,B3P>k000=os@nL7=0pPVkwi4kP06,0*52", "!AIVDO,1,1,,,H3P>k01<D61=18U@D0000000000,2*02",
+            "!AIVDO,1,1,,,H3P>k04U000000072HI0000p4224,0*0E" })
+        page->OnLine(QLatin1String(line));
+    return visit(program.Window(), QStringLiteral("advanced-broadcasts-received"));
 }
 
 // The demo device and, beside it, the fleet profile of another vessel that
@@ -332,7 +363,7 @@ inline bool Run(const QString& configuration, const Visit& visit)
     toured = toured && program.WaitIdle() && VisitPages(program, QStringLiteral("advanced"), visit, &visited);
     if (toured)
         visited &= VisitConsoleOptions(program, visit) && VisitConsoleFind(program, visit)
-            && VisitGnssSky(program, visit);
+            && VisitGnssSky(program, visit) && VisitBroadcasts(program, visit);
     visited &= VisitDialogs(window, visit);
     if (!toured)
         QTextStream(stderr) << "the tour stopped: a page did not finish its reads\n";

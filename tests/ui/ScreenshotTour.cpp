@@ -45,13 +45,7 @@ private:
 bool WriteCertificate(const QString& folder)
 {
     Model model;
-    model.mmsi()->setText(QStringLiteral("235123456"));
-    model.staticData()->setVesselName(QStringLiteral("SEA SPRITE"));
-    model.staticData()->setCallSign(QStringLiteral("GBXY"));
-    model.vesselData()->setVesselType(37);
-    const int metres[] = { 7, 4, 2, 2 };
-    for (int which = 0; which < StaticData::DimensionCount; ++which)
-        model.staticData()->setDimensionMetres(StaticData::Dimension(which), metres[which]);
+    ProgramTour::ProgrammedVessel(&model);
     ProfileOrigin origin;
     origin.savedAt = QDateTime(QDate(2024, 5, 14), QTime(9, 30), Qt::UTC);
     origin.savedBy = QStringLiteral("dealer");

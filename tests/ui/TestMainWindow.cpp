@@ -161,14 +161,15 @@ void TestMainWindow::modePages_data()
     QTest::addColumn<bool>("toolBarShown");
 
     QTest::newRow("diagnostic") << "Diagnostic mode"
-                                << QStringList { "Diagnostics=tabDiagnostics", "Voyage data=tabVoyageData",
-                                       "GNSS status=tabGnssStatus", "Serial data=tabSerialData" }
+                                << QStringList { "Diagnostics=tabDiagnostics", "Broadcasts=tabBroadcasts",
+                                       "Voyage data=tabVoyageData", "GNSS status=tabGnssStatus",
+                                       "Serial data=tabSerialData" }
                                 << false;
     QTest::newRow("advanced") << "Advanced mode"
                               << QStringList { "Configuration=tabConfiguration", "Control=tabControl",
                                      "Device Actions=tabDeviceActions", "Voyage data=tabVoyageData",
-                                     "Diagnostics=tabDiagnostics", "GNSS status=tabGnssStatus",
-                                     "Serial data=tabSerialData" }
+                                     "Diagnostics=tabDiagnostics", "Broadcasts=tabBroadcasts",
+                                     "GNSS status=tabGnssStatus", "Serial data=tabSerialData" }
                               << true;
 }
 

@@ -7,6 +7,7 @@ velmora_add_test(test_ui_passworddialogs SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestP
 velmora_add_test(test_ui_controltab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestControlTab.cpp TIMEOUT 30)
 velmora_add_test(test_ui_deviceactionstab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDeviceActionsTab.cpp TIMEOUT 30)
 velmora_add_test(test_ui_diagnosticstab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDiagnosticsTab.cpp TIMEOUT 60)
+velmora_add_test(test_ui_broadcastsview SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestBroadcastsView.cpp TIMEOUT 30)
 velmora_add_test(test_ui_serialtab SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSerialTab.cpp TIMEOUT 60)
 
 # Not a test: run it by hand (see the README's performance section).

@@ -1,0 +1,4 @@
+list(APPEND CORE_SOURCES
+    broadcast/BroadcastComparison.cpp
+    broadcast/BroadcastSettings.cpp
+)
