@@ -19,7 +19,8 @@ for scale in 1 2; do
     LANGUAGE=de LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" \
         "$BUILD/tests/ui_screenshot_tour" "$SOURCE/sim/demo.json" "$GERMAN" "$suffix"
     for page in basic-mode advanced-voyage-data advanced-gnss-status advanced-diagnostics confirm-dialog \
-        vessel-identity-dialog unsent-edits-box updater-choice; do
+        vessel-identity-dialog unsent-edits-box updater-choice recovery-family-dialog advanced-gnss-sky \
+        advanced-broadcasts-received; do
         cp "$GERMAN/$page$suffix.png" "$OUT/$page-de$suffix.png"
     done
     rm -r "$GERMAN"
