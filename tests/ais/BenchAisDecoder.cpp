@@ -4,6 +4,7 @@
 // and decoding with each message written as JSON, which is what gpsdecode -j
 // does.
 #include "AisCorpus.h"
+#include "GpsdecodeTiming.h"
 #include "ais/AisDecoder.h"
 
 #include <QJsonDocument>
@@ -11,19 +12,10 @@
 #include <QtTest>
 
 #include <ctime>
-#include <sys/resource.h>
 
 namespace {
 
 const int repeats = 200;
-
-double childProcessorSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 } // namespace
 
@@ -51,13 +43,9 @@ private slots:
         if (program.isEmpty()) {
             QSKIP("gpsdecode (Debian package gpsd-clients) is not installed");
         }
-        QProcess gpsdecode;
-        gpsdecode.setStandardInputFile(input.fileName());
-        gpsdecode.setStandardOutputFile(QProcess::nullDevice());
-        const double before = childProcessorSeconds();
-        gpsdecode.start(program, { QStringLiteral("-j") });
-        QVERIFY(gpsdecode.waitForFinished(120000));
-        const double theirs = sentences / (childProcessorSeconds() - before);
+        const double seconds = GpsdecodeProcessorSeconds(program, input.fileName());
+        QVERIFY(seconds > 0);
+        const double theirs = sentences / seconds;
         qInfo("gpsdecode -j: %.0f sentences per second of processor time; ours %.1f times that decoding, "
               "%.1f times writing JSON",
             theirs, decodeOnly / theirs, withJson / theirs);
