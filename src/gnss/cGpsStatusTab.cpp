@@ -184,6 +184,13 @@ void cGpsStatusTab::createPlot()
 
 // While a replay runs the page shows only what it replays, not what a
 // connected device sends meanwhile.
+void cGpsStatusTab::FinishRecording()
+{
+    if (m_recordPanel->isRecording()) {
+        m_recordPanel->stopRecording();
+    }
+}
+
 bool cGpsStatusTab::isHiddenByReplay() const
 {
     return m_recordPanel->isReplaying() && sender() != m_recordPanel->replayDecoder();

@@ -29,6 +29,10 @@ class cGpsStatusTab : public QWidget {
 public:
     explicit cGpsStatusTab(QWidget* parent = nullptr);
 
+    // Saves a recording under way, so that it is not lost with the window;
+    // a recording that could not be saved has been told.
+    void FinishRecording();
+
 public slots:
     void OnGpsDataReceived(GpsData* gpsData);
     void OnGPSTextMessageReceived(QString text);

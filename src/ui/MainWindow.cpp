@@ -623,6 +623,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     modePages->StopGnssMessages();
+    static_cast<cGpsStatusTab*>(Page(TabGnssStatus))->FinishRecording();
     const SerialTransport* transport = app->GetTransport();
     if (transport && transport->IsConnected()) {
         app->Disconnect(false);

@@ -1,9 +1,12 @@
 #include "UiTestSupport.h"
 
 #include "app/JobNames.h"
+#include "gnss/cGnssRecordPanel.h"
+#include "gnss/cGpsStatusTab.h"
 #include "history/ProgrammingHistory.h"
 #include "model/Model.h"
 #include "profile/ProfileFile.h"
+#include "protocol/NmeaSentence.h"
 #include "ui/BasicTab.h"
 #include "ui/ConfigurationTab.h"
 #include "ui/DisconnectDialog.h"
@@ -43,6 +46,7 @@ private slots:
     void iconRequestsThatChangeNothing_data();
     void iconRequestsThatChangeNothing();
     void gnssPageSwitchesStreaming();
+    void gnssRecordingSavedOnClose();
     void diagnosticsPageRunsRefreshTimer();
     void mmsiRangeAtSend_data();
     void mmsiRangeAtSend();
@@ -352,6 +356,18 @@ void TestMainWindow::gnssPageSwitchesStreaming()
     events.clear();
     ModeButton(QStringLiteral("Basic mode"))->click();
     QCOMPARE(events, QStringList { "gnss off" });
+}
+
+// A recording under way is saved when the window closes, not lost with it.
+void TestMainWindow::gnssRecordingSavedOnClose()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("drive.nmea"));
+    auto* gnss = static_cast<cGpsStatusTab*>(window->Page(MainWindow::TabGnssStatus));
+    gnss->findChild<cGnssRecordPanel*>()->startRecording(path);
+    gnss->OnGnssSentenceReceived(NmeaSentence::frame(QStringLiteral("$GPGSV,1,1,01,07,40,083,46")));
+    QVERIFY(window->close());
+    QVERIFY(QFile::exists(path));
 }
 
 void TestMainWindow::diagnosticsPageRunsRefreshTimer()
