@@ -18,6 +18,7 @@ private slots:
     void recoversADeviceWaitingInItsBootLoader_data();
     void recoversADeviceWaitingInItsBootLoader();
     void aTransferCutMidwayIsRecoveredOnTheNextConnection();
+    void theWrongFamilyIsNeverCalledRecovered();
 
 private:
     // The device on the fixed port, the window started and looking at it.
@@ -142,6 +143,32 @@ void TestRecoveryEndToEnd::aTransferCutMidwayIsRecoveredOnTheNextConnection()
     }
     QVERIFY(BoxShowing("recoveryOutcome", QStringLiteral("the firmware is now 050200.03.00.00")));
     QCOMPARE(program.device.state().firmwareVersion, QStringLiteral("050200.03.00.00"));
+}
+
+// A whole image of the other family leaves the boot loader waiting: the
+// window does not call the device recovered, and offers it again.
+void TestRecoveryEndToEnd::theWrongFamilyIsNeverCalledRecovered()
+{
+    SimConfig config = Device(QStringLiteral("050200.02.01.00"), 115200);
+    config.bootLoaderOnly = true;
+    ProgramDriver program(config);
+    QVERIFY(Plug(program));
+    QString preselected;
+    QString image;
+    for (const QString& family : { QStringLiteral("160200"), QStringLiteral("050200") }) {
+        QMessageBox* offer = BoxShowing("recoveryOffer", QStringLiteral("boot loader"));
+        QVERIFY(offer);
+        ChooseFamily(family, &preselected, &image);
+        offer->findChild<QPushButton*>(QStringLiteral("recoverButton"))->click();
+        if (family == QLatin1String("160200")) {
+            QMessageBox* outcome = BoxShowing("recoveryOutcome", QStringLiteral("The image"));
+            QVERIFY(outcome);
+            QVERIFY2(!outcome->text().contains(QStringLiteral("Recovered")), qPrintable(outcome->text()));
+            QCOMPARE(program.device.mode(), SimulatedIdentifier::Mode::BootLoader);
+            outcome->close();
+        }
+    }
+    QVERIFY(BoxShowing("recoveryOutcome", QStringLiteral("the firmware is now 050200.03.00.00")));
 }
 
 // Images of both families, where the program looks for them.
