@@ -382,6 +382,24 @@ private slots:
         QCOMPARE(text(tab, "labelFirstFix"), QStringLiteral("No Fix"));
     }
 
+    // A recording that cannot be written is said not to be saved.
+    void recordingThatCannotBeWrittenIsNotSaved()
+    {
+        QTemporaryDir folder;
+        QFile blocker(folder.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        cGpsStatusTab tab;
+        auto* panel = tab.findChild<cGnssRecordPanel*>();
+        panel->startRecording(blocker.fileName() + QStringLiteral("/drive.nmea"));
+        tab.OnGnssSentenceReceived(NmeaSentence::frame(QStringLiteral("$GPGSV,1,1,01,07,40,083,46")));
+        QTimer::singleShot(200, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QVERIFY(!panel->stopRecording());
+        QCOMPARE(text(tab, "labelGnssRecording"), QStringLiteral("The recording was not saved."));
+    }
+
     // What the page records it can replay without a device; while the replay
     // runs, what a connected device sends is not shown, and "Stop Replay"
     // ends it.
